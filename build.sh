@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Kestrelmark's one entry point on a Debian 12 machine:
+#   ./build.sh run     install what is missing, build, start the program
+#   ./build.sh test    install what is missing, build, run every test (also under ASan + UBSan)
+#   ./build.sh bench   install what is missing, build optimised, run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev libexiv2-dev fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick
+)
+JOBS=$(nproc)
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$JOBS"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build/release -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=OFF
+    exec build/release/src/kestrelmark
+    ;;
+test)
+    install_missing
+    build build/debug -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_BENCH=ON
+    ctest --test-dir build/debug --output-on-failure
+    build build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_SANITIZE=ON -DKESTRELMARK_BENCH=OFF
+    ctest --test-dir build/asan --output-on-failure
+    ;;
+bench)
+    install_missing
+    build build/release -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=ON
+    for program in build/release/bench/bench_*; do
+        [ -x "$program" ] && "$program"
+    done
+    ;;
+*)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,11 @@
+#include "app/main_window.h"
+#include "platform/file_system.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    MainWindow window(km::fs::programFolder());
+    window.Form_Load();
+    return application.exec();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace km::fs {
+
+// The outcome of a file-system call: code 0 on success, else the errno value and a text for the user.
+struct FileError {
+    int code = 0;
+    QString message;
+
+    bool ok() const { return code == 0; }
+};
+
+// The names of one folder listed by wildcard patterns, one list per pattern in the order asked.
+struct FolderListing {
+    std::vector<QStringList> matches;
+    // Set when the folder could not be opened or read to its end; the lists hold what was read.
+    FileError error;
+};
+
+// Lists the regular files of a folder (a link counts as what it points to) whose names match each
+// pattern, letter case ignored. Names starting with "." and names that are not valid UTF-8 are
+// left out. Each pattern's matches come in natural name order ignoring case (IMG_2 before IMG_10),
+// ties broken by code-point order. The folder is read once, whatever the number of patterns.
+FolderListing listFolder(const QString& folder, const QStringList& patterns);
+
+// True when name matches a pattern of "*" (any run) and "?" (one character), letter case ignored.
+bool matchesWildcard(const QString& name, const QString& pattern);
+
+// Sorts names in natural order ignoring case, ties broken by code-point order.
+void sortNaturally(QStringList& names);
+
+// How renameNoReplace keeps an existing target safe. Automatic tries each in turn, as the file
+// system allows; tests force the fall-backs.
+enum class NoReplaceMethod { Automatic, AtomicFlag, HardLink, CheckThenRename };
+
+// Renames a file without ever replacing an existing one: fails with EEXIST when `to` exists.
+FileError renameNoReplace(const QString& from, const QString& to,
+                          NoReplaceMethod method = NoReplaceMethod::Automatic);
+
+// True when path names an existing regular file (following links) whose name does not start
+// with "."; every error counts as absent.
+bool isListableFile(const QString& path);
+
+// True when path exists in any form (file, folder, dangling link), without following links.
+bool pathExists(const QString& path);
+
+// The folder that holds the running executable.
+QString programFolder();
+
+// The bytes the file system sees for a path; empty when the path holds a NUL character, which
+// would silently cut the path short.
+QByteArray nativePath(const QString& path);
+
+// A text for the user from an errno value.
+QString errorText(int code);
+
+} // namespace km::fs
