@@ -1,0 +1,11 @@
+#include "platform/events.h"
+
+#include <QCoreApplication>
+
+namespace km {
+
+void deliverPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace km

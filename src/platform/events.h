@@ -1,0 +1,8 @@
+#pragma once
+
+namespace km {
+
+// Lets the window system deliver the events that are waiting, once, then returns.
+void deliverPendingEvents();
+
+} // namespace km

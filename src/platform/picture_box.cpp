@@ -1,0 +1,3 @@
+#include "platform/picture_box.h"
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
