@@ -13,6 +13,11 @@ public:
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
+    // The Enabled property; hides QWidget::setEnabled so that calls through an XPButton pointer
+    // always go through the property's own steps.
+    bool Enabled() const { return isEnabled(); }
+    void setEnabled(bool enabled) { QWidget::setEnabled(enabled); }
+
 signals:
     void Click();
 
