@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+// A rectangle with an opaque fill and a one-pixel outline in the window-text colour.
+class Shape : public QWidget {
+    Q_OBJECT
+
+public:
+    Shape(QColor fill, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_fill;
+};

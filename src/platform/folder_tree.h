@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QTreeView>
+
+class QFileSystemModel;
+
+// A tree of the file system's folders (hidden ones not shown) with a read/write selected path and
+// a notification when the user selects a folder.
+class FolderTree : public QTreeView {
+    Q_OBJECT
+
+public:
+    // startFolder is selected at once; the main window passes the user's Pictures or home folder.
+    explicit FolderTree(const QString& startFolder, QWidget* parent = nullptr);
+
+    // The full path of the selected folder; empty when nothing is selected.
+    QString selectedPath() const;
+    // Selects the folder when it exists; an empty or missing path leaves the selection as it is.
+    // Never raises Click.
+    void setSelectedPath(const QString& path);
+
+    // The folder the tree selects on its own: the user's Pictures folder if it exists, else home.
+    static QString defaultStartFolder();
+
+signals:
+    // The user selected a folder; selectedPath() gives it.
+    void Click();
+
+private:
+    void onCurrentChanged(const QModelIndex& current);
+
+    QFileSystemModel* m_model;
+    bool m_settingPath = false;
+};
