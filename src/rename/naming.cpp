@@ -1,0 +1,117 @@
+#include "rename/naming.h"
+
+#include "platform/rounding.h"
+#include "rename/number_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace km {
+
+namespace {
+
+// The number part goes straight into out, so each name is built in one buffer.
+void appendNumberPart(QString& out, double value, int width) {
+    if (width <= 0)
+        return;
+    const QString text = writeNumber(value);
+    const qsizetype missing = width - text.size();
+    if (missing > 0)
+        out.resize(out.size() + missing, QLatin1Char('0'));
+    out.append(QStringView(text).last(std::min<qsizetype>(width, text.size())));
+}
+
+QString composeName(const QString& prefix, double number, int width, QStringView extension) {
+    QString name;
+    name.reserve(prefix.size() + width + extension.size());
+    name.append(prefix);
+    appendNumberPart(name, number, width);
+    name.append(extension);
+    return name;
+}
+
+bool isNumbered(int row0, bool renameAll, const std::function<bool(int)>& isSelected) {
+    return renameAll || (isSelected && isSelected(row0));
+}
+
+} // namespace
+
+NewNames computeNewNames(const NamingFields& fields, bool renameAll,
+                         const QStringList& originalNames,
+                         const std::function<bool(int row0)>& isSelected) {
+    const double start = readNumber(fields.start);
+    const double digits = readNumber(fields.digits);
+    // An infinite start would give every row the same number text, so such rows get no number.
+    const std::optional<int> width = std::isfinite(start) ? paddingWidth(digits) : std::nullopt;
+
+    NewNames result;
+    result.names.reserve(originalNames.size());
+    qint32 k = 1;
+    for (int row0 = 0; row0 < originalNames.size(); ++row0) {
+        if (!isNumbered(row0, renameAll, isSelected)) {
+            result.names.append(QString());
+            continue;
+        }
+        const double number = k + start - 1;
+        result.names.append(composeName(fields.prefix, number, width.value_or(0),
+                                        extensionOf(originalNames[row0])));
+        ++k;
+    }
+    result.numberedCount = k - 1;
+    result.renameEnabled = width.has_value() && numbersFit(result.numberedCount, digits);
+    return result;
+}
+
+QString exampleLine(const NamingFields& fields) {
+    const double start = readNumber(fields.start);
+    const std::optional<qint32> first = roundToInt32(start);
+    const std::optional<qint32> last = roundToInt32(start + 2);
+    const bool numbersShown = first && last && *first <= std::numeric_limits<qint32>::max() - 2;
+    const int width = numbersShown ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
+
+    QString line = QStringLiteral("(Example: ");
+    line.reserve(line.size() + 3 * (fields.prefix.size() + width + 2));
+    // Counting from the rounded start always gives three numbers, even where start + 2 rounds
+    // to a different neighbour than start does (0.5000000000000001).
+    for (int offset = 0; offset < 3; ++offset) {
+        if (offset > 0)
+            line.append(QStringLiteral(", "));
+        line.append(fields.prefix);
+        if (numbersShown)
+            appendNumberPart(line, *first + offset, width);
+    }
+    line.append(QLatin1Char(')'));
+    return line;
+}
+
+std::optional<int> paddingWidth(double digits) {
+    const std::optional<qint32> width = roundToInt32(digits);
+    if (!width || *width < 0 || *width > kMaxDigitCount)
+        return std::nullopt;
+    return *width;
+}
+
+QString numberPart(double value, int width) {
+    QString part;
+    appendNumberPart(part, value, width);
+    return part;
+}
+
+bool numbersFit(int numberedCount, double digits) {
+    return numberedCount >= 1 && std::pow(10.0, digits) > numberedCount;
+}
+
+QStringView extensionOf(QStringView name) {
+    const qint32 dot = findLastOf(name, u".");
+    return dot == 0 ? QStringView() : name.sliced(dot - 1);
+}
+
+qint32 findLastOf(QStringView text, QStringView part) {
+    for (qsizetype pos = text.size() - part.size(); pos >= 0; --pos) {
+        if (text.sliced(pos, part.size()) == part)
+            return static_cast<qint32>(pos + 1);
+    }
+    return 0;
+}
+
+} // namespace km

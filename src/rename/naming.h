@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace km {
+
+// The three naming fields exactly as typed; start and digits are read as numbers where used.
+struct NamingFields {
+    QString prefix;
+    QString start;
+    QString digits;
+};
+
+// The proposal of one computation: names[i] is row i + 1's new name, empty when not numbered.
+struct NewNames {
+    QStringList names;
+    int numberedCount = 0;
+    bool renameEnabled = false;
+};
+
+// The longest number part a name may get: a file name cannot hold more characters.
+inline constexpr int kMaxDigitCount = 255;
+
+// Proposes prefix + number part + extension for every numbered row, counting from the start value.
+// A row is numbered when renameAll is set, else when isSelected(row0) says so (asked only then).
+NewNames computeNewNames(const NamingFields& fields, bool renameAll,
+                         const QStringList& originalNames,
+                         const std::function<bool(int row0)>& isSelected);
+
+// The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
+// foto_003)". Without a usable start or digit count it shows the prefix alone three times.
+QString exampleLine(const NamingFields& fields);
+
+// The digit count rounded for padding and cutting; nothing when negative, not finite or above
+// kMaxDigitCount.
+std::optional<int> paddingWidth(double digits);
+
+// The number text of value, zero-padded on the left or cut to its last width characters.
+QString numberPart(double value, int width);
+
+// True when at least one row is numbered and 10 to the power digits (unrounded) exceeds the count.
+bool numbersFit(int numberedCount, double digits);
+
+// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
+QStringView extensionOf(QStringView name);
+
+// 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
+qint32 findLastOf(QStringView text, QStringView part);
+
+} // namespace km
