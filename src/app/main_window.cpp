@@ -1,8 +1,349 @@
 #include "app/main_window.h"
 
-MainWindow::MainWindow(const QString& settingsFolder, QWidget* parent)
-    : QWidget(parent), m_settingsFolder(settingsFolder) {}
+#include "controls/xpbutton/xpbutton.h"
+#include "platform/check_box.h"
+#include "platform/events.h"
+#include "platform/file_system.h"
+#include "platform/folder_tree.h"
+#include "platform/list_view.h"
+#include "platform/rounding.h"
+#include "rename/conflicts.h"
+#include "rename/naming.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kConflictRed = qRgb(255, 0, 0);
+
+// The small icon of a listed file, by the upper-cased text after its last dot.
+QString iconKeyFor(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toUpper();
+    if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
+        return QStringLiteral("ICON_JPG");
+    if (extension == QLatin1String("GIF"))
+        return QStringLiteral("ICON_GIF");
+    if (extension == QLatin1String("BMP"))
+        return QStringLiteral("ICON_BMP");
+    return {};
+}
+
+qint16 modifierMask(Qt::KeyboardModifiers modifiers) {
+    qint16 mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask += 1;
+    if (modifiers & Qt::ControlModifier)
+        mask += 2;
+    if (modifiers & Qt::AltModifier)
+        mask += 4;
+    return mask;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
+                       QWidget* parent)
+    : MainForm(folderTreeStart, parent), Timer1(new QTimer(this)),
+      m_settingsFolder(settingsFolder) {
+    QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
+    icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
+    setWindowIcon(icon);
+    lvFiles->bindImageList([](const QString& key) {
+        return key.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/main/%1.png").arg(key.toLower()));
+    });
+    connectHandlers();
+    qApp->installEventFilter(this);
+}
+
+QString MainWindow::FolderTreeStartDefault() {
+    return FolderTree::defaultStartFolder();
+}
+
+void MainWindow::connectHandlers() {
+    connect(FolderTreeview1, &FolderTree::Click, this, &MainWindow::FolderTreeview1_Click);
+    connect(cbJPG, &CheckBox::Click, this, &MainWindow::cbJPG_Click);
+    connect(cbBMP, &CheckBox::Click, this, &MainWindow::cbBMP_Click);
+    connect(cbGIF, &CheckBox::Click, this, &MainWindow::cbGIF_Click);
+    connect(cbPreview, &CheckBox::Click, this, &MainWindow::cbPreview_Click);
+    connect(obRenameAll, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            obRenameAll_Click();
+    });
+    connect(obRenameSelected, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            obRenameSelected_Click();
+    });
+    connect(lvFiles, &ListView::Click, this, &MainWindow::lvFiles_Click);
+    connect(tbPre, &QLineEdit::textChanged, this, &MainWindow::tbPre_Change);
+    connect(tbStart, &QLineEdit::textChanged, this, &MainWindow::tbStart_Change);
+    connect(tbLen, &QLineEdit::textChanged, this, &MainWindow::tbLen_Change);
+    connect(bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
+    connect(bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+}
 
 void MainWindow::Form_Load() {
+    Loading = true;
+    CurrentFolder = FolderTreeview1->selectedPath();
+    SettingsFile = m_settingsFolder + QLatin1Char('/') + QLatin1String(km::kSettingsFileName);
+    bUndo->setEnabled(false);
+    Preview.count = 1;
+    Preview.loaded = std::max(Preview.loaded, 1);
+    if (FileExists(SettingsFile))
+        applySettings(km::readSettingsFile(SettingsFile));
+    Loading = false;
+    const double columnsWidth = km::roundHalfEven(lvFiles->widthTwips() - 330);
+    lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"), columnsWidth / 2);
+    lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"), columnsWidth / 2);
     show();
+    ShowExample();
+    if (!CurrentFolder.isEmpty())
+        FillFileList(CurrentFolder);
+    RescanDueTick = 0;
+    Preview.dueTick = 0;
+    TickCount = 0;
+    Timer1->setInterval(100);
+    Timer1->start();
+}
+
+void MainWindow::applySettings(const km::SettingsLines& settings) {
+    const auto& line = settings.lines;
+    FolderTreeview1->setSelectedPath(line[0]);
+    tbPre->setText(line[1]);
+    tbStart->setText(line[2]);
+    tbLen->setText(line[3]);
+    cbJPG->setValue(km::checkBoxState(line[4]));
+    cbBMP->setValue(km::checkBoxState(line[5]));
+    cbGIF->setValue(km::checkBoxState(line[6]));
+    cbPreview->setValue(km::checkBoxState(line[7]));
+    const bool renameAll = line[8] == QLatin1String("Y");
+    obRenameAll->setChecked(renameAll);
+    obRenameSelected->setChecked(!renameAll);
+    CurrentFolder = line[0];
+}
+
+km::SettingsLines MainWindow::currentSettings() const {
+    km::SettingsLines settings;
+    settings.lines = {FolderTreeview1->selectedPath(),
+                      tbPre->text(),
+                      tbStart->text(),
+                      tbLen->text(),
+                      QString::number(cbJPG->value()),
+                      QString::number(cbBMP->value()),
+                      QString::number(cbGIF->value()),
+                      QString::number(cbPreview->value()),
+                      obRenameAll->isChecked() ? QStringLiteral("Y") : QStringLiteral("N")};
+    return settings;
+}
+
+void MainWindow::Form_Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Timer1->stop();
+    // A folder that cannot be written must not keep the program from ending.
+    km::writeSettingsFile(SettingsFile, currentSettings());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    PreviewRunning = false;
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    MainForm::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::Form_Resize() {
+    layoutControls(Preview, TickCount);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (keyEvent && widget && widget->window() == this && widget == QApplication::focusWidget()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress)
+            Form_KeyDown(key->key(), modifierMask(key->modifiers()));
+        else
+            Form_KeyUp(key->key(), modifierMask(key->modifiers()));
+    }
+    return MainForm::eventFilter(watched, event);
+}
+
+void MainWindow::Form_KeyDown(int, int shift) {
+    ShiftState = static_cast<qint16>(shift);
+}
+
+void MainWindow::Form_KeyUp(int, int shift) {
+    ShiftState = static_cast<qint16>(shift);
+}
+
+bool MainWindow::FileExists(const QString& path) const {
+    return km::fs::isListableFile(path);
+}
+
+void MainWindow::FillFileList(QString& folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    FoundCount = 0;
+    FoundFiles.clear();
+    QStringList patterns;
+    if (cbJPG->value() == 1)
+        patterns << QStringLiteral("*.jpg") << QStringLiteral("*.jpeg");
+    if (cbBMP->value() == 1)
+        patterns << QStringLiteral("*.bmp");
+    if (cbGIF->value() == 1)
+        patterns << QStringLiteral("*.gif");
+    // A folder that vanished or cannot be read gives an empty (or partial) list.
+    const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns);
+    for (const QStringList& names : listing.matches)
+        FoundFiles += names;
+    FoundCount = static_cast<qint32>(FoundFiles.size());
+
+    lvFiles->clearRows();
+    for (const QString& name : std::as_const(FoundFiles)) {
+        const int row = lvFiles->addRow(name);
+        lvFiles->setSelected(row, false);
+        const QString key = iconKeyFor(name);
+        if (!key.isEmpty())
+            lvFiles->setSmallIcon(row, key);
+    }
+    if (FoundCount >= 1)
+        lvFiles->setSelected(1, true);
+    UpdateNewNames();
+    ShowPreview(0);
+}
+
+void MainWindow::UpdateNewNames() {
+    QStringList originals;
+    originals.reserve(FoundCount);
+    for (int row = 1; row <= FoundCount; ++row)
+        originals.append(lvFiles->text(row));
+    const km::NamingFields fields{tbPre->text(), tbStart->text(), tbLen->text()};
+    const km::NewNames proposal =
+        km::computeNewNames(fields, obRenameAll->isChecked(), originals,
+                            [this](int row0) { return lvFiles->isSelected(row0 + 1); });
+    for (int row = 1; row <= FoundCount; ++row)
+        lvFiles->setSubItem(row, proposal.names.value(row - 1));
+    bRename->setEnabled(proposal.renameEnabled);
+    lvFiles->refresh();
+    km::deliverPendingEvents();
+    CheckDuplicates();
+}
+
+void MainWindow::ShowExample() {
+    lblExample->setText(km::exampleLine({tbPre->text(), tbStart->text(), tbLen->text()}));
+}
+
+bool MainWindow::CheckDuplicates() {
+    const int rows = lvFiles->rowTotal();
+    QStringList originals;
+    QStringList newNames;
+    originals.reserve(rows);
+    newNames.reserve(rows);
+    for (int row = 1; row <= rows; ++row) {
+        lvFiles->setTextColour(row, kBlack);
+        lvFiles->setSubItemColour(row, kBlack);
+        originals.append(lvFiles->text(row));
+        newNames.append(lvFiles->subItem(row));
+    }
+    const km::Conflicts conflicts = km::findConflicts(originals, newNames);
+    for (int row0 : conflicts.redRows) {
+        lvFiles->setTextColour(row0 + 1, kConflictRed);
+        lvFiles->setSubItemColour(row0 + 1, kConflictRed);
+    }
+    lvFiles->refresh();
+    return conflicts.found;
+}
+
+void MainWindow::ShowPreview(int) {}
+
+void MainWindow::FolderTreeview1_Click() {
+    CurrentFolder = FolderTreeview1->selectedPath();
+    FillFileList(CurrentFolder);
+}
+
+void MainWindow::rescanUnlessLoading() {
+    if (!Loading)
+        FillFileList(CurrentFolder);
+}
+
+void MainWindow::cbJPG_Click() {
+    rescanUnlessLoading();
+}
+
+void MainWindow::cbBMP_Click() {
+    rescanUnlessLoading();
+}
+
+void MainWindow::cbGIF_Click() {
+    rescanUnlessLoading();
+}
+
+void MainWindow::cbPreview_Click() {
+    if (!Loading)
+        ShowPreview(0);
+}
+
+void MainWindow::obRenameAll_Click() {
+    UpdateNewNames();
+}
+
+void MainWindow::obRenameSelected_Click() {
+    UpdateNewNames();
+}
+
+void MainWindow::lvFiles_Click() {
+    UpdateNewNames();
+    if (ShiftState == 0)
+        ShowPreview(0);
+}
+
+void MainWindow::tbPre_Change() {
+    ShowExample();
+    RescanDueTick = TickCount;
+}
+
+void MainWindow::tbStart_Change() {
+    ShowExample();
+    RescanDueTick = TickCount;
+}
+
+void MainWindow::tbLen_Change() {
+    ShowExample();
+    RescanDueTick = TickCount;
+}
+
+void MainWindow::bExit_Click() {
+    PreviewRunning = false;
+    km::deliverPendingEvents();
+    close();
+}
+
+void MainWindow::bAbout_Click() {}
+
+void MainWindow::Timer1_Timer() {
+    // The count stops at its maximum rather than wrapping after years of running.
+    if (TickCount < std::numeric_limits<qint32>::max())
+        ++TickCount;
+    if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10) {
+        RescanDueTick = 0;
+        FillFileList(CurrentFolder);
+    }
+    if (Preview.dueTick != 0 && TickCount - Preview.dueTick >= 3) {
+        Preview.dueTick = 0;
+        ShowPreview(Preview.start);
+        Preview.start = 0;
+    }
 }

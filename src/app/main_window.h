@@ -1,14 +1,79 @@
 #pragma once
 
-#include <QWidget>
+#include "app/settings_file.h"
+#include "dialogs/main_form.h"
 
-class MainWindow : public QWidget {
+#include <QStringList>
+
+class QTimer;
+
+// The main window: the program's shared state, start-up and shutdown, the folder scan and the
+// handlers of every control. State and handlers keep the names the design documents use.
+class MainWindow : public MainForm {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString& settingsFolder, QWidget* parent = nullptr);
+    // settingsFolder holds Kestrelmark.cfg; folderTreeStart is the folder the tree selects on its
+    // own (the user's Pictures or home folder in the running program).
+    explicit MainWindow(const QString& settingsFolder,
+                        const QString& folderTreeStart = FolderTreeStartDefault(),
+                        QWidget* parent = nullptr);
+
+    static QString FolderTreeStartDefault();
+
     void Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+    void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
+
+    void FillFileList(QString& folder);
+    void UpdateNewNames();
+    void ShowExample();
+    bool CheckDuplicates();
+    void ShowPreview(int start);
+    bool FileExists(const QString& path) const;
+
+    void FolderTreeview1_Click();
+    void cbJPG_Click();
+    void cbBMP_Click();
+    void cbGIF_Click();
+    void cbPreview_Click();
+    void obRenameAll_Click();
+    void obRenameSelected_Click();
+    void lvFiles_Click();
+    void tbPre_Change();
+    void tbStart_Change();
+    void tbLen_Change();
+    void bExit_Click();
+    void bAbout_Click();
+    void Timer1_Timer();
+
+    // The window's shared state. Public so that tests can watch it; only the window changes it.
+    QString CurrentFolder;
+    QString SettingsFile;
+    bool Loading = false;
+    qint16 ShiftState = 0;
+    bool PreviewRunning = false;
+    qint32 TickCount = 0;
+    qint32 RescanDueTick = 0;
+    QStringList FoundFiles;
+    qint32 FoundCount = 0;
+    // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
+    km::PreviewColumn Preview;
+    QTimer* Timer1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectHandlers();
+    void applySettings(const km::SettingsLines& settings);
+    km::SettingsLines currentSettings() const;
+    void rescanUnlessLoading();
+
     QString m_settingsFolder;
+    bool m_unloaded = false;
 };
