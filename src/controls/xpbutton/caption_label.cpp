@@ -1,0 +1,37 @@
+#include "controls/xpbutton/caption_label.h"
+
+#include "controls/xpbutton/designed_font.h"
+#include "platform/twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace km {
+
+namespace {
+
+constexpr int kTextFlags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextShowMnemonic;
+
+} // namespace
+
+CaptionLabel::CaptionLabel()
+    : m_caption(QStringLiteral("Command")), m_colour(kSystemButtonText), m_font(designedFont()),
+      m_geometry(twipsToPixels(TwipRect{480, 120, 975, 210})) {}
+
+void CaptionLabel::fitToText() {
+    m_geometry.setSize(QFontMetrics(m_font).size(Qt::TextShowMnemonic, m_caption));
+}
+
+void CaptionLabel::paint(QPainter& painter, const QPalette& palette) const {
+    if (m_geometry.width() <= 0 || m_geometry.height() <= 0)
+        return;
+    painter.save();
+    painter.setFont(m_font);
+    painter.setPen(toQColor(m_colour, palette));
+    painter.setClipRect(m_geometry);
+    // A caption wider than its box wraps between words; only the lines that fit show.
+    painter.drawText(m_geometry, kTextFlags | Qt::TextWordWrap, m_caption);
+    painter.restore();
+}
+
+} // namespace km
