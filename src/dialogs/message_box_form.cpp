@@ -1,0 +1,182 @@
+#include "dialogs/message_box_form.h"
+
+#include "controls/xpbutton/xpbutton.h"
+#include "dialogs/message_box_icons.h"
+#include "dialogs/message_box_layout.h"
+#include "dialogs/message_box_style.h"
+#include "platform/twips.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+const QColor BackColor(236, 233, 216);
+
+// The one place where the box's buttons are made.
+XPButton* createButton(QWidget* parent, const QString& name) {
+    auto* button = new XPButton(parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLabel* createLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QFont dialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// Removes leading and trailing blanks only; other white space stays part of the title.
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == u' ')
+        ++first;
+    while (end > first && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(first, end - first);
+}
+
+// Prompts separate their lines with CR LF; the label breaks lines at LF only.
+QString labelLines(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+frmMessageBox::frmMessageBox(MessageBoxState& state) : QDialog(nullptr), m_state(state) {
+    setObjectName(QStringLiteral("frmMessageBox"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Messagebox"));
+    setFont(dialogFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, BackColor);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    resize(km::twipsToPixels(3825), km::twipsToPixels(1650));
+    createControls();
+    Form_Load();
+}
+
+void frmMessageBox::createControls() {
+    lblPrompt = createLabel(this, QStringLiteral("lblPrompt"));
+    lblPrompt->setTextFormat(Qt::PlainText);
+    lblPrompt->setWordWrap(false);
+    lblPrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblPrompt->setText(QStringLiteral("This is a messagebox"));
+    km::setGeometryTwips(lblPrompt, {840, 120, 1515, 195});
+
+    imgIcon = createLabel(this, QStringLiteral("imgIcon"));
+    km::setGeometryTwips(imgIcon, {120, 120, 495, 495});
+
+    bYesOk = createButton(this, QStringLiteral("bYesOk"));
+    bYesOk->setCaption(QStringLiteral("Yes"));
+    km::setGeometryTwips(bYesOk, {840, 1080, 1095, 315});
+    bNoCancel = createButton(this, QStringLiteral("bNoCancel"));
+    bNoCancel->setCaption(QStringLiteral("No"));
+    km::setGeometryTwips(bNoCancel, {2160, 1080, 1095, 315});
+    setTabOrder(bYesOk, bNoCancel);
+
+    connect(bYesOk, &XPButton::Click, this, &frmMessageBox::bYesOk_Click);
+    connect(bNoCancel, &XPButton::Click, this, &frmMessageBox::bNoCancel_Click);
+    ilIcons = km::loadMessageBoxIcons();
+}
+
+void frmMessageBox::Form_Load() {
+    setWindowTitle(trimBlanks(m_state.BoxTitle));
+    lblPrompt->setText(labelLines(m_state.BoxPrompt));
+    lblPrompt->adjustSize();
+
+    const km::MessageBoxContent content = km::messageBoxContent(m_state.BoxStyle);
+    bYesOk->setCaption(content.yesOkCaption);
+    bYesOk->setVisible(true);
+    YesOkResult = content.yesOkResult;
+    bNoCancel->setCaption(content.noCancelCaption);
+    bNoCancel->setVisible(content.noCancelShown);
+    if (content.noCancelShown)
+        NoCancelResult = content.noCancelResult;
+
+    if (!content.iconKey.isEmpty()) {
+        imgIcon->setPixmap(ilIcons.picture(content.iconKey));
+        imgIcon->resize(imgIcon->pixmap().size());
+    }
+    // Until a button answers, the answer is that of closing the box, so a box closed by the
+    // window system never reports an earlier call's answer.
+    m_state.BoxResult = content.closeResult();
+    bYesOk->setFocus();
+}
+
+void frmMessageBox::Form_Resize() {
+    if (m_resizing)
+        return;
+    m_resizing = true;
+    const QSize border = borderSize();
+    const QScreen* where = screen();
+    const QRect screenRect = where ? where->geometry() : QRect();
+
+    km::MessageBoxMeasures measures;
+    measures.promptWidth = km::pixelsToTwips(lblPrompt->width());
+    measures.promptHeight = km::pixelsToTwips(lblPrompt->height());
+    measures.borderWidth = km::pixelsToTwips(border.width());
+    measures.borderHeight = km::pixelsToTwips(border.height());
+    measures.twipsPerPixelX = km::twipsPerPixel();
+    measures.twipsPerPixelY = km::twipsPerPixel();
+    measures.yesOkWidth = km::pixelsToTwips(bYesOk->width());
+    measures.noCancelWidth = km::pixelsToTwips(bNoCancel->width());
+    measures.noCancelShown = !bNoCancel->isHidden();
+    measures.screenWidth = km::pixelsToTwips(screenRect.width());
+    measures.screenHeight = km::pixelsToTwips(screenRect.height());
+    const km::MessageBoxPlacement place = km::placeMessageBox(measures);
+
+    setFixedSize(km::twipsToPixels(place.clientWidth), km::twipsToPixels(place.clientHeight));
+    bYesOk->move(km::twipsToPixels(place.yesOkLeft), km::twipsToPixels(place.buttonTop));
+    bNoCancel->move(km::twipsToPixels(place.noCancelLeft), km::twipsToPixels(place.buttonTop));
+    imgIcon->move(km::twipsToPixels(place.iconLeft), km::twipsToPixels(place.iconTop));
+    lblPrompt->move(km::twipsToPixels(place.promptLeft), km::twipsToPixels(place.promptTop));
+    move(screenRect.topLeft() +
+         QPoint(km::twipsToPixels(place.window.left), km::twipsToPixels(place.window.top)));
+    m_laidOutBorder = border;
+    m_resizing = false;
+}
+
+QSize frmMessageBox::borderSize() const {
+    return frameGeometry().size() - size();
+}
+
+void frmMessageBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Form_Resize();
+}
+
+void frmMessageBox::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        Form_Resize();
+}
+
+void frmMessageBox::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // The window manager may add its frame only after the box is shown; centre again once then.
+    if (isVisible() && borderSize() != m_laidOutBorder)
+        Form_Resize();
+}
+
+void frmMessageBox::bYesOk_Click() {
+    m_state.BoxResult = YesOkResult;
+    accept();
+}
+
+void frmMessageBox::bNoCancel_Click() {
+    m_state.BoxResult = NoCancelResult;
+    accept();
+}

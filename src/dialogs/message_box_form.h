@@ -1,0 +1,44 @@
+#pragma once
+
+#include "dialogs/message_box_state.h"
+#include "platform/image_list.h"
+
+#include <QDialog>
+#include <QSize>
+
+class QLabel;
+class XPButton;
+
+// The message box window: a prompt, at most one icon and one or two buttons, sized to the prompt
+// and centred on the screen. It fills itself from the module state when it is created and writes
+// the answer back there; each call creates a fresh one.
+class frmMessageBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmMessageBox(MessageBoxState& state);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Form_Resize();
+    QSize borderSize() const;
+    void bYesOk_Click();
+    void bNoCancel_Click();
+
+    MessageBoxState& m_state;
+    QLabel* lblPrompt = nullptr;
+    QLabel* imgIcon = nullptr;
+    XPButton* bYesOk = nullptr;
+    XPButton* bNoCancel = nullptr;
+    ImageList ilIcons;
+    qint32 YesOkResult = 0;
+    qint32 NoCancelResult = 0;
+    QSize m_laidOutBorder{-1, -1};
+    bool m_resizing = false;
+};
