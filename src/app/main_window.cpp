@@ -36,15 +36,32 @@ QString iconKeyFor(const QString& name) {
     return {};
 }
 
-qint16 modifierMask(Qt::KeyboardModifiers modifiers) {
+qint16 modifierBit(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+        return 1;
+    case Qt::Key_Control:
+        return 2;
+    case Qt::Key_Alt:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// The modifier mask after the event: 1 Shift, 2 Ctrl, 4 Alt. Window systems differ on whether a
+// modifier key's own event already counts that key, so its bit is set or cleared here.
+qint16 modifierMask(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     qint16 mask = 0;
     if (modifiers & Qt::ShiftModifier)
-        mask += 1;
+        mask |= 1;
     if (modifiers & Qt::ControlModifier)
-        mask += 2;
+        mask |= 2;
     if (modifiers & Qt::AltModifier)
-        mask += 4;
-    return mask;
+        mask |= 4;
+    const qint16 own = modifierBit(event.key());
+    return event.type() == QEvent::KeyPress ? (mask | own) : (mask & ~own);
 }
 
 } // namespace
@@ -101,7 +118,8 @@ void MainWindow::Form_Load() {
         applySettings(km::readSettingsFile(SettingsFile));
     Loading = false;
     const double columnsWidth = km::roundHalfEven(lvFiles->widthTwips() - 330);
-    lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"), columnsWidth / 2);
+    lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
+                       columnsWidth / 2);
     lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"), columnsWidth / 2);
     show();
     ShowExample();
@@ -171,12 +189,14 @@ void MainWindow::Form_Resize() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (keyEvent && widget && widget->window() == this && widget == QApplication::focusWidget()) {
+    // Key preview: the window records the modifiers before the focused control sees the key.
+    // An event passed on to parents is seen again, which only stores the same mask once more.
+    if (keyEvent && widget && widget->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (event->type() == QEvent::KeyPress)
-            Form_KeyDown(key->key(), modifierMask(key->modifiers()));
+            Form_KeyDown(key->key(), modifierMask(*key));
         else
-            Form_KeyUp(key->key(), modifierMask(key->modifiers()));
+            Form_KeyUp(key->key(), modifierMask(*key));
     }
     return MainForm::eventFilter(watched, event);
 }

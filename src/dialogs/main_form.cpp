@@ -97,17 +97,16 @@ void MainForm::createPhotoFilesFrame(const QString& folderTreeStart) {
     obRenameAll->setChecked(true);
     obRenameSelected = place(new QRadioButton(QStringLiteral("Rename Selected Only"), frameFiles),
                              l.obRenameSelected, "obRenameSelected");
-    cbPreview = place(new CheckBox(QStringLiteral("Preview Images"), frameFiles), l.cbPreview,
-                      "cbPreview");
+    cbPreview =
+        place(new CheckBox(QStringLiteral("Preview Images"), frameFiles), l.cbPreview, "cbPreview");
 }
 
 void MainForm::createTypesFrame() {
     cbJPG = place(new CheckBox(QStringLiteral("JPEG (*.jpg; *.jpeg)"), frameTypes),
                   {360, 360, 1815, 255}, "cbJPG");
     cbJPG->setValue(1);
-    cbBMP =
-        place(new CheckBox(QStringLiteral("Bitmap (*.bmp)"), frameTypes), {360, 720, 1815, 255},
-              "cbBMP");
+    cbBMP = place(new CheckBox(QStringLiteral("Bitmap (*.bmp)"), frameTypes), {360, 720, 1815, 255},
+                  "cbBMP");
     cbGIF = place(new CheckBox(QStringLiteral("GIF (*.gif)"), frameTypes), {360, 1080, 1815, 195},
                   "cbGIF");
 }
@@ -115,17 +114,19 @@ void MainForm::createTypesFrame() {
 void MainForm::createRenameFrame() {
     const km::MainLayout l =
         km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
-    Label1 = makeFieldLabel(QStringLiteral("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
+    Label1 =
+        makeFieldLabel(QStringLiteral("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
     tbPre = place(new QLineEdit(QStringLiteral("foto_"), frameRename), l.tbPre, "tbPre");
     Label2 = makeFieldLabel(QStringLiteral("Start numbering at:"), {120, 765, 1455, 255}, "Label2",
                             frameRename);
-    tbStart = place(new QLineEdit(QStringLiteral("1"), frameRename), {1680, 720, 1215, 285},
-                    "tbStart");
+    tbStart =
+        place(new QLineEdit(QStringLiteral("1"), frameRename), {1680, 720, 1215, 285}, "tbStart");
     Label3 = makeFieldLabel(QStringLiteral("Number of digits:"), {120, 1125, 1455, 255}, "Label3",
                             frameRename);
-    tbLen = place(new QLineEdit(QStringLiteral("3"), frameRename), {1680, 1080, 1215, 285}, "tbLen");
-    lblExample = place(new QLabel(QStringLiteral("(Example:)"), frameRename), l.lblExample,
-                       "lblExample");
+    tbLen =
+        place(new QLineEdit(QStringLiteral("3"), frameRename), {1680, 1080, 1215, 285}, "tbLen");
+    lblExample =
+        place(new QLabel(QStringLiteral("(Example:)"), frameRename), l.lblExample, "lblExample");
     lblExample->setWordWrap(true);
     lblExample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette red = lblExample->palette();

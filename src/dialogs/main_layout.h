@@ -28,10 +28,10 @@ MainLayout computeMainLayout(double clientWidth, double clientHeight);
 
 // The bookkeeping of the preview column that the layout reads and writes.
 struct PreviewColumn {
-    int count = 1;       // visible boxes, elements 0 .. count - 1
-    int loaded = 1;      // elements created so far; only grows
-    int start = 0;       // first element the next timed preview redraws
-    int dueTick = 0;     // tick of the last growth, 0 = nothing pending
+    int count = 1;   // visible boxes, elements 0 .. count - 1
+    int loaded = 1;  // elements created so far; only grows
+    int start = 0;   // first element the next timed preview redraws
+    int dueTick = 0; // tick of the last growth, 0 = nothing pending
 };
 
 // What the form must do to the preview boxes after planPreviewColumn.

@@ -198,7 +198,8 @@ FileError renameNoReplace(const QString& from, const QString& to, NoReplaceMetho
     const QByteArray source = nativePath(from);
     const QByteArray target = nativePath(to);
     if (source.isEmpty() || target.isEmpty())
-        return FileError{EINVAL, QStringLiteral("the name holds a character the file system cannot store")};
+        return FileError{EINVAL,
+                         QStringLiteral("the name holds a character the file system cannot store")};
     switch (method) {
     case NoReplaceMethod::AtomicFlag:
         return renameWithFlag(source, target);

@@ -6,7 +6,8 @@
 
 namespace km::fs {
 
-// The outcome of a file-system call: code 0 on success, else the errno value and a text for the user.
+// The outcome of a file-system call: code 0 on success, else the errno value and a text for the
+// user.
 struct FileError {
     int code = 0;
     QString message;

@@ -13,9 +13,9 @@ inline double roundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
-// Rounds half-even into a signed integer type; nothing when the value is not finite or does not fit.
-template <typename Int>
-std::optional<Int> roundToInt(double value) {
+// Rounds half-even into a signed integer type; nothing when the value is not finite or does not
+// fit.
+template <typename Int> std::optional<Int> roundToInt(double value) {
     const double rounded = roundHalfEven(value);
     if (!std::isfinite(rounded))
         return std::nullopt;
