@@ -1,7 +1,7 @@
 #include "rename/number_text.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace km {

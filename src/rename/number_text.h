@@ -5,7 +5,8 @@
 namespace km {
 
 // Reads a text as a number: blanks, tabs and line feeds are dropped anywhere, then the longest
-// leading decimal number is taken (sign, digits, fraction, exponent with E or e); no number gives 0.
+// leading decimal number is taken (sign, digits, fraction, exponent with E or e); no number gives
+// 0.
 double readNumber(QStringView text);
 
 // Writes a number without a leading blank: whole values below 1e15 in magnitude as plain digits,
