@@ -86,6 +86,10 @@ TEST(Conflicts, IgnoresCaseBeyondAsciiThroughCaseFolding) {
               Rows({1}));
     // Final sigma and sigma fold alike.
     EXPECT_TRUE(km::findConflicts({"\u03c2.jpg", "x"}, {"", "\u03a3.jpg"}).found);
+    // The Kelvin sign folds to a plain k, and letters beyond the 16-bit range fold too.
+    EXPECT_TRUE(km::findConflicts({"\u212a.jpg", "x"}, {"", "K.JPG"}).found);
+    EXPECT_TRUE(km::findConflicts({"k.jpg", "x"}, {"", "\u212a.JPG"}).found);
+    EXPECT_TRUE(km::findConflicts({"\U00010400.jpg", "x"}, {"", "\U00010428.jpg"}).found);
     // Capital sharp s folds to sharp s; the folding maps one letter to one, so "SS" stays apart.
     EXPECT_TRUE(km::findConflicts({"STRA\u1e9eE.JPG", "x"}, {"", "stra\u00dfe.jpg"}).found);
     EXPECT_FALSE(km::findConflicts({"STRASSE.JPG", "x"}, {"", "stra\u00dfe.jpg"}).found);
@@ -95,13 +99,20 @@ TEST(Conflicts, IgnoresCaseBeyondAsciiThroughCaseFolding) {
 
 TEST(Conflicts, AgreesWithAScanInRowOrderOnRandomLists) {
     QRandomGenerator random(20240611);
-    const QStringList pool{"a.jpg", "A.JPG", "b.jpg", "B.jpg", "c.gif", "\u00c4.jpg", "\u00e4.JPG"};
+    const QStringList pool{"a.jpg", "A.JPG",      "b.jpg",      "B.jpg",     "c.gif",
+                           "k.gif", "\u212a.GIF", "\u00c4.jpg", "\u00e4.JPG"};
     for (int round = 0; round < 500; ++round) {
-        const int rows = random.bounded(1, 12);
+        const int rows = random.bounded(1, round % 10 == 0 ? 400 : 12);
+        // Larger lists draw from more distinct names, so the index holds many entries.
+        const auto name = [&] {
+            return QStringLiteral("%1_%2")
+                .arg(random.bounded(rows / 8 + 1))
+                .arg(pool[random.bounded(pool.size())]);
+        };
         QStringList originals, newNames;
         for (int row = 0; row < rows; ++row) {
-            originals.append(pool[random.bounded(pool.size())]);
-            newNames.append(random.bounded(3) == 0 ? QString() : pool[random.bounded(pool.size())]);
+            originals.append(name());
+            newNames.append(random.bounded(3) == 0 ? QString() : name());
         }
         const auto expected = scanInRowOrder(originals, newNames);
         const auto actual = km::findConflicts(originals, newNames);

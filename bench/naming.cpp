@@ -1,0 +1,103 @@
+// New names and the collision check on large folders, against a bare loop that only builds the
+// same names in the same run; the counter "ratio" is engine time / bare loop time.
+#include "rename/naming.h"
+
+#include "rename/conflicts.h"
+
+#include <QStringList>
+#include <benchmark/benchmark.h>
+#include <ctime>
+
+namespace {
+
+const km::NamingFields kFields{QStringLiteral("IMG_"), QStringLiteral("1"), QStringLiteral("6")};
+
+// Names such as IMG_000007.JPG, so renamed rows take the names of kept ones.
+QStringList folder(int rows) {
+    QStringList names;
+    names.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        names.append(QStringLiteral("IMG_%1.JPG").arg(rows - i, 6, 10, QLatin1Char('0')));
+    return names;
+}
+
+// Every row in "all" mode, every other row otherwise, so half of the files keep their names.
+bool isNumbered(bool renameAll, int row0) {
+    return renameAll || row0 % 2 == 0;
+}
+
+// The plain way to build prefix + padded number + extension, with nothing else around it.
+QStringList bareLoop(const QStringList& originals, bool renameAll) {
+    QStringList names;
+    names.reserve(originals.size());
+    int number = 1;
+    for (int row0 = 0; row0 < originals.size(); ++row0) {
+        if (!isNumbered(renameAll, row0)) {
+            names.append(QString());
+            continue;
+        }
+        const QString& original = originals[row0];
+        names.append(kFields.prefix +
+                     QString::number(number++).rightJustified(6, QLatin1Char('0')) +
+                     original.mid(original.lastIndexOf(QLatin1Char('.'))));
+    }
+    return names;
+}
+
+// CPU time of this thread: other programs sharing the machine do not count against either side.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void newNamesAndConflicts(benchmark::State& state, bool renameAll) {
+    const QStringList originals = folder(static_cast<int>(state.range(0)));
+    const auto selected = [renameAll](int row0) {
+        return isNumbered(renameAll, row0);
+    };
+    double bareSeconds = 0;
+    double engineSeconds = 0;
+    for (auto _ : state) {
+        const double bareStart = threadSeconds();
+        benchmark::DoNotOptimize(bareLoop(originals, renameAll));
+        bareSeconds += threadSeconds() - bareStart;
+
+        const double engineStart = threadSeconds();
+        const km::NewNames result = km::computeNewNames(kFields, renameAll, originals, selected);
+        benchmark::DoNotOptimize(km::findConflicts(originals, result.names));
+        const double seconds = threadSeconds() - engineStart;
+        engineSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    state.counters["bare_ms"] = 1000 * bareSeconds / static_cast<double>(state.iterations());
+    state.counters["ratio"] = engineSeconds / bareSeconds;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_RenameAll(benchmark::State& state) {
+    newNamesAndConflicts(state, true);
+}
+
+void BM_RenameEveryOtherRow(benchmark::State& state) {
+    newNamesAndConflicts(state, false);
+}
+
+// The collision check alone; items_per_second staying level from 10,000 to 100,000 rows shows
+// linear growth.
+void BM_FindConflicts(benchmark::State& state) {
+    const QStringList originals = folder(static_cast<int>(state.range(0)));
+    const km::NewNames proposal =
+        km::computeNewNames(kFields, false, originals, [](int row0) { return row0 % 2 == 0; });
+    for (auto _ : state)
+        benchmark::DoNotOptimize(km::findConflicts(originals, proposal.names));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(BM_RenameAll)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameEveryOtherRow)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindConflicts)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
