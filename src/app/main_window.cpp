@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -121,6 +122,7 @@ void MainWindow::Form_Load() {
     lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
                        columnsWidth / 2);
     lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"), columnsWidth / 2);
+    centreOnScreen();
     show();
     ShowExample();
     if (!CurrentFolder.isEmpty())
@@ -130,6 +132,11 @@ void MainWindow::Form_Load() {
     TickCount = 0;
     Timer1->setInterval(100);
     Timer1->start();
+}
+
+void MainWindow::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void MainWindow::applySettings(const km::SettingsLines& settings) {

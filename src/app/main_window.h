@@ -70,6 +70,7 @@ protected:
 
 private:
     void connectHandlers();
+    void centreOnScreen();
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();

@@ -21,6 +21,11 @@ FolderTree::FolderTree(const QString& startFolder, QWidget* parent)
     m_model->sort(0, Qt::AscendingOrder);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
+    // Folders load in the background; keep the selection in view as its parents fill in.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (currentIndex().isValid())
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     setSelectedPath(startFolder);
 }
 
@@ -36,6 +41,8 @@ void FolderTree::setSelectedPath(const QString& path) {
     if (!index.isValid())
         return;
     m_settingPath = true;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        expand(parent);
     setCurrentIndex(index);
     scrollTo(index, QAbstractItemView::PositionAtCenter);
     m_settingPath = false;
