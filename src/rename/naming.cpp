@@ -3,12 +3,34 @@
 #include "platform/rounding.h"
 #include "rename/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace km {
 
 namespace {
+
+// The digit count rounded for padding and cutting; nothing when negative, not finite or above
+// kMaxDigitCount.
+std::optional<int> paddingWidth(double digits) {
+    const std::optional<qint32> width = roundToInt32(digits);
+    if (!width || *width < 0 || *width > kMaxDigitCount)
+        return std::nullopt;
+    return *width;
+}
+
+// True when at least one row is numbered and 10 to the power digits (unrounded) exceeds the count.
+bool numbersFit(int numberedCount, double digits) {
+    return numberedCount >= 1 && std::pow(10.0, digits) > numberedCount;
+}
+
+// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
+QStringView extensionOf(QStringView name) {
+    const qint32 dot = findLastOf(name, u".");
+    return dot == 0 ? QStringView() : name.sliced(dot - 1);
+}
 
 // The number part goes straight into out, so each name is built in one buffer.
 void appendNumberPart(QString& out, double value, int width) {
@@ -82,28 +104,6 @@ QString exampleLine(const NamingFields& fields) {
     }
     line.append(QLatin1Char(')'));
     return line;
-}
-
-std::optional<int> paddingWidth(double digits) {
-    const std::optional<qint32> width = roundToInt32(digits);
-    if (!width || *width < 0 || *width > kMaxDigitCount)
-        return std::nullopt;
-    return *width;
-}
-
-QString numberPart(double value, int width) {
-    QString part;
-    appendNumberPart(part, value, width);
-    return part;
-}
-
-bool numbersFit(int numberedCount, double digits) {
-    return numberedCount >= 1 && std::pow(10.0, digits) > numberedCount;
-}
-
-QStringView extensionOf(QStringView name) {
-    const qint32 dot = findLastOf(name, u".");
-    return dot == 0 ? QStringView() : name.sliced(dot - 1);
 }
 
 qint32 findLastOf(QStringView text, QStringView part) {

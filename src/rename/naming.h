@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 namespace km {
 
@@ -33,19 +32,6 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
 // The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
 // foto_003)". Without a usable start or digit count it shows the prefix alone three times.
 QString exampleLine(const NamingFields& fields);
-
-// The digit count rounded for padding and cutting; nothing when negative, not finite or above
-// kMaxDigitCount.
-std::optional<int> paddingWidth(double digits);
-
-// The number text of value, zero-padded on the left or cut to its last width characters.
-QString numberPart(double value, int width);
-
-// True when at least one row is numbered and 10 to the power digits (unrounded) exceeds the count.
-bool numbersFit(int numberedCount, double digits);
-
-// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
-QStringView extensionOf(QStringView name);
 
 // 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
 qint32 findLastOf(QStringView text, QStringView part);
