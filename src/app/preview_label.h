@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class PictureBox;
+
+namespace km {
+
+// Prints a file name at the top left of a preview box in white letters with a one-pixel black
+// outline: eight black prints around one white print.
+void printOutlinedName(PictureBox& box, const QString& name);
+
+} // namespace km
