@@ -3,6 +3,7 @@
 #include "dialogs/message_box_form.h"
 
 #include <optional>
+#include <utility>
 
 namespace modMessageBox {
 

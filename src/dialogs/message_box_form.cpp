@@ -101,10 +101,11 @@ void frmMessageBox::Form_Load() {
     bYesOk->setCaption(content.yesOkCaption);
     bYesOk->setVisible(true);
     YesOkResult = content.yesOkResult;
-    bNoCancel->setCaption(content.noCancelCaption);
     bNoCancel->setVisible(content.noCancelShown);
-    if (content.noCancelShown)
+    if (content.noCancelShown) {
+        bNoCancel->setCaption(content.noCancelCaption);
         NoCancelResult = content.noCancelResult;
+    }
 
     if (!content.iconKey.isEmpty()) {
         imgIcon->setPixmap(ilIcons.picture(content.iconKey));
