@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "controls/xpbutton/xpbutton.h"
+#include "dialogs/about_dialog.h"
 #include "platform/check_box.h"
 #include "platform/events.h"
 #include "platform/file_system.h"
@@ -358,7 +359,9 @@ void MainWindow::bExit_Click() {
     close();
 }
 
-void MainWindow::bAbout_Click() {}
+void MainWindow::bAbout_Click() {
+    showAboutDialog();
+}
 
 void MainWindow::Timer1_Timer() {
     // The count stops at its maximum rather than wrapping after years of running.

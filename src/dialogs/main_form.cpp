@@ -1,5 +1,6 @@
 #include "dialogs/main_form.h"
 
+#include "controls/xpbutton/main_form_buttons.h"
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/shape.h"
 #include "platform/check_box.h"
@@ -48,11 +49,10 @@ QLabel* makeFieldLabel(const QString& text, const km::TwipRect& rect, const char
     return label;
 }
 
-XPButton* makeButton(const QString& caption, const km::TwipRect& rect, const char* name,
-                     QWidget* parent) {
-    auto* button = place(new XPButton(parent), rect, name);
-    button->setCaption(caption);
-    return button;
+// Every button is created from the settings the form stores for it.
+XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent) {
+    return place(createXPButton(parent, mainFormButtonSettings(QString::fromLatin1(name))), rect,
+                 name);
 }
 
 } // namespace
@@ -146,11 +146,10 @@ void MainForm::createButtonBand() {
     const km::MainLayout l =
         km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
     Shape1 = place(new Shape(kBandViolet, this), l.shape1, "Shape1");
-    bExit = makeButton(QStringLiteral("E&xit"), l.bExit, "bExit", this);
-    bAbout = makeButton(QStringLiteral("&About"), l.bAbout, "bAbout", this);
-    bUndo = makeButton(QStringLiteral("&Undo"), l.bUndo, "bUndo", this);
-    bUndo->setEnabled(false);
-    bRename = makeButton(QStringLiteral("&Rename!"), l.bRename, "bRename", this);
+    bExit = makeButton(l.bExit, "bExit", this);
+    bAbout = makeButton(l.bAbout, "bAbout", this);
+    bUndo = makeButton(l.bUndo, "bUndo", this);
+    bRename = makeButton(l.bRename, "bRename", this);
 }
 
 void MainForm::setTabOrder() {
