@@ -1,0 +1,70 @@
+#include "rename/batch_mover.h"
+
+#include "rename/batch_names.h"
+
+#include <map>
+
+namespace km {
+
+QString nameAt(const QString& from, const QString& to, Place place) {
+    switch (place) {
+    case Place::From:
+        return from;
+    case Place::Temporary:
+        return temporaryName(to);
+    case Place::To:
+        break;
+    }
+    return to;
+}
+
+BatchMover::BatchMover(const QString& folder, const std::vector<RenamePair>& moves, FileOps& ops)
+    : m_folder(folder), m_moves(moves), m_ops(ops), m_places(moves.size(), Place::From) {}
+
+bool BatchMover::run() {
+    m_done.reserve(2 * m_moves.size());
+    if (pass(Place::Temporary) && pass(Place::To))
+        return true;
+    rollBack();
+    return false;
+}
+
+bool BatchMover::pass(Place target) {
+    for (std::size_t i = 0; i < m_moves.size(); ++i) {
+        const Place origin = m_places[i];
+        const fs::FileError error = move(i, origin, target);
+        if (!error.ok()) {
+            m_failure = {i, origin, target, error};
+            return false;
+        }
+        m_done.push_back({i, origin, target});
+    }
+    return true;
+}
+
+fs::FileError BatchMover::move(std::size_t index, Place origin, Place target) {
+    fs::FileError error = m_ops.renameNoReplace(pathAt(index, origin), pathAt(index, target));
+    if (error.ok())
+        m_places[index] = target;
+    return error;
+}
+
+// A file whose later step could not be undone stays where it is: its earlier steps are skipped.
+void BatchMover::rollBack() {
+    std::map<std::size_t, fs::FileError> errors;
+    for (auto step = m_done.rbegin(); step != m_done.rend(); ++step) {
+        if (m_places[step->index] != step->target)
+            continue;
+        const fs::FileError error = move(step->index, step->target, step->origin);
+        if (!error.ok())
+            errors[step->index] = error;
+    }
+    for (const auto& [index, error] : errors)
+        m_stranded.push_back({index, m_places[index], error});
+}
+
+QString BatchMover::pathAt(std::size_t index, Place place) const {
+    return m_folder + nameAt(m_moves[index].from, m_moves[index].to, place);
+}
+
+} // namespace km

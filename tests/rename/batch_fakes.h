@@ -1,0 +1,135 @@
+#pragma once
+
+#include "rename/batch.h"
+#include "rename/file_ops.h"
+#include "support/temp_folder.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+// An in-memory folder behind the FileOps interface; optionally ignoring letter case in names as
+// FAT or NTFS do (names keep the case they were given).
+class FakeFileOps final : public km::FileOps {
+public:
+    explicit FakeFileOps(QString folder, bool ignoreCase = false);
+
+    void write(const QString& name, const QByteArray& content);
+    void makeFolder(const QString& name);
+    void remove(const QString& name);
+    // Every entry with its content; folders map to "<dir>", as TempFolder::snapshot gives them.
+    std::map<QString, QByteArray> snapshot() const;
+    int syncCount() const { return m_syncs; }
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+    km::EntryInfo inspect(const QString& path) override;
+    bool ignoresCase(const QString& folder) override;
+    km::fs::FileError syncFolder(const QString& folder) override;
+
+private:
+    struct Entry {
+        QString name;
+        QByteArray content;
+        bool folder = false;
+        quint64 inode = 0;
+    };
+
+    // The entry's key, or an empty text when the path is not directly inside the folder.
+    QString keyOf(const QString& path) const;
+
+    QString m_folder;
+    bool m_ignoreCase;
+    std::map<QString, Entry> m_entries;
+    quint64 m_nextInode = 1;
+    int m_syncs = 0;
+};
+
+// Passes every call on to another FileOps, except that chosen renames (counted from 1) fail and
+// actions can run just before chosen renames.
+class ScriptedFileOps final : public km::FileOps {
+public:
+    explicit ScriptedFileOps(km::FileOps& inner) : m_inner(inner) {}
+
+    void failRename(int number, int code);
+    void beforeRename(int number, std::function<void()> action);
+    int renameCount() const { return m_renames; }
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+    km::EntryInfo inspect(const QString& path) override { return m_inner.inspect(path); }
+    bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
+    km::fs::FileError syncFolder(const QString& folder) override {
+        return m_inner.syncFolder(folder);
+    }
+
+private:
+    km::FileOps& m_inner;
+    std::map<int, int> m_failures;
+    std::map<int, std::function<void()>> m_actions;
+    int m_renames = 0;
+};
+
+// A folder for the batch tests in memory.
+class FakeDisk {
+public:
+    static constexpr bool IsReal = false;
+
+    FakeDisk() : m_ops(folder()) {}
+
+    QString folder() const { return QStringLiteral("/photos/"); }
+    km::FileOps& ops() { return m_ops; }
+    void write(const QString& name, const QByteArray& content) { m_ops.write(name, content); }
+    void makeFolder(const QString& name) { m_ops.makeFolder(name); }
+    void remove(const QString& name) { m_ops.remove(name); }
+    std::map<QString, QByteArray> snapshot() const { return m_ops.snapshot(); }
+
+private:
+    FakeFileOps m_ops;
+};
+
+// A folder for the batch tests on the real file system.
+class RealDisk {
+public:
+    static constexpr bool IsReal = true;
+
+    QString folder() const { return m_temp.pathWithSeparator(); }
+    km::FileOps& ops() { return m_ops; }
+    void write(const QString& name, const QByteArray& content) { m_temp.write(name, content); }
+    void makeFolder(const QString& name) { m_temp.makeFolder(name); }
+    void remove(const QString& name);
+    std::map<QString, QByteArray> snapshot() const { return m_temp.snapshot(); }
+
+private:
+    TempFolder m_temp;
+    km::DiskFileOps m_ops;
+};
+
+using Snapshot = std::map<QString, QByteArray>;
+
+// Files whose content is their own name, as the tests create them.
+Snapshot namedFiles(std::initializer_list<QString> names);
+// Which file content sits under which name: "name <- content".
+Snapshot moved(std::initializer_list<std::pair<QString, QString>> nameAndOldName);
+
+// Runs the same tests in memory and on the real file system.
+template <typename Disk> class DiskTest : public testing::Test {
+protected:
+    km::BatchPlan plan(std::vector<km::RenamePair> pairs) const {
+        return {m_disk.folder(), std::move(pairs)};
+    }
+    void writeNamed(std::initializer_list<QString> names) {
+        for (const QString& name : names)
+            m_disk.write(name, name.toUtf8());
+    }
+
+    Disk m_disk;
+};
+
+using Disks = testing::Types<FakeDisk, RealDisk>;
+
+struct DiskName {
+    template <typename Disk> static std::string GetName(int /*index*/) {
+        return Disk::IsReal ? "Real" : "Fake";
+    }
+};

@@ -1,0 +1,124 @@
+#include "batch_fakes.h"
+#include "rename/batch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using km::renameBatch;
+using km::undoBatch;
+
+template <typename Disk> class BatchRefusalTest : public DiskTest<Disk> {
+protected:
+    void SetUp() override {
+        this->writeNamed({"a.jpg", "b.jpg", "c.jpg", "other.jpg"});
+        this->m_disk.makeFolder("sub");
+        m_before = this->m_disk.snapshot();
+    }
+
+    // Expects the batch refused before any file moved, for the given reason.
+    km::BatchOutcome expectRefused(const km::BatchOutcome& outcome, const QString& reason) const {
+        EXPECT_FALSE(outcome.done);
+        EXPECT_FALSE(outcome.touched);
+        EXPECT_TRUE(outcome.stranded.empty());
+        EXPECT_TRUE(outcome.message.contains(reason)) << outcome.message.toStdString();
+        EXPECT_TRUE(outcome.message.endsWith("\r\nNothing was renamed."));
+        EXPECT_EQ(this->m_disk.snapshot(), m_before);
+        return outcome;
+    }
+
+    km::BatchOutcome refuse(std::vector<km::RenamePair> pairs, const QString& reason) {
+        return expectRefused(renameBatch(this->plan(std::move(pairs)), this->m_disk.ops()), reason);
+    }
+
+    Snapshot m_before;
+};
+
+TYPED_TEST_SUITE(BatchRefusalTest, Disks, DiskName);
+
+TYPED_TEST(BatchRefusalTest, NamesTheMissingSourceInFull) {
+    const km::BatchOutcome outcome =
+        renameBatch(this->plan({{"a.jpg", "x.jpg"}, {"gone.jpg", "y.jpg"}}), this->m_disk.ops());
+    EXPECT_EQ(outcome.message, "Can't rename \"gone.jpg\" to \"y.jpg\":\r\n"
+                               "\"gone.jpg\" is no longer in the folder.\r\n"
+                               "Nothing was renamed.");
+    this->expectRefused(outcome, "gone.jpg");
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesSourcesThatAreNotSingleFiles) {
+    this->refuse({{"sub", "x.jpg"}}, "\"sub\" is not a plain file");
+    this->refuse({{"a.jpg", "x.jpg"}, {"a.jpg", "y.jpg"}}, "\"a.jpg\" is listed twice");
+}
+
+TYPED_TEST(BatchRefusalTest, ReportsEveryPairThatSharesATarget) {
+    const km::BatchOutcome outcome = this->refuse(
+        {{"a.jpg", "x.jpg"}, {"b.jpg", "y.jpg"}, {"c.jpg", "x.jpg"}, {"other.jpg", "z.jpg"}},
+        "Can't rename \"c.jpg\" to \"x.jpg\":\r\n\"x.jpg\" is also the new name of \"a.jpg\".");
+    EXPECT_EQ(outcome.duplicateTargets, (std::vector<std::size_t>{0, 2}));
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesTargetsTakenByEntriesThatStay) {
+    this->refuse({{"a.jpg", "other.jpg"}}, "\"other.jpg\" is already taken by a file");
+    this->refuse({{"a.jpg", "sub"}}, "\"sub\" is already taken by a folder");
+    this->m_disk.write(".x.jpg", "hidden");
+    this->m_before = this->m_disk.snapshot();
+    this->refuse({{"a.jpg", ".x.jpg"}}, "\".x.jpg\" is already taken by a file");
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesALeftoverTemporaryFileEvenWhenItIsRenamedToo) {
+    this->m_disk.write("_KM_x.jpg", "leftover");
+    this->m_before = this->m_disk.snapshot();
+    this->refuse({{"a.jpg", "x.jpg"}},
+                 "its temporary name \"_KM_x.jpg\" is already taken by a file");
+    this->refuse({{"_KM_x.jpg", "y.jpg"}, {"a.jpg", "x.jpg"}},
+                 "its temporary name \"_KM_x.jpg\" is already taken by a file");
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesATargetThatIsAnotherFilesTemporaryName) {
+    this->refuse({{"a.jpg", "x.jpg"}, {"b.jpg", "_KM_x.jpg"}},
+                 "\"_KM_x.jpg\" is also the temporary name used while renaming \"a.jpg\"");
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesNamesTheFolderCannotHold) {
+    const std::vector<std::pair<QString, QString>> names{
+        {"", "the name is empty"},
+        {"sub/x.jpg", "a file name cannot contain \"/\""},
+        {".", "\".\" and \"..\" cannot be file names"},
+        {"..", "\".\" and \"..\" cannot be file names"},
+        {QString::fromUtf8("a\0b.jpg", 7), "a file name cannot contain a NUL character"},
+        {QString(256, 'n'), "the name is longer than 255 bytes"},
+        {QString(128, QChar(0xE9)), "the name is longer than 255 bytes"},
+        {QString(252, 'n'),
+         "its temporary name \"_KM_" + QString(252, 'n') + "\" would be longer than 255 bytes"},
+    };
+    for (const auto& [name, reason] : names) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        this->refuse({{"a.jpg", "x.jpg"}, {"b.jpg", name}}, reason);
+        this->refuse({{"a.jpg", "x.jpg"}, {name, "y.jpg"}}, reason);
+    }
+    this->refuse({{"../a.jpg", "x.jpg"}}, "cannot contain \"/\"");
+}
+
+TYPED_TEST(BatchRefusalTest, NamesOnlyTheFirstOffendingFile) {
+    const km::BatchOutcome outcome = this->refuse(
+        {{"a.jpg", "x.jpg"}, {"b.jpg", "other.jpg"}, {"gone.jpg", "z.jpg"}}, "\"b.jpg\"");
+    EXPECT_FALSE(outcome.message.contains("gone.jpg"));
+}
+
+TYPED_TEST(BatchRefusalTest, UndoRefusesWhenTheFolderChangedSinceTheRename) {
+    const auto plan = this->plan({{"a.jpg", "x.jpg"}, {"b.jpg", "y.jpg"}});
+    ASSERT_TRUE(renameBatch(plan, this->m_disk.ops()).done);
+
+    this->m_disk.write("a.jpg", "a new file under an original name");
+    this->m_before = this->m_disk.snapshot();
+    this->expectRefused(undoBatch(plan, this->m_disk.ops()),
+                        "Can't rename \"x.jpg\" to \"a.jpg\":\r\n\"a.jpg\" is already taken");
+
+    this->m_disk.remove("a.jpg");
+    this->m_disk.remove("y.jpg");
+    this->m_before = this->m_disk.snapshot();
+    this->expectRefused(undoBatch(plan, this->m_disk.ops()),
+                        "\"y.jpg\" is no longer in the folder");
+}
+
+} // namespace
