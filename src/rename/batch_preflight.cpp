@@ -10,42 +10,51 @@ namespace {
 
 constexpr std::size_t None = static_cast<std::size_t>(-1);
 
-// Name keys of one batch: names compared exactly, or under case folding where the file system
-// ignores case.
-class BatchIndex {
+// Everything the checks need to know about one name: what the folder holds under it and which
+// moves use it as source, target or temporary name.
+struct NameUse {
+    EntryInfo onDisk;
+    std::size_t firstSource = None;
+    std::size_t firstTarget = None;
+    std::size_t temporaryOwner = None;
+    int targets = 0;
+};
+
+// The names of the folder and of the batch, compared exactly, or under case folding where the
+// file system ignores case.
+class NameTable {
 public:
-    BatchIndex(const std::vector<RenamePair>& moves, bool ignoreCase) : m_ignoreCase(ignoreCase) {
+    NameTable(const std::vector<FolderEntry>& entries, const std::vector<RenamePair>& moves,
+              bool ignoreCase)
+        : m_ignoreCase(ignoreCase) {
+        m_uses.reserve(static_cast<qsizetype>(entries.size() + 3 * moves.size()));
+        for (const FolderEntry& entry : entries)
+            m_uses[key(entry.name)].onDisk = entry.info;
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            const QString target = key(moves[i].to);
-            insertFirst(m_firstSource, key(moves[i].from), i);
-            insertFirst(m_firstTarget, target, i);
-            m_targetCount[target] += 1;
-            insertFirst(m_temporaryOwner, key(temporaryName(moves[i].to)), i);
+            setFirst(m_uses[key(moves[i].from)].firstSource, i);
+            NameUse& target = m_uses[key(moves[i].to)];
+            setFirst(target.firstTarget, i);
+            ++target.targets;
+            setFirst(m_uses[key(temporaryName(moves[i].to))].temporaryOwner, i);
         }
+    }
+
+    const NameUse& use(const QString& name) const {
+        static const NameUse unused;
+        const auto found = m_uses.constFind(key(name));
+        return found == m_uses.cend() ? unused : *found;
+    }
+
+private:
+    static void setFirst(std::size_t& index, std::size_t i) {
+        if (index == None)
+            index = i;
     }
 
     QString key(const QString& name) const { return m_ignoreCase ? name.toCaseFolded() : name; }
 
-    std::size_t firstSource(const QString& name) const { return find(m_firstSource, name); }
-    std::size_t firstTarget(const QString& name) const { return find(m_firstTarget, name); }
-    std::size_t temporaryOwner(const QString& name) const { return find(m_temporaryOwner, name); }
-    bool sharedTarget(const QString& name) const { return m_targetCount.value(key(name)) > 1; }
-
-private:
-    static void insertFirst(QHash<QString, std::size_t>& map, const QString& key, std::size_t i) {
-        if (!map.contains(key))
-            map.insert(key, i);
-    }
-
-    std::size_t find(const QHash<QString, std::size_t>& map, const QString& name) const {
-        return map.value(key(name), None);
-    }
-
     bool m_ignoreCase;
-    QHash<QString, std::size_t> m_firstSource;
-    QHash<QString, std::size_t> m_firstTarget;
-    QHash<QString, int> m_targetCount;
-    QHash<QString, std::size_t> m_temporaryOwner;
+    QHash<QString, NameUse> m_uses;
 };
 
 QString occupant(EntryKind kind) {
@@ -59,16 +68,16 @@ QString occupant(EntryKind kind) {
     }
 }
 
-QString sourceProblem(const RenamePair& move, EntryKind kind) {
+QString sourceProblem(const QString& source, EntryKind kind) {
     switch (kind) {
     case EntryKind::File:
         return {};
     case EntryKind::Missing:
-        return QStringLiteral("%1 is no longer in the folder").arg(quoted(move.from));
+        return QStringLiteral("%1 is no longer in the folder").arg(quoted(source));
     case EntryKind::Unknown:
-        return QStringLiteral("%1 cannot be examined").arg(quoted(move.from));
+        return QStringLiteral("%1 cannot be examined").arg(quoted(source));
     default:
-        return QStringLiteral("%1 is not a plain file").arg(quoted(move.from));
+        return QStringLiteral("%1 is not a plain file").arg(quoted(source));
     }
 }
 
@@ -82,13 +91,13 @@ QString takenProblem(const QString& description, EntryKind kind) {
 
 class Preflight {
 public:
-    Preflight(const QString& folder, const std::vector<RenamePair>& moves, FileOps& ops)
-        : m_folder(folder), m_moves(moves), m_ops(ops), m_index(moves, ops.ignoresCase(folder)) {}
+    Preflight(const std::vector<RenamePair>& moves, const NameTable& names)
+        : m_moves(moves), m_names(names) {}
 
-    PreflightResult run() {
+    PreflightResult run() const {
         PreflightResult result;
         for (std::size_t i = 0; i < m_moves.size(); ++i) {
-            if (m_index.sharedTarget(m_moves[i].to))
+            if (m_names.use(m_moves[i].to).targets > 1)
                 result.duplicateTargets.push_back(i);
         }
         result.identities.reserve(m_moves.size());
@@ -104,12 +113,12 @@ public:
     }
 
 private:
-    QString check(std::size_t i, std::vector<FileIdentity>& identities) {
+    QString check(std::size_t i, std::vector<FileIdentity>& identities) const {
         QString problem = checkNames(i);
         if (problem.isEmpty())
             problem = checkSource(i, identities);
         if (problem.isEmpty())
-            problem = checkTarget(i);
+            problem = checkTargets(i);
         return problem;
     }
 
@@ -120,50 +129,56 @@ private:
             if (!reason.isEmpty())
                 return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(name), reason);
         }
-        if (m_index.firstSource(move.from) != i)
+        if (m_names.use(move.from).firstSource != i)
             return QStringLiteral("%1 is listed twice").arg(quoted(move.from));
-        const std::size_t first = m_index.firstTarget(move.to);
-        if (first != i)
+        const NameUse& target = m_names.use(move.to);
+        if (target.firstTarget != i)
             return QStringLiteral("%1 is also the new name of %2")
-                .arg(quoted(move.to), quoted(m_moves[first].from));
-        const std::size_t owner = m_index.temporaryOwner(move.to);
-        if (owner != None)
+                .arg(quoted(move.to), quoted(m_moves[target.firstTarget].from));
+        if (target.temporaryOwner != None)
             return QStringLiteral("%1 is also the temporary name used while renaming %2")
-                .arg(quoted(move.to), quoted(m_moves[owner].from));
+                .arg(quoted(move.to), quoted(m_moves[target.temporaryOwner].from));
         return {};
     }
 
-    QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) {
-        const EntryInfo source = m_ops.inspect(m_folder + m_moves[i].from);
+    QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) const {
+        const EntryInfo& source = m_names.use(m_moves[i].from).onDisk;
         identities.push_back(source.identity);
-        return sourceProblem(m_moves[i], source.kind);
+        return sourceProblem(m_moves[i].from, source.kind);
     }
 
     // A final name held by a source of the batch is free by the second pass; a temporary name
     // must be free from the start.
-    QString checkTarget(std::size_t i) {
+    QString checkTargets(std::size_t i) const {
         const QString& to = m_moves[i].to;
-        if (m_index.firstSource(to) == None) {
-            const QString problem = takenProblem(quoted(to), m_ops.inspect(m_folder + to).kind);
+        const NameUse& target = m_names.use(to);
+        if (target.firstSource == None) {
+            const QString problem = takenProblem(quoted(to), target.onDisk.kind);
             if (!problem.isEmpty())
                 return problem;
         }
         const QString temporary = temporaryName(to);
         return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporary)),
-                            m_ops.inspect(m_folder + temporary).kind);
+                            m_names.use(temporary).onDisk.kind);
     }
 
-    const QString& m_folder;
     const std::vector<RenamePair>& m_moves;
-    FileOps& m_ops;
-    BatchIndex m_index;
+    const NameTable& m_names;
 };
 
 } // namespace
 
 PreflightResult preflightBatch(const QString& folder, const std::vector<RenamePair>& moves,
                                FileOps& ops) {
-    return Preflight(folder, moves, ops).run();
+    const FolderEntries listing = ops.listFolder(folder);
+    if (!listing.error.ok()) {
+        PreflightResult refused;
+        refused.problem = QStringLiteral("The folder %1 cannot be read: %2.")
+                              .arg(quoted(folder), listing.error.message);
+        return refused;
+    }
+    const NameTable names(listing.entries, moves, ops.ignoresCase(folder));
+    return Preflight(moves, names).run();
 }
 
 } // namespace km

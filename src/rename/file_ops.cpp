@@ -1,8 +1,12 @@
 #include "rename/file_ops.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +24,52 @@ EntryKind kindOf(const struct stat& info) {
     if (S_ISDIR(info.st_mode))
         return EntryKind::Folder;
     return EntryKind::Other;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+bool isDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// A name from the file system, or nothing when its bytes do not survive decoding: such a name
+// can never equal a name the program asks for.
+std::optional<QString> decodedName(const char* bytes) {
+    QString name = QFile::decodeName(bytes);
+    if (name.contains(QChar::ReplacementCharacter) && QFile::encodeName(name) != bytes)
+        return std::nullopt;
+    return name;
+}
+
+EntryKind followedKind(int dirFd, const char* name) {
+    struct stat target {};
+    if (fstatat(dirFd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
+        return EntryKind::File;
+    return EntryKind::Other;
+}
+
+EntryInfo entryInfo(int dirFd, const dirent& entry) {
+    const FileIdentity identity{static_cast<quint64>(entry.d_ino)};
+    switch (entry.d_type) {
+    case DT_REG:
+        return {EntryKind::File, identity};
+    case DT_DIR:
+        return {EntryKind::Folder, identity};
+    case DT_LNK:
+        return {followedKind(dirFd, entry.d_name), identity};
+    case DT_UNKNOWN:
+        break;
+    default:
+        return {EntryKind::Other, identity};
+    }
+    struct stat info {};
+    if (fstatat(dirFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return {EntryKind::Unknown, identity};
+    if (S_ISLNK(info.st_mode))
+        return {followedKind(dirFd, entry.d_name), identity};
+    return {kindOf(info), identity};
 }
 
 QString swapCase(const QString& text) {
@@ -51,22 +101,32 @@ fs::FileError DiskFileOps::renameNoReplace(const QString& from, const QString& t
     return fs::renameNoReplace(from, to);
 }
 
-EntryInfo DiskFileOps::inspect(const QString& path) {
-    const QByteArray native = fs::nativePath(path);
-    if (native.isEmpty())
-        return {EntryKind::Missing, {}};
-    struct stat info {};
-    if (lstat(native.constData(), &info) != 0) {
-        const bool absent = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG;
-        return {absent ? EntryKind::Missing : EntryKind::Unknown, {}};
+FolderEntries DiskFileOps::listFolder(const QString& folder) {
+    FolderEntries listing;
+    const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
+    if (native.isEmpty()) {
+        listing.error = fromErrno(EINVAL);
+        return listing;
     }
-    if (S_ISLNK(info.st_mode)) {
-        struct stat target {};
-        if (stat(native.constData(), &target) == 0 && S_ISREG(target.st_mode))
-            return {EntryKind::File, {static_cast<quint64>(info.st_ino), target.st_size}};
-        return {EntryKind::Other, {}};
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(native.constData()));
+    if (!dir) {
+        listing.error = fromErrno(errno);
+        return listing;
     }
-    return {kindOf(info), {static_cast<quint64>(info.st_ino), info.st_size}};
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (!entry) {
+            if (errno != 0)
+                listing.error = fromErrno(errno);
+            break;
+        }
+        if (isDotOrDotDot(entry->d_name))
+            continue;
+        if (std::optional<QString> name = decodedName(entry->d_name))
+            listing.entries.push_back({std::move(*name), entryInfo(dirfd(dir.get()), *entry)});
+    }
+    return listing;
 }
 
 // Creates a hidden mixed-case probe file and looks it up under the opposite case.

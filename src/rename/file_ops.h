@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace km {
 
@@ -11,17 +12,29 @@ namespace km {
 // I/O error); it counts as taken.
 enum class EntryKind { Missing, File, Folder, Other, Unknown };
 
-// What identifies a file across renames: its inode number and size.
+// What identifies a file across renames within its folder: its inode number.
 struct FileIdentity {
     quint64 inode = 0;
-    qint64 size = -1;
 
     bool operator==(const FileIdentity&) const = default;
 };
 
 struct EntryInfo {
     EntryKind kind = EntryKind::Missing;
-    FileIdentity identity; // meaningful for files only
+    FileIdentity identity;
+};
+
+// One entry of a folder: a link to a regular file counts as a file (the photo list shows it as
+// one), any other link as Other.
+struct FolderEntry {
+    QString name;
+    EntryInfo info;
+};
+
+struct FolderEntries {
+    // Set when the folder could not be read to its end.
+    fs::FileError error;
+    std::vector<FolderEntry> entries;
 };
 
 // The file-system calls of a batch rename, so that tests can replace or sabotage any of them.
@@ -31,9 +44,8 @@ public:
 
     // Renames within one folder; fails with EEXIST rather than replace an existing entry.
     virtual fs::FileError renameNoReplace(const QString& from, const QString& to) = 0;
-    // Examines a path without following a final link, except that a link to a regular file counts
-    // as a file (the folder listing shows it as one).
-    virtual EntryInfo inspect(const QString& path) = 0;
+    // Every entry of the folder, hidden ones included, in no particular order.
+    virtual FolderEntries listFolder(const QString& folder) = 0;
     // True when the folder's file system treats names that differ only in letter case as one.
     virtual bool ignoresCase(const QString& folder) = 0;
     // Makes the renames done in the folder durable.
@@ -44,7 +56,7 @@ public:
 class DiskFileOps final : public FileOps {
 public:
     fs::FileError renameNoReplace(const QString& from, const QString& to) override;
-    EntryInfo inspect(const QString& path) override;
+    FolderEntries listFolder(const QString& folder) override;
     bool ignoresCase(const QString& folder) override;
     fs::FileError syncFolder(const QString& folder) override;
 };

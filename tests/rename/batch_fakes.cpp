@@ -50,14 +50,17 @@ km::fs::FileError FakeFileOps::renameNoReplace(const QString& from, const QStrin
     return {};
 }
 
-km::EntryInfo FakeFileOps::inspect(const QString& path) {
-    const auto found = m_entries.find(keyOf(path));
-    if (found == m_entries.end())
-        return {};
-    const Entry& entry = found->second;
-    if (entry.folder)
-        return {km::EntryKind::Folder, {}};
-    return {km::EntryKind::File, {entry.inode, entry.content.size()}};
+km::FolderEntries FakeFileOps::listFolder(const QString& folder) {
+    km::FolderEntries listing;
+    if (folder != m_folder) {
+        listing.error = {ENOENT, km::fs::errorText(ENOENT)};
+        return listing;
+    }
+    for (const auto& [key, entry] : m_entries) {
+        const km::EntryKind kind = entry.folder ? km::EntryKind::Folder : km::EntryKind::File;
+        listing.entries.push_back({entry.name, {kind, {entry.inode}}});
+    }
+    return listing;
 }
 
 bool FakeFileOps::ignoresCase(const QString& /*folder*/) {

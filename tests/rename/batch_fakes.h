@@ -24,7 +24,7 @@ public:
     int syncCount() const { return m_syncs; }
 
     km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
-    km::EntryInfo inspect(const QString& path) override;
+    km::FolderEntries listFolder(const QString& folder) override;
     bool ignoresCase(const QString& folder) override;
     km::fs::FileError syncFolder(const QString& folder) override;
 
@@ -57,7 +57,9 @@ public:
     int renameCount() const { return m_renames; }
 
     km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
-    km::EntryInfo inspect(const QString& path) override { return m_inner.inspect(path); }
+    km::FolderEntries listFolder(const QString& folder) override {
+        return m_inner.listFolder(folder);
+    }
     bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
     km::fs::FileError syncFolder(const QString& folder) override {
         return m_inner.syncFolder(folder);
