@@ -2,6 +2,7 @@
 
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/message_box.h"
 #include "platform/check_box.h"
 #include "platform/events.h"
 #include "platform/file_system.h"
@@ -22,7 +23,35 @@
 
 namespace {
 
+using modMessageBox::ShowMessageBox;
+
 const QRgb kBlack = qRgb(0, 0, 0);
+const qint32 kAnswerYes = 6;
+const qint32 kStyleWarning = 48;
+const qint32 kStyleQuestion = 36;
+const QString kRecordSeparator = QStringLiteral("|");
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QString withSeparator(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+QStringList undoRecord(const QString& folder, const std::vector<km::RenamePair>& pairs) {
+    QStringList record{folder};
+    for (const km::RenamePair& pair : pairs)
+        record.append(pair.from + kRecordSeparator + pair.to);
+    return record;
+}
 const QRgb kConflictRed = qRgb(255, 0, 0);
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
@@ -104,6 +133,8 @@ void MainWindow::connectHandlers() {
     connect(tbPre, &QLineEdit::textChanged, this, &MainWindow::tbPre_Change);
     connect(tbStart, &QLineEdit::textChanged, this, &MainWindow::tbStart_Change);
     connect(tbLen, &QLineEdit::textChanged, this, &MainWindow::tbLen_Change);
+    connect(bRename, &XPButton::Click, this, &MainWindow::bRename_Click);
+    connect(bUndo, &XPButton::Click, this, &MainWindow::bUndo_Click);
     connect(bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
@@ -351,6 +382,108 @@ void MainWindow::tbStart_Change() {
 void MainWindow::tbLen_Change() {
     ShowExample();
     RescanDueTick = TickCount;
+}
+
+void MainWindow::bRename_Click() {
+    if (CheckDuplicates()) {
+        ShowMessageBox(QStringLiteral("Can't rename since this will result\r\n"
+                                      "in duplicate filenames. These are\r\n"
+                                      "shown in RED in the file list."),
+                       kStyleWarning, QStringLiteral("Duplicates found"));
+        return;
+    }
+    const QString folder = withSeparator(CurrentFolder);
+    if (ShowMessageBox(QStringLiteral("Are you absolutely sure you want to\r\n"
+                                      "rename these images?"),
+                       kStyleQuestion, QStringLiteral("Rename Images")) != kAnswerYes)
+        return;
+    const km::BatchPlan plan = renamePlan(folder);
+    km::BatchOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = km::renameBatch(plan, m_fileOps, m_journal);
+    }
+    if (!outcome.touched) {
+        markDuplicateTargets(outcome);
+        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+        return;
+    }
+    if (outcome.done) {
+        UndoList = undoRecord(folder, plan.pairs);
+    } else if (!outcome.stranded.empty()) {
+        // Files that could not be put back: the record now describes the folder as it is.
+        UndoList = undoRecord(folder, outcome.stranded);
+    }
+    FillFileList(CurrentFolder);
+    if (outcome.done ? !plan.pairs.empty() : !outcome.stranded.empty())
+        bUndo->setEnabled(true);
+    if (!outcome.message.isEmpty())
+        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+}
+
+km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
+    km::BatchPlan plan{folder, {}};
+    for (int row = 1; row <= FoundCount; ++row) {
+        const QString newName = lvFiles->subItem(row);
+        if (!newName.isEmpty())
+            plan.pairs.push_back({lvFiles->text(row), newName});
+    }
+    return plan;
+}
+
+void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
+    if (outcome.duplicateTargets.empty())
+        return;
+    // The plan holds the numbered rows in row order; find each pair's row again.
+    std::vector<int> rowOfPair;
+    for (int row = 1; row <= FoundCount; ++row) {
+        if (!lvFiles->subItem(row).isEmpty())
+            rowOfPair.push_back(row);
+    }
+    for (std::size_t index : outcome.duplicateTargets) {
+        if (index < rowOfPair.size()) {
+            lvFiles->setTextColour(rowOfPair[index], kConflictRed);
+            lvFiles->setSubItemColour(rowOfPair[index], kConflictRed);
+        }
+    }
+    lvFiles->refresh();
+}
+
+void MainWindow::bUndo_Click() {
+    if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
+                       kStyleQuestion, QStringLiteral("Undo Rename")) != kAnswerYes)
+        return;
+    bUndo->setEnabled(false);
+    const km::BatchPlan recorded = undoPlan();
+    km::BatchOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = km::undoBatch(recorded, m_fileOps, m_journal);
+    }
+    if (!outcome.done) {
+        // Nothing was undone, or files remain under other names: the record must still serve.
+        for (const km::RenamePair& stranded : outcome.stranded) {
+            for (qsizetype entry = 1; entry < UndoList.size(); ++entry) {
+                if (UndoList[entry].section(kRecordSeparator, 0, 0) == stranded.from)
+                    UndoList[entry] = stranded.from + kRecordSeparator + stranded.to;
+            }
+        }
+        bUndo->setEnabled(true);
+    }
+    if (outcome.touched)
+        FillFileList(CurrentFolder);
+    if (!outcome.message.isEmpty())
+        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Undo Rename"));
+}
+
+km::BatchPlan MainWindow::undoPlan() const {
+    km::BatchPlan plan{UndoList.value(0), {}};
+    for (qsizetype entry = 1; entry < UndoList.size(); ++entry) {
+        const qsizetype bar = UndoList[entry].indexOf(kRecordSeparator);
+        if (bar >= 0)
+            plan.pairs.push_back({UndoList[entry].left(bar), UndoList[entry].mid(bar + 1)});
+    }
+    return plan;
 }
 
 void MainWindow::bExit_Click() {

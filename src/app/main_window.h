@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "dialogs/main_form.h"
+#include "rename/batch.h"
 
 #include <QStringList>
 
@@ -45,6 +46,8 @@ public:
     void tbPre_Change();
     void tbStart_Change();
     void tbLen_Change();
+    void bRename_Click();
+    void bUndo_Click();
     void bExit_Click();
     void bAbout_Click();
     void Timer1_Timer();
@@ -61,6 +64,8 @@ public:
     qint32 FoundCount = 0;
     // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
     km::PreviewColumn Preview;
+    // Entry 0 the folder of the last rename (ending with "/"), then "original|new" per file.
+    QStringList UndoList;
     QTimer* Timer1;
 
 protected:
@@ -74,7 +79,12 @@ private:
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();
+    km::BatchPlan renamePlan(const QString& folder) const;
+    km::BatchPlan undoPlan() const;
+    void markDuplicateTargets(const km::BatchOutcome& outcome);
 
     QString m_settingsFolder;
+    km::DiskFileOps m_fileOps;
+    km::BatchJournal* m_journal = nullptr;
     bool m_unloaded = false;
 };
