@@ -2,8 +2,7 @@
 
 #include "dialogs/message_box_form.h"
 
-#include <optional>
-#include <utility>
+#include <deque>
 
 namespace modMessageBox {
 
@@ -14,9 +13,9 @@ MessageBoxState& moduleState() {
     return state;
 }
 
-std::optional<qint32>& nextAnswer() {
-    static std::optional<qint32> answer;
-    return answer;
+std::deque<qint32>& nextAnswers() {
+    static std::deque<qint32> answers;
+    return answers;
 }
 
 int& calls() {
@@ -32,8 +31,9 @@ qint32 ShowMessageBox(const QString& prompt, qint32 style, const QString& title)
     box.BoxStyle = style;
     box.BoxTitle = title;
     ++calls();
-    if (const std::optional<qint32> answer = std::exchange(nextAnswer(), std::nullopt)) {
-        box.BoxResult = *answer;
+    if (!nextAnswers().empty()) {
+        box.BoxResult = nextAnswers().front();
+        nextAnswers().pop_front();
         return box.BoxResult;
     }
     frmMessageBox form(box);
@@ -46,11 +46,11 @@ const MessageBoxState& state() {
 }
 
 void setNextAnswer(qint32 answer) {
-    nextAnswer() = answer;
+    nextAnswers().push_back(answer);
 }
 
 void clearNextAnswer() {
-    nextAnswer().reset();
+    nextAnswers().clear();
 }
 
 int callCount() {

@@ -17,7 +17,8 @@ qint32 ShowMessageBox(const QString& prompt, qint32 style, const QString& title 
 const MessageBoxState& state();
 
 // For tests: the next ShowMessageBox records its arguments and returns this answer at once,
-// without showing anything. Applies to one call only.
+// without showing anything. Applies to one call only; answers set in a row serve the calls that
+// follow in the same order.
 void setNextAnswer(qint32 answer);
 void clearNextAnswer();
 
