@@ -1,5 +1,8 @@
 #include "dialogs/message_box_form.h"
 
+#include "controls/xpbutton/colour.h"
+#include "controls/xpbutton/designed_font.h"
+#include "controls/xpbutton/property_bag.h"
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/message_box_icons.h"
 #include "dialogs/message_box_layout.h"
@@ -15,8 +18,16 @@ namespace {
 const QColor BackColor(236, 233, 216);
 
 // The one place where the box's buttons are made.
-XPButton* createButton(QWidget* parent, const QString& name) {
-    auto* button = new XPButton(parent);
+// The stored settings of the dialog's two buttons.
+PropertyBag storedButtonSettings(const QString& caption, km::Colour backColour) {
+    return {{QStringLiteral("backcolor"), backColour},
+            {QStringLiteral("caption"), caption},
+            {QStringLiteral("font"), km::designedFont()}};
+}
+
+XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,
+                       km::Colour backColour) {
+    auto* button = createXPButton(parent, storedButtonSettings(caption, backColour));
     button->setObjectName(name);
     return button;
 }
@@ -79,11 +90,11 @@ void frmMessageBox::createControls() {
     imgIcon = createLabel(this, QStringLiteral("imgIcon"));
     km::setGeometryTwips(imgIcon, {120, 120, 495, 495});
 
-    bYesOk = createButton(this, QStringLiteral("bYesOk"));
-    bYesOk->setCaption(QStringLiteral("Yes"));
+    bYesOk =
+        createButton(this, QStringLiteral("bYesOk"), QStringLiteral("Yes"), km::rgb(236, 233, 216));
     km::setGeometryTwips(bYesOk, {840, 1080, 1095, 315});
-    bNoCancel = createButton(this, QStringLiteral("bNoCancel"));
-    bNoCancel->setCaption(QStringLiteral("No"));
+    bNoCancel = createButton(this, QStringLiteral("bNoCancel"), QStringLiteral("No"),
+                             km::kSystemButtonFace);
     km::setGeometryTwips(bNoCancel, {2160, 1080, 1095, 315});
     setTabOrder(bYesOk, bNoCancel);
 
