@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/preview.h"
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/message_box.h"
@@ -326,7 +327,35 @@ bool MainWindow::CheckDuplicates() {
     return conflicts.found;
 }
 
-void MainWindow::ShowPreview(int) {}
+void MainWindow::ShowPreview(int start) {
+    km::PreviewContext context;
+    context.previewCount = [this] {
+        return Preview.count;
+    };
+    context.box = [this](int index) {
+        return pbPreview[static_cast<size_t>(index)];
+    };
+    context.currentFolder = [this] {
+        return CurrentFolder;
+    };
+    context.previewChecked = [this] {
+        return cbPreview->value() == 1;
+    };
+    context.foundCount = [this] {
+        return FoundCount;
+    };
+    context.rowCount = [this] {
+        return lvFiles->rowTotal();
+    };
+    context.rowText = [this](int row) {
+        return lvFiles->text(row);
+    };
+    context.selectedPosition = [this] {
+        return lvFiles->selectedItemPosition();
+    };
+    context.running = &PreviewRunning;
+    km::ShowPreview(context, start);
+}
 
 void MainWindow::FolderTreeview1_Click() {
     CurrentFolder = FolderTreeview1->selectedPath();

@@ -197,6 +197,7 @@ void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {
 void MainForm::applyPreviewChange(const km::PreviewColumnChange& change) {
     for (int i = change.createFrom; i < change.createTo; ++i) {
         auto* box = new PictureBox(framePreview);
+        box->copyAppearanceFrom(*pbPreview.front());
         box->setObjectName(QStringLiteral("pbPreview%1").arg(i));
         km::TwipRect rect = km::kPreviewBox0;
         rect.top += km::kPreviewBoxStep * i;
