@@ -20,41 +20,87 @@ struct NameUse {
     int targets = 0;
 };
 
+// The uses of one move's names.
+struct MoveNames {
+    const NameUse* from = nullptr;
+    const NameUse* to = nullptr;
+    const NameUse* temporary = nullptr;
+};
+
 // The names of the folder and of the batch, compared exactly, or under case folding where the
-// file system ignores case.
+// file system ignores case. Each name is looked up once.
 class NameTable {
 public:
     NameTable(const std::vector<FolderEntry>& entries, const std::vector<RenamePair>& moves,
               bool ignoreCase)
         : m_ignoreCase(ignoreCase) {
-        m_uses.reserve(static_cast<qsizetype>(entries.size() + 3 * moves.size()));
+        const std::size_t names = entries.size() + 2 * moves.size();
+        m_slots.reserve(static_cast<qsizetype>(names));
+        m_uses.reserve(names + moves.size() + 1);
+        m_uses.emplace_back(); // the use of every name nobody looked up
         for (const FolderEntry& entry : entries)
-            m_uses[key(entry.name)].onDisk = entry.info;
+            m_uses[slotOf(entry.name)].onDisk = entry.info;
+        std::vector<Slots> indices = moveSlots(moves);
+        if (m_marked)
+            addTemporarySlots(moves, indices);
+        m_moves.reserve(moves.size());
+        for (const Slots& move : indices)
+            m_moves.push_back({&m_uses[move.from], &m_uses[move.to], &m_uses[move.temporary]});
+    }
+
+    const MoveNames& move(std::size_t i) const { return m_moves[i]; }
+
+private:
+    struct Slots {
+        std::size_t from = 0;
+        std::size_t to = 0;
+        std::size_t temporary = 0;
+    };
+
+    std::vector<Slots> moveSlots(const std::vector<RenamePair>& moves) {
+        std::vector<Slots> indices(moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            setFirst(m_uses[key(moves[i].from)].firstSource, i);
-            NameUse& target = m_uses[key(moves[i].to)];
+            indices[i].from = slotOf(moves[i].from);
+            setFirst(m_uses[indices[i].from].firstSource, i);
+            indices[i].to = slotOf(moves[i].to);
+            NameUse& target = m_uses[indices[i].to];
             setFirst(target.firstTarget, i);
             ++target.targets;
-            setFirst(m_uses[key(temporaryName(moves[i].to))].temporaryOwner, i);
+        }
+        return indices;
+    }
+
+    // A temporary name can only clash with a name that carries the marker itself, so without
+    // such a name in the folder or the batch the temporary names need no look-up at all.
+    void addTemporarySlots(const std::vector<RenamePair>& moves, std::vector<Slots>& indices) {
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            indices[i].temporary = slotOf(temporaryName(moves[i].to));
+            setFirst(m_uses[indices[i].temporary].temporaryOwner, i);
         }
     }
 
-    const NameUse& use(const QString& name) const {
-        static const NameUse unused;
-        const auto found = m_uses.constFind(key(name));
-        return found == m_uses.cend() ? unused : *found;
+    std::size_t slotOf(const QString& name) {
+        const QString folded = m_ignoreCase ? name.toCaseFolded() : name;
+        m_marked = m_marked || folded.startsWith(m_marker);
+        std::size_t& slot = m_slots[folded];
+        if (slot == 0) {
+            slot = m_uses.size();
+            m_uses.emplace_back();
+        }
+        return slot;
     }
 
-private:
     static void setFirst(std::size_t& index, std::size_t i) {
         if (index == None)
             index = i;
     }
 
-    QString key(const QString& name) const { return m_ignoreCase ? name.toCaseFolded() : name; }
-
     bool m_ignoreCase;
-    QHash<QString, NameUse> m_uses;
+    QString m_marker = m_ignoreCase ? temporaryName({}).toCaseFolded() : temporaryName({});
+    bool m_marked = false;
+    QHash<QString, std::size_t> m_slots;
+    std::vector<NameUse> m_uses;
+    std::vector<MoveNames> m_moves;
 };
 
 QString occupant(EntryKind kind) {
@@ -97,7 +143,7 @@ public:
     PreflightResult run() const {
         PreflightResult result;
         for (std::size_t i = 0; i < m_moves.size(); ++i) {
-            if (m_names.use(m_moves[i].to).targets > 1)
+            if (m_names.move(i).to->targets > 1)
                 result.duplicateTargets.push_back(i);
         }
         result.identities.reserve(m_moves.size());
@@ -129,9 +175,9 @@ private:
             if (!reason.isEmpty())
                 return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(name), reason);
         }
-        if (m_names.use(move.from).firstSource != i)
+        if (m_names.move(i).from->firstSource != i)
             return QStringLiteral("%1 is listed twice").arg(quoted(move.from));
-        const NameUse& target = m_names.use(move.to);
+        const NameUse& target = *m_names.move(i).to;
         if (target.firstTarget != i)
             return QStringLiteral("%1 is also the new name of %2")
                 .arg(quoted(move.to), quoted(m_moves[target.firstTarget].from));
@@ -142,7 +188,7 @@ private:
     }
 
     QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) const {
-        const EntryInfo& source = m_names.use(m_moves[i].from).onDisk;
+        const EntryInfo& source = m_names.move(i).from->onDisk;
         identities.push_back(source.identity);
         return sourceProblem(m_moves[i].from, source.kind);
     }
@@ -151,15 +197,14 @@ private:
     // must be free from the start.
     QString checkTargets(std::size_t i) const {
         const QString& to = m_moves[i].to;
-        const NameUse& target = m_names.use(to);
+        const NameUse& target = *m_names.move(i).to;
         if (target.firstSource == None) {
             const QString problem = takenProblem(quoted(to), target.onDisk.kind);
             if (!problem.isEmpty())
                 return problem;
         }
-        const QString temporary = temporaryName(to);
-        return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporary)),
-                            m_names.use(temporary).onDisk.kind);
+        return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporaryName(to))),
+                            m_names.move(i).temporary->onDisk.kind);
     }
 
     const std::vector<RenamePair>& m_moves;

@@ -19,6 +19,11 @@ void FakeFileOps::remove(const QString& name) {
     m_entries.erase(keyOf(m_folder + name));
 }
 
+void FakeFileOps::renumberInodes() {
+    for (auto& [key, entry] : m_entries)
+        entry.inode = m_nextInode++;
+}
+
 std::map<QString, QByteArray> FakeFileOps::snapshot() const {
     std::map<QString, QByteArray> entries;
     for (const auto& [key, entry] : m_entries)

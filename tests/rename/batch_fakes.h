@@ -22,6 +22,8 @@ public:
     // Every entry with its content; folders map to "<dir>", as TempFolder::snapshot gives them.
     std::map<QString, QByteArray> snapshot() const;
     int syncCount() const { return m_syncs; }
+    // Gives every entry a new inode number, as a FAT volume does when it is mounted again.
+    void renumberInodes();
 
     km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
     km::FolderEntries listFolder(const QString& folder) override;

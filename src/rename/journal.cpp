@@ -1,0 +1,310 @@
+#include "rename/journal.h"
+
+#include "rename/batch_names.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace km {
+
+namespace {
+
+const QByteArray Header = "KESTRELMARK-JOURNAL\t1";
+const char Hex[] = "0123456789ABCDEF";
+
+bool needsEscape(unsigned char byte) {
+    return byte == '%' || byte < 0x20 || byte == 0x7F;
+}
+
+QByteArray escaped(const QString& text) {
+    const QByteArray bytes = QFile::encodeName(text);
+    QByteArray out;
+    out.reserve(bytes.size() + 8);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!needsEscape(byte)) {
+            out.append(c);
+            continue;
+        }
+        out.append('%');
+        out.append(Hex[byte >> 4]);
+        out.append(Hex[byte & 0xF]);
+    }
+    return out;
+}
+
+int hexValue(char c) {
+    const char* found = std::strchr(Hex, c);
+    return c != '\0' && found ? static_cast<int>(found - Hex) : -1;
+}
+
+std::optional<QString> unescaped(const QByteArray& field) {
+    QByteArray bytes;
+    bytes.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != '%') {
+            bytes.append(field[i]);
+            continue;
+        }
+        const int high = i + 2 < field.size() ? hexValue(field[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(field[i + 2]) : -1;
+        if (low < 0)
+            return std::nullopt;
+        bytes.append(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    return QFile::decodeName(bytes);
+}
+
+std::optional<quint64> number(const QByteArray& field) {
+    bool ok = false;
+    const quint64 value = field.toULongLong(&ok);
+    if (!ok || field.isEmpty() || field[0] < '0' || field[0] > '9')
+        return std::nullopt;
+    return value;
+}
+
+// Reads the journal line by line; each reader returns false and sets the error on a fault.
+class JournalReader {
+public:
+    explicit JournalReader(const QByteArray& text) : m_lines(text.split('\n')) {}
+
+    std::optional<BatchRecord> read(QString* error) {
+        BatchRecord record;
+        qint64 count = 0;
+        const bool ok = readHeader() && readKind(record) && readFolder(record) &&
+                        readCount(count) && readMoves(record, count) && readEnd();
+        if (!ok) {
+            if (error)
+                *error = m_error;
+            return std::nullopt;
+        }
+        return record;
+    }
+
+private:
+    bool fail(const QString& what) {
+        m_error = QStringLiteral("line %1: %2").arg(m_next).arg(what);
+        return false;
+    }
+
+    // The next line's TAB-separated fields, which must start with `tag` and number `size`.
+    std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype size) {
+        if (m_next >= m_lines.size() - 1) {
+            fail(QStringLiteral("the journal ends early"));
+            return std::nullopt;
+        }
+        ++m_next;
+        QList<QByteArray> parts = m_lines[m_next - 1].split('\t');
+        if (parts.size() != size || parts[0] != tag) {
+            fail(QStringLiteral("\"%1\" expected").arg(QString::fromLatin1(tag)));
+            return std::nullopt;
+        }
+        return parts;
+    }
+
+    bool readHeader() {
+        if (m_lines.value(0) != Header) {
+            m_next = 1;
+            return fail(QStringLiteral("not a journal of this version"));
+        }
+        ++m_next;
+        return true;
+    }
+
+    bool readKind(BatchRecord& record) {
+        const auto parts = fields("kind", 2);
+        if (!parts)
+            return false;
+        if (parts->at(1) == "rename")
+            record.kind = BatchKind::Rename;
+        else if (parts->at(1) == "undo")
+            record.kind = BatchKind::Undo;
+        else
+            return fail(QStringLiteral("unknown kind of batch"));
+        return true;
+    }
+
+    bool readFolder(BatchRecord& record) {
+        const auto parts = fields("folder", 2);
+        if (!parts)
+            return false;
+        const std::optional<QString> folder = unescaped(parts->at(1));
+        if (!folder || !folder->startsWith(QLatin1Char('/')) || !folder->endsWith(QLatin1Char('/')))
+            return fail(QStringLiteral("not a folder"));
+        record.folder = *folder;
+        return true;
+    }
+
+    bool readCount(qint64& count) {
+        const auto parts = fields("count", 2);
+        if (!parts)
+            return false;
+        const std::optional<quint64> value = number(parts->at(1));
+        if (!value || *value > static_cast<quint64>(m_lines.size()))
+            return fail(QStringLiteral("not a count of moves"));
+        count = static_cast<qint64>(*value);
+        return true;
+    }
+
+    bool readMoves(BatchRecord& record, qint64 count) {
+        record.moves.reserve(static_cast<std::size_t>(count));
+        for (qint64 i = 0; i < count; ++i) {
+            const auto parts = fields("move", 4);
+            if (!parts)
+                return false;
+            const std::optional<quint64> inode = number(parts->at(1));
+            const std::optional<QString> from = unescaped(parts->at(2));
+            const std::optional<QString> to = unescaped(parts->at(3));
+            if (!inode)
+                return fail(QStringLiteral("not an inode number"));
+            if (!from || !to || !invalidNameReason(*from).isEmpty() ||
+                !invalidNameReason(*to).isEmpty())
+                return fail(QStringLiteral("not a valid file name"));
+            record.moves.push_back({*from, *to, {*inode}});
+        }
+        return true;
+    }
+
+    bool readEnd() {
+        if (!fields("end", 1))
+            return false;
+        if (m_next != m_lines.size() - 1 || !m_lines.last().isEmpty())
+            return fail(QStringLiteral("text after the end"));
+        return true;
+    }
+
+    QList<QByteArray> m_lines;
+    qsizetype m_next = 0;
+    QString m_error;
+};
+
+// What went wrong with the journal file, for the user.
+fs::FileError journalError(const QString& path, const QString& failure, int code) {
+    return {code, QStringLiteral("The safety record %1 could not be %2: %3.")
+                      .arg(quoted(path), failure, fs::errorText(code))};
+}
+
+fs::FileError writeAll(int fd, const QByteArray& bytes) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {errno, {}};
+        written += count;
+    }
+    return {};
+}
+
+// Creates `path` with the bytes and makes them durable; removes what it wrote on failure.
+fs::FileError writeDurably(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return {errno, {}};
+    fs::FileError error = writeAll(fd, bytes);
+    if (error.ok() && ::fsync(fd) != 0)
+        error = {errno, {}};
+    if (::close(fd) != 0 && error.ok())
+        error = {errno, {}};
+    if (!error.ok())
+        ::unlink(path.constData());
+    return error;
+}
+
+} // namespace
+
+QByteArray encodeJournal(const BatchRecord& record) {
+    QByteArray text = Header + '\n';
+    text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
+    text += "folder\t" + escaped(record.folder) + '\n';
+    text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
+    for (const BatchMove& move : record.moves) {
+        text += "move\t" + QByteArray::number(move.identity.inode) + '\t' + escaped(move.from) +
+                '\t' + escaped(move.to) + '\n';
+    }
+    text += "end\n";
+    return text;
+}
+
+std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error) {
+    return JournalReader(text).read(error);
+}
+
+fs::FileError JournalFile::begin(const BatchRecord& record) {
+    const QString failed = QStringLiteral("written");
+    const QString folder = QFileInfo(m_path).absolutePath();
+    const QByteArray target = fs::nativePath(m_path);
+    const QByteArray fresh = fs::nativePath(m_path + QStringLiteral(".new"));
+    if (target.isEmpty() || !QDir().mkpath(folder))
+        return journalError(m_path, failed, ENOENT);
+    fs::FileError error = writeDurably(fresh, encodeJournal(record));
+    if (error.ok() && ::rename(fresh.constData(), target.constData()) != 0) {
+        error = {errno, {}};
+        ::unlink(fresh.constData());
+    }
+    if (error.ok())
+        error = syncFolderEntries(folder);
+    return error.ok() ? error : journalError(m_path, failed, error.code);
+}
+
+fs::FileError JournalFile::end() {
+    const QString failed = QStringLiteral("removed");
+    const QByteArray target = fs::nativePath(m_path);
+    if (target.isEmpty())
+        return journalError(m_path, failed, EINVAL);
+    if (::unlink(target.constData()) != 0 && errno != ENOENT)
+        return journalError(m_path, failed, errno);
+    const fs::FileError error = syncFolderEntries(QFileInfo(m_path).absolutePath());
+    return error.ok() ? error : journalError(m_path, failed, error.code);
+}
+
+LoadedJournal loadJournal(const QString& path) {
+    LoadedJournal loaded;
+    QFile file(path);
+    if (!file.exists())
+        return loaded;
+    loaded.status = JournalStatus::Damaged;
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.message =
+            QStringLiteral("The record of an interrupted rename %1 cannot be read: %2.")
+                .arg(quoted(path), file.errorString());
+        return loaded;
+    }
+    QString error;
+    std::optional<BatchRecord> record = decodeJournal(file.readAll(), &error);
+    if (!record) {
+        loaded.message = QStringLiteral("The record of an interrupted rename %1 is damaged (%2).")
+                             .arg(quoted(path), error);
+        return loaded;
+    }
+    loaded.status = JournalStatus::Loaded;
+    loaded.record = std::move(*record);
+    return loaded;
+}
+
+fs::FileError setJournalAside(const QString& path, QString* asidePath) {
+    for (int n = 1;; ++n) {
+        const QString aside = path + QStringLiteral(".damaged-") + QString::number(n);
+        const fs::FileError error = fs::renameNoReplace(path, aside);
+        if (error.code == EEXIST && n < 1000)
+            continue;
+        if (error.ok() && asidePath)
+            *asidePath = aside;
+        return error;
+    }
+}
+
+fs::FileError discardJournal(const QString& path) {
+    return JournalFile(path).end();
+}
+
+} // namespace km

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "rename/batch_journal.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace km {
+
+// The journal of a batch rename
+// -----------------------------
+// While a rename or an undo runs, files carry temporary names ("_KM_" + final name) that say
+// nothing of where they came from. So before the first file is touched, the batch is written to
+// a journal file, flushed and synced together with its folder. It is removed once every file is
+// in a consistent place again (all renamed, or all moved back after a failure), after the photo
+// folder itself has been synced; it stays while a failed roll-back leaves files stranded. A
+// journal found at start-up therefore describes a batch that was interrupted, and recovery
+// (recovery.h) can finish it or roll it back. A new batch replaces an older journal.
+//
+// Format (version 1): text, lines ended by LF, fields separated by TAB.
+//
+//     KESTRELMARK-JOURNAL<TAB>1
+//     kind<TAB>rename                  ("rename" or "undo")
+//     folder<TAB>/home/ann/Pictures/   (the batch's folder, ending with "/")
+//     count<TAB>2                      (the number of move lines that follow)
+//     move<TAB>1835011<TAB>foto_002.jpg<TAB>foto_001.jpg
+//     move<TAB>1835012<TAB>foto_001.jpg<TAB>foto_002.jpg
+//     end
+//
+// One move line per file, in the order the batch moves them: the file's inode number before the
+// batch (used only where names alone cannot tell where a file is), the name it had and the name
+// it gets; its temporary name is "_KM_" + the name it gets. For an undo, a move goes from the
+// name the rename gave to the original name. Folder and names are the file system's bytes, with
+// "%" and every byte below 0x20 or equal to 0x7F written as "%" and two upper-case hex digits, so
+// TAB, CR and LF never appear inside a field and every name comes back exactly. A file that does
+// not end with the "end" line, has more or fewer move lines than counted, or holds a name that
+// could leave the folder ("/", ".", "..", NUL) is damaged and never acted on.
+
+// The journal text of a batch.
+QByteArray encodeJournal(const BatchRecord& record);
+
+// The batch a journal text describes; nothing, with the reason in `error`, when it is damaged.
+std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error);
+
+// A journal kept in one file, written so that it is on disk before the batch's first rename.
+class JournalFile final : public BatchJournal {
+public:
+    explicit JournalFile(QString path) : m_path(std::move(path)) {}
+
+    const QString& path() const { return m_path; }
+
+    // Writes the record to a fresh file beside the journal, syncs it, moves it over any older
+    // journal and syncs the folder (created when missing).
+    fs::FileError begin(const BatchRecord& record) override;
+    // Removes the journal file and syncs its folder; a journal already gone is no error.
+    fs::FileError end() override;
+
+private:
+    QString m_path;
+};
+
+enum class JournalStatus { Absent, Loaded, Damaged };
+
+struct LoadedJournal {
+    JournalStatus status = JournalStatus::Absent;
+    BatchRecord record;
+    // Why the journal cannot be used, for the user (when Damaged).
+    QString message;
+};
+
+// Reads the journal at path: Absent when there is none, Damaged when it cannot be read or parsed.
+LoadedJournal loadJournal(const QString& path);
+
+// Renames a damaged journal to "<path>.damaged-<n>" with the lowest n not yet taken, so that it is
+// out of the way but never lost; the new path goes to *asidePath.
+fs::FileError setJournalAside(const QString& path, QString* asidePath = nullptr);
+
+// Deletes a journal the user decided to give up.
+fs::FileError discardJournal(const QString& path);
+
+} // namespace km

@@ -1,0 +1,217 @@
+#include "batch_fakes.h"
+#include "rename/batch.h"
+#include "rename/journal.h"
+#include "rename/recovery.h"
+#include "support/temp_folder.h"
+
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using km::RecoveryDirection;
+
+// Kills its own process just before rename number `killBefore` (counted from 1), or just before
+// the folder is synced at the end of a batch: the same as being killed from outside at that point.
+class KillingFileOps final : public km::FileOps {
+public:
+    KillingFileOps(km::FileOps& inner, int killBefore, bool killAtSync = false)
+        : m_inner(inner), m_killBefore(killBefore), m_killAtSync(killAtSync) {}
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
+        if (++m_renames == m_killBefore)
+            std::raise(SIGKILL);
+        return m_inner.renameNoReplace(from, to);
+    }
+    km::FolderEntries listFolder(const QString& folder) override {
+        return m_inner.listFolder(folder);
+    }
+    bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
+    km::fs::FileError syncFolder(const QString& folder) override {
+        if (m_killAtSync)
+            std::raise(SIGKILL);
+        return m_inner.syncFolder(folder);
+    }
+
+private:
+    km::FileOps& m_inner;
+    int m_killBefore;
+    bool m_killAtSync;
+    int m_renames = 0;
+};
+
+// Runs the work in a child process; true when the child was killed, false when it ended itself.
+bool killedInChild(const std::function<void()>& work) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    if (WIFSIGNALED(status)) {
+        EXPECT_EQ(WTERMSIG(status), SIGKILL);
+        return true;
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    return false;
+}
+
+const char* directionName(RecoveryDirection direction) {
+    return direction == RecoveryDirection::Finish ? "finish" : "roll back";
+}
+
+// Five files with a swap (a <-> b) and a chain (c -> d -> f), next to files the batch leaves alone.
+class CrashTest : public testing::Test {
+protected:
+    static constexpr int Renames = 10;
+
+    void SetUp() override {
+        m_photos.writeNamed({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "g.jpg", "keep.jpg", ".hidden"});
+    }
+
+    km::BatchPlan plan() const {
+        return {m_photos.pathWithSeparator(),
+                {{"a.jpg", "b.jpg"},
+                 {"b.jpg", "a.jpg"},
+                 {"c.jpg", "d.jpg"},
+                 {"d.jpg", "f.jpg"},
+                 {"g.jpg", "h.jpg"}}};
+    }
+
+    static Snapshot original() {
+        return namedFiles({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "g.jpg", "keep.jpg", ".hidden"});
+    }
+
+    static Snapshot renamed() {
+        return moved({{"b.jpg", "a.jpg"},
+                      {"a.jpg", "b.jpg"},
+                      {"d.jpg", "c.jpg"},
+                      {"f.jpg", "d.jpg"},
+                      {"h.jpg", "g.jpg"},
+                      {"keep.jpg", "keep.jpg"},
+                      {".hidden", ".hidden"}});
+    }
+
+    static Snapshot expected(RecoveryDirection direction) {
+        return direction == RecoveryDirection::Finish ? renamed() : original();
+    }
+
+    QString journalPath() const { return m_state.filePath("journal"); }
+
+    // Runs the batch in a child that dies before rename number `killBefore`.
+    bool crashBatch(int killBefore, bool killAtSync = false, int failAt = 0) {
+        return killedInChild([&] {
+            km::DiskFileOps disk;
+            ScriptedFileOps scripted(disk);
+            if (failAt > 0)
+                scripted.failRename(failAt, EIO);
+            KillingFileOps ops(scripted, killBefore, killAtSync);
+            km::JournalFile journal(journalPath());
+            km::renameBatch(plan(), ops, &journal);
+        });
+    }
+
+    // Recovers in this process and expects the folder at the chosen end and the journal gone.
+    void recoverAndCheck(RecoveryDirection direction) {
+        SCOPED_TRACE(directionName(direction));
+        const km::LoadedJournal loaded = km::loadJournal(journalPath());
+        ASSERT_EQ(loaded.status, km::JournalStatus::Loaded);
+        km::DiskFileOps ops;
+        km::JournalFile journal(journalPath());
+        const km::RecoveryReport report = km::recoverBatch(loaded.record, direction, ops, journal);
+        EXPECT_TRUE(report.consistent);
+        EXPECT_EQ(report.message, QString());
+        EXPECT_EQ(m_photos.snapshot(), expected(direction));
+        EXPECT_EQ(km::loadJournal(journalPath()).status, km::JournalStatus::Absent);
+    }
+
+    void reset() {
+        for (const auto& [name, content] : m_photos.snapshot())
+            ASSERT_TRUE(QFile::remove(m_photos.filePath(name)));
+        SetUp();
+    }
+
+    TempFolder m_photos;
+    TempFolder m_state;
+};
+
+TEST_F(CrashTest, ABatchKilledAfterAnyNumberOfRenamesIsFinishedOrRolledBack) {
+    for (int done = 0; done < Renames; ++done) {
+        for (const RecoveryDirection direction :
+             {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+            SCOPED_TRACE("killed after " + std::to_string(done) + " renames");
+            reset();
+            ASSERT_TRUE(crashBatch(done + 1));
+            recoverAndCheck(direction);
+        }
+    }
+}
+
+TEST_F(CrashTest, ABatchKilledAfterItsLastRenameCanStillGoEitherWay) {
+    ASSERT_FALSE(crashBatch(Renames + 1));
+    EXPECT_EQ(m_photos.snapshot(), renamed());
+    EXPECT_EQ(km::loadJournal(journalPath()).status, km::JournalStatus::Absent);
+
+    for (const RecoveryDirection direction :
+         {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+        reset();
+        ASSERT_TRUE(crashBatch(Renames + 1, true));
+        EXPECT_EQ(m_photos.snapshot(), renamed());
+        recoverAndCheck(direction);
+    }
+}
+
+TEST_F(CrashTest, ABatchKilledDuringItsOwnRollBackIsRecovered) {
+    // Rename 3 or 8 fails; the roll-back (of 2 or 7 renames) then dies after 0, 1 or 2 of them.
+    for (const int failAt : {3, 8}) {
+        for (int rolledBack = 0; rolledBack < std::min(3, failAt - 1); ++rolledBack) {
+            for (const RecoveryDirection direction :
+                 {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+                SCOPED_TRACE("failing at " + std::to_string(failAt) + ", rolled back " +
+                             std::to_string(rolledBack));
+                reset();
+                ASSERT_TRUE(crashBatch(failAt + rolledBack + 1, false, failAt));
+                recoverAndCheck(direction);
+            }
+        }
+    }
+}
+
+TEST_F(CrashTest, ARecoveryKilledHalfwayIsRecoveredAgainEitherWay) {
+    for (const int done : {3, 7}) {
+        for (const RecoveryDirection first :
+             {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+            for (const RecoveryDirection second :
+                 {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+                for (int recovered = 0;; ++recovered) {
+                    SCOPED_TRACE("batch killed after " + std::to_string(done) + ", " +
+                                 directionName(first) + " killed after " +
+                                 std::to_string(recovered) + ", then " + directionName(second));
+                    reset();
+                    ASSERT_TRUE(crashBatch(done + 1));
+                    const bool killed = killedInChild([&] {
+                        km::DiskFileOps disk;
+                        KillingFileOps ops(disk, recovered + 1);
+                        km::JournalFile journal(journalPath());
+                        km::recoverBatch(km::loadJournal(journalPath()).record, first, ops,
+                                         journal);
+                    });
+                    if (!killed) {
+                        EXPECT_EQ(m_photos.snapshot(), expected(first));
+                        break;
+                    }
+                    recoverAndCheck(second);
+                    ASSERT_LT(recovered, Renames);
+                }
+            }
+        }
+    }
+}
+
+} // namespace

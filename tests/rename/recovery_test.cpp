@@ -1,0 +1,211 @@
+#include "batch_fakes.h"
+#include "rename/batch.h"
+#include "rename/journal.h"
+#include "rename/recovery.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace {
+
+using km::RecoveryDirection;
+using km::Whereabouts;
+
+// Stops a batch in its tracks before rename number `stopBefore`, as if the program had died.
+class StoppingFileOps final : public km::FileOps {
+public:
+    struct Stopped {};
+
+    StoppingFileOps(km::FileOps& inner, int stopBefore)
+        : m_inner(inner), m_stopBefore(stopBefore) {}
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
+        if (++m_renames == m_stopBefore)
+            throw Stopped{};
+        return m_inner.renameNoReplace(from, to);
+    }
+    km::FolderEntries listFolder(const QString& folder) override {
+        return m_inner.listFolder(folder);
+    }
+    bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
+    km::fs::FileError syncFolder(const QString& folder) override {
+        return m_inner.syncFolder(folder);
+    }
+
+private:
+    km::FileOps& m_inner;
+    int m_stopBefore;
+    int m_renames = 0;
+};
+
+// Keeps the record in memory and notes whether it was ended.
+class MemoryJournal final : public km::BatchJournal {
+public:
+    km::fs::FileError begin(const km::BatchRecord& record) override {
+        m_record = record;
+        m_open = true;
+        return {};
+    }
+    km::fs::FileError end() override {
+        m_open = false;
+        return {};
+    }
+
+    km::BatchRecord m_record;
+    bool m_open = false;
+};
+
+class RecoveryTest : public testing::Test {
+protected:
+    static constexpr int Renames = 8;
+
+    void SetUp() override {
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "keep.jpg"})
+            m_disk.write(name, name);
+    }
+
+    static km::BatchPlan plan() {
+        return {"/photos/",
+                {{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}, {"c.jpg", "d.jpg"}, {"d.jpg", "e.jpg"}}};
+    }
+
+    static Snapshot original() {
+        return namedFiles({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "keep.jpg"});
+    }
+
+    static Snapshot renamed() {
+        return moved({{"b.jpg", "a.jpg"},
+                      {"a.jpg", "b.jpg"},
+                      {"d.jpg", "c.jpg"},
+                      {"e.jpg", "d.jpg"},
+                      {"keep.jpg", "keep.jpg"}});
+    }
+
+    void stopBatch(const km::BatchPlan& plan, int stopBefore) {
+        StoppingFileOps ops(m_disk, stopBefore);
+        EXPECT_THROW(km::renameBatch(plan, ops, &m_journal), StoppingFileOps::Stopped);
+        ASSERT_TRUE(m_journal.m_open);
+    }
+
+    km::RecoveryReport recover(RecoveryDirection direction) {
+        return km::recoverBatch(m_journal.m_record, direction, m_disk, m_journal);
+    }
+
+    FakeFileOps m_disk{"/photos/"};
+    MemoryJournal m_journal;
+};
+
+TEST_F(RecoveryTest, FindsEveryFileByNameAloneWhenInodeNumbersChanged) {
+    for (int done = 0; done < Renames; ++done) {
+        for (const RecoveryDirection direction :
+             {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+            SCOPED_TRACE(done);
+            m_disk = FakeFileOps("/photos/");
+            SetUp();
+            stopBatch(plan(), done + 1);
+            m_disk.renumberInodes();
+            const km::RecoveryReport report = recover(direction);
+            EXPECT_TRUE(report.consistent) << report.message.toStdString();
+            EXPECT_FALSE(m_journal.m_open);
+            EXPECT_EQ(m_disk.snapshot(),
+                      direction == RecoveryDirection::Finish ? renamed() : original());
+        }
+    }
+}
+
+TEST_F(RecoveryTest, InodeNumbersTellAnUntouchedSwapFromACompletedOne) {
+    const km::BatchPlan swap{"/photos/", {{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}}};
+    stopBatch(swap, 1);
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              (std::vector<Whereabouts>{Whereabouts::AtFrom, Whereabouts::AtFrom}));
+
+    ASSERT_TRUE(km::renameBatch(swap, m_disk).done);
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              (std::vector<Whereabouts>{Whereabouts::AtTo, Whereabouts::AtTo}));
+
+    m_disk.renumberInodes();
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              (std::vector<Whereabouts>{Whereabouts::Ambiguous, Whereabouts::Ambiguous}));
+    const Snapshot before = m_disk.snapshot();
+    const km::RecoveryReport report = recover(RecoveryDirection::RollBack);
+    EXPECT_FALSE(report.consistent);
+    EXPECT_EQ(report.message,
+              "The interrupted rename in \"/photos/\" could not be rolled back:\r\n"
+              "Which file is \"a.jpg\" (to be renamed to \"b.jpg\") cannot be told for certain.\r\n"
+              "Which file is \"b.jpg\" (to be renamed to \"a.jpg\") cannot be told for certain.");
+    EXPECT_EQ(m_disk.snapshot(), before);
+    EXPECT_TRUE(m_journal.m_open);
+}
+
+TEST_F(RecoveryTest, RecoversWhatItCanAndKeepsTheJournalWhenAFileIsGone) {
+    stopBatch(plan(), 6);
+    m_disk.remove("_KM_d.jpg");
+    m_disk.write("x.jpg", "unrelated");
+    const km::RecoveryReport report = recover(RecoveryDirection::RollBack);
+    EXPECT_FALSE(report.consistent);
+    EXPECT_EQ(report.message, "The interrupted rename in \"/photos/\" could not be rolled back:\r\n"
+                              "\"c.jpg\" (to be renamed to \"d.jpg\") cannot be found.");
+    EXPECT_EQ(m_disk.snapshot(), moved({{"a.jpg", "a.jpg"},
+                                        {"b.jpg", "b.jpg"},
+                                        {"d.jpg", "d.jpg"},
+                                        {"keep.jpg", "keep.jpg"},
+                                        {"x.jpg", "unrelated"}}));
+    EXPECT_TRUE(m_journal.m_open);
+}
+
+TEST_F(RecoveryTest, PlacesFilesByInodeNumberWhenTheFolderWasChangedAroundThem) {
+    stopBatch(plan(), 7);
+    // Done: all four to temporary names, a.jpg's file to "b.jpg", b.jpg's to "a.jpg". Then the
+    // last file goes missing, so the files left under temporary names tell nothing any more.
+    m_disk.remove("_KM_e.jpg");
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              (std::vector<Whereabouts>{Whereabouts::AtTo, Whereabouts::AtTo,
+                                        Whereabouts::AtTemporary, Whereabouts::NotFound}));
+    m_disk.write("e.jpg", "a newcomer");
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files[3], Whereabouts::Ambiguous);
+    m_disk.renumberInodes();
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              (std::vector<Whereabouts>{Whereabouts::Ambiguous, Whereabouts::Ambiguous,
+                                        Whereabouts::AtTemporary, Whereabouts::Ambiguous}));
+}
+
+TEST_F(RecoveryTest, AFailedRenameIsReportedAndALaterRecoveryCompletes) {
+    stopBatch(plan(), 3);
+    ScriptedFileOps failing(m_disk);
+    failing.failRename(1, EACCES);
+    const km::RecoveryReport report =
+        km::recoverBatch(m_journal.m_record, RecoveryDirection::Finish, failing, m_journal);
+    EXPECT_FALSE(report.consistent);
+    EXPECT_EQ(report.message, "The interrupted rename in \"/photos/\" could not be finished:\r\n"
+                              "Renaming \"c.jpg\" to \"_KM_d.jpg\" failed: Permission denied.");
+    EXPECT_TRUE(m_journal.m_open);
+
+    EXPECT_TRUE(recover(RecoveryDirection::Finish).consistent);
+    EXPECT_EQ(m_disk.snapshot(), renamed());
+}
+
+TEST(RecoveryOnDisk, KeepsTheJournalOfAFolderThatIsGoneUntilItIsDiscarded) {
+    TempFolder state;
+    const QString path = state.filePath("journal");
+    km::JournalFile journal(path);
+    const km::BatchRecord record{
+        km::BatchKind::Undo, state.filePath("gone/"), {{"a.jpg", "b.jpg", {1}}}};
+    ASSERT_TRUE(journal.begin(record).ok());
+    km::DiskFileOps ops;
+
+    const km::RecoveryReport report =
+        km::recoverBatch(km::loadJournal(path).record, RecoveryDirection::Finish, ops, journal);
+    EXPECT_TRUE(report.folderMissing);
+    EXPECT_FALSE(report.consistent);
+    EXPECT_EQ(report.message, "The folder \"" + state.filePath("gone/") +
+                                  "\" of an interrupted rename cannot be read: No such file or "
+                                  "directory.");
+    EXPECT_EQ(km::loadJournal(path).record, record);
+
+    ASSERT_TRUE(km::discardJournal(path).ok());
+    EXPECT_EQ(state.snapshot(), Snapshot{});
+}
+
+} // namespace
