@@ -1,8 +1,10 @@
 #include "rename/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace km {
 
@@ -47,6 +49,40 @@ size_t numberLength(const std::string& text) {
     return i;
 }
 
+// The power of ten of a number's first significant digit (0 for 5, 2 for 123, -3 for 0.001), to
+// tell an overflow from an underflow; a number of zeros alone counts as -1.
+long long leadingPowerOfTen(std::string_view number) {
+    size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    while (i < number.size() && number[i] == '0')
+        ++i;
+    long long power = -1;
+    long long integerDigits = 0;
+    while (i < number.size() && isDigit(number[i]))
+        ++i, ++integerDigits;
+    if (integerDigits > 0) {
+        power = integerDigits - 1;
+    } else if (i < number.size() && number[i] == '.') {
+        long long zeros = 0;
+        for (++i; i < number.size() && number[i] == '0'; ++i)
+            ++zeros;
+        if (i < number.size() && isDigit(number[i]))
+            power = -(zeros + 1);
+        else
+            return -1;
+    }
+    while (i < number.size() && number[i] != 'e' && number[i] != 'E')
+        ++i;
+    if (i + 1 >= number.size())
+        return power;
+    const bool negativeExponent = number[i + 1] == '-';
+    long long exponent = 0;
+    for (size_t j = i + 1; j < number.size(); ++j) {
+        if (isDigit(number[j]))
+            exponent = std::min(exponent * 10 + (number[j] - '0'), 1'000'000'000LL);
+    }
+    return power + (negativeExponent ? -exponent : exponent);
+}
+
 } // namespace
 
 double readNumber(QStringView text) {
@@ -69,10 +105,10 @@ double readNumber(QStringView text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, compact.data() + length, value);
     if (error == std::errc::result_out_of_range) {
-        const size_t exponent = compact.find_first_of("eE");
-        const bool tiny = exponent < length && compact[exponent + 1] == '-';
         const bool negative = compact[0] == '-';
-        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+        if (leadingPowerOfTen(std::string_view(compact).substr(0, length)) < 0)
+            return 0.0;
+        return negative ? -HUGE_VAL : HUGE_VAL;
     }
     return value;
 }

@@ -39,6 +39,11 @@ TEST(ReadNumber, OverflowGivesInfinityAndUnderflowZero) {
     EXPECT_TRUE(std::isinf(km::readNumber(u"1e999")));
     EXPECT_LT(km::readNumber(u"-1e999"), 0.0);
     EXPECT_EQ(km::readNumber(u"1e-999"), 0.0);
+    EXPECT_EQ(km::readNumber(u"-1e-999"), 0.0);
+    EXPECT_EQ(km::readNumber(QString("0.") + QString(400, '0') + "1"), 0.0);
+    EXPECT_TRUE(std::isinf(km::readNumber(QString("1") + QString(400, '0'))));
+    EXPECT_TRUE(std::isinf(km::readNumber(u"0.001e400")));
+    EXPECT_EQ(km::readNumber(u"1000e-400"), 0.0);
 }
 
 TEST(WriteNumber, WritesWholeValuesAsPlainDigits) {
