@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/settings_location.h"
 #include "platform/file_system.h"
 #include "platform/fonts.h"
 
@@ -7,7 +8,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     km::installFontSubstitutes();
-    MainWindow window(km::fs::programFolder());
+    QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
+    MainWindow window(km::settingsFolder(km::fs::programFolder()));
     window.Form_Load();
     return application.exec();
 }
