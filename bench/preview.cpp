@@ -24,9 +24,9 @@ const QSize cameraSize(6000, 4000);
 const QStringList photoNames = {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"};
 
 // Smooth gradients with a little sensor-like noise, so the JPEG carries a camera's detail.
-QImage cameraLikePicture(int seed) {
+QImage cameraLikePicture(int variant) {
     QImage image(cameraSize, QImage::Format_RGB32);
-    quint32 noise = 2463534242u + seed;
+    quint32 noise = 2463534242u + variant;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -34,7 +34,7 @@ QImage cameraLikePicture(int seed) {
             noise ^= noise >> 17;
             noise ^= noise << 5;
             const int grain = static_cast<int>(noise & 15) - 8;
-            const int red = (x * 255 / image.width() + grain + seed * 40) & 255;
+            const int red = (x * 255 / image.width() + grain + variant * 40) & 255;
             const int green = (y * 255 / image.height() + grain) & 255;
             const int blue = ((x + y) / 40 % 2 ? 200 : 60) + grain;
             line[x] = qRgb(red, green, blue);
