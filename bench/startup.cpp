@@ -1,0 +1,109 @@
+// Start-up on a folder of 100,000 photos: from creating the main window to the window showing
+// the filled list with its new names, against a start on an empty folder plus a bare listing of
+// the big folder, in the same run. Reports "ratio" (target under 3) and the process's peak
+// resident memory "peak_rss_mb" (target under 200).
+#include "app/main_window.h"
+#include "platform/file_system.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <dirent.h>
+#include <memory>
+#include <strings.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct PhotoFolder {
+    QTemporaryDir dir;
+    explicit PhotoFolder(int count) {
+        for (int i = 1; i <= count; ++i) {
+            const QByteArray path =
+                QFile::encodeName(dir.filePath(QStringLiteral("DSC_%1.JPG").arg(i)));
+            if (FILE* file = std::fopen(path.constData(), "w"))
+                std::fclose(file);
+        }
+    }
+};
+
+// A program folder whose settings file lists `folder` with JPEG ticked and the preview off.
+std::unique_ptr<QTemporaryDir> programFolderFor(const QString& folder) {
+    auto program = std::make_unique<QTemporaryDir>();
+    QFile settings(program->filePath(QStringLiteral("Kestrelmark.cfg")));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write((folder + "\r\nfoto_\r\n1\r\n6\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+    return program;
+}
+
+double startSeconds(const QString& folder) {
+    const auto program = programFolderFor(folder);
+    const Clock::time_point begin = Clock::now();
+    {
+        MainWindow window(program->path(), folder);
+        window.Form_Load();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.FoundCount);
+        window.Timer1_Timer();
+    }
+    return std::chrono::duration<double>(Clock::now() - begin).count();
+}
+
+double bareListingSeconds(const QString& folder) {
+    const Clock::time_point begin = Clock::now();
+    QStringList names;
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
+    while (const dirent* entry = readdir(dir)) {
+        const size_t length = std::strlen(entry->d_name);
+        if (entry->d_name[0] != '.' && length > 4 &&
+            strcasecmp(entry->d_name + length - 4, ".jpg") == 0)
+            names.append(QFile::decodeName(entry->d_name));
+    }
+    closedir(dir);
+    km::fs::sortNaturally(names);
+    return std::chrono::duration<double>(Clock::now() - begin).count();
+}
+
+double peakResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void startUp(benchmark::State& state) {
+    const PhotoFolder big(static_cast<int>(state.range(0)));
+    const QTemporaryDir empty;
+    double baseline = 0;
+    double full = 0;
+    for (auto _ : state) {
+        baseline += startSeconds(empty.path()) + bareListingSeconds(big.dir.path());
+        full += startSeconds(big.dir.path());
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["baseline_ms"] = 1000 * baseline / runs;
+    state.counters["start_ms"] = 1000 * full / runs;
+    state.counters["ratio"] = full / baseline;
+    state.counters["peak_rss_mb"] = peakResidentMegabytes();
+}
+BENCHMARK(startUp)->Arg(100'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
