@@ -72,11 +72,4 @@ TEST(DiskFileOps, ProbesLetterCaseWithoutLeavingAnythingBehind) {
     EXPECT_FALSE(ops.ignoresCase(folder.filePath("missing/")));
 }
 
-TEST(DiskFileOps, SyncsAFolderAndReportsAMissingOne) {
-    TempFolder folder;
-    km::DiskFileOps ops;
-    EXPECT_TRUE(ops.syncFolder(folder.pathWithSeparator()).ok());
-    EXPECT_EQ(ops.syncFolder(folder.filePath("missing/")).code, ENOENT);
-}
-
 } // namespace

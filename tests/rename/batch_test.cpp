@@ -82,16 +82,6 @@ TYPED_TEST(BatchTest, UndoAfterTwoRenamesReversesOnlyTheSecond) {
     EXPECT_EQ(this->m_disk.snapshot(), moved({{"x_1.jpg", "a.jpg"}, {"x_2.jpg", "b.jpg"}}));
 }
 
-TYPED_TEST(BatchTest, RotatesAChainOfNamesThroughOneAnother) {
-    this->writeNamed({"1.jpg", "2.jpg", "3.jpg"});
-    const auto plan = this->plan({{"1.jpg", "2.jpg"}, {"2.jpg", "3.jpg"}, {"3.jpg", "4.jpg"}});
-    this->expectDone(renameBatch(plan, this->m_disk.ops()));
-    EXPECT_EQ(this->m_disk.snapshot(),
-              moved({{"2.jpg", "1.jpg"}, {"3.jpg", "2.jpg"}, {"4.jpg", "3.jpg"}}));
-    this->expectDone(undoBatch(plan, this->m_disk.ops()));
-    EXPECT_EQ(this->m_disk.snapshot(), namedFiles({"1.jpg", "2.jpg", "3.jpg"}));
-}
-
 TYPED_TEST(BatchTest, AddsTheSeparatorToAFolderWithoutOne) {
     this->writeNamed({"a.jpg"});
     QString folder = this->m_disk.folder();
