@@ -4,12 +4,16 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     km::installFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
-    MainWindow window(km::settingsFolder(km::fs::programFolder()));
+    const QString journal = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                            QStringLiteral("/interrupted-batch.journal");
+    MainWindow window(km::settingsFolder(km::fs::programFolder()),
+                      MainWindow::FolderTreeStartDefault(), journal);
     window.Form_Load();
     return application.exec();
 }

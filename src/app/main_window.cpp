@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/interrupted_batch.h"
 #include "app/preview.h"
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
@@ -99,9 +100,9 @@ qint16 modifierMask(const QKeyEvent& event) {
 } // namespace
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
-                       QWidget* parent)
-    : MainForm(folderTreeStart, parent), Timer1(new QTimer(this)),
-      m_settingsFolder(settingsFolder) {
+                       const QString& journalPath, QWidget* parent)
+    : MainForm(folderTreeStart, parent), Timer1(new QTimer(this)), m_settingsFolder(settingsFolder),
+      m_journal(journalPath) {
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
     setWindowIcon(icon);
@@ -148,6 +149,7 @@ void MainWindow::Form_Load() {
     bUndo->setEnabled(false);
     Preview.count = 1;
     Preview.loaded = std::max(Preview.loaded, 1);
+    recoverInterruptedBatch(m_journal.path(), m_fileOps);
     if (FileExists(SettingsFile))
         applySettings(km::readSettingsFile(SettingsFile));
     Loading = false;
@@ -430,7 +432,7 @@ void MainWindow::bRename_Click() {
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::renameBatch(plan, m_fileOps, m_journal);
+        outcome = km::renameBatch(plan, m_fileOps, journal());
     }
     if (!outcome.touched) {
         markDuplicateTargets(outcome);
@@ -448,6 +450,10 @@ void MainWindow::bRename_Click() {
         bUndo->setEnabled(true);
     if (!outcome.message.isEmpty())
         ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+}
+
+km::BatchJournal* MainWindow::journal() {
+    return m_journal.path().isEmpty() ? nullptr : &m_journal;
 }
 
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
@@ -487,7 +493,7 @@ void MainWindow::bUndo_Click() {
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::undoBatch(recorded, m_fileOps, m_journal);
+        outcome = km::undoBatch(recorded, m_fileOps, journal());
     }
     if (!outcome.done) {
         // Nothing was undone, or files remain under other names: the record must still serve.

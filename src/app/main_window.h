@@ -3,6 +3,7 @@
 #include "app/settings_file.h"
 #include "dialogs/main_form.h"
 #include "rename/batch.h"
+#include "rename/journal.h"
 
 #include <QStringList>
 
@@ -16,9 +17,11 @@ class MainWindow : public MainForm {
 public:
     // settingsFolder holds Kestrelmark.cfg; folderTreeStart is the folder the tree selects on its
     // own (the user's Pictures or home folder in the running program).
+    // journalPath is where a batch is recorded while it runs, so that a batch cut short by a
+    // crash can be finished or rolled back at the next start; empty for none.
     explicit MainWindow(const QString& settingsFolder,
                         const QString& folderTreeStart = FolderTreeStartDefault(),
-                        QWidget* parent = nullptr);
+                        const QString& journalPath = QString(), QWidget* parent = nullptr);
 
     static QString FolderTreeStartDefault();
 
@@ -79,12 +82,13 @@ private:
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();
+    km::BatchJournal* journal();
     km::BatchPlan renamePlan(const QString& folder) const;
     km::BatchPlan undoPlan() const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
 
     QString m_settingsFolder;
     km::DiskFileOps m_fileOps;
-    km::BatchJournal* m_journal = nullptr;
+    km::JournalFile m_journal;
     bool m_unloaded = false;
 };

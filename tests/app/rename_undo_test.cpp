@@ -200,3 +200,20 @@ TEST_F(RenameUndoTest, AnUndoThatCannotRunKeepsItsRecordAndButton) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
+    TempFolder program;
+    TempFolder photos;
+    TempFolder data;
+    photos.writeNamed({"IMG_1.JPG"});
+    MainWindow window(program.path(), photos.path(), data.filePath("batch.journal"));
+    window.Form_Load();
+    modMessageBox::setNextAnswer(kYes);
+    emit window.bRename->Click();
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
+    EXPECT_TRUE(data.snapshot().empty());
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#include "app/interrupted_batch.h"
+
+#include "dialogs/message_box.h"
+#include "rename/journal.h"
+#include "rename/recovery.h"
+
+#include <QApplication>
+
+namespace {
+
+using modMessageBox::ShowMessageBox;
+
+const QString kTitle = QStringLiteral("Interrupted Rename");
+constexpr qint32 kStyleWarning = 48;
+constexpr qint32 kStyleQuestion = 36;
+constexpr qint32 kStyleInformation = 64;
+constexpr qint32 kAnswerYes = 6;
+
+void reportDamagedJournal(const QString& journalPath, const QString& reason) {
+    QString asidePath;
+    const km::fs::FileError aside = km::setJournalAside(journalPath, &asidePath);
+    QString prompt = QStringLiteral("The record of an interrupted rename cannot be read:\r\n") +
+                     reason + QStringLiteral("\r\n\r\n");
+    prompt += aside.ok() ? QStringLiteral("It was kept as ") + asidePath + QStringLiteral(".")
+                         : QStringLiteral("It could not be moved aside: ") + aside.message;
+    ShowMessageBox(prompt, kStyleWarning, kTitle);
+}
+
+void offerToDiscard(const QString& journalPath, const km::BatchRecord& record) {
+    const QString prompt =
+        QStringLiteral("A rename in the folder\r\n") + record.folder +
+        QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
+                       "Keep the record of it for when the folder is back?");
+    if (ShowMessageBox(prompt, kStyleQuestion, kTitle) != kAnswerYes)
+        km::discardJournal(journalPath);
+}
+
+QString question(const km::BatchRecord& record) {
+    const QString what = record.kind == km::BatchKind::Rename
+                             ? QStringLiteral("renaming %1 files")
+                             : QStringLiteral("undoing the rename of %1 files");
+    return QStringLiteral("Kestrelmark was interrupted while ") + what.arg(record.moves.size()) +
+           QStringLiteral(" in\r\n") + record.folder +
+           QStringLiteral("\r\n\r\nYes: finish it, every file gets its new name.\r\n"
+                          "No: put every file back under the name it had before.");
+}
+
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+void recoverInterruptedBatch(const QString& journalPath, km::FileOps& ops) {
+    if (journalPath.isEmpty())
+        return;
+    const km::LoadedJournal loaded = km::loadJournal(journalPath);
+    if (loaded.status == km::JournalStatus::Absent)
+        return;
+    if (loaded.status == km::JournalStatus::Damaged) {
+        reportDamagedJournal(journalPath, loaded.message);
+        return;
+    }
+    if (!km::locateFiles(loaded.record, ops).folderError.ok()) {
+        offerToDiscard(journalPath, loaded.record);
+        return;
+    }
+    const km::RecoveryDirection direction =
+        ShowMessageBox(question(loaded.record), kStyleQuestion, kTitle) == kAnswerYes
+            ? km::RecoveryDirection::Finish
+            : km::RecoveryDirection::RollBack;
+    km::JournalFile journal(journalPath);
+    km::RecoveryReport report;
+    {
+        BusyCursor busy;
+        report = km::recoverBatch(loaded.record, direction, ops, journal);
+    }
+    if (!report.message.isEmpty())
+        ShowMessageBox(report.message, report.consistent ? kStyleInformation : kStyleWarning,
+                       kTitle);
+}

@@ -1,0 +1,115 @@
+#include "app/interrupted_batch.h"
+#include "dialogs/message_box.h"
+#include "rename/file_ops.h"
+#include "rename/journal.h"
+#include "support/temp_folder.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+using Content = std::map<QString, QByteArray>;
+constexpr int kYes = 6;
+constexpr int kNo = 7;
+
+km::FileIdentity identityOf(const QString& path) {
+    struct stat info {};
+    stat(path.toUtf8().constData(), &info);
+    return {static_cast<quint64>(info.st_ino)};
+}
+
+// A rename of a.jpg -> foto_001.jpg and b.jpg -> foto_002.jpg, cut short after its first move.
+class InterruptedBatchTest : public testing::Test {
+protected:
+    InterruptedBatchTest() : journalPath(data.filePath("batch.journal")) {
+        photos.write("a.jpg", "A");
+        photos.write("b.jpg", "B");
+        km::BatchRecord record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
+        record.moves.push_back({"a.jpg", "foto_001.jpg", identityOf(photos.filePath("a.jpg"))});
+        record.moves.push_back({"b.jpg", "foto_002.jpg", identityOf(photos.filePath("b.jpg"))});
+        EXPECT_TRUE(km::JournalFile(journalPath).begin(record).ok());
+        EXPECT_EQ(std::rename(photos.filePath("a.jpg").toUtf8().constData(),
+                              photos.filePath("_KM_foto_001.jpg").toUtf8().constData()),
+                  0);
+    }
+
+    void recover(std::initializer_list<int> answers) {
+        for (int answer : answers)
+            modMessageBox::setNextAnswer(answer);
+        recoverInterruptedBatch(journalPath, ops);
+        modMessageBox::clearNextAnswer();
+    }
+
+    TempFolder photos;
+    TempFolder data;
+    QString journalPath;
+    km::DiskFileOps ops;
+};
+
+TEST_F(InterruptedBatchTest, YesFinishesTheBatchAndRemovesTheJournal) {
+    const int callsBefore = modMessageBox::callCount();
+    recover({kYes});
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.jpg", "A"}, {"foto_002.jpg", "B"}}));
+    EXPECT_FALSE(QFileInfo::exists(journalPath));
+    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
+    EXPECT_EQ(modMessageBox::callCount() - callsBefore, 1);
+}
+
+TEST_F(InterruptedBatchTest, NoPutsEveryFileBackUnderItsOldName) {
+    recover({kNo});
+    EXPECT_EQ(photos.snapshot(), (Content{{"a.jpg", "A"}, {"b.jpg", "B"}}));
+    EXPECT_FALSE(QFileInfo::exists(journalPath));
+}
+
+TEST_F(InterruptedBatchTest, AMissingFileIsReportedAndTheJournalKept) {
+    QFile::remove(photos.filePath("b.jpg"));
+    recover({kYes, 1});
+    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
+    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("b.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(journalPath));
+    EXPECT_EQ(photos.snapshot().count("_KM_foto_002.jpg"), 0u);
+}
+
+TEST_F(InterruptedBatchTest, NoJournalAsksNothing) {
+    QFile::remove(journalPath);
+    const int callsBefore = modMessageBox::callCount();
+    recover({});
+    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+}
+
+TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
+    TempFolder data;
+    data.write("batch.journal", "not a journal\n\x01\x02");
+    km::DiskFileOps ops;
+    modMessageBox::setNextAnswer(1);
+    recoverInterruptedBatch(data.filePath("batch.journal"), ops);
+    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
+    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
+    const Content content = data.snapshot();
+    ASSERT_EQ(content.size(), 1u);
+    EXPECT_TRUE(content.begin()->first.startsWith("batch.journal.damaged-"));
+    EXPECT_EQ(content.begin()->second, "not a journal\n\x01\x02");
+
+    const int callsBefore = modMessageBox::callCount();
+    recoverInterruptedBatch(data.filePath("batch.journal"), ops);
+    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+}
+
+TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) {
+    TempFolder data;
+    const QString path = data.filePath("batch.journal");
+    km::BatchRecord record{km::BatchKind::Undo, "/no/such/folder/", {{"x.jpg", "y.jpg", {}}}};
+    ASSERT_TRUE(km::JournalFile(path).begin(record).ok());
+    km::DiskFileOps ops;
+    modMessageBox::setNextAnswer(kYes);
+    recoverInterruptedBatch(path, ops);
+    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("/no/such/folder/"));
+    EXPECT_TRUE(QFileInfo::exists(path));
+    modMessageBox::setNextAnswer(kNo);
+    recoverInterruptedBatch(path, ops);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+} // namespace
