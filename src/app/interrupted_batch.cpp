@@ -1,6 +1,7 @@
 #include "app/interrupted_batch.h"
 
 #include "dialogs/message_box.h"
+#include "platform/busy_cursor.h"
 #include "rename/journal.h"
 #include "rename/recovery.h"
 
@@ -44,14 +45,6 @@ QString question(const km::BatchRecord& record) {
            QStringLiteral("\r\n\r\nYes: finish it, every file gets its new name.\r\n"
                           "No: put every file back under the name it had before.");
 }
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 

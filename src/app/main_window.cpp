@@ -5,6 +5,7 @@
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/message_box.h"
+#include "platform/busy_cursor.h"
 #include "platform/check_box.h"
 #include "platform/events.h"
 #include "platform/file_system.h"
@@ -32,15 +33,6 @@ const qint32 kAnswerYes = 6;
 const qint32 kStyleWarning = 48;
 const qint32 kStyleQuestion = 36;
 const QString kRecordSeparator = QStringLiteral("|");
-
-// Shows the busy cursor for as long as it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString withSeparator(QString folder) {
     if (!folder.endsWith(QLatin1Char('/')))
