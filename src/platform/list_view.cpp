@@ -6,9 +6,35 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Rows in a colour other than black keep showing it while selected: the selection takes that
+// colour as its background, so a red row stays red whatever the selection.
+class ColouredSelectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (!(option->state & QStyle::State_Selected) || !foreground.isValid())
+            return;
+        const QColor colour = foreground.value<QColor>();
+        if (colour == Qt::black)
+            return;
+        option->palette.setColor(QPalette::Highlight, colour);
+        option->palette.setColor(QPalette::HighlightedText, Qt::white);
+    }
+};
+
+} // namespace
 
 ListView::ListView(QWidget* parent) : QTreeView(parent), m_model(new km::PhotoListModel(this)) {
     setModel(m_model);
+    setItemDelegate(new ColouredSelectionDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -70,6 +70,23 @@ TEST_F(ListViewTest, SubItemsAndColoursReadBackAndShowAfterRefresh) {
     EXPECT_EQ(row2.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 0));
 }
 
+TEST_F(ListViewTest, ASelectedRedRowStaysRed) {
+    addRows({"a.jpg", "b.jpg"});
+    list.setSelected(1, true);
+    list.setTextColour(1, qRgb(255, 0, 0));
+    list.setSubItemColour(1, qRgb(255, 0, 0));
+    list.setSelected(2, true);
+    list.refresh();
+    list.show();
+    const QImage shot = list.viewport()->grab().toImage();
+    const auto background = [&](int row) {
+        const QRect cell = list.visualRect(list.model()->index(row - 1, 1));
+        return QColor(shot.pixel(cell.right() - 2, cell.center().y()));
+    };
+    EXPECT_EQ(background(1), QColor(255, 0, 0));
+    EXPECT_NE(background(2), QColor(255, 0, 0));
+}
+
 TEST_F(ListViewTest, ThousandsOfRowsAreAnnouncedInOneNotificationEach) {
     QSignalSpy inserts(list.model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy changes(list.model(), &QAbstractItemModel::dataChanged);
