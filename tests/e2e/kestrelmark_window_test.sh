@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Runs a copy of the real program in a private X server and drives it as a user would: the settings
+# file beside the copy is restored at start, Rename and Undo move the files on disk (bytes intact),
+# a collision is refused, and Exit writes the settings file back.
+# usage: kestrelmark_window_test.sh <kestrelmark executable>
+set -uo pipefail
+# shellcheck source-path=SCRIPTDIR
+
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+source "$here/x_server.sh"
+source "$here/window_driver.sh"
+source "$here/folder_state.sh"
+
+executable=${1:?usage: $0 <kestrelmark executable>}
+[ -x "$executable" ] || fail "no executable at $executable"
+command -v xdotool >/dev/null || fail "xdotool is missing (./build.sh installs it)"
+
+work=$(mktemp -d)
+work=$(cd -P "$work" && pwd)
+program_pid=""
+program_log=""
+
+cleanup() {
+    [ -n "$program_pid" ] && stop_process "$program_pid"
+    stop_x_server
+    rm -rf "$work"
+}
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Shows what the program and the X server said when a check fails.
+report_logs() {
+    local status=$?
+    [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || {
+        [ -n "$program_log" ] && [ -s "$program_log" ] && sed 's/^/program: /' "$program_log" >&2
+        [ -s "$work/xvfb.log" ] && sed 's/^/Xvfb: /' "$work/xvfb.log" >&2
+    }
+    cleanup
+}
+trap report_logs EXIT
+
+# Optional pictures of the screen for whoever debugs this test.
+screenshot() {
+    [ -n "${KESTRELMARK_E2E_SCREENSHOTS:-}" ] || return 0
+    mkdir -p "$KESTRELMARK_E2E_SCREENSHOTS"
+    import -window root "$KESTRELMARK_E2E_SCREENSHOTS/$1.png"
+}
+
+# settings_file PATH LINE...: the lines, each ended by CR LF.
+settings_file() {
+    local path=$1
+    shift
+    printf '%s\r\n' "$@" >"$path"
+}
+
+# install_program FOLDER: a new program folder holding a copy of the executable.
+install_program() {
+    mkdir -p "$1" || fail "could not create $1"
+    cp "$executable" "$1/kestrelmark" || fail "could not copy the program to $1"
+}
+
+within_one() {
+    [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]
+}
+
+window_shown_or_ended() {
+    window_shown "$1" || process_gone "$program_pid"
+}
+
+# start_program FOLDER: starts the copy in FOLDER and waits for its main window.
+start_program() {
+    local folder=$1
+    program_log="$folder/output.log"
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    # A home of its own keeps the user's configuration and data folders out of reach.
+    env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
+        HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+        ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$folder/kestrelmark" >"$program_log" 2>&1 &
+    program_pid=$!
+    wait_until 30 window_shown_or_ended Kestrelmark ||
+        fail "the main window did not appear (windows: $(visible_titles))"
+    process_gone "$program_pid" && fail "the program ended before showing its main window"
+    main_window_origin
+    local screen_width screen_height
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    within_one "$WINDOW_X" $(((screen_width - 777) / 2)) &&
+        within_one "$WINDOW_Y" $(((screen_height - 462) / 2)) ||
+        fail "the main window is at $WINDOW_X,$WINDOW_Y, not centred"
+}
+
+# exit_program: presses Exit and expects the program to end normally.
+exit_program() {
+    press_button Exit
+    wait_until 10 process_gone "$program_pid" || fail "the program did not end after Exit"
+    wait "$program_pid"
+    local status=$?
+    program_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status after Exit"
+}
+
+# expect_settings PATH LINE...: the file holds exactly these lines, each ended by CR LF.
+expect_settings() {
+    local path=$1
+    shift
+    cmp -s "$path" <(printf '%s\r\n' "$@") || {
+        echo "expected:" >&2
+        printf '%s\r\n' "$@" | od -c >&2
+        echo "written:" >&2
+        od -c "$path" >&2
+        fail "the settings file is not the nine lines expected"
+    }
+}
+
+# A folder renamed along a chain (each new name is the old name of the next file), with only the
+# ticked types renamed, and the rename undone. Settings: JPEG and GIF ticked, Bitmap not, preview
+# on, prefix "snap_" (the built-in default is "foto_"), start 1, 3 digits, Rename All.
+test_chain_rename_and_undo() {
+    local program="$work/chain/program" photos="$work/chain/photos" before after
+    install_program "$program"
+    mkdir -p "$photos"
+    for name in snap_000.jpg snap_001.jpg snap_002.jpg snap_003.gif keep.bmp notes.txt .hidden.jpg; do
+        head -c $((1000 + RANDOM)) /dev/urandom >"$photos/$name"
+    done
+    local settings=("$photos" snap_ 1 3 1 0 1 1 Y)
+    settings_file "$program/Kestrelmark.cfg" "${settings[@]}"
+    touch -d '2001-01-01' "$program/Kestrelmark.cfg"
+    before=$(folder_state "$photos")
+
+    start_program "$program"
+    screenshot chain-started
+    press_button Rename
+    screenshot chain-confirm
+    answer_message_box "Rename Images"
+    after=$(renamed_state "$before" snap_000.jpg=snap_001.jpg snap_001.jpg=snap_002.jpg \
+        snap_002.jpg=snap_003.jpg snap_003.gif=snap_004.gif)
+    wait_until 10 state_is "$photos" "$after"
+    expect_state "$photos" "$after" "Rename did not move the ticked photos along the chain"
+
+    press_button Undo
+    answer_message_box "Undo Rename"
+    wait_until 10 state_is "$photos" "$before"
+    expect_state "$photos" "$before" "Undo did not give the photos their names back"
+    screenshot chain-undone
+
+    exit_program
+    expect_settings "$program/Kestrelmark.cfg" "${settings[@]}"
+    [ "$(stat -c %Y "$program/Kestrelmark.cfg")" -gt "$(date -d 2002-01-01 +%s)" ] ||
+        fail "Exit did not write the settings file"
+    echo "ok: settings restored, chain renamed with bytes intact, undone, settings written"
+}
+
+# Rename Selected Only: the scan selects the first row, a.jpg, whose new name foto_001.jpg is taken
+# by foto_001.JPG, which keeps its name. The rename is refused and nothing moves.
+test_collision_refused() {
+    local program="$work/collision/program" photos="$work/collision/photos" before
+    install_program "$program"
+    mkdir -p "$photos"
+    head -c 1500 /dev/urandom >"$photos/a.jpg"
+    head -c 1700 /dev/urandom >"$photos/foto_001.JPG"
+    settings_file "$program/Kestrelmark.cfg" "$photos" foto_ 1 3 1 0 0 0 N
+    before=$(folder_state "$photos")
+
+    start_program "$program"
+    press_button Rename
+    wait_until 10 window_shown "Duplicates found" ||
+        fail "no \"Duplicates found\" warning (windows: $(visible_titles))"
+    screenshot collision-warning
+    answer_message_box "Duplicates found"
+    ! wait_until 1 window_shown "Rename Images" || fail "the rename went on after the warning"
+    expect_state "$photos" "$before" "a refused rename moved files"
+
+    type_prefix pic_
+    exit_program
+    expect_settings "$program/Kestrelmark.cfg" "$photos" pic_ 1 3 1 0 0 0 N
+    echo "ok: collision refused with nothing moved, typed prefix written on Exit"
+}
+
+start_x_server "$work/xvfb.log" || skip "no X server could be started (Xvfb on :90 to :99)"
+echo "X server on $DISPLAY"
+test_chain_rename_and_undo
+test_collision_refused
