@@ -21,11 +21,10 @@ FolderTree::FolderTree(const QString& startFolder, QWidget* parent)
     m_model->sort(0, Qt::AscendingOrder);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
-    // Folders load in the background; keep the selection in view as its parents fill in.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (currentIndex().isValid())
-            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    // Folders load and sort in the background; keep a selection made by the program in view as
+    // its parents fill in, until the user takes over.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] { revealCurrent(); });
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, [this] { revealCurrent(); });
     setSelectedPath(startFolder);
 }
 
@@ -41,11 +40,10 @@ void FolderTree::setSelectedPath(const QString& path) {
     if (!index.isValid())
         return;
     m_settingPath = true;
-    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-        expand(parent);
     setCurrentIndex(index);
-    scrollTo(index, QAbstractItemView::PositionAtCenter);
     m_settingPath = false;
+    m_revealPending = true;
+    revealCurrent();
 }
 
 QString FolderTree::defaultStartFolder() {
@@ -53,6 +51,30 @@ QString FolderTree::defaultStartFolder() {
     if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
         return pictures;
     return QDir::homePath();
+}
+
+void FolderTree::revealCurrent() {
+    const QModelIndex current = currentIndex();
+    if (!m_revealPending || !current.isValid())
+        return;
+    for (QModelIndex parent = current.parent(); parent.isValid(); parent = parent.parent())
+        expand(parent);
+    scrollTo(current, QAbstractItemView::PositionAtCenter);
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event) {
+    m_revealPending = false;
+    QTreeView::mousePressEvent(event);
+}
+
+void FolderTree::wheelEvent(QWheelEvent* event) {
+    m_revealPending = false;
+    QTreeView::wheelEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent* event) {
+    m_revealPending = false;
+    QTreeView::keyPressEvent(event);
 }
 
 void FolderTree::onCurrentChanged(const QModelIndex& current) {

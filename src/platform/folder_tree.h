@@ -26,9 +26,18 @@ signals:
     // The user selected a folder; selectedPath() gives it.
     void Click();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void onCurrentChanged(const QModelIndex& current);
+    // Expands the selection's parents and scrolls it into view; folders load in the background,
+    // so this runs again as they arrive.
+    void revealCurrent();
 
     QFileSystemModel* m_model;
     bool m_settingPath = false;
+    bool m_revealPending = false;
 };

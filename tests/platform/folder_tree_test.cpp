@@ -1,0 +1,54 @@
+#include "platform/folder_tree.h"
+#include "support/temp_folder.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FolderTree, StartsOnItsStartFolderAndSelectsWhatItIsGiven) {
+    TempFolder root;
+    root.makeFolder("a");
+    root.makeFolder("b");
+    FolderTree tree(root.filePath("a"));
+    EXPECT_EQ(tree.selectedPath(), root.filePath("a"));
+
+    QSignalSpy clicks(&tree, &FolderTree::Click);
+    tree.setSelectedPath(root.filePath("b") + "/");
+    EXPECT_EQ(tree.selectedPath(), root.filePath("b"));
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST(FolderTree, AnEmptyOrMissingPathLeavesTheSelectionAsItIs) {
+    TempFolder root;
+    root.makeFolder("a");
+    root.write("file.jpg", "x");
+    FolderTree tree(root.filePath("a"));
+    for (const QString& path : {QString(), root.filePath("gone"), root.filePath("file.jpg")}) {
+        tree.setSelectedPath(path);
+        EXPECT_EQ(tree.selectedPath(), root.filePath("a")) << path.toStdString();
+    }
+}
+
+TEST(FolderTree, AUsersSelectionRaisesClick) {
+    TempFolder root;
+    root.makeFolder("a");
+    root.makeFolder("b");
+    FolderTree tree(root.filePath("a"));
+    tree.resize(300, 400);
+    tree.show();
+    QSignalSpy clicks(&tree, &FolderTree::Click);
+    tree.setFocus();
+    QTest::keyClick(&tree, Qt::Key_Up); // the row above: a sibling or the parent folder
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_NE(tree.selectedPath(), root.filePath("a"));
+}
+
+TEST(FolderTree, TheDefaultStartIsPicturesOrHome) {
+    const QString start = FolderTree::defaultStartFolder();
+    EXPECT_FALSE(start.isEmpty());
+    EXPECT_TRUE(QFileInfo(start).isDir());
+}
+
+} // namespace
