@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +46,10 @@ QString naturalKey(const QString& name) {
 struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
+
+bool isDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
 
 bool isRegularEntry(int dirFd, const dirent* entry) {
     if (entry->d_type == DT_REG)
@@ -154,41 +159,40 @@ void sortNaturally(QStringList& names) {
         names[i] = std::move(keyed[static_cast<size_t>(i)].second);
 }
 
-FolderListing listFolder(const QString& folder, const QStringList& patterns) {
-    FolderListing listing;
-    listing.matches.resize(static_cast<size_t>(patterns.size()));
+FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& visit) {
     const QByteArray path = nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
-    if (path.isEmpty()) {
-        listing.error = fromErrno(EINVAL);
-        return listing;
-    }
-    std::unique_ptr<DIR, DirCloser> dir(opendir(path.constData()));
-    if (!dir) {
-        listing.error = fromErrno(errno);
-        return listing;
-    }
-    const int dirFd = dirfd(dir.get());
+    if (path.isEmpty())
+        return fromErrno(EINVAL);
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(path.constData()));
+    if (!dir)
+        return fromErrno(errno);
+    const int folderFd = dirfd(dir.get());
     for (;;) {
         errno = 0;
         const dirent* entry = readdir(dir.get());
-        if (!entry) {
-            if (errno != 0)
-                listing.error = fromErrno(errno);
-            break;
-        }
-        if (entry->d_name[0] == '.')
+        if (!entry)
+            return errno == 0 ? FileError{} : fromErrno(errno);
+        if (isDotOrDotDot(entry->d_name))
             continue;
-        std::optional<QString> name;
-        for (qsizetype i = 0; i < patterns.size(); ++i) {
-            if (!name && !(name = decodeName(entry->d_name)))
-                break;
-            if (!matchesWildcard(*name, patterns[i]))
-                continue;
-            if (!isRegularEntry(dirFd, entry))
-                break;
-            listing.matches[static_cast<size_t>(i)].append(*name);
-        }
+        if (std::optional<QString> name = decodeName(entry->d_name))
+            visit(std::move(*name), folderFd, *entry);
     }
+}
+
+FolderListing listFolder(const QString& folder, const QStringList& patterns) {
+    FolderListing listing;
+    listing.matches.resize(static_cast<size_t>(patterns.size()));
+    listing.error = readFolderEntries(folder, [&](QString name, int folderFd, const dirent& entry) {
+        if (entry.d_name[0] == '.')
+            return;
+        for (qsizetype i = 0; i < patterns.size(); ++i) {
+            if (!matchesWildcard(name, patterns[i]))
+                continue;
+            if (!isRegularEntry(folderFd, &entry))
+                return;
+            listing.matches[static_cast<size_t>(i)].append(name);
+        }
+    });
     for (QStringList& names : listing.matches)
         sortNaturally(names);
     return listing;
@@ -230,10 +234,8 @@ bool isListableFile(const QString& path) {
     return stat(native.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool pathExists(const QString& path) {
-    const QByteArray native = nativePath(path);
-    struct stat info {};
-    return !native.isEmpty() && lstat(native.constData(), &info) == 0;
+QString withTrailingSeparator(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 QString programFolder() {

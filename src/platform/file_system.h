@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
+
+struct dirent;
 
 namespace km::fs {
 
@@ -28,6 +31,16 @@ struct FolderListing {
 // ties broken by code-point order. The folder is read once, whatever the number of patterns.
 FolderListing listFolder(const QString& folder, const QStringList& patterns);
 
+// Receives one entry of a folder: its decoded name, the folder's open descriptor and the entry as
+// readdir gives it (both valid only during the call).
+using FolderEntryVisitor = std::function<void(QString name, int folderFd, const dirent& entry)>;
+
+// Reads a folder once and calls visit for every entry but "." and "..", in the file system's
+// order. Names that do not decode to a text giving back the very same bytes are skipped: such a
+// name could not be asked for again. An empty folder means "/". Returns the error that kept the
+// folder from being opened or read to its end.
+FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& visit);
+
 // True when name matches a pattern of "*" (any run) and "?" (one character), letter case ignored.
 bool matchesWildcard(const QString& name, const QString& pattern);
 
@@ -46,8 +59,8 @@ FileError renameNoReplace(const QString& from, const QString& to,
 // with "."; every error counts as absent.
 bool isListableFile(const QString& path);
 
-// True when path exists in any form (file, folder, dangling link), without following links.
-bool pathExists(const QString& path);
+// The folder with "/" at its end, as the program keeps folders; an empty folder is "/".
+QString withTrailingSeparator(const QString& folder);
 
 // The folder that holds the running executable.
 QString programFolder();

@@ -12,10 +12,6 @@ namespace {
 
 const QString NothingRenamed = QStringLiteral("Nothing was renamed.");
 
-QString withSeparator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 std::vector<RenamePair> reversed(const std::vector<RenamePair>& pairs) {
     std::vector<RenamePair> moves;
     moves.reserve(pairs.size());
@@ -114,12 +110,13 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
 } // namespace
 
 BatchOutcome renameBatch(const BatchPlan& plan, FileOps& ops, BatchJournal* journal) {
-    return runBatch(BatchKind::Rename, withSeparator(plan.folder), plan.pairs, ops, journal);
+    return runBatch(BatchKind::Rename, fs::withTrailingSeparator(plan.folder), plan.pairs, ops,
+                    journal);
 }
 
 BatchOutcome undoBatch(const BatchPlan& recorded, FileOps& ops, BatchJournal* journal) {
-    return runBatch(BatchKind::Undo, withSeparator(recorded.folder), reversed(recorded.pairs), ops,
-                    journal);
+    return runBatch(BatchKind::Undo, fs::withTrailingSeparator(recorded.folder),
+                    reversed(recorded.pairs), ops, journal);
 }
 
 } // namespace km

@@ -1,12 +1,9 @@
 #include "rename/file_ops.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <memory>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,23 +21,6 @@ EntryKind kindOf(const struct stat& info) {
     if (S_ISDIR(info.st_mode))
         return EntryKind::Folder;
     return EntryKind::Other;
-}
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
-bool isDotOrDotDot(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
-// A name from the file system, or nothing when its bytes do not survive decoding: such a name
-// can never equal a name the program asks for.
-std::optional<QString> decodedName(const char* bytes) {
-    QString name = QFile::decodeName(bytes);
-    if (name.contains(QChar::ReplacementCharacter) && QFile::encodeName(name) != bytes)
-        return std::nullopt;
-    return name;
 }
 
 EntryKind followedKind(int dirFd, const char* name) {
@@ -103,29 +83,10 @@ fs::FileError DiskFileOps::renameNoReplace(const QString& from, const QString& t
 
 FolderEntries DiskFileOps::listFolder(const QString& folder) {
     FolderEntries listing;
-    const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
-    if (native.isEmpty()) {
-        listing.error = fromErrno(EINVAL);
-        return listing;
-    }
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(native.constData()));
-    if (!dir) {
-        listing.error = fromErrno(errno);
-        return listing;
-    }
-    for (;;) {
-        errno = 0;
-        const dirent* entry = readdir(dir.get());
-        if (!entry) {
-            if (errno != 0)
-                listing.error = fromErrno(errno);
-            break;
-        }
-        if (isDotOrDotDot(entry->d_name))
-            continue;
-        if (std::optional<QString> name = decodedName(entry->d_name))
-            listing.entries.push_back({std::move(*name), entryInfo(dirfd(dir.get()), *entry)});
-    }
+    listing.error =
+        fs::readFolderEntries(folder, [&listing](QString name, int folderFd, const dirent& entry) {
+            listing.entries.push_back({std::move(name), entryInfo(folderFd, entry)});
+        });
     return listing;
 }
 

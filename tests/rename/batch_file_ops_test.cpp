@@ -28,9 +28,13 @@ TEST(DiskFileOps, ListsEveryEntryWithWhatItIs) {
     ASSERT_TRUE(QFile::link(folder.filePath("photo.jpg"), folder.filePath("link.jpg")));
     ASSERT_TRUE(QFile::link(folder.filePath("nowhere.jpg"), folder.filePath("dangling.jpg")));
     ASSERT_TRUE(QFile::link(folder.filePath("sub"), folder.filePath("folder-link")));
-    // A name that is not UTF-8 can never be asked for, so it is left out.
-    const QByteArray notUtf8 = QFile::encodeName(folder.pathWithSeparator()) + "\xff.jpg";
-    ASSERT_EQ(::close(::open(notUtf8.constData(), O_CREAT | O_WRONLY, 0600)), 0);
+    // Names that do not decode to their own bytes can never be asked for, so they are left out:
+    // one that is not UTF-8, and one whose leading byte order mark decoding drops ("bom.jpg").
+    const QByteArray folderBytes = QFile::encodeName(folder.pathWithSeparator());
+    const QByteArray notUtf8 = folderBytes + "\xff.jpg";
+    const QByteArray withMark = folderBytes + "\xef\xbb\xbf" + "bom.jpg";
+    for (const QByteArray& raw : {notUtf8, withMark})
+        ASSERT_EQ(::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0600)), 0);
     km::DiskFileOps ops;
 
     const auto entries = entriesOf(ops, folder.pathWithSeparator());
@@ -46,7 +50,8 @@ TEST(DiskFileOps, ListsEveryEntryWithWhatItIs) {
     EXPECT_EQ(ops.listFolder(folder.filePath("missing/")).error.code, ENOENT);
     EXPECT_EQ(ops.listFolder(folder.filePath("photo.jpg/")).error.code, ENOTDIR);
     // QTemporaryDir cannot remove a name it cannot decode.
-    EXPECT_EQ(::unlink(notUtf8.constData()), 0);
+    for (const QByteArray& raw : {notUtf8, withMark})
+        EXPECT_EQ(::unlink(raw.constData()), 0);
 }
 
 TEST(DiskFileOps, AFileKeepsItsIdentityAcrossARename) {
