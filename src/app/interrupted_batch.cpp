@@ -12,10 +12,8 @@ namespace {
 using modMessageBox::ShowMessageBox;
 
 const QString kTitle = QStringLiteral("Interrupted Rename");
-constexpr qint32 kStyleWarning = 48;
-constexpr qint32 kStyleQuestion = 36;
-constexpr qint32 kStyleInformation = 64;
-constexpr qint32 kAnswerYes = 6;
+constexpr qint32 kStyleWarning = km::box::StyleExclamation;
+constexpr qint32 kStyleQuestion = km::box::StyleYesNo | km::box::StyleQuestion;
 
 void reportDamagedJournal(const QString& journalPath, const QString& reason) {
     QString asidePath;
@@ -32,7 +30,7 @@ void offerToDiscard(const QString& journalPath, const km::BatchRecord& record) {
         QStringLiteral("A rename in the folder\r\n") + record.folder +
         QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
                        "Keep the record of it for when the folder is back?");
-    if (ShowMessageBox(prompt, kStyleQuestion, kTitle) != kAnswerYes)
+    if (ShowMessageBox(prompt, kStyleQuestion, kTitle) != km::box::AnswerYes)
         km::discardJournal(journalPath);
 }
 
@@ -63,7 +61,7 @@ void recoverInterruptedBatch(const QString& journalPath, km::FileOps& ops) {
         return;
     }
     const km::RecoveryDirection direction =
-        ShowMessageBox(question(loaded.record), kStyleQuestion, kTitle) == kAnswerYes
+        ShowMessageBox(question(loaded.record), kStyleQuestion, kTitle) == km::box::AnswerYes
             ? km::RecoveryDirection::Finish
             : km::RecoveryDirection::RollBack;
     km::JournalFile journal(journalPath);
@@ -73,6 +71,6 @@ void recoverInterruptedBatch(const QString& journalPath, km::FileOps& ops) {
         report = km::recoverBatch(loaded.record, direction, ops, journal);
     }
     if (!report.message.isEmpty())
-        ShowMessageBox(report.message, report.consistent ? kStyleInformation : kStyleWarning,
-                       kTitle);
+        ShowMessageBox(report.message,
+                       report.consistent ? km::box::StyleInformation : kStyleWarning, kTitle);
 }

@@ -29,24 +29,22 @@ namespace {
 using modMessageBox::ShowMessageBox;
 
 const QRgb kBlack = qRgb(0, 0, 0);
-const qint32 kAnswerYes = 6;
-const qint32 kStyleWarning = 48;
-const qint32 kStyleQuestion = 36;
+const QRgb kConflictRed = qRgb(255, 0, 0);
+constexpr qint32 kStyleWarning = km::box::StyleExclamation;
+constexpr qint32 kStyleQuestion = km::box::StyleYesNo | km::box::StyleQuestion;
 const QString kRecordSeparator = QStringLiteral("|");
 
-QString withSeparator(QString folder) {
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
+// One file of the undo record: "original|new".
+QString recordEntry(const km::RenamePair& pair) {
+    return pair.from + kRecordSeparator + pair.to;
 }
 
 QStringList undoRecord(const QString& folder, const std::vector<km::RenamePair>& pairs) {
     QStringList record{folder};
     for (const km::RenamePair& pair : pairs)
-        record.append(pair.from + kRecordSeparator + pair.to);
+        record.append(recordEntry(pair));
     return record;
 }
-const QRgb kConflictRed = qRgb(255, 0, 0);
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
 QString iconKeyFor(const QString& name) {
@@ -248,8 +246,7 @@ bool MainWindow::FileExists(const QString& path) const {
 }
 
 void MainWindow::FillFileList(QString& folder) {
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    folder = km::fs::withTrailingSeparator(folder);
     FoundCount = 0;
     FoundFiles.clear();
     QStringList patterns;
@@ -392,19 +389,22 @@ void MainWindow::lvFiles_Click() {
         ShowPreview(0);
 }
 
-void MainWindow::tbPre_Change() {
+// The example follows every keystroke; the list follows ten ticks after the last one.
+void MainWindow::namingFieldChanged() {
     ShowExample();
     RescanDueTick = TickCount;
+}
+
+void MainWindow::tbPre_Change() {
+    namingFieldChanged();
 }
 
 void MainWindow::tbStart_Change() {
-    ShowExample();
-    RescanDueTick = TickCount;
+    namingFieldChanged();
 }
 
 void MainWindow::tbLen_Change() {
-    ShowExample();
-    RescanDueTick = TickCount;
+    namingFieldChanged();
 }
 
 void MainWindow::bRename_Click() {
@@ -415,10 +415,10 @@ void MainWindow::bRename_Click() {
                        kStyleWarning, QStringLiteral("Duplicates found"));
         return;
     }
-    const QString folder = withSeparator(CurrentFolder);
+    const QString folder = km::fs::withTrailingSeparator(CurrentFolder);
     if (ShowMessageBox(QStringLiteral("Are you absolutely sure you want to\r\n"
                                       "rename these images?"),
-                       kStyleQuestion, QStringLiteral("Rename Images")) != kAnswerYes)
+                       kStyleQuestion, QStringLiteral("Rename Images")) != km::box::AnswerYes)
         return;
     const km::BatchPlan plan = renamePlan(folder);
     km::BatchOutcome outcome;
@@ -478,7 +478,7 @@ void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
 
 void MainWindow::bUndo_Click() {
     if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
-                       kStyleQuestion, QStringLiteral("Undo Rename")) != kAnswerYes)
+                       kStyleQuestion, QStringLiteral("Undo Rename")) != km::box::AnswerYes)
         return;
     bUndo->setEnabled(false);
     const km::BatchPlan recorded = undoPlan();
@@ -492,7 +492,7 @@ void MainWindow::bUndo_Click() {
         for (const km::RenamePair& stranded : outcome.stranded) {
             for (qsizetype entry = 1; entry < UndoList.size(); ++entry) {
                 if (UndoList[entry].section(kRecordSeparator, 0, 0) == stranded.from)
-                    UndoList[entry] = stranded.from + kRecordSeparator + stranded.to;
+                    UndoList[entry] = recordEntry(stranded);
             }
         }
         bUndo->setEnabled(true);

@@ -82,6 +82,7 @@ private:
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();
+    void namingFieldChanged();
     km::BatchJournal* journal();
     km::BatchPlan renamePlan(const QString& folder) const;
     km::BatchPlan undoPlan() const;
