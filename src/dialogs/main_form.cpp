@@ -1,5 +1,6 @@
 #include "dialogs/main_form.h"
 
+#include "controls/xpbutton/designed_font.h"
 #include "controls/xpbutton/main_form_buttons.h"
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/shape.h"
@@ -60,9 +61,7 @@ XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent
 MainForm::MainForm(const QString& folderTreeStart, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kestrelmark"));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFont(km::designedFont());
     resize(km::twipsToPixels(km::kDesignedClientWidth),
            km::twipsToPixels(km::kDesignedClientHeight));
     setMinimumSize(km::twipsToPixels(km::kMinimumClientWidth),
@@ -70,25 +69,23 @@ MainForm::MainForm(const QString& folderTreeStart, QWidget* parent) : QWidget(pa
 
     const km::MainLayout designed =
         km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
-    createButtonBand();
+    createButtonBand(designed);
     frameFiles = makeFrame(QStringLiteral("Photo Files "), designed.frameFiles, this);
     frameFiles->setObjectName(QStringLiteral("frameFiles"));
-    createPhotoFilesFrame(folderTreeStart);
+    createPhotoFilesFrame(designed, folderTreeStart);
     frameTypes = makeFrame(QStringLiteral("Photo Types"), designed.frameTypes, this);
     frameTypes->setObjectName(QStringLiteral("frameTypes"));
     createTypesFrame();
     frameRename = makeFrame(QStringLiteral("Rename "), designed.frameRename, this);
     frameRename->setObjectName(QStringLiteral("frameRename"));
-    createRenameFrame();
+    createRenameFrame(designed);
     framePreview = makeFrame(QStringLiteral("Preview "), designed.framePreview, this);
     framePreview->setObjectName(QStringLiteral("framePreview"));
     createPreviewFrame();
     setTabOrder();
 }
 
-void MainForm::createPhotoFilesFrame(const QString& folderTreeStart) {
-    const km::MainLayout l =
-        km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
+void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& folderTreeStart) {
     FolderTreeview1 =
         place(new FolderTree(folderTreeStart, frameFiles), l.folderTree, "FolderTreeview1");
     lvFiles = place(new ListView(frameFiles), l.lvFiles, "lvFiles");
@@ -111,9 +108,7 @@ void MainForm::createTypesFrame() {
                   "cbGIF");
 }
 
-void MainForm::createRenameFrame() {
-    const km::MainLayout l =
-        km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
+void MainForm::createRenameFrame(const km::MainLayout& l) {
     Label1 =
         makeFieldLabel(QStringLiteral("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
     tbPre = place(new QLineEdit(QStringLiteral("foto_"), frameRename), l.tbPre, "tbPre");
@@ -142,9 +137,7 @@ void MainForm::createPreviewFrame() {
     imgPreview->hide();
 }
 
-void MainForm::createButtonBand() {
-    const km::MainLayout l =
-        km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
+void MainForm::createButtonBand(const km::MainLayout& l) {
     Shape1 = place(new Shape(kBandViolet, this), l.shape1, "Shape1");
     bExit = makeButton(l.bExit, "bExit", this);
     bAbout = makeButton(l.bAbout, "bAbout", this);
@@ -196,13 +189,11 @@ void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {
 
 void MainForm::applyPreviewChange(const km::PreviewColumnChange& change) {
     for (int i = change.createFrom; i < change.createTo; ++i) {
-        auto* box = new PictureBox(framePreview);
-        box->copyAppearanceFrom(*pbPreview.front());
+        PictureBox* box = pbPreview.front()->createCopy();
         box->setObjectName(QStringLiteral("pbPreview%1").arg(i));
         km::TwipRect rect = km::kPreviewBox0;
         rect.top += km::kPreviewBoxStep * i;
         km::setGeometryTwips(box, rect);
-        box->hide();
         pbPreview.push_back(box);
         QWidget::setTabOrder(pbPreview[static_cast<size_t>(i) - 1], box);
     }

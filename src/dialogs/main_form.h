@@ -61,11 +61,11 @@ public:
     XPButton* bRename;
 
 private:
-    void createPhotoFilesFrame(const QString& folderTreeStart);
+    void createPhotoFilesFrame(const km::MainLayout& designed, const QString& folderTreeStart);
     void createTypesFrame();
-    void createRenameFrame();
+    void createRenameFrame(const km::MainLayout& designed);
     void createPreviewFrame();
-    void createButtonBand();
+    void createButtonBand(const km::MainLayout& designed);
     void setTabOrder();
     void applyPreviewChange(const km::PreviewColumnChange& change);
 };

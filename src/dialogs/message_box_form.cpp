@@ -9,7 +9,6 @@
 #include "dialogs/message_box_style.h"
 #include "platform/twips.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QScreen>
 
@@ -17,7 +16,6 @@ namespace {
 
 const QColor BackColor(236, 233, 216);
 
-// The one place where the box's buttons are made.
 // The stored settings of the dialog's two buttons.
 PropertyBag storedButtonSettings(const QString& caption, km::Colour backColour) {
     return {{QStringLiteral("backcolor"), backColour},
@@ -36,12 +34,6 @@ QLabel* createLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     return label;
-}
-
-QFont dialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
 }
 
 // Removes leading and trailing blanks only; other white space stays part of the title.
@@ -69,7 +61,7 @@ frmMessageBox::frmMessageBox(MessageBoxState& state) : QDialog(nullptr), m_state
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Messagebox"));
-    setFont(dialogFont());
+    setFont(km::designedFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, BackColor);
     setPalette(colours);

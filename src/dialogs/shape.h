@@ -7,7 +7,7 @@ class Shape : public QWidget {
     Q_OBJECT
 
 public:
-    Shape(QColor fill, QWidget* parent = nullptr);
+    explicit Shape(QColor fill, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
