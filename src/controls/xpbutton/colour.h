@@ -18,7 +18,6 @@ constexpr Colour rgb(int red, int green, int blue) {
 
 constexpr Colour kSystemButtonFace = 0x8000000F;
 constexpr Colour kSystemButtonText = 0x80000012;
-constexpr Colour kSystemWindowText = 0x80000008;
 
 constexpr bool isSystemColour(Colour colour) {
     return (colour & 0x80000000u) != 0;
