@@ -3,12 +3,14 @@
 #include "rename/naming.h"
 
 #include "rename/conflicts.h"
+#include "support/thread_time.h"
 
 #include <QStringList>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 namespace {
+
+using km::bench::threadSeconds;
 
 const km::NamingFields kFields{QStringLiteral("IMG_"), QStringLiteral("1"), QStringLiteral("6")};
 
@@ -42,13 +44,6 @@ QStringList bareLoop(const QStringList& originals, bool renameAll) {
                      original.mid(original.lastIndexOf(QLatin1Char('.'))));
     }
     return names;
-}
-
-// CPU time of this thread: other programs sharing the machine do not count against either side.
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 void newNamesAndConflicts(benchmark::State& state, bool renameAll) {

@@ -4,8 +4,8 @@
 #include "app/preview.h"
 
 #include "platform/picture_box.h"
+#include "support/benchmark_main.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -227,10 +227,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    const km::bench::BenchmarkApplication application(argc, argv);
 
     const auto photoFolders = std::make_unique<PhotoFolders>();
     const auto previewColumn = std::make_unique<PreviewColumn>();

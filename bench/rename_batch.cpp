@@ -5,6 +5,7 @@
 #include "rename/batch.h"
 #include "rename/batch_names.h"
 #include "rename/journal.h"
+#include "support/thread_time.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,21 +13,16 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
+using km::bench::threadSeconds;
+
 double wallSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-double threadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 struct Timing {

@@ -3,33 +3,18 @@
 // the big folder, in the same run. Reports "ratio" (target under 3) and the process's peak
 // resident memory "peak_rss_mb" (target under 200).
 #include "app/main_window.h"
-#include "platform/file_system.h"
+#include "support/benchmark_main.h"
+#include "support/photo_folder.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdio>
-#include <dirent.h>
 #include <memory>
-#include <strings.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct PhotoFolder {
-    QTemporaryDir dir;
-    explicit PhotoFolder(int count) {
-        for (int i = 1; i <= count; ++i) {
-            const QByteArray path =
-                QFile::encodeName(dir.filePath(QStringLiteral("DSC_%1.JPG").arg(i)));
-            if (FILE* file = std::fopen(path.constData(), "w"))
-                std::fclose(file);
-        }
-    }
-};
 
 // A program folder whose settings file lists `folder` with JPEG ticked and the preview off.
 std::unique_ptr<QTemporaryDir> programFolderFor(const QString& folder) {
@@ -55,16 +40,7 @@ double startSeconds(const QString& folder) {
 
 double bareListingSeconds(const QString& folder) {
     const Clock::time_point begin = Clock::now();
-    QStringList names;
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
-    while (const dirent* entry = readdir(dir)) {
-        const size_t length = std::strlen(entry->d_name);
-        if (entry->d_name[0] != '.' && length > 4 &&
-            strcasecmp(entry->d_name + length - 4, ".jpg") == 0)
-            names.append(QFile::decodeName(entry->d_name));
-    }
-    closedir(dir);
-    km::fs::sortNaturally(names);
+    benchmark::DoNotOptimize(km::bench::bareJpegListing(folder));
     return std::chrono::duration<double>(Clock::now() - begin).count();
 }
 
@@ -80,13 +56,13 @@ double peakResidentMegabytes() {
 }
 
 void startUp(benchmark::State& state) {
-    const PhotoFolder big(static_cast<int>(state.range(0)));
+    const km::bench::PhotoFolder big(static_cast<int>(state.range(0)));
     const QTemporaryDir empty;
     double baseline = 0;
     double full = 0;
     for (auto _ : state) {
-        baseline += startSeconds(empty.path()) + bareListingSeconds(big.dir.path());
-        full += startSeconds(big.dir.path());
+        baseline += startSeconds(empty.path()) + bareListingSeconds(big.path());
+        full += startSeconds(big.path());
     }
     const auto runs = static_cast<double>(state.iterations());
     state.counters["baseline_ms"] = 1000 * baseline / runs;
@@ -99,11 +75,5 @@ BENCHMARK(startUp)->Arg(100'000)->Iterations(3)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return km::bench::runBenchmarks(argc, argv);
 }
