@@ -91,7 +91,7 @@ km::fs::FileError ScriptedFileOps::renameNoReplace(const QString& from, const QS
         action->second();
     if (const auto failure = m_failures.find(number); failure != m_failures.end())
         return {failure->second, km::fs::errorText(failure->second)};
-    return m_inner.renameNoReplace(from, to);
+    return ForwardingFileOps::renameNoReplace(from, to);
 }
 
 void RealDisk::remove(const QString& name) {

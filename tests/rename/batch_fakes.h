@@ -48,17 +48,14 @@ private:
     int m_syncs = 0;
 };
 
-// Passes every call on to another FileOps, except that chosen renames (counted from 1) fail and
-// actions can run just before chosen renames.
-class ScriptedFileOps final : public km::FileOps {
+// Passes every call on to another FileOps; the fakes that sabotage a call derive from it.
+class ForwardingFileOps : public km::FileOps {
 public:
-    explicit ScriptedFileOps(km::FileOps& inner) : m_inner(inner) {}
+    explicit ForwardingFileOps(km::FileOps& inner) : m_inner(inner) {}
 
-    void failRename(int number, int code);
-    void beforeRename(int number, std::function<void()> action);
-    int renameCount() const { return m_renames; }
-
-    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
+        return m_inner.renameNoReplace(from, to);
+    }
     km::FolderEntries listFolder(const QString& folder) override {
         return m_inner.listFolder(folder);
     }
@@ -69,6 +66,20 @@ public:
 
 private:
     km::FileOps& m_inner;
+};
+
+// Chosen renames (counted from 1) fail, and actions can run just before chosen renames.
+class ScriptedFileOps final : public ForwardingFileOps {
+public:
+    using ForwardingFileOps::ForwardingFileOps;
+
+    void failRename(int number, int code);
+    void beforeRename(int number, std::function<void()> action);
+    int renameCount() const { return m_renames; }
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+
+private:
     std::map<int, int> m_failures;
     std::map<int, std::function<void()>> m_actions;
     int m_renames = 0;

@@ -17,28 +17,23 @@ using km::RecoveryDirection;
 
 // Kills its own process just before rename number `killBefore` (counted from 1), or just before
 // the folder is synced at the end of a batch: the same as being killed from outside at that point.
-class KillingFileOps final : public km::FileOps {
+class KillingFileOps final : public ForwardingFileOps {
 public:
     KillingFileOps(km::FileOps& inner, int killBefore, bool killAtSync = false)
-        : m_inner(inner), m_killBefore(killBefore), m_killAtSync(killAtSync) {}
+        : ForwardingFileOps(inner), m_killBefore(killBefore), m_killAtSync(killAtSync) {}
 
     km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
         if (++m_renames == m_killBefore)
             std::raise(SIGKILL);
-        return m_inner.renameNoReplace(from, to);
+        return ForwardingFileOps::renameNoReplace(from, to);
     }
-    km::FolderEntries listFolder(const QString& folder) override {
-        return m_inner.listFolder(folder);
-    }
-    bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
     km::fs::FileError syncFolder(const QString& folder) override {
         if (m_killAtSync)
             std::raise(SIGKILL);
-        return m_inner.syncFolder(folder);
+        return ForwardingFileOps::syncFolder(folder);
     }
 
 private:
-    km::FileOps& m_inner;
     int m_killBefore;
     bool m_killAtSync;
     int m_renames = 0;
