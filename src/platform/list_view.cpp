@@ -57,12 +57,8 @@ void ListView::bindImageList(std::function<QIcon(const QString&)> iconForKey) {
 
 void ListView::addColumn(const QString& key, const QString& header, double widthTwips) {
     m_columnKeys.append(key);
-    QStringList headers;
-    for (int i = 0; i < m_columnKeys.size(); ++i)
-        headers.append(m_model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString());
-    headers.last() = header;
-    m_model->setHeaders(headers);
-    setColumnWidth(static_cast<int>(m_columnKeys.size()) - 1, km::twipsToPixels(widthTwips));
+    m_model->addColumn(header);
+    setColumnWidth(m_model->columnCount() - 1, km::twipsToPixels(widthTwips));
 }
 
 double ListView::widthTwips() const {

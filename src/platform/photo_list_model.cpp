@@ -10,18 +10,11 @@ void PhotoListModel::setIconProvider(std::function<QIcon(int)> provider) {
     m_iconProvider = std::move(provider);
 }
 
-void PhotoListModel::setHeaders(const QStringList& headers) {
-    const int before = static_cast<int>(m_headers.size());
-    const int after = static_cast<int>(headers.size());
-    if (after > before) {
-        beginInsertColumns({}, before, after - 1);
-        m_headers = headers;
-        endInsertColumns();
-    } else {
-        m_headers = headers;
-        if (after > 0)
-            emit headerDataChanged(Qt::Horizontal, 0, after - 1);
-    }
+void PhotoListModel::addColumn(const QString& header) {
+    const int column = columnCount();
+    beginInsertColumns({}, column, column);
+    m_headers.append(header);
+    endInsertColumns();
 }
 
 void PhotoListModel::clear() {

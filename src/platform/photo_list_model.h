@@ -27,7 +27,8 @@ public:
 
     // Gives the icon of an icon index; the list view binds it to its image list.
     void setIconProvider(std::function<QIcon(int)> provider);
-    void setHeaders(const QStringList& headers);
+    // Appends a column with its header text.
+    void addColumn(const QString& header);
 
     void clear();
     // Appends a row; views see it at the next flush.
