@@ -6,6 +6,7 @@
 #include "rename/recovery.h"
 
 #include <QApplication>
+#include <cerrno>
 
 namespace {
 
@@ -56,8 +57,18 @@ void recoverInterruptedBatch(const QString& journalPath, km::FileOps& ops) {
         reportDamagedJournal(journalPath, loaded.message);
         return;
     }
-    if (!km::locateFiles(loaded.record, ops).folderError.ok()) {
+    const km::fs::FileError folderError = km::locateFiles(loaded.record, ops).folderError;
+    if (folderError.code == ENOENT || folderError.code == ENOTDIR) {
         offerToDiscard(journalPath, loaded.record);
+        return;
+    }
+    if (!folderError.ok()) {
+        // The folder is there but cannot be read now: keep the record for a later start.
+        ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + loaded.record.folder +
+                           QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
+                           folderError.message +
+                           QStringLiteral(".\r\nThe record is kept for the next start."),
+                       kStyleWarning, kTitle);
         return;
     }
     const km::RecoveryDirection direction =

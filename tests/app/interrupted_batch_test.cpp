@@ -113,3 +113,45 @@ TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) 
 }
 
 } // namespace
+
+namespace {
+
+// Reports every folder as unreadable, as a folder without read permission would be.
+class UnreadableFolderOps : public km::FileOps {
+public:
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
+        return m_disk.renameNoReplace(from, to);
+    }
+    km::FolderEntries listFolder(const QString&) override {
+        km::FolderEntries entries;
+        entries.error = {EACCES, "Permission denied"};
+        return entries;
+    }
+    bool ignoresCase(const QString& folder) override { return m_disk.ignoresCase(folder); }
+    km::fs::FileError syncFolder(const QString& folder) override {
+        return m_disk.syncFolder(folder);
+    }
+
+private:
+    km::DiskFileOps m_disk;
+};
+
+TEST(InterruptedBatch, AFolderThatCannotBeReadKeepsTheJournalWithoutAsking) {
+    TempFolder photos;
+    TempFolder data;
+    photos.writeNamed({"_KM_b.jpg"});
+    const QString path = data.filePath("batch.journal");
+    km::BatchRecord record{
+        km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "b.jpg", {}}}};
+    ASSERT_TRUE(km::JournalFile(path).begin(record).ok());
+    UnreadableFolderOps ops;
+    modMessageBox::setNextAnswer(kNo);
+    recoverInterruptedBatch(path, ops);
+    modMessageBox::clearNextAnswer();
+    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
+    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("Permission denied"));
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(photos.snapshot(), (Content{{"_KM_b.jpg", "_KM_b.jpg"}}));
+}
+
+} // namespace
