@@ -190,3 +190,26 @@ TEST_F(ButtonInput, ButtonDeletedWhilePendingEventsAreDeliveredDoesNotClick) {
     EXPECT_TRUE(watched.isNull());
     EXPECT_EQ(clicks, 0);
 }
+
+namespace {
+
+TEST(XPButtonAccessKey, AltAndTheMarkedLetterPressTheButtonWhileEnabled) {
+    QWidget window;
+    auto* button = new XPButton(&window);
+    button->setCaption("E&xit");
+    auto* other = new XPButton(&window);
+    other->setCaption("&About");
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(button, &XPButton::Click);
+    QSignalSpy otherClicks(other, &XPButton::Click);
+    QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(otherClicks.count(), 0);
+    button->setEnabled(false);
+    QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+} // namespace

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -40,13 +41,18 @@ int floorToInt(double value) {
 } // namespace
 
 XPButton::XPButton(QWidget* parent)
-    : QWidget(parent), m_timer1(new km::PollingTimer(this)),
+    : QWidget(parent), m_timer1(new km::PollingTimer(this)), m_accessKey(new QShortcut(this)),
       m_pointer([] { return QCursor::pos(); }) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(km::twipsToPixels(kDesignedWidthTwips), km::twipsToPixels(kDesignedHeightTwips));
     connect(m_timer1, &km::PollingTimer::Timer, this, &XPButton::Timer1_Timer);
+    m_accessKey->setContext(Qt::WindowShortcut);
+    connect(m_accessKey, &QShortcut::activated, this, [this] {
+        if (isEnabled())
+            releaseAndClick();
+    });
     UserControl_InitProperties();
 }
 
@@ -84,6 +90,7 @@ void XPButton::setBorderStyle(std::int16_t borderStyle) {
 
 void XPButton::setCaption(const QString& caption) {
     m_label1.setCaption(caption);
+    updateAccessKey();
     PropertyChanged(QStringLiteral("Caption"));
     Relayout();
 }
@@ -137,6 +144,7 @@ void XPButton::UserControl_ReadProperties(const PropertyBag& stored) {
         static_cast<std::int16_t>(stored.read(QStringLiteral("BorderStyle"), 0).toInt());
     m_label1.setCaption(
         stored.read(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
+    updateAccessKey();
     setPicture(stored.read(QStringLiteral("Picture"), QPixmap()).value<QPixmap>());
     // The stored style only: the picture keeps its designed visibility.
     m_style = stored.read(QStringLiteral("Style"), 0).toInt();
@@ -249,6 +257,11 @@ void XPButton::UserControl_KeyDown() {
 
 void XPButton::UserControl_KeyUp() {
     releaseAndClick();
+}
+
+void XPButton::updateAccessKey() {
+    // Alt and the letter marked with "&" press the button, as with the platform's own buttons.
+    m_accessKey->setKey(QKeySequence::mnemonic(Caption()));
 }
 
 void XPButton::releaseAndClick() {

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <functional>
 
+class QShortcut;
+
 namespace km {
 class PollingTimer;
 }
@@ -109,6 +111,7 @@ private:
     void UserControl_Resize();
     void Timer1_Timer();
     void releaseAndClick();
+    void updateAccessKey();
 
     void UserControl_Paint();
     void DrawNormal();
@@ -141,6 +144,7 @@ private:
     km::CaptionLabel m_label1;
     km::PictureImage m_image1;
     km::PollingTimer* m_timer1;
+    QShortcut* m_accessKey;
     PointerSource m_pointer;
 
     // What the control shows: repainted whole on demand, drawn on directly by the hover
