@@ -96,9 +96,11 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
     setWindowIcon(icon);
-    lvFiles->bindImageList([](const QString& key) {
-        return key.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/main/%1.png").arg(key.toLower()));
-    });
+    for (const char* key : {"ICON_BMP", "ICON_GIF", "ICON_JPG"}) {
+        const QString name = QString::fromLatin1(key);
+        ilImgIcons.add(name, QPixmap(QStringLiteral(":/main/%1.png").arg(name.toLower())));
+    }
+    lvFiles->bindImageList([this](const QString& key) { return ilImgIcons.icon(key); });
     connectHandlers();
     qApp->installEventFilter(this);
 }

@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "dialogs/main_form.h"
+#include "platform/image_list.h"
 #include "rename/batch.h"
 #include "rename/journal.h"
 
@@ -70,6 +71,8 @@ public:
     // Entry 0 the folder of the last rename (ending with "/"), then "original|new" per file.
     QStringList UndoList;
     QTimer* Timer1;
+    // The three 16 x 16 file-type icons of the photo list.
+    ImageList ilImgIcons;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
