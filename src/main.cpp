@@ -4,9 +4,12 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    // A damaged photo only leaves its preview box empty; the JPEG reader need not say so too.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
     QApplication application(argc, argv);
     km::installFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
