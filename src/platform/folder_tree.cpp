@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 
 FolderTree::FolderTree(const QString& startFolder, QWidget* parent)
@@ -29,8 +30,7 @@ FolderTree::FolderTree(const QString& startFolder, QWidget* parent)
 }
 
 QString FolderTree::selectedPath() const {
-    const QModelIndex current = currentIndex();
-    return current.isValid() ? QDir::cleanPath(m_model->filePath(current)) : QString();
+    return m_selectedPath;
 }
 
 void FolderTree::setSelectedPath(const QString& path) {
@@ -42,6 +42,7 @@ void FolderTree::setSelectedPath(const QString& path) {
     m_settingPath = true;
     setCurrentIndex(index);
     m_settingPath = false;
+    m_selectedPath = QDir::cleanPath(m_model->filePath(index));
     m_revealPending = true;
     revealCurrent();
 }
@@ -64,7 +65,18 @@ void FolderTree::revealCurrent() {
 
 void FolderTree::mousePressEvent(QMouseEvent* event) {
     m_revealPending = false;
+    const QScopedValueRollback user(m_userInput, true);
     QTreeView::mousePressEvent(event);
+}
+
+void FolderTree::mouseMoveEvent(QMouseEvent* event) {
+    const QScopedValueRollback user(m_userInput, true);
+    QTreeView::mouseMoveEvent(event);
+}
+
+void FolderTree::mouseReleaseEvent(QMouseEvent* event) {
+    const QScopedValueRollback user(m_userInput, true);
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void FolderTree::wheelEvent(QWheelEvent* event) {
@@ -74,10 +86,21 @@ void FolderTree::wheelEvent(QWheelEvent* event) {
 
 void FolderTree::keyPressEvent(QKeyEvent* event) {
     m_revealPending = false;
+    const QScopedValueRollback user(m_userInput, true);
     QTreeView::keyPressEvent(event);
 }
 
+// When the selected folder is deleted or renamed outside the program, the view moves its current
+// row to a neighbour. That is nobody's choice: the selection stays the vanished folder, and no row
+// is current, so that a click on any folder, the neighbour included, selects it.
 void FolderTree::onCurrentChanged(const QModelIndex& current) {
-    if (!m_settingPath && current.isValid())
-        emit Click();
+    if (m_settingPath || !current.isValid())
+        return;
+    if (!m_userInput) {
+        const QScopedValueRollback setting(m_settingPath, true);
+        selectionModel()->clear();
+        return;
+    }
+    m_selectedPath = QDir::cleanPath(m_model->filePath(current));
+    emit Click();
 }

@@ -13,7 +13,8 @@ public:
     // startFolder is selected at once; the main window passes the user's Pictures or home folder.
     explicit FolderTree(const QString& startFolder, QWidget* parent = nullptr);
 
-    // The full path of the selected folder; empty when nothing is selected.
+    // The full path of the folder last selected by the user or the program, also when it has
+    // vanished since; empty when nothing is selected.
     QString selectedPath() const;
     // Selects the folder when it exists; an empty or missing path leaves the selection as it is.
     // Never raises Click.
@@ -28,6 +29,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -38,6 +41,9 @@ private:
     void revealCurrent();
 
     QFileSystemModel* m_model;
+    QString m_selectedPath;
+    // Set while the user's mouse or keys act on the tree: only then is a new current row a choice.
+    bool m_userInput = false;
     bool m_settingPath = false;
     bool m_revealPending = false;
 };

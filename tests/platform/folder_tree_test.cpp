@@ -45,6 +45,24 @@ TEST(FolderTree, AUsersSelectionRaisesClick) {
     EXPECT_NE(tree.selectedPath(), root.filePath("a"));
 }
 
+TEST(FolderTree, ASelectedFolderThatVanishesStaysSelectedWithoutAClick) {
+    TempFolder root;
+    for (const char* name : {"a", "b", "c"})
+        root.makeFolder(name);
+    FolderTree tree(root.filePath("b"));
+    tree.resize(300, 400);
+    tree.show();
+    QSignalSpy clicks(&tree, &FolderTree::Click);
+    QSignalSpy removed(tree.model(), &QAbstractItemModel::rowsRemoved);
+    QTest::qWait(300); // the model watches the folder once it has listed it
+    ASSERT_TRUE(QDir(root.filePath("b")).removeRecursively());
+    for (int i = 0; i < 100 && removed.isEmpty(); ++i)
+        QTest::qWait(50);
+    ASSERT_FALSE(removed.isEmpty());
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(tree.selectedPath(), root.filePath("b"));
+}
+
 TEST(FolderTree, TheDefaultStartIsPicturesOrHome) {
     const QString start = FolderTree::defaultStartFolder();
     EXPECT_FALSE(start.isEmpty());
