@@ -9,6 +9,7 @@
 #include "dialogs/message_box_style.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -173,6 +174,15 @@ void frmMessageBox::moveEvent(QMoveEvent* event) {
     // The window manager may add its frame only after the box is shown; centre again once then.
     if (isVisible() && borderSize() != m_laidOutBorder)
         Form_Resize();
+}
+
+void frmMessageBox::keyPressEvent(QKeyEvent* event) {
+    // Only a button answers; Escape must not close the box with an answer nobody chose.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmMessageBox::bYesOk_Click() {
