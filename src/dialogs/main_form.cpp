@@ -9,6 +9,7 @@
 #include "platform/list_view.h"
 #include "platform/picture_box.h"
 #include "platform/rounding.h"
+#include "platform/single_line_validator.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -120,6 +121,9 @@ void MainForm::createRenameFrame(const km::MainLayout& l) {
                             frameRename);
     tbLen =
         place(new QLineEdit(QStringLiteral("3"), frameRename), {1680, 1080, 1215, 285}, "tbLen");
+    // File names made of these texts must not hold line breaks or other control characters.
+    for (QLineEdit* box : {tbPre, tbStart, tbLen})
+        box->setValidator(new SingleLineValidator(box));
     lblExample =
         place(new QLabel(QStringLiteral("(Example:)"), frameRename), l.lblExample, "lblExample");
     lblExample->setWordWrap(true);
