@@ -2,13 +2,20 @@
 
 #include "rename/batch_names.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace km {
@@ -205,19 +212,70 @@ fs::FileError writeAll(int fd, const QByteArray& bytes) {
     return {};
 }
 
-// Creates `path` with the bytes and makes them durable; removes what it wrote on failure.
-fs::FileError writeDurably(const QByteArray& path, const QByteArray& bytes) {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
+// Locks the fresh file before its first byte, so that a file with content is always held while
+// its batch runs.
+fs::FileError lockAndWrite(int fd, const QByteArray& bytes) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         return {errno, {}};
     fs::FileError error = writeAll(fd, bytes);
     if (error.ok() && ::fsync(fd) != 0)
         error = {errno, {}};
-    if (::close(fd) != 0 && error.ok())
-        error = {errno, {}};
-    if (!error.ok())
-        ::unlink(path.constData());
     return error;
+}
+
+const QString JournalSuffix = QStringLiteral(".journal");
+const QString UnfinishedSuffix = QStringLiteral(".new");
+const QString BatchPrefix = QStringLiteral("batch-");
+
+// "batch-<UTC milliseconds>-<process id>-<random>": names sort in the order they were made.
+QString freshName() {
+    return BatchPrefix +
+           QStringLiteral("%1-%2-%3")
+               .arg(QDateTime::currentMSecsSinceEpoch(), 15, 10, QLatin1Char('0'))
+               .arg(::getpid())
+               .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+QString inFolder(const QString& folder, const QString& name) {
+    return fs::withTrailingSeparator(folder) + name;
+}
+
+// True when `fd` is locked and still the file that path names.
+bool lockedAndNamed(int fd, const QByteArray& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0 &&
+           ::stat(path.constData(), &named) == 0 && named.st_ino == held.st_ino &&
+           named.st_dev == held.st_dev;
+}
+
+// The process that wrote an unfinished journal may still be between creating and locking it.
+bool writerMayBeAlive(const QString& name) {
+    bool ok = false;
+    const pid_t pid = static_cast<pid_t>(name.section(QLatin1Char('-'), 2, 2).toInt(&ok));
+    if (!ok || pid <= 0 || pid == ::getpid())
+        return false;
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+// Removes the unfinished journal of a begin() cut short; no file was renamed under it.
+void removeAbandoned(const QString& path, const QString& name) {
+    const QByteArray native = fs::nativePath(path);
+    if (native.isEmpty() || writerMayBeAlive(name))
+        return;
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (lockedAndNamed(fd, native))
+        ::unlink(native.constData());
+    ::close(fd);
+}
+
+// Journals of earlier versions, which had one fixed name, come before every batch's own.
+bool olderByName(const QString& left, const QString& right) {
+    const bool leftBatch = left.startsWith(BatchPrefix);
+    const bool rightBatch = right.startsWith(BatchPrefix);
+    return leftBatch != rightBatch ? rightBatch : left < right;
 }
 
 } // namespace
@@ -239,32 +297,91 @@ std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error)
     return JournalReader(text).read(error);
 }
 
-fs::FileError JournalFile::begin(const BatchRecord& record) {
-    const QString failed = QStringLiteral("written");
-    const QString folder = QFileInfo(m_path).absolutePath();
-    const QByteArray target = fs::nativePath(m_path);
-    const QByteArray fresh = fs::nativePath(m_path + QStringLiteral(".new"));
-    if (target.isEmpty() || !QDir().mkpath(folder))
-        return journalError(m_path, failed, ENOENT);
-    fs::FileError error = writeDurably(fresh, encodeJournal(record));
-    if (error.ok() && ::rename(fresh.constData(), target.constData()) != 0) {
-        error = {errno, {}};
-        ::unlink(fresh.constData());
-    }
-    if (error.ok())
-        error = syncFolderEntries(folder);
-    return error.ok() ? error : journalError(m_path, failed, error.code);
+JournalFile::JournalFile(QString folder) : m_folder(std::move(folder)) {}
+
+JournalFile::~JournalFile() {
+    release();
 }
 
+fs::FileError JournalFile::begin(const BatchRecord& record) {
+    release();
+    const QString failed = QStringLiteral("written");
+    const QString name = freshName();
+    const QString unfinished = inFolder(m_folder, name + UnfinishedSuffix);
+    const QString finished = inFolder(m_folder, name + JournalSuffix);
+    const QByteArray native = fs::nativePath(unfinished);
+    if (native.isEmpty() || fs::nativePath(m_folder).isEmpty() || !QDir().mkpath(m_folder))
+        return journalError(finished, failed, ENOENT);
+    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return journalError(finished, failed, errno);
+    fs::FileError error = lockAndWrite(fd, encodeJournal(record));
+    if (error.ok())
+        error = fs::renameNoReplace(unfinished, finished);
+    if (!error.ok()) {
+        ::unlink(native.constData());
+    } else {
+        error = syncFolderEntries(m_folder);
+        if (!error.ok())
+            ::unlink(fs::nativePath(finished).constData());
+    }
+    if (!error.ok()) {
+        ::close(fd);
+        return journalError(finished, failed, error.code);
+    }
+    m_fd = fd;
+    m_path = finished;
+    return {};
+}
+
+// The file goes while it is still locked, so nobody can claim it in between.
 fs::FileError JournalFile::end() {
-    const QString failed = QStringLiteral("removed");
-    const QByteArray target = fs::nativePath(m_path);
-    if (target.isEmpty())
-        return journalError(m_path, failed, EINVAL);
-    if (::unlink(target.constData()) != 0 && errno != ENOENT)
-        return journalError(m_path, failed, errno);
-    const fs::FileError error = syncFolderEntries(QFileInfo(m_path).absolutePath());
-    return error.ok() ? error : journalError(m_path, failed, error.code);
+    if (m_path.isEmpty())
+        return {};
+    const fs::FileError error = discardJournal(m_path);
+    release();
+    return error;
+}
+
+void JournalFile::release() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_path.clear();
+}
+
+std::unique_ptr<JournalFile> JournalFile::claim(const QString& path) {
+    const QByteArray native = fs::nativePath(path);
+    if (native.isEmpty())
+        return nullptr;
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    if (!lockedAndNamed(fd, native)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto journal = std::make_unique<JournalFile>(QFileInfo(path).absolutePath());
+    journal->m_fd = fd;
+    journal->m_path = path;
+    return journal;
+}
+
+QStringList journalsIn(const QString& folder) {
+    QStringList journals;
+    QStringList unfinished;
+    fs::readFolderEntries(folder, [&](QString name, int /*folderFd*/, const dirent& /*entry*/) {
+        if (name.endsWith(JournalSuffix))
+            journals << std::move(name);
+        else if (name.startsWith(BatchPrefix) && name.endsWith(UnfinishedSuffix))
+            unfinished << std::move(name);
+    });
+    for (const QString& name : unfinished)
+        removeAbandoned(inFolder(folder, name), name);
+    std::sort(journals.begin(), journals.end(), olderByName);
+    for (QString& name : journals)
+        name = inFolder(folder, name);
+    return journals;
 }
 
 LoadedJournal loadJournal(const QString& path) {
@@ -304,7 +421,15 @@ fs::FileError setJournalAside(const QString& path, QString* asidePath) {
 }
 
 fs::FileError discardJournal(const QString& path) {
-    return JournalFile(path).end();
+    const QByteArray native = fs::nativePath(path);
+    fs::FileError error;
+    if (native.isEmpty())
+        error = {EINVAL, {}};
+    else if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        error = {errno, {}};
+    if (error.ok())
+        error = syncFolderEntries(QFileInfo(path).absolutePath());
+    return error.ok() ? error : journalError(path, QStringLiteral("removed"), error.code);
 }
 
 } // namespace km

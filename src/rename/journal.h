@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace km {
@@ -15,8 +17,8 @@ namespace km {
 // a journal file, flushed and synced together with its folder. It is removed once every file is
 // in a consistent place again (all renamed, or all moved back after a failure), after the photo
 // folder itself has been synced; it stays while a failed roll-back leaves files stranded. A
-// journal found at start-up therefore describes a batch that was interrupted, and recovery
-// (recovery.h) can finish it or roll it back. A new batch replaces an older journal.
+// journal whose lock is free therefore describes a batch that was interrupted (or stranded
+// files), and recovery (recovery.h) can finish it or roll it back. Each batch has its own file.
 //
 // Format (version 1): text, lines ended by LF, fields separated by TAB.
 //
@@ -43,22 +45,42 @@ QByteArray encodeJournal(const BatchRecord& record);
 // The batch a journal text describes; nothing, with the reason in `error`, when it is damaged.
 std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error);
 
-// A journal kept in one file, written so that it is on disk before the batch's first rename.
+// The journals of batches, one file per batch in one folder. A batch holds an exclusive lock
+// (flock) on its journal from begin() until end() or release(), so that a journal whose lock is
+// free belongs to a batch that no running copy of the program is carrying out.
 class JournalFile final : public BatchJournal {
 public:
-    explicit JournalFile(QString path) : m_path(std::move(path)) {}
+    // Batches write their journals into `folder` (created when missing), one new file per begin().
+    explicit JournalFile(QString folder);
+    // Lets go of the lock; a journal not ended stays on disk.
+    ~JournalFile() override;
+    JournalFile(const JournalFile&) = delete;
+    JournalFile& operator=(const JournalFile&) = delete;
 
+    // The current journal's path; empty before begin() and after end() or release().
     const QString& path() const { return m_path; }
 
-    // Writes the record to a fresh file beside the journal, syncs it, moves it over any older
-    // journal and syncs the folder (created when missing).
+    // Writes the record to a fresh file under a lock, syncs it, gives it a new name ending in
+    // ".journal" and syncs the folder; never replaces a file. A journal still held is released.
     fs::FileError begin(const BatchRecord& record) override;
-    // Removes the journal file and syncs its folder; a journal already gone is no error.
+    // Removes the current journal (one already gone is no error), syncs the folder and unlocks.
     fs::FileError end() override;
+    // Unlocks and forgets the current journal, leaving it on disk for a later start.
+    void release();
+
+    // Takes over the journal at path: nothing when another process (or another JournalFile of
+    // this one) holds its lock, or when the file is gone or was removed meanwhile.
+    static std::unique_ptr<JournalFile> claim(const QString& path);
 
 private:
+    QString m_folder;
     QString m_path;
+    int m_fd = -1;
 };
+
+// The journals in folder (names ending in ".journal", the single journal of earlier versions
+// included), oldest first. Removes the unfinished files of begin() calls cut short on the way.
+QStringList journalsIn(const QString& folder);
 
 enum class JournalStatus { Absent, Loaded, Damaged };
 
@@ -76,7 +98,7 @@ LoadedJournal loadJournal(const QString& path);
 // out of the way but never lost; the new path goes to *asidePath.
 fs::FileError setJournalAside(const QString& path, QString* asidePath = nullptr);
 
-// Deletes a journal the user decided to give up.
+// Deletes a journal the user decided to give up and syncs its folder; the caller holds its claim.
 fs::FileError discardJournal(const QString& path);
 
 } // namespace km

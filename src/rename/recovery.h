@@ -11,11 +11,14 @@ namespace km {
 // Start-up recovery of a batch that was interrupted (the program or the machine stopped while
 // files carried temporary names), from the batch's journal (see journal.h):
 //
-//     LoadedJournal loaded = loadJournal(path);
-//     Damaged: report loaded.message once, then setJournalAside(path).
-//     Loaded:  JournalFile journal(path);
-//              RecoveryReport report = recoverBatch(loaded.record, direction, ops, journal);
-//              on report.folderMissing the caller may offer discardJournal(path).
+//     for (const QString& path : journalsIn(folder)) {
+//         std::unique_ptr<JournalFile> journal = JournalFile::claim(path);
+//         if (!journal) continue;  // a running batch's own, or gone meanwhile
+//         LoadedJournal loaded = loadJournal(path);
+//         Damaged: report loaded.message once, then setJournalAside(path).
+//         Loaded:  RecoveryReport report = recoverBatch(loaded.record, direction, ops, *journal);
+//                  on report.folderMissing the caller may offer journal->end().
+//     }
 
 // Where a file of a recorded batch is now. A move whose two names are the same counts as AtFrom.
 enum class Whereabouts { AtFrom, AtTemporary, AtTo, NotFound, Ambiguous };

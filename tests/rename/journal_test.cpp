@@ -5,7 +5,13 @@
 
 #include <QFile>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,44 +89,127 @@ TEST(JournalFormat, RefusesAnythingButAWholeWellFormedJournal) {
     }
 }
 
-TEST(JournalFile, IsOnDiskBetweenBeginAndEnd) {
-    TempFolder folder;
-    const QString path = folder.filePath("state/journal");
-    km::JournalFile journal(path);
-    ASSERT_TRUE(journal.begin(sampleRecord()).ok());
-    EXPECT_EQ(folder.snapshot(), (Snapshot{{"state", "<dir>"}}));
-    const km::LoadedJournal loaded = km::loadJournal(path);
-    EXPECT_EQ(loaded.status, km::JournalStatus::Loaded);
-    EXPECT_EQ(loaded.record, sampleRecord());
+QStringList sorted(QStringList paths) {
+    paths.sort();
+    return paths;
+}
 
+TEST(JournalFile, EachBatchWritesItsOwnJournalAndRemovesOnlyThat) {
+    TempFolder folder;
+    const QString state = folder.filePath("state");
+    km::JournalFile journal(state);
+    EXPECT_EQ(journal.path(), QString());
+    ASSERT_TRUE(journal.begin(sampleRecord()).ok());
+    const QString first = journal.path();
+    EXPECT_TRUE(first.startsWith(state + "/batch-") && first.endsWith(".journal"));
+    EXPECT_EQ(km::journalsIn(state), QStringList{first});
+    EXPECT_EQ(km::loadJournal(first).record, sampleRecord());
+
+    // The journal of a batch that left files stranded stays when the next batch begins.
     BatchRecord newer = sampleRecord();
     newer.kind = BatchKind::Undo;
     ASSERT_TRUE(journal.begin(newer).ok());
-    EXPECT_EQ(km::loadJournal(path).record, newer);
+    const QString second = journal.path();
+    EXPECT_EQ(sorted(km::journalsIn(state)), sorted({first, second}));
+    EXPECT_EQ(km::loadJournal(first).record, sampleRecord());
+    EXPECT_EQ(km::loadJournal(second).record, newer);
 
     EXPECT_TRUE(journal.end().ok());
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(km::loadJournal(path).status, km::JournalStatus::Absent);
+    EXPECT_EQ(journal.path(), QString());
+    EXPECT_EQ(km::journalsIn(state), QStringList{first});
     EXPECT_TRUE(journal.end().ok());
+    EXPECT_NE(km::JournalFile::claim(first), nullptr);
+    EXPECT_EQ(km::JournalFile::claim(second), nullptr);
 }
 
 TEST(JournalFile, SaysWhyItCouldNotBeWritten) {
     TempFolder folder;
     folder.write("file", "x");
-    km::JournalFile journal(folder.filePath("file/journal"));
+    km::JournalFile journal(folder.filePath("file/state"));
     const km::fs::FileError error = journal.begin(sampleRecord());
     EXPECT_FALSE(error.ok());
-    EXPECT_TRUE(error.message.startsWith("The safety record \"" + folder.filePath("file/journal") +
-                                         "\" could not be written: "))
+    EXPECT_TRUE(error.message.startsWith("The safety record \"" + folder.filePath("file/state/") +
+                                         "batch-"))
         << error.message.toStdString();
+    EXPECT_TRUE(error.message.contains(".journal\" could not be written: "));
+    EXPECT_EQ(journal.path(), QString());
     EXPECT_EQ(folder.snapshot(), (Snapshot{{"file", "x"}}));
+}
+
+TEST(JournalFile, ListsOlderVersionsJournalFirstAndClearsOnlyAbandonedUnfinishedOnes) {
+    TempFolder folder;
+    km::JournalFile journal(folder.path());
+    ASSERT_TRUE(journal.begin(sampleRecord()).ok());
+    const QString pid = QString::number(::getpid());
+    const QString abandoned = "batch-000000000000001-" + pid + "-1.new";
+    const QString locked = "batch-000000000000001-" + pid + "-2.new";
+    for (const QString& name : {QString("interrupted-batch.journal"), abandoned, locked,
+                                QString("x.journal.damaged-1"), QString("keep.new")})
+        folder.write(name, "");
+    const int lock = ::open(QFile::encodeName(folder.filePath(locked)).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+    EXPECT_EQ(km::journalsIn(folder.path()),
+              (QStringList{folder.filePath("interrupted-batch.journal"), journal.path()}));
+    EXPECT_FALSE(QFile::exists(folder.filePath(abandoned)));
+    EXPECT_TRUE(QFile::exists(folder.filePath(locked)));
+    EXPECT_TRUE(QFile::exists(folder.filePath("keep.new")));
+    ::close(lock);
+}
+
+TEST(JournalFile, ARunningBatchsJournalIsNeitherClaimedNorReplacedByAnotherProcess) {
+    TempFolder state;
+    int ready[2];
+    int hold[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(hold), 0);
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Holds its journal until it is killed, or until the test process is gone.
+        ::close(hold[1]);
+        km::JournalFile journal(state.path());
+        const char began = journal.begin(sampleRecord()).ok() ? '1' : '0';
+        char never = 0;
+        if (::write(ready[1], &began, 1) == 1)
+            while (::read(hold[0], &never, 1) < 0 && errno == EINTR) {
+            }
+        ::_exit(0);
+    }
+    char began = 0;
+    ASSERT_EQ(::read(ready[0], &began, 1), 1);
+    ASSERT_EQ(began, '1');
+    const QStringList held = km::journalsIn(state.path());
+    ASSERT_EQ(held.size(), 1);
+    EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
+
+    BatchRecord own = sampleRecord();
+    own.kind = BatchKind::Undo;
+    km::JournalFile journal(state.path());
+    ASSERT_TRUE(journal.begin(own).ok());
+    EXPECT_EQ(sorted(km::journalsIn(state.path())), sorted({held[0], journal.path()}));
+    EXPECT_EQ(km::loadJournal(held[0]).record, sampleRecord());
+    EXPECT_EQ(km::JournalFile::claim(journal.path()), nullptr);
+
+    ::kill(child, SIGKILL);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::unique_ptr<km::JournalFile> claimed = km::JournalFile::claim(held[0]);
+    ASSERT_NE(claimed, nullptr);
+    EXPECT_EQ(claimed->path(), held[0]);
+    EXPECT_EQ(km::loadJournal(held[0]).record, sampleRecord());
+    EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
+    EXPECT_TRUE(claimed->end().ok());
+    EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
+    EXPECT_EQ(km::journalsIn(state.path()), QStringList{journal.path()});
+    for (const int fd : {ready[0], ready[1], hold[0], hold[1]})
+        ::close(fd);
 }
 
 TEST(JournalFile, ADamagedJournalIsReportedAndSetAsideWithoutLoss) {
     TempFolder folder;
-    const QString path = folder.filePath("journal");
-    folder.write("journal", "garbage");
-    folder.write("journal.damaged-1", "older damage");
+    const QString path = folder.filePath("old.journal");
+    folder.write("old.journal", "garbage");
+    folder.write("old.journal.damaged-1", "older damage");
 
     const km::LoadedJournal loaded = km::loadJournal(path);
     EXPECT_EQ(loaded.status, km::JournalStatus::Damaged);
@@ -129,9 +218,10 @@ TEST(JournalFile, ADamagedJournalIsReportedAndSetAsideWithoutLoss) {
     QString aside;
     ASSERT_TRUE(km::setJournalAside(path, &aside).ok());
     EXPECT_EQ(aside, path + ".damaged-2");
-    EXPECT_EQ(folder.snapshot(),
-              (Snapshot{{"journal.damaged-1", "older damage"}, {"journal.damaged-2", "garbage"}}));
+    EXPECT_EQ(folder.snapshot(), (Snapshot{{"old.journal.damaged-1", "older damage"},
+                                           {"old.journal.damaged-2", "garbage"}}));
     EXPECT_EQ(km::loadJournal(path).status, km::JournalStatus::Absent);
+    EXPECT_EQ(km::journalsIn(folder.path()), QStringList());
 }
 
 TEST(JournalFile, AnUnreadableJournalIsDamagedAndADiscardedOneGone) {
@@ -139,9 +229,9 @@ TEST(JournalFile, AnUnreadableJournalIsDamagedAndADiscardedOneGone) {
     folder.makeFolder("journal");
     EXPECT_EQ(km::loadJournal(folder.filePath("journal")).status, km::JournalStatus::Damaged);
 
-    km::JournalFile journal(folder.filePath("other"));
+    km::JournalFile journal(folder.path());
     ASSERT_TRUE(journal.begin(sampleRecord()).ok());
-    EXPECT_TRUE(km::discardJournal(folder.filePath("other")).ok());
+    EXPECT_TRUE(km::discardJournal(journal.path()).ok());
     EXPECT_EQ(folder.snapshot(), (Snapshot{{"journal", "<dir>"}}));
 }
 

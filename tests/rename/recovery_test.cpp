@@ -180,11 +180,11 @@ TEST_F(RecoveryTest, AFailedRenameIsReportedAndALaterRecoveryCompletes) {
 
 TEST(RecoveryOnDisk, KeepsTheJournalOfAFolderThatIsGone) {
     TempFolder state;
-    const QString path = state.filePath("journal");
-    km::JournalFile journal(path);
+    km::JournalFile journal(state.path());
     const km::BatchRecord record{
         km::BatchKind::Undo, state.filePath("gone/"), {{"a.jpg", "b.jpg", {1}}}};
     ASSERT_TRUE(journal.begin(record).ok());
+    const QString path = journal.path();
     km::DiskFileOps ops;
 
     const km::RecoveryReport report =
