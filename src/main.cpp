@@ -13,10 +13,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     km::installFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
-    const QString journal = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                            QStringLiteral("/interrupted-batch.journal");
+    const QString journals = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     MainWindow window(km::settingsFolder(km::fs::programFolder()),
-                      MainWindow::FolderTreeStartDefault(), journal);
+                      MainWindow::FolderTreeStartDefault(), journals);
     window.Form_Load();
+    // Exit or the close box used during start-up's scan has already unloaded the window; the
+    // event loop that would have ended the program then was not running yet.
+    if (window.Unloaded())
+        return 0;
     return application.exec();
 }

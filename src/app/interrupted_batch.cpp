@@ -5,8 +5,8 @@
 #include "rename/journal.h"
 #include "rename/recovery.h"
 
-#include <QApplication>
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -26,13 +26,16 @@ void reportDamagedJournal(const QString& journalPath, const QString& reason) {
     ShowMessageBox(prompt, kStyleWarning, kTitle);
 }
 
-void offerToDiscard(const QString& journalPath, const km::BatchRecord& record) {
+// Discards the journal only on an explicit No; false when the question was left unanswered.
+bool offerToDiscard(km::JournalFile& journal, const km::BatchRecord& record) {
     const QString prompt =
         QStringLiteral("A rename in the folder\r\n") + record.folder +
         QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
                        "Keep the record of it for when the folder is back?");
-    if (ShowMessageBox(prompt, kStyleQuestion, kTitle) != km::box::AnswerYes)
-        km::discardJournal(journalPath);
+    const qint32 answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    if (answer == km::box::AnswerNo)
+        journal.end();
+    return answer == km::box::AnswerYes || answer == km::box::AnswerNo;
 }
 
 QString question(const km::BatchRecord& record) {
@@ -45,43 +48,67 @@ QString question(const km::BatchRecord& record) {
                           "No: put every file back under the name it had before.");
 }
 
-} // namespace
+void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileError& error) {
+    ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + record.folder +
+                       QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
+                       error.message +
+                       QStringLiteral(".\r\nThe record is kept for the next start."),
+                   kStyleWarning, kTitle);
+}
 
-void recoverInterruptedBatch(const QString& journalPath, km::FileOps& ops) {
-    if (journalPath.isEmpty())
-        return;
-    const km::LoadedJournal loaded = km::loadJournal(journalPath);
-    if (loaded.status == km::JournalStatus::Absent)
-        return;
-    if (loaded.status == km::JournalStatus::Damaged) {
-        reportDamagedJournal(journalPath, loaded.message);
-        return;
-    }
-    const km::fs::FileError folderError = km::locateFiles(loaded.record, ops).folderError;
-    if (folderError.code == ENOENT || folderError.code == ENOTDIR) {
-        offerToDiscard(journalPath, loaded.record);
-        return;
-    }
-    if (!folderError.ok()) {
-        // The folder is there but cannot be read now: keep the record for a later start.
-        ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + loaded.record.folder +
-                           QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
-                           folderError.message +
-                           QStringLiteral(".\r\nThe record is kept for the next start."),
-                       kStyleWarning, kTitle);
-        return;
-    }
-    const km::RecoveryDirection direction =
-        ShowMessageBox(question(loaded.record), kStyleQuestion, kTitle) == km::box::AnswerYes
-            ? km::RecoveryDirection::Finish
-            : km::RecoveryDirection::RollBack;
-    km::JournalFile journal(journalPath);
+// Finishes or rolls back the batch as the user says; false when the question was left unanswered.
+bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, km::FileOps& ops,
+                      InterruptedBatchOutcome& outcome) {
+    const qint32 answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
+    if (answer != km::box::AnswerYes && answer != km::box::AnswerNo)
+        return false;
+    const km::RecoveryDirection direction = answer == km::box::AnswerYes
+                                                ? km::RecoveryDirection::Finish
+                                                : km::RecoveryDirection::RollBack;
     km::RecoveryReport report;
     {
         BusyCursor busy;
-        report = km::recoverBatch(loaded.record, direction, ops, journal);
+        report = km::recoverBatch(record, direction, ops, journal);
     }
+    outcome.filesMoved = true;
     if (!report.message.isEmpty())
         ShowMessageBox(report.message,
                        report.consistent ? km::box::StyleInformation : kStyleWarning, kTitle);
+    return true;
+}
+
+// Deals with one journal this process could claim; false when a question was left unanswered.
+bool recoverOne(km::JournalFile& journal, km::FileOps& ops, InterruptedBatchOutcome& outcome) {
+    const QString path = journal.path();
+    const km::LoadedJournal loaded = km::loadJournal(path);
+    if (loaded.status == km::JournalStatus::Absent)
+        return true;
+    if (loaded.status == km::JournalStatus::Damaged) {
+        reportDamagedJournal(path, loaded.message);
+        return true;
+    }
+    const km::fs::FileError folderError = km::locateFiles(loaded.record, ops).folderError;
+    if (folderError.code == ENOENT || folderError.code == ENOTDIR)
+        return offerToDiscard(journal, loaded.record);
+    if (!folderError.ok()) {
+        // The folder is there but cannot be read now: keep the record for a later start.
+        reportUnreadableFolder(loaded.record, folderError);
+        return true;
+    }
+    return finishOrRollBack(journal, loaded.record, ops, outcome);
+}
+
+} // namespace
+
+InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops) {
+    InterruptedBatchOutcome outcome;
+    if (journalFolder.isEmpty())
+        return outcome;
+    for (const QString& path : km::journalsIn(journalFolder)) {
+        // A journal held by a batch that is running now, here or in another copy, is not ours.
+        const std::unique_ptr<km::JournalFile> journal = km::JournalFile::claim(path);
+        if (journal && !recoverOne(*journal, ops, outcome))
+            outcome.unanswered = true;
+    }
+    return outcome;
 }

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -32,19 +33,6 @@ const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kConflictRed = qRgb(255, 0, 0);
 constexpr qint32 kStyleWarning = km::box::StyleExclamation;
 constexpr qint32 kStyleQuestion = km::box::StyleYesNo | km::box::StyleQuestion;
-const QString kRecordSeparator = QStringLiteral("|");
-
-// One file of the undo record: "original|new".
-QString recordEntry(const km::RenamePair& pair) {
-    return pair.from + kRecordSeparator + pair.to;
-}
-
-QStringList undoRecord(const QString& folder, const std::vector<km::RenamePair>& pairs) {
-    QStringList record{folder};
-    for (const km::RenamePair& pair : pairs)
-        record.append(recordEntry(pair));
-    return record;
-}
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
 QString iconKeyFor(const QString& name) {
@@ -72,10 +60,8 @@ qint16 modifierBit(int key) {
     }
 }
 
-// The modifier mask after the event: 1 Shift, 2 Ctrl, 4 Alt. Window systems differ on whether a
-// modifier key's own event already counts that key, so its bit is set or cleared here.
-qint16 modifierMask(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
+// The modifier mask of a set of modifiers: 1 Shift, 2 Ctrl, 4 Alt.
+qint16 modifierMask(Qt::KeyboardModifiers modifiers) {
     qint16 mask = 0;
     if (modifiers & Qt::ShiftModifier)
         mask |= 1;
@@ -83,6 +69,13 @@ qint16 modifierMask(const QKeyEvent& event) {
         mask |= 2;
     if (modifiers & Qt::AltModifier)
         mask |= 4;
+    return mask;
+}
+
+// The modifier mask after the event. Window systems differ on whether a modifier key's own event
+// already counts that key, so its bit is set or cleared here.
+qint16 modifierMask(const QKeyEvent& event) {
+    const qint16 mask = modifierMask(event.modifiers());
     const qint16 own = modifierBit(event.key());
     return event.type() == QEvent::KeyPress ? (mask | own) : (mask & ~own);
 }
@@ -90,9 +83,9 @@ qint16 modifierMask(const QKeyEvent& event) {
 } // namespace
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
-                       const QString& journalPath, QWidget* parent)
+                       const QString& journalFolder, QWidget* parent)
     : MainForm(folderTreeStart, parent), Timer1(new QTimer(this)), m_settingsFolder(settingsFolder),
-      m_journal(journalPath) {
+      m_journalFolder(journalFolder) {
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
     setWindowIcon(icon);
@@ -105,15 +98,20 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     qApp->installEventFilter(this);
 }
 
+MainWindow::~MainWindow() = default;
+
 QString MainWindow::FolderTreeStartDefault() {
     return FolderTree::defaultStartFolder();
 }
 
+// Commands that rescan or rename run one at a time (see runCommand); the others may run inside
+// a command's event deliveries, as the preview is designed to be interrupted.
 void MainWindow::connectHandlers() {
-    connect(FolderTreeview1, &FolderTree::Click, this, &MainWindow::FolderTreeview1_Click);
-    connect(cbJPG, &CheckBox::Click, this, &MainWindow::cbJPG_Click);
-    connect(cbBMP, &CheckBox::Click, this, &MainWindow::cbBMP_Click);
-    connect(cbGIF, &CheckBox::Click, this, &MainWindow::cbGIF_Click);
+    connect(FolderTreeview1, &FolderTree::Click, this,
+            [this] { runCommand(&MainWindow::FolderTreeview1_Click); });
+    connect(cbJPG, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbJPG_Click); });
+    connect(cbBMP, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbBMP_Click); });
+    connect(cbGIF, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbGIF_Click); });
     connect(cbPreview, &CheckBox::Click, this, &MainWindow::cbPreview_Click);
     connect(obRenameAll, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -127,11 +125,50 @@ void MainWindow::connectHandlers() {
     connect(tbPre, &QLineEdit::textChanged, this, &MainWindow::tbPre_Change);
     connect(tbStart, &QLineEdit::textChanged, this, &MainWindow::tbStart_Change);
     connect(tbLen, &QLineEdit::textChanged, this, &MainWindow::tbLen_Change);
-    connect(bRename, &XPButton::Click, this, &MainWindow::bRename_Click);
-    connect(bUndo, &XPButton::Click, this, &MainWindow::bUndo_Click);
+    connect(bRename, &XPButton::Click, this, [this] { runCommand(&MainWindow::bRename_Click); });
+    connect(bUndo, &XPButton::Click, this, [this] { runCommand(&MainWindow::bUndo_Click); });
     connect(bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+}
+
+// Runs a command now, or, when it arrives during another command's event deliveries, once that
+// one has ended: commands never interleave. A command already waiting is not queued twice, and
+// none runs after the window has been unloaded.
+void MainWindow::runCommand(Command command) {
+    if (m_commandRunning) {
+        if (std::find(m_queuedCommands.begin(), m_queuedCommands.end(), command) ==
+            m_queuedCommands.end())
+            m_queuedCommands.push_back(command);
+        return;
+    }
+    m_commandRunning = true;
+    for (Command next = command; next && !m_unloaded;) {
+        (this->*next)();
+        next = nullptr;
+        if (!m_queuedCommands.empty()) {
+            next = m_queuedCommands.front();
+            m_queuedCommands.pop_front();
+        }
+    }
+    m_queuedCommands.clear();
+    m_commandRunning = false;
+}
+
+void MainWindow::rescanCommand() {
+    FillFileList(CurrentFolder);
+}
+
+// Offers again the interrupted batches whose questions were left unanswered. True when the
+// command may go on: nothing is left unanswered and no file was moved under the list.
+bool MainWindow::settleInterruptedBatches() {
+    if (!m_recoveryUnanswered)
+        return true;
+    const InterruptedBatchOutcome outcome = recoverInterruptedBatches(m_journalFolder, m_fileOps);
+    m_recoveryUnanswered = outcome.unanswered;
+    if (outcome.filesMoved)
+        FillFileList(CurrentFolder);
+    return !outcome.unanswered && !outcome.filesMoved;
 }
 
 void MainWindow::Form_Load() {
@@ -141,7 +178,7 @@ void MainWindow::Form_Load() {
     bUndo->setEnabled(false);
     Preview.count = 1;
     Preview.loaded = std::max(Preview.loaded, 1);
-    recoverInterruptedBatch(m_journal.path(), m_fileOps);
+    m_recoveryUnanswered = recoverInterruptedBatches(m_journalFolder, m_fileOps).unanswered;
     if (FileExists(SettingsFile))
         applySettings(km::readSettingsFile(SettingsFile));
     Loading = false;
@@ -149,8 +186,14 @@ void MainWindow::Form_Load() {
     lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
                        columnsWidth / 2);
     lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"), columnsWidth / 2);
+    // From here start-up is a command too: what the user clicks during its scan waits for it.
+    m_commandRunning = true;
     centreOnScreen();
+    m_centreWhenFramed = true;
     show();
+    // The first control of the tab order starts with the focus, also once a window manager
+    // activates the window.
+    FolderTreeview1->setFocus(Qt::OtherFocusReason);
     ShowExample();
     if (!CurrentFolder.isEmpty())
         FillFileList(CurrentFolder);
@@ -159,11 +202,30 @@ void MainWindow::Form_Load() {
     TickCount = 0;
     Timer1->setInterval(100);
     Timer1->start();
+    m_commandRunning = false;
+    if (!m_queuedCommands.empty()) {
+        const Command next = m_queuedCommands.front();
+        m_queuedCommands.pop_front();
+        runCommand(next);
+    }
 }
 
+// Centres the whole window, its frame included: the position of a window is its frame's.
 void MainWindow::centreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    MainForm::moveEvent(event);
+    // A window manager adds its frame only after the window is shown.
+    if (m_centreWhenFramed && isVisible() && frameGeometry().size() != size()) {
+        m_centreWhenFramed = false;
+        centreOnScreen();
+    }
 }
 
 void MainWindow::applySettings(const km::SettingsLines& settings) {
@@ -232,6 +294,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         else
             Form_KeyUp(key->key(), modifierMask(*key));
     }
+    // A key released while a dialog had the keyboard (Alt after Alt+A) never reaches the window:
+    // take the modifiers as they are now whenever the window is active again.
+    if (watched == this && event->type() == QEvent::WindowActivate)
+        ShiftState = modifierMask(QGuiApplication::queryKeyboardModifiers());
     return MainForm::eventFilter(watched, event);
 }
 
@@ -410,6 +476,8 @@ void MainWindow::tbLen_Change() {
 }
 
 void MainWindow::bRename_Click() {
+    if (!settleInterruptedBatches())
+        return;
     if (CheckDuplicates()) {
         ShowMessageBox(QStringLiteral("Can't rename since this will result\r\n"
                                       "in duplicate filenames. These are\r\n"
@@ -417,37 +485,65 @@ void MainWindow::bRename_Click() {
                        kStyleWarning, QStringLiteral("Duplicates found"));
         return;
     }
+    // The batch is the list as it stands at the click, whatever happens while the user answers.
     const QString folder = km::fs::withTrailingSeparator(CurrentFolder);
+    const km::BatchPlan plan = renamePlan(folder);
     if (ShowMessageBox(QStringLiteral("Are you absolutely sure you want to\r\n"
                                       "rename these images?"),
                        kStyleQuestion, QStringLiteral("Rename Images")) != km::box::AnswerYes)
         return;
-    const km::BatchPlan plan = renamePlan(folder);
+    if (plan.pairs.empty()) {
+        // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
+        FillFileList(CurrentFolder);
+        return;
+    }
+    std::unique_ptr<km::JournalFile> journal = newJournal();
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::renameBatch(plan, m_fileOps, journal());
+        outcome = km::renameBatch(plan, m_fileOps, journal.get());
     }
     if (!outcome.touched) {
-        markDuplicateTargets(outcome);
-        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+        showRenameRefusal(outcome);
         return;
     }
     if (outcome.done) {
-        UndoList = undoRecord(folder, plan.pairs);
+        UndoList = plan;
     } else if (!outcome.stranded.empty()) {
         // Files that could not be put back: the record now describes the folder as it is.
-        UndoList = undoRecord(folder, outcome.stranded);
+        UndoList = {folder, outcome.stranded};
     }
+    keepJournalOfStrandedFiles(std::move(journal), outcome);
     FillFileList(CurrentFolder);
-    if (outcome.done ? !plan.pairs.empty() : !outcome.stranded.empty())
+    if (outcome.done || !outcome.stranded.empty())
         bUndo->setEnabled(true);
     if (!outcome.message.isEmpty())
         ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
 }
 
-km::BatchJournal* MainWindow::journal() {
-    return m_journal.path().isEmpty() ? nullptr : &m_journal;
+// A refused batch touched nothing. Rows it found in conflict turn red; otherwise the list is
+// brought up to date, since the refusal may come from files that changed since the scan.
+void MainWindow::showRenameRefusal(const km::BatchOutcome& outcome) {
+    if (outcome.duplicateTargets.empty())
+        FillFileList(CurrentFolder);
+    else
+        markDuplicateTargets(outcome);
+    ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+}
+
+std::unique_ptr<km::JournalFile> MainWindow::newJournal() const {
+    if (m_journalFolder.isEmpty())
+        return nullptr;
+    return std::make_unique<km::JournalFile>(m_journalFolder);
+}
+
+// A batch that left files stranded keeps its journal. This window holds it while the undo record
+// describes those files, and removes it once an undo has put them back; a later rename lets go of
+// it, so that the next start offers it.
+void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
+                                            const km::BatchOutcome& outcome) {
+    if (outcome.done || !outcome.stranded.empty())
+        m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
 }
 
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
@@ -479,40 +575,39 @@ void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
 }
 
 void MainWindow::bUndo_Click() {
+    if (!settleInterruptedBatches())
+        return;
     if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
                        kStyleQuestion, QStringLiteral("Undo Rename")) != km::box::AnswerYes)
         return;
     bUndo->setEnabled(false);
-    const km::BatchPlan recorded = undoPlan();
+    std::unique_ptr<km::JournalFile> journal = newJournal();
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::undoBatch(recorded, m_fileOps, journal());
+        outcome = km::undoBatch(UndoList, m_fileOps, journal.get());
     }
-    if (!outcome.done) {
+    if (outcome.done) {
+        // Files a failed rename had stranded are back too: their journal has served.
+        if (m_strandedJournal)
+            m_strandedJournal->end();
+        m_strandedJournal.reset();
+    } else {
         // Nothing was undone, or files remain under other names: the record must still serve.
         for (const km::RenamePair& stranded : outcome.stranded) {
-            for (qsizetype entry = 1; entry < UndoList.size(); ++entry) {
-                if (UndoList[entry].section(kRecordSeparator, 0, 0) == stranded.from)
-                    UndoList[entry] = recordEntry(stranded);
+            for (km::RenamePair& entry : UndoList.pairs) {
+                if (entry.from == stranded.from)
+                    entry.to = stranded.to;
             }
         }
+        if (!outcome.stranded.empty())
+            m_strandedJournal = std::move(journal);
         bUndo->setEnabled(true);
     }
     if (outcome.touched)
         FillFileList(CurrentFolder);
     if (!outcome.message.isEmpty())
         ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Undo Rename"));
-}
-
-km::BatchPlan MainWindow::undoPlan() const {
-    km::BatchPlan plan{UndoList.value(0), {}};
-    for (qsizetype entry = 1; entry < UndoList.size(); ++entry) {
-        const qsizetype bar = UndoList[entry].indexOf(kRecordSeparator);
-        if (bar >= 0)
-            plan.pairs.push_back({UndoList[entry].left(bar), UndoList[entry].mid(bar + 1)});
-    }
-    return plan;
 }
 
 void MainWindow::bExit_Click() {
@@ -529,9 +624,10 @@ void MainWindow::Timer1_Timer() {
     // The count stops at its maximum rather than wrapping after years of running.
     if (TickCount < std::numeric_limits<qint32>::max())
         ++TickCount;
-    if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10) {
+    // No rescan while a command runs (a question may be open): it waits for a later tick.
+    if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10 && !m_commandRunning) {
         RescanDueTick = 0;
-        FillFileList(CurrentFolder);
+        runCommand(&MainWindow::rescanCommand);
     }
     if (Preview.dueTick != 0 && TickCount - Preview.dueTick >= 3) {
         Preview.dueTick = 0;

@@ -7,6 +7,8 @@
 #include "rename/journal.h"
 
 #include <QStringList>
+#include <deque>
+#include <memory>
 
 class QTimer;
 
@@ -18,16 +20,19 @@ class MainWindow : public MainForm {
 public:
     // settingsFolder holds Kestrelmark.cfg; folderTreeStart is the folder the tree selects on its
     // own (the user's Pictures or home folder in the running program).
-    // journalPath is where a batch is recorded while it runs, so that a batch cut short by a
-    // crash can be finished or rolled back at the next start; empty for none.
+    // journalFolder is where each batch is recorded while it runs, so that a batch cut short by
+    // a crash can be finished or rolled back at the next start; empty for none.
     explicit MainWindow(const QString& settingsFolder,
                         const QString& folderTreeStart = FolderTreeStartDefault(),
-                        const QString& journalPath = QString(), QWidget* parent = nullptr);
+                        const QString& journalFolder = QString(), QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     static QString FolderTreeStartDefault();
 
     void Form_Load();
     void Form_Unload();
+    // True once the window has been unloaded (by Exit, the close box or the system).
+    bool Unloaded() const { return m_unloaded; }
     void Form_Resize();
     void Form_KeyDown(int keyCode, int shift);
     void Form_KeyUp(int keyCode, int shift);
@@ -68,8 +73,9 @@ public:
     qint32 FoundCount = 0;
     // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
     km::PreviewColumn Preview;
-    // Entry 0 the folder of the last rename (ending with "/"), then "original|new" per file.
-    QStringList UndoList;
+    // The last rename: its folder (ending with "/") and each file's original and new name, kept
+    // as separate names because a Linux file name may hold any separator.
+    km::BatchPlan UndoList;
     QTimer* Timer1;
     // The three 16 x 16 file-type icons of the photo list.
     ImageList ilImgIcons;
@@ -78,21 +84,37 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    using Command = void (MainWindow::*)();
+
     void connectHandlers();
+    void connectCommand(XPButton* button, Command command);
+    void runCommand(Command command);
+    void rescanCommand();
+    bool settleInterruptedBatches();
     void centreOnScreen();
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();
     void namingFieldChanged();
-    km::BatchJournal* journal();
+    std::unique_ptr<km::JournalFile> newJournal() const;
+    void keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
+                                    const km::BatchOutcome& outcome);
     km::BatchPlan renamePlan(const QString& folder) const;
-    km::BatchPlan undoPlan() const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
+    void showRenameRefusal(const km::BatchOutcome& outcome);
 
     QString m_settingsFolder;
+    QString m_journalFolder;
     km::DiskFileOps m_fileOps;
-    km::JournalFile m_journal;
+    // The journal of a batch that left files stranded, held while the undo record describes them.
+    std::unique_ptr<km::JournalFile> m_strandedJournal;
+    bool m_recoveryUnanswered = false;
+    bool m_commandRunning = false;
+    std::deque<Command> m_queuedCommands;
+    // Until the window manager has framed the window, its frame is not known: centre it again then.
+    bool m_centreWhenFramed = false;
     bool m_unloaded = false;
 };

@@ -12,6 +12,12 @@ namespace {
 
 constexpr qint64 kMaximumBytes = 64 * 1024;
 
+// A value holding CR or LF would split into lines and shift every line after it, so it is not
+// stored at all: the line stays empty, as a line that was never written reads.
+QString storableLine(const QString& line) {
+    return line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')) ? QString() : line;
+}
+
 } // namespace
 
 SettingsLines readSettingsFile(const QString& path) {
@@ -46,7 +52,7 @@ bool writeSettingsFile(const QString& path, const SettingsLines& settings) {
         return false;
     QByteArray content;
     for (const QString& line : settings.lines)
-        content += line.toUtf8() + "\r\n";
+        content += storableLine(line).toUtf8() + "\r\n";
     if (file.write(content) != content.size())
         return false;
     return file.commit();

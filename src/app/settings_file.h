@@ -24,7 +24,8 @@ inline constexpr const char* kSettingsFileName = "Kestrelmark.cfg";
 SettingsLines readSettingsFile(const QString& path);
 
 // Writes the nine lines, each ended by CR LF, through a temporary file renamed over the old one,
-// so a crash or a full disk never leaves a truncated file. Returns false when it could not write.
+// so a crash or a full disk never leaves a truncated file; a value holding CR or LF is written as
+// an empty line, so the file always has nine lines. Returns false when it could not write.
 bool writeSettingsFile(const QString& path, const SettingsLines& settings);
 
 // A numeric line as a check box state: the line read as a number and rounded half-even. Values

@@ -13,6 +13,7 @@ namespace {
 using Content = std::map<QString, QByteArray>;
 constexpr int kYes = 6;
 constexpr int kNo = 7;
+constexpr int kClosedWithoutAnswer = 2;
 
 km::FileIdentity identityOf(const QString& path) {
     struct stat info {};
@@ -23,23 +24,26 @@ km::FileIdentity identityOf(const QString& path) {
 // A rename of a.jpg -> foto_001.jpg and b.jpg -> foto_002.jpg, cut short after its first move.
 class InterruptedBatchTest : public testing::Test {
 protected:
-    InterruptedBatchTest() : journalPath(data.filePath("batch.journal")) {
+    InterruptedBatchTest() {
         photos.write("a.jpg", "A");
         photos.write("b.jpg", "B");
         km::BatchRecord record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
         record.moves.push_back({"a.jpg", "foto_001.jpg", identityOf(photos.filePath("a.jpg"))});
         record.moves.push_back({"b.jpg", "foto_002.jpg", identityOf(photos.filePath("b.jpg"))});
-        EXPECT_TRUE(km::JournalFile(journalPath).begin(record).ok());
+        km::JournalFile journal(data.path());
+        EXPECT_TRUE(journal.begin(record).ok());
+        journalPath = journal.path();
         EXPECT_EQ(std::rename(photos.filePath("a.jpg").toUtf8().constData(),
                               photos.filePath("_KM_foto_001.jpg").toUtf8().constData()),
                   0);
     }
 
-    void recover(std::initializer_list<int> answers) {
+    InterruptedBatchOutcome recover(std::initializer_list<int> answers) {
         for (int answer : answers)
             modMessageBox::setNextAnswer(answer);
-        recoverInterruptedBatch(journalPath, ops);
+        const InterruptedBatchOutcome outcome = recoverInterruptedBatches(data.path(), ops);
         modMessageBox::clearNextAnswer();
+        return outcome;
     }
 
     TempFolder photos;
@@ -63,6 +67,24 @@ TEST_F(InterruptedBatchTest, NoPutsEveryFileBackUnderItsOldName) {
     EXPECT_FALSE(QFileInfo::exists(journalPath));
 }
 
+TEST_F(InterruptedBatchTest, AQuestionClosedWithoutYesOrNoTouchesNothingAndAsksAgainLater) {
+    const Content before = photos.snapshot();
+    EXPECT_TRUE(recover({kClosedWithoutAnswer}).unanswered);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_TRUE(QFileInfo::exists(journalPath));
+    EXPECT_FALSE(recover({kYes}).unanswered);
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.jpg", "A"}, {"foto_002.jpg", "B"}}));
+}
+
+TEST_F(InterruptedBatchTest, AJournalHeldByARunningBatchIsNotOffered) {
+    const std::unique_ptr<km::JournalFile> running = km::JournalFile::claim(journalPath);
+    ASSERT_TRUE(running);
+    const int callsBefore = modMessageBox::callCount();
+    recover({kNo});
+    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+    EXPECT_TRUE(QFileInfo::exists(photos.filePath("_KM_foto_001.jpg")));
+}
+
 TEST_F(InterruptedBatchTest, AMissingFileIsReportedAndTheJournalKept) {
     QFile::remove(photos.filePath("b.jpg"));
     recover({kYes, 1});
@@ -84,7 +106,7 @@ TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
     data.write("batch.journal", "not a journal\n\x01\x02");
     km::DiskFileOps ops;
     modMessageBox::setNextAnswer(1);
-    recoverInterruptedBatch(data.filePath("batch.journal"), ops);
+    recoverInterruptedBatches(data.path(), ops);
     EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
     EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
     const Content content = data.snapshot();
@@ -93,22 +115,29 @@ TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
     EXPECT_EQ(content.begin()->second, "not a journal\n\x01\x02");
 
     const int callsBefore = modMessageBox::callCount();
-    recoverInterruptedBatch(data.filePath("batch.journal"), ops);
+    recoverInterruptedBatches(data.path(), ops);
     EXPECT_EQ(modMessageBox::callCount(), callsBefore);
 }
 
 TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) {
     TempFolder data;
-    const QString path = data.filePath("batch.journal");
     km::BatchRecord record{km::BatchKind::Undo, "/no/such/folder/", {{"x.jpg", "y.jpg", {}}}};
-    ASSERT_TRUE(km::JournalFile(path).begin(record).ok());
+    QString path;
+    {
+        km::JournalFile journal(data.path());
+        ASSERT_TRUE(journal.begin(record).ok());
+        path = journal.path();
+    }
     km::DiskFileOps ops;
-    modMessageBox::setNextAnswer(kYes);
-    recoverInterruptedBatch(path, ops);
-    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("/no/such/folder/"));
-    EXPECT_TRUE(QFileInfo::exists(path));
+    for (int keeping : {kYes, kClosedWithoutAnswer}) {
+        modMessageBox::setNextAnswer(keeping);
+        EXPECT_EQ(recoverInterruptedBatches(data.path(), ops).unanswered,
+                  keeping == kClosedWithoutAnswer);
+        EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("/no/such/folder/"));
+        EXPECT_TRUE(QFileInfo::exists(path));
+    }
     modMessageBox::setNextAnswer(kNo);
-    recoverInterruptedBatch(path, ops);
+    recoverInterruptedBatches(data.path(), ops);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
@@ -140,13 +169,17 @@ TEST(InterruptedBatch, AFolderThatCannotBeReadKeepsTheJournalWithoutAsking) {
     TempFolder photos;
     TempFolder data;
     photos.writeNamed({"_KM_b.jpg"});
-    const QString path = data.filePath("batch.journal");
     km::BatchRecord record{
         km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "b.jpg", {}}}};
-    ASSERT_TRUE(km::JournalFile(path).begin(record).ok());
+    QString path;
+    {
+        km::JournalFile journal(data.path());
+        ASSERT_TRUE(journal.begin(record).ok());
+        path = journal.path();
+    }
     UnreadableFolderOps ops;
     modMessageBox::setNextAnswer(kNo);
-    recoverInterruptedBatch(path, ops);
+    recoverInterruptedBatches(data.path(), ops);
     modMessageBox::clearNextAnswer();
     EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
     EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("Permission denied"));

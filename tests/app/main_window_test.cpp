@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 #include "controls/xpbutton/xpbutton.h"
+#include "dialogs/message_box.h"
 #include "platform/check_box.h"
 #include "platform/folder_tree.h"
 #include "platform/list_view.h"
 #include "platform/picture_box.h"
 #include "support/temp_folder.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -199,6 +201,45 @@ TEST_F(MainWindowTest, ModifierKeysAreRecordedWhateverControlHasTheFocus) {
     QTest::keyRelease(window->tbPre, Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(window->tbPre, Qt::Key_Shift, {});
     EXPECT_EQ(window->ShiftState, 0);
+}
+
+TEST_F(MainWindowTest, APastedLineBreakReachesNeitherTheNamesNorTheSettingsFile) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    window->tbPre->selectAll();
+    window->tbPre->insert("x\r\ny\tz_");
+    EXPECT_EQ(window->tbPre->text(), "xyz_");
+    window->FillFileList(window->CurrentFolder);
+    EXPECT_EQ(newNames(*window), QStringList({"xyz_001.jpg"}));
+    window->Form_Unload();
+    EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg").split('\n').size(), 10);
+}
+
+TEST_F(MainWindowTest, AModifierReleasedWhileADialogHadTheKeysIsForgottenOnReturn) {
+    auto window = start();
+    QTest::keyPress(window->lvFiles, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_EQ(window->ShiftState, 4);
+    QWidget dialog;
+    QTest::keyRelease(&dialog, Qt::Key_Alt);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    EXPECT_EQ(window->ShiftState, 0);
+}
+
+TEST_F(MainWindowTest, ARenameClickArrivingDuringAScanRunsAfterTheScan) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    const int before = modMessageBox::callCount();
+    int questionsDuringScan = -1;
+    QTimer::singleShot(0, window.get(), [&] {
+        emit window->bRename->Click();
+        questionsDuringScan = modMessageBox::callCount() - before;
+    });
+    modMessageBox::setNextAnswer(7);
+    emit window->cbGIF->Click();
+    modMessageBox::clearNextAnswer();
+    EXPECT_EQ(questionsDuringScan, 0);
+    EXPECT_EQ(modMessageBox::callCount() - before, 1);
 }
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsFileEvenWithoutOne) {

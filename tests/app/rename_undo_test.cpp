@@ -4,8 +4,11 @@
 #include "platform/list_view.h"
 #include "support/temp_folder.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,8 +63,9 @@ TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
                                           {"foto_002.jpg", "IMG_2.jpg"},
                                           {"notes.txt", "notes.txt"}}));
     EXPECT_EQ(rows(), QStringList({"foto_001.JPG", "foto_002.jpg"}));
-    EXPECT_EQ(window->UndoList, QStringList({photos.pathWithSeparator(), "IMG_1.JPG|foto_001.JPG",
-                                             "IMG_2.jpg|foto_002.jpg"}));
+    EXPECT_EQ(window->UndoList.folder, photos.pathWithSeparator());
+    EXPECT_EQ(window->UndoList.pairs, (std::vector<km::RenamePair>{{"IMG_1.JPG", "foto_001.JPG"},
+                                                                   {"IMG_2.jpg", "foto_002.jpg"}}));
     EXPECT_TRUE(window->bUndo->Enabled());
 
     press(window->bUndo, kYes);
@@ -90,16 +94,16 @@ TEST_F(RenameUndoTest, DeclinedQuestionsChangeNothing) {
     const Content before = photos.snapshot();
     press(window->bRename, kNo);
     EXPECT_EQ(photos.snapshot(), before);
-    EXPECT_TRUE(window->UndoList.isEmpty());
+    EXPECT_TRUE(window->UndoList.pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
 
     press(window->bRename, kYes);
     const Content renamed = photos.snapshot();
-    const QStringList record = window->UndoList;
+    const std::vector<km::RenamePair> record = window->UndoList.pairs;
     press(window->bRename, kNo);
     press(window->bUndo, kNo);
     EXPECT_EQ(photos.snapshot(), renamed);
-    EXPECT_EQ(window->UndoList, record);
+    EXPECT_EQ(window->UndoList.pairs, record);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
 
@@ -139,7 +143,7 @@ TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
     EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("_KM_foto_002.jpg"));
-    EXPECT_TRUE(window->UndoList.isEmpty());
+    EXPECT_TRUE(window->UndoList.pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
 }
 
@@ -191,11 +195,62 @@ TEST_F(RenameUndoTest, AnUndoThatCannotRunKeepsItsRecordAndButton) {
     // Someone takes the original name back behind the program's back.
     photos.write("IMG_1.JPG", "intruder");
     const Content before = photos.snapshot();
-    const QStringList record = window->UndoList;
+    const std::vector<km::RenamePair> record = window->UndoList.pairs;
     press(window->bUndo, kYes);
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_EQ(window->UndoList, record);
+    EXPECT_EQ(window->UndoList.pairs, record);
+    EXPECT_TRUE(window->bUndo->Enabled());
+}
+
+TEST_F(RenameUndoTest, NamesHoldingABarAreUndoneExactly) {
+    photos.write("p|q.jpg", "P");
+    photos.write("q.jpg|foto_001.jpg", "Q");
+    photos.write("holiday|2023.jpg", "H");
+    start();
+    const Content before = photos.snapshot();
+    press(window->bRename, kYes);
+    ASSERT_EQ(photos.snapshot().count("foto_003.jpg"), 1u);
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+TEST_F(RenameUndoTest, TheRenameTakesTheRowsAsTheyStoodAtTheClick) {
+    photos.writeNamed({"a.jpg", "b.jpg", "c.jpg"});
+    start();
+    window->obRenameSelected->setChecked(true);
+    window->lvFiles->setSelected(1, false);
+    window->lvFiles->setSelected(2, true);
+    window->lvFiles->setSelected(3, true);
+    window->UpdateNewNames();
+    window->Timer1_Timer();
+    window->tbPre->setText("new_"); // the list follows ten ticks later
+    // Ticks pass while the question is open; then the user answers Yes.
+    QTimer::singleShot(0, window.get(), [this] {
+        for (int tick = 0; tick < 12; ++tick)
+            window->Timer1_Timer();
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        emit box->findChild<XPButton*>("bYesOk")->Click();
+    });
+    emit window->bRename->Click();
+    EXPECT_EQ(photos.snapshot(),
+              (Content{{"a.jpg", "a.jpg"}, {"foto_001.jpg", "b.jpg"}, {"foto_002.jpg", "c.jpg"}}));
+}
+
+TEST_F(RenameUndoTest, WhenEveryListedPhotoVanishedTheRenameShowsNoEmptyBox) {
+    photos.writeNamed({"a.jpg"});
+    start();
+    press(window->bRename, kYes);
+    const km::BatchPlan record = window->UndoList;
+    QFile::remove(photos.filePath("foto_001.jpg"));
+    window->FillFileList(window->CurrentFolder);
+    const int before = modMessageBox::callCount();
+    modMessageBox::setNextAnswer(kYes);
+    window->bRename_Click();
+    modMessageBox::clearNextAnswer();
+    EXPECT_EQ(modMessageBox::callCount() - before, 1);
+    EXPECT_EQ(window->UndoList.pairs, record.pairs);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
 
@@ -208,11 +263,43 @@ TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
     TempFolder photos;
     TempFolder data;
     photos.writeNamed({"IMG_1.JPG"});
-    MainWindow window(program.path(), photos.path(), data.filePath("batch.journal"));
+    MainWindow window(program.path(), photos.path(), data.path());
     window.Form_Load();
     modMessageBox::setNextAnswer(kYes);
     emit window.bRename->Click();
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
+    EXPECT_TRUE(data.snapshot().empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRename) {
+    TempFolder program;
+    TempFolder photos;
+    TempFolder data;
+    photos.write("_KM_x.jpg", "A");
+    {
+        // A batch a.jpg -> x.jpg, cut short after its first pass.
+        km::JournalFile journal(data.path());
+        ASSERT_TRUE(
+            journal
+                .begin(
+                    {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
+                .ok());
+    }
+    MainWindow window(program.path(), photos.path(), data.path());
+    modMessageBox::setNextAnswer(2); // the question closed without an answer
+    window.Form_Load();
+    EXPECT_EQ(photos.snapshot(), (Content{{"_KM_x.jpg", "A"}}));
+
+    modMessageBox::setNextAnswer(kYes);
+    modMessageBox::setNextAnswer(kNo);
+    emit window.bRename->Click();
+    modMessageBox::clearNextAnswer();
+    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
+    EXPECT_EQ(photos.snapshot(), (Content{{"x.jpg", "A"}}));
     EXPECT_TRUE(data.snapshot().empty());
 }
 

@@ -38,6 +38,13 @@ TEST(SettingsFile, KeepsTextsExactlyAsTyped) {
     EXPECT_EQ(folder.snapshot().size(), 1u);
 }
 
+TEST(SettingsFile, AValueHoldingALineBreakIsNotStoredSoTheFileKeepsNineLines) {
+    TempFolder folder;
+    ASSERT_TRUE(km::writeSettingsFile(
+        folder.filePath("k.cfg"), lines({"/tmp/a\nb", "x\ry", "1", "3", "1", "0", "0", "0", "N"})));
+    EXPECT_EQ(folder.snapshot().at("k.cfg"), "\r\n\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nN\r\n");
+}
+
 TEST(SettingsFile, LinesNotReadKeepTheirDefaults) {
     const km::SettingsLines defaults;
     EXPECT_EQ(defaults.lines[8], "Y");
