@@ -10,7 +10,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libexiv2-dev fonts-dejavu-core fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick desktop-file-utils
+    xvfb xdotool imagemagick desktop-file-utils openbox x11-utils
 )
 JOBS=$(nproc)
 

@@ -203,6 +203,7 @@ void MainWindow::Form_Load() {
     Timer1->setInterval(100);
     Timer1->start();
     m_commandRunning = false;
+    centreOnceFramed();
     if (!m_queuedCommands.empty()) {
         const Command next = m_queuedCommands.front();
         m_queuedCommands.pop_front();
@@ -221,8 +222,15 @@ void MainWindow::centreOnScreen() {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     MainForm::moveEvent(event);
-    // A window manager adds its frame only after the window is shown.
-    if (m_centreWhenFramed && isVisible() && frameGeometry().size() != size()) {
+    centreOnceFramed();
+}
+
+// A window manager adds its frame only after the window is shown: centre the window again then.
+// Not while start-up still scans, though: a click it delivers meanwhile must find its button
+// where the pointer pressed it.
+void MainWindow::centreOnceFramed() {
+    if (m_centreWhenFramed && !m_commandRunning && isVisible() &&
+        frameGeometry().size() != size()) {
         m_centreWhenFramed = false;
         centreOnScreen();
     }

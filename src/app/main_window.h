@@ -95,6 +95,7 @@ private:
     void rescanCommand();
     bool settleInterruptedBatches();
     void centreOnScreen();
+    void centreOnceFramed();
     void applySettings(const km::SettingsLines& settings);
     km::SettingsLines currentSettings() const;
     void rescanUnlessLoading();

@@ -2,7 +2,8 @@
 # Runs a copy of the real program in a private X server and drives it as a user would: the settings
 # file beside the copy is restored at start, Rename and Undo move the files on disk (bytes intact),
 # a collision is refused, and Exit writes the settings file back.
-# usage: kestrelmark_window_test.sh <kestrelmark executable>
+# usage: kestrelmark_window_test.sh <kestrelmark executable> [--window-manager]
+# With --window-manager the same runs under openbox, as on a real desktop.
 set -uo pipefail
 # shellcheck source-path=SCRIPTDIR
 
@@ -19,10 +20,13 @@ command -v xdotool >/dev/null || fail "xdotool is missing (./build.sh installs i
 work=$(mktemp -d)
 work=$(cd -P "$work" && pwd)
 program_pid=""
+WINDOW_MANAGER=""
+window_manager_pid=""
 program_log=""
 
 cleanup() {
     [ -n "$program_pid" ] && stop_process "$program_pid"
+    [ -n "$window_manager_pid" ] && stop_process "$window_manager_pid"
     stop_x_server
     rm -rf "$work"
 }
@@ -68,27 +72,49 @@ window_shown_or_ended() {
     window_shown "$1" || process_gone "$program_pid"
 }
 
-# start_program FOLDER: starts the copy in FOLDER and waits for its main window.
-start_program() {
+# launch_program FOLDER: starts the copy in FOLDER, with a home of its own that keeps the user's
+# configuration and data folders out of reach.
+launch_program() {
     local folder=$1
     program_log="$folder/output.log"
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
-    # A home of its own keeps the user's configuration and data folders out of reach.
     env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
         HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$folder/kestrelmark" >"$program_log" 2>&1 &
     program_pid=$!
+}
+
+# expect_main_window_centred: the whole window, the window manager's frame included, is centred.
+expect_main_window_centred() {
+    main_window_origin
+    local screen_width screen_height left=0 right=0 top=0 bottom=0 extents
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    if [ -n "$WINDOW_MANAGER" ]; then
+        wait_until 10 frame_extents_known || fail "the window manager did not frame the window"
+        extents=$(xprop -id "$(visible_window Kestrelmark)" _NET_FRAME_EXTENTS | sed 's/.*= //')
+        IFS=', ' read -r left right top bottom <<<"$extents"
+        sleep 0.5 # the window moves once its frame is known
+        main_window_origin
+    fi
+    local frame_x=$((WINDOW_X - left)) frame_y=$((WINDOW_Y - top))
+    within_one "$frame_x" $(((screen_width - 777 - left - right) / 2)) &&
+        within_one "$frame_y" $(((screen_height - 462 - top - bottom) / 2)) ||
+        fail "the main window's frame is at $frame_x,$frame_y, not centred"
+}
+
+frame_extents_known() {
+    xprop -id "$(visible_window Kestrelmark)" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+}
+
+# start_program FOLDER: starts the copy in FOLDER and waits for its main window.
+start_program() {
+    launch_program "$1"
     wait_until 30 window_shown_or_ended Kestrelmark ||
         fail "the main window did not appear (windows: $(visible_titles))"
     process_gone "$program_pid" && fail "the program ended before showing its main window"
-    main_window_origin
-    local screen_width screen_height
-    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
-    within_one "$WINDOW_X" $(((screen_width - 777) / 2)) &&
-        within_one "$WINDOW_Y" $(((screen_height - 462) / 2)) ||
-        fail "the main window is at $WINDOW_X,$WINDOW_Y, not centred"
+    expect_main_window_centred
 }
 
 # exit_program: presses Exit and expects the program to end normally.
@@ -178,7 +204,116 @@ test_collision_refused() {
     echo "ok: collision refused with nothing moved, typed prefix written on Exit"
 }
 
+# The folder tree has the keyboard at start: Enter and Space there do nothing, while on a button
+# they would press it.
+test_first_control_has_the_focus() {
+    local program="$work/focus/program" photos="$work/focus/photos"
+    install_program "$program"
+    mkdir -p "$photos"
+    settings_file "$program/Kestrelmark.cfg" "$photos" foto_ 1 3 1 0 0 0 Y
+    start_program "$program"
+    xdotool windowactivate --sync "$(visible_window Kestrelmark)" 2>/dev/null ||
+        xdotool windowfocus --sync "$(visible_window Kestrelmark)"
+    xdotool key Return space
+    ! wait_until 1 process_gone "$program_pid" || fail "Enter or Space at start ended the program"
+    window_shown Kestrelmark || fail "Enter or Space at start closed the main window"
+    exit_program
+    echo "ok: the folder tree has the focus at start"
+}
+
+# Exit clicked while start-up still scans a folder of 100,000 photos ends the program.
+test_exit_during_startup_scan() {
+    local program="$work/large/program" photos="$work/large/photos"
+    install_program "$program"
+    mkdir -p "$photos"
+    (cd "$photos" && seq -f 'IMG_%06g.jpg' 1 100000 | xargs touch)
+    settings_file "$program/Kestrelmark.cfg" "$photos" foto_ 1 6 1 0 0 1 Y
+    launch_program "$program"
+    wait_until 60 window_shown_or_ended Kestrelmark ||
+        fail "the main window did not appear (windows: $(visible_titles))"
+    # A window manager frames the window and it moves once more to stay centred; a click must not
+    # fall between the two positions.
+    if [ -n "$WINDOW_MANAGER" ]; then
+        wait_until 10 frame_extents_known || fail "the window manager did not frame the window"
+        sleep 0.2
+    fi
+    press_button Exit
+    wait_until 60 process_gone "$program_pid" || fail "the program did not end after an early Exit"
+    wait "$program_pid"
+    local status=$?
+    program_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status after an early Exit"
+    echo "ok: Exit during the start-up scan ends the program"
+}
+
+# write_journal FOLDER OLD NEW: a batch OLD -> NEW in FOLDER cut short after its first pass, as the
+# journal in the user's data folder records it.
+write_journal() {
+    local journals="$work/home/.local/share/Kestrelmark"
+    mkdir -p "$journals"
+    printf 'KESTRELMARK-JOURNAL\t1\nkind\trename\nfolder\t%s/\ncount\t1\nmove\t0\t%s\t%s\nend\n' \
+        "$1" "$2" "$3" >"$journals/batch-0-e2e.journal"
+}
+
+journal_left() {
+    [ -e "$work/home/.local/share/Kestrelmark/batch-0-e2e.journal" ]
+}
+
+# A batch cut short on a memory card that was then unplugged: closing the question without an
+# answer (Escape does nothing, then the close box) keeps the journal, and once the card is back the
+# batch can be finished.
+test_unanswered_recovery_keeps_the_journal() {
+    local program="$work/card/program" photos="$work/card/photos" id
+    install_program "$program"
+    settings_file "$program/Kestrelmark.cfg" "$work/card" foto_ 1 3 1 0 0 0 Y
+    write_journal "$photos" IMG_1.jpg foto_001.jpg
+    launch_program "$program"
+    wait_until 30 window_shown "Interrupted Rename" || fail "no question about the interrupted batch"
+    id=$(visible_window "Interrupted Rename")
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    xdotool key Escape
+    ! wait_until 1 window_gone "Interrupted Rename" || fail "Escape closed the question"
+    xdotool key alt+F4
+    wait_until 10 window_gone "Interrupted Rename" || fail "the close box did not close the question"
+    wait_until 30 window_shown Kestrelmark || fail "the main window did not appear"
+    journal_left || fail "a question closed without an answer removed the journal"
+    exit_program
+
+    mkdir -p "$photos"
+    head -c 1234 /dev/urandom >"$photos/_KM_foto_001.jpg"
+    local after
+    after=$(renamed_state "$(folder_state "$photos")" _KM_foto_001.jpg=foto_001.jpg)
+    launch_program "$program"
+    answer_message_box "Interrupted Rename"
+    wait_until 10 state_is "$photos" "$after"
+    expect_state "$photos" "$after" "Yes did not finish the batch once the card was back"
+    journal_left && fail "the finished batch left its journal"
+    wait_until 30 window_shown Kestrelmark || fail "the main window did not appear"
+    exit_program
+    echo "ok: an unanswered question kept the journal; the batch was finished later"
+}
+
+# start_window_manager: openbox on the private X server; WINDOW_MANAGER names it once it runs.
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+start_window_manager() {
+    command -v openbox >/dev/null || skip "openbox is missing (./build.sh installs it)"
+    openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+    window_manager_pid=$!
+    wait_until 10 window_manager_running || fail "openbox did not start"
+    WINDOW_MANAGER=openbox
+}
+
 start_x_server "$work/xvfb.log" || skip "no X server could be started (Xvfb on :90 to :99)"
 echo "X server on $DISPLAY"
+if [ "${2:-}" = "--window-manager" ]; then
+    start_window_manager
+    echo "window manager: $WINDOW_MANAGER"
+fi
 test_chain_rename_and_undo
 test_collision_refused
+test_first_control_has_the_focus
+test_exit_during_startup_scan
+[ -n "$WINDOW_MANAGER" ] && test_unanswered_recovery_keeps_the_journal
+exit 0

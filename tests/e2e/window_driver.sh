@@ -1,6 +1,6 @@
 # Drives the program's windows through xdotool as a user would: the mouse on the main window's
-# buttons, Enter on the message box. There is no window manager, so windows have no title bar and
-# a window's position is that of its client area.
+# buttons, Enter on the message box. Positions are those of the windows' client areas, with or
+# without a window manager's frame around them.
 
 # Button centres in the main window's client area of 777 x 462 pixels.
 declare -A BUTTON_X=([Rename]=735 [Undo]=674 [Exit]=41)
@@ -31,7 +31,13 @@ main_window_origin() {
     local id WIDTH HEIGHT X Y
     id=$(visible_window Kestrelmark)
     [ -n "$id" ] || fail "the main window is not shown (windows: $(visible_titles))"
-    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # xwininfo, not xdotool, which counts a window manager's frame twice in the position.
+    local info
+    info=$(xwininfo -id "$id")
+    X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
     [ "$WIDTH" = 777 ] && [ "$HEIGHT" = 462 ] ||
         fail "the main window is ${WIDTH}x$HEIGHT, not 777x462: the click positions would miss"
     WINDOW_X=$X
