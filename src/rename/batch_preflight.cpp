@@ -222,7 +222,7 @@ PreflightResult preflightBatch(const QString& folder, const std::vector<RenamePa
                               .arg(quoted(folder), listing.error.message);
         return refused;
     }
-    const NameTable names(listing.entries, moves, ops.ignoresCase(folder));
+    const NameTable names(listing.entries, moves, ops.ignoresCase(folder, listing.entries));
     return Preflight(moves, names).run();
 }
 
