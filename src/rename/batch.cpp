@@ -82,7 +82,7 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
         outcome.done = true;
         return outcome;
     }
-    const PreflightResult preflight = preflightBatch(folder, moves, ops);
+    const PreflightResult preflight = preflightBatch(kind, folder, moves, ops);
     outcome.duplicateTargets = preflight.duplicateTargets;
     if (!preflight.ok()) {
         outcome.message = joinLines({preflight.problem, NothingRenamed});

@@ -137,8 +137,8 @@ QString takenProblem(const QString& description, EntryKind kind) {
 
 class Preflight {
 public:
-    Preflight(const std::vector<RenamePair>& moves, const NameTable& names)
-        : m_moves(moves), m_names(names) {}
+    Preflight(BatchKind kind, const std::vector<RenamePair>& moves, const NameTable& names)
+        : m_kind(kind), m_moves(moves), m_names(names) {}
 
     PreflightResult run() const {
         PreflightResult result;
@@ -175,6 +175,9 @@ private:
             if (!reason.isEmpty())
                 return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(name), reason);
         }
+        // The photo list leaves hidden files out; an undo puts back whatever names there were.
+        if (m_kind == BatchKind::Rename && move.to.startsWith(QLatin1Char('.')))
+            return QStringLiteral("%1 would be a hidden file").arg(quoted(move.to));
         if (m_names.move(i).from->firstSource != i)
             return QStringLiteral("%1 is listed twice").arg(quoted(move.from));
         const NameUse& target = *m_names.move(i).to;
@@ -207,14 +210,15 @@ private:
                             m_names.move(i).temporary->onDisk.kind);
     }
 
+    BatchKind m_kind;
     const std::vector<RenamePair>& m_moves;
     const NameTable& m_names;
 };
 
 } // namespace
 
-PreflightResult preflightBatch(const QString& folder, const std::vector<RenamePair>& moves,
-                               FileOps& ops) {
+PreflightResult preflightBatch(BatchKind kind, const QString& folder,
+                               const std::vector<RenamePair>& moves, FileOps& ops) {
     const FolderEntries listing = ops.listFolder(folder);
     if (!listing.error.ok()) {
         PreflightResult refused;
@@ -222,8 +226,8 @@ PreflightResult preflightBatch(const QString& folder, const std::vector<RenamePa
                               .arg(quoted(folder), listing.error.message);
         return refused;
     }
-    const NameTable names(listing.entries, moves, ops.ignoresCase(folder));
-    return Preflight(moves, names).run();
+    const NameTable names(listing.entries, moves, ops.ignoresCase(folder, listing.entries));
+    return Preflight(kind, moves, names).run();
 }
 
 } // namespace km

@@ -20,9 +20,9 @@ struct PreflightResult {
 
 // Checks, without touching anything, that every move of the batch can be made: valid names,
 // sources present as files and listed once, targets distinct, and every final and temporary name
-// free unless a source of the batch frees it. Names are compared ignoring case where the folder's
-// file system does.
-PreflightResult preflightBatch(const QString& folder, const std::vector<RenamePair>& moves,
-                               FileOps& ops);
+// free unless a source of the batch frees it, and (for a rename) no new name hidden by a leading
+// ".". Names are compared ignoring case where the folder's file system does.
+PreflightResult preflightBatch(BatchKind kind, const QString& folder,
+                               const std::vector<RenamePair>& moves, FileOps& ops);
 
 } // namespace km

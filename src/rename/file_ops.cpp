@@ -1,10 +1,14 @@
 #include "rename/file_ops.h"
 
-#include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <linux/magic.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace km {
@@ -52,11 +56,66 @@ EntryInfo entryInfo(int dirFd, const dirent& entry) {
     return {kindOf(info), identity};
 }
 
-QString swapCase(const QString& text) {
-    QString swapped = text;
-    for (QChar& c : swapped)
-        c = c.isUpper() ? c.toLower() : c.toUpper();
+// Only ASCII letters: every file system that ignores case folds them, not all fold the others.
+QString swapAsciiCase(const QString& name) {
+    QString swapped = name;
+    for (QChar& c : swapped) {
+        const char16_t code = c.unicode();
+        if ((code >= u'a' && code <= u'z') || (code >= u'A' && code <= u'Z'))
+            c = QChar(static_cast<char16_t>(code ^ 0x20));
+    }
     return swapped;
+}
+
+enum class CaseAnswer { Ignored, Told, Unknown };
+
+bool sameFile(const struct stat& left, const struct stat& right) {
+    return left.st_ino == right.st_ino && left.st_dev == right.st_dev;
+}
+
+// Looks an existing entry up under its name with the letter case swapped.
+CaseAnswer lookUpSwapped(int dirFd, const QString& name, const QString& swapped,
+                         const std::vector<FolderEntry>& entries) {
+    const QByteArray own = fs::nativePath(name);
+    const QByteArray other = fs::nativePath(swapped);
+    struct stat ownInfo {};
+    struct stat otherInfo {};
+    if (own.isEmpty() || other.isEmpty() ||
+        fstatat(dirFd, own.constData(), &ownInfo, AT_SYMLINK_NOFOLLOW) != 0)
+        return CaseAnswer::Unknown;
+    if (fstatat(dirFd, other.constData(), &otherInfo, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? CaseAnswer::Told : CaseAnswer::Unknown;
+    if (sameFile(ownInfo, otherInfo))
+        return CaseAnswer::Ignored;
+    // Some network file systems number a file anew for each name it is looked up by, so another
+    // inode is another file only when the listing holds that name as an entry of its own.
+    const bool listed = std::any_of(entries.begin(), entries.end(), [&](const FolderEntry& entry) {
+        return entry.name == swapped;
+    });
+    return listed ? CaseAnswer::Told : CaseAnswer::Ignored;
+}
+
+// Without an entry to look up: the file systems known to fold case, or unknown to this program
+// (FUSE), count as ignoring it, as does a folder with the case-folding flag.
+bool folderTypeIgnoresCase(int dirFd) {
+    constexpr unsigned long NtfsMagic = 0x5346544e;
+    struct statfs info {};
+    if (fstatfs(dirFd, &info) != 0)
+        return true;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case MSDOS_SUPER_MAGIC:
+    case EXFAT_SUPER_MAGIC:
+    case SMB_SUPER_MAGIC:
+    case CIFS_SUPER_MAGIC:
+    case SMB2_SUPER_MAGIC:
+    case FUSE_SUPER_MAGIC:
+    case NtfsMagic:
+        return true;
+    default:
+        break;
+    }
+    int flags = 0;
+    return ioctl(dirFd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
 }
 
 class FileDescriptor {
@@ -90,29 +149,24 @@ FolderEntries DiskFileOps::listFolder(const QString& folder) {
     return listing;
 }
 
-// Creates a hidden mixed-case probe file and looks it up under the opposite case.
-bool DiskFileOps::ignoresCase(const QString& folder) {
-    const QString name = QStringLiteral(".km-case-probe-%1-%2-Ab")
-                             .arg(::getpid())
-                             .arg(QRandomGenerator::global()->generate64(), 0, 16);
-    const QByteArray probe = fs::nativePath(folder + name);
-    const QByteArray swapped = fs::nativePath(folder + swapCase(name));
-    if (probe.isEmpty() || swapped.isEmpty())
-        return false;
-    struct stat created {};
-    struct stat found {};
-    bool createdOk = false;
-    {
-        const FileDescriptor fd(
-            ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR));
-        if (fd.get() < 0)
-            return false;
-        createdOk = fstat(fd.get(), &created) == 0;
+bool DiskFileOps::ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) {
+    constexpr int MaxLookUps = 8;
+    const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
+    const FileDescriptor fd(
+        native.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return true;
+    int lookUps = 0;
+    for (auto entry = entries.begin(); entry != entries.end() && lookUps < MaxLookUps; ++entry) {
+        const QString swapped = swapAsciiCase(entry->name);
+        if (swapped == entry->name)
+            continue;
+        ++lookUps;
+        const CaseAnswer answer = lookUpSwapped(fd.get(), entry->name, swapped, entries);
+        if (answer != CaseAnswer::Unknown)
+            return answer == CaseAnswer::Ignored;
     }
-    const bool same = createdOk && lstat(swapped.constData(), &found) == 0 &&
-                      found.st_ino == created.st_ino && found.st_dev == created.st_dev;
-    ::unlink(probe.constData());
-    return same;
+    return folderTypeIgnoresCase(fd.get());
 }
 
 fs::FileError DiskFileOps::syncFolder(const QString& folder) {

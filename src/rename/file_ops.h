@@ -46,8 +46,9 @@ public:
     virtual fs::FileError renameNoReplace(const QString& from, const QString& to) = 0;
     // Every entry of the folder, hidden ones included, in no particular order.
     virtual FolderEntries listFolder(const QString& folder) = 0;
-    // True when the folder's file system treats names that differ only in letter case as one.
-    virtual bool ignoresCase(const QString& folder) = 0;
+    // True when the folder's file system treats names that differ only in letter case as one;
+    // `entries` is the folder's listing just read. Creates nothing in the folder.
+    virtual bool ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) = 0;
     // Makes the renames done in the folder durable.
     virtual fs::FileError syncFolder(const QString& folder) = 0;
 };
@@ -57,7 +58,7 @@ class DiskFileOps final : public FileOps {
 public:
     fs::FileError renameNoReplace(const QString& from, const QString& to) override;
     FolderEntries listFolder(const QString& folder) override;
-    bool ignoresCase(const QString& folder) override;
+    bool ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) override;
     fs::FileError syncFolder(const QString& folder) override;
 };
 

@@ -68,7 +68,8 @@ km::FolderEntries FakeFileOps::listFolder(const QString& folder) {
     return listing;
 }
 
-bool FakeFileOps::ignoresCase(const QString& /*folder*/) {
+bool FakeFileOps::ignoresCase(const QString& /*folder*/,
+                              const std::vector<km::FolderEntry>& /*entries*/) {
     return m_ignoreCase;
 }
 

@@ -27,7 +27,7 @@ public:
 
     km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
     km::FolderEntries listFolder(const QString& folder) override;
-    bool ignoresCase(const QString& folder) override;
+    bool ignoresCase(const QString& folder, const std::vector<km::FolderEntry>& entries) override;
     km::fs::FileError syncFolder(const QString& folder) override;
 
 private:
@@ -59,7 +59,9 @@ public:
     km::FolderEntries listFolder(const QString& folder) override {
         return m_inner.listFolder(folder);
     }
-    bool ignoresCase(const QString& folder) override { return m_inner.ignoresCase(folder); }
+    bool ignoresCase(const QString& folder, const std::vector<km::FolderEntry>& entries) override {
+        return m_inner.ignoresCase(folder, entries);
+    }
     km::fs::FileError syncFolder(const QString& folder) override {
         return m_inner.syncFolder(folder);
     }

@@ -1,10 +1,13 @@
+#include "rename/batch.h"
 #include "rename/file_ops.h"
 #include "support/temp_folder.h"
 
 #include <QFile>
+#include <QStringList>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -67,14 +70,57 @@ TEST(DiskFileOps, AFileKeepsItsIdentityAcrossARename) {
     EXPECT_EQ(ops.renameNoReplace(folder.filePath("c.jpg"), folder.filePath("b.jpg")).code, EEXIST);
 }
 
-TEST(DiskFileOps, ProbesLetterCaseWithoutLeavingAnythingBehind) {
+// The names created in a folder (new entries and renamed-in ones) while it is watched.
+class CreationWatch {
+public:
+    explicit CreationWatch(const QString& folder) : m_fd(::inotify_init1(IN_NONBLOCK)) {
+        EXPECT_GE(::inotify_add_watch(m_fd, QFile::encodeName(folder).constData(),
+                                      IN_CREATE | IN_MOVED_TO),
+                  0);
+    }
+    ~CreationWatch() { ::close(m_fd); }
+
+    QStringList names() const {
+        QStringList names;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t size; (size = ::read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                names << QFile::decodeName(event->name);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return names;
+    }
+
+private:
+    int m_fd;
+};
+
+TEST(DiskFileOps, ABatchCreatesNoNamesButItsTemporaryAndNewOnes) {
     TempFolder folder;
-    folder.write("a.jpg", "a");
+    folder.writeNamed({"a.jpg", "B.jpg", "c.JPG"});
     km::DiskFileOps ops;
+    const CreationWatch watch(folder.path());
+    ASSERT_TRUE(
+        km::renameBatch({folder.path(), {{"a.jpg", "x1.jpg"}, {"B.jpg", "x2.jpg"}}}, ops).done);
+    EXPECT_EQ(watch.names(), (QStringList{"_KM_x1.jpg", "_KM_x2.jpg", "x1.jpg", "x2.jpg"}));
+}
+
+TEST(DiskFileOps, TellsCaseApartFromTheNamesAlreadyThere) {
     // The temporary folders of the test machine are on a file system that tells case apart.
-    EXPECT_FALSE(ops.ignoresCase(folder.pathWithSeparator()));
-    EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"a.jpg", "a"}}));
-    EXPECT_FALSE(ops.ignoresCase(folder.filePath("missing/")));
+    for (const QStringList& names :
+         {QStringList{"a.jpg"}, QStringList{"a.jpg", "A.JPG"}, QStringList{"123"}, QStringList{}}) {
+        SCOPED_TRACE(names.join(' ').toStdString());
+        TempFolder folder;
+        for (const QString& name : names)
+            folder.write(name, {});
+        km::DiskFileOps ops;
+        const QString path = folder.pathWithSeparator();
+        EXPECT_FALSE(ops.ignoresCase(path, ops.listFolder(path).entries));
+    }
+    km::DiskFileOps ops;
+    EXPECT_TRUE(ops.ignoresCase("/no/such/folder/", {}));
 }
 
 } // namespace

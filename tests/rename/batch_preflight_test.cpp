@@ -62,7 +62,19 @@ TYPED_TEST(BatchRefusalTest, RefusesTargetsTakenByEntriesThatStay) {
     this->refuse({{"a.jpg", "sub"}}, "\"sub\" is already taken by a folder");
     this->m_disk.write(".x.jpg", "hidden");
     this->m_before = this->m_disk.snapshot();
-    this->refuse({{"a.jpg", ".x.jpg"}}, "\".x.jpg\" is already taken by a file");
+    this->expectRefused(undoBatch(this->plan({{".x.jpg", "a.jpg"}}), this->m_disk.ops()),
+                        "\".x.jpg\" is already taken by a file");
+}
+
+TYPED_TEST(BatchRefusalTest, RefusesNewNamesThatWouldHideThePhotosButUndoesThem) {
+    const km::BatchOutcome outcome = renameBatch(
+        this->plan({{"a.jpg", "x001.jpg"}, {"b.jpg", ".x002.jpg"}}), this->m_disk.ops());
+    EXPECT_EQ(outcome.message, "Can't rename \"b.jpg\" to \".x002.jpg\":\r\n"
+                               "\".x002.jpg\" would be a hidden file.\r\n"
+                               "Nothing was renamed.");
+    this->expectRefused(outcome, "hidden");
+    EXPECT_TRUE(undoBatch(this->plan({{".a.jpg", "a.jpg"}}), this->m_disk.ops()).done);
+    EXPECT_EQ(this->m_disk.snapshot().count(".a.jpg"), 1U);
 }
 
 TYPED_TEST(BatchRefusalTest, RefusesALeftoverTemporaryFileEvenWhenItIsRenamedToo) {
