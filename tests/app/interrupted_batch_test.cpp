@@ -156,7 +156,9 @@ public:
         entries.error = {EACCES, "Permission denied"};
         return entries;
     }
-    bool ignoresCase(const QString& folder) override { return m_disk.ignoresCase(folder); }
+    bool ignoresCase(const QString& folder, const std::vector<km::FolderEntry>& entries) override {
+        return m_disk.ignoresCase(folder, entries);
+    }
     km::fs::FileError syncFolder(const QString& folder) override {
         return m_disk.syncFolder(folder);
     }
