@@ -117,10 +117,10 @@ start_program() {
     expect_main_window_centred
 }
 
-# exit_program: presses Exit and expects the program to end normally.
+# exit_program [SECONDS]: presses Exit and expects the program to end normally within SECONDS.
 exit_program() {
     press_button Exit
-    wait_until 10 process_gone "$program_pid" || fail "the program did not end after Exit"
+    wait_until "${1:-10}" process_gone "$program_pid" || fail "the program did not end after Exit"
     wait "$program_pid"
     local status=$?
     program_pid=""
@@ -237,12 +237,7 @@ test_exit_during_startup_scan() {
         wait_until 10 frame_extents_known || fail "the window manager did not frame the window"
         sleep 0.2
     fi
-    press_button Exit
-    wait_until 60 process_gone "$program_pid" || fail "the program did not end after an early Exit"
-    wait "$program_pid"
-    local status=$?
-    program_pid=""
-    [ "$status" -eq 0 ] || fail "the program ended with status $status after an early Exit"
+    exit_program 60
     echo "ok: Exit during the start-up scan ends the program"
 }
 
