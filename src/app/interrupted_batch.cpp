@@ -10,11 +10,11 @@
 
 namespace {
 
-using modMessageBox::ShowMessageBox;
+using km::ShowMessageBox;
 
 const QString kTitle = QStringLiteral("Interrupted Rename");
-constexpr qint32 kStyleWarning = km::box::StyleExclamation;
-constexpr qint32 kStyleQuestion = km::box::StyleYesNo | km::box::StyleQuestion;
+constexpr qint32 kStyleWarning = km::BoxExclamation;
+constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
 void reportDamagedJournal(const QString& journalPath, const QString& reason) {
     QString asidePath;
@@ -32,10 +32,10 @@ bool offerToDiscard(km::JournalFile& journal, const km::BatchRecord& record) {
         QStringLiteral("A rename in the folder\r\n") + record.folder +
         QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
                        "Keep the record of it for when the folder is back?");
-    const qint32 answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
-    if (answer == km::box::AnswerNo)
+    const km::BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    if (answer == km::BoxAnswer::No)
         journal.end();
-    return answer == km::box::AnswerYes || answer == km::box::AnswerNo;
+    return answer == km::BoxAnswer::Yes || answer == km::BoxAnswer::No;
 }
 
 QString question(const km::BatchRecord& record) {
@@ -59,10 +59,10 @@ void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileErr
 // Finishes or rolls back the batch as the user says; false when the question was left unanswered.
 bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, km::FileOps& ops,
                       InterruptedBatchOutcome& outcome) {
-    const qint32 answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
-    if (answer != km::box::AnswerYes && answer != km::box::AnswerNo)
+    const km::BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
+    if (answer != km::BoxAnswer::Yes && answer != km::BoxAnswer::No)
         return false;
-    const km::RecoveryDirection direction = answer == km::box::AnswerYes
+    const km::RecoveryDirection direction = answer == km::BoxAnswer::Yes
                                                 ? km::RecoveryDirection::Finish
                                                 : km::RecoveryDirection::RollBack;
     km::RecoveryReport report;
@@ -72,8 +72,8 @@ bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, k
     }
     outcome.filesMoved = true;
     if (!report.message.isEmpty())
-        ShowMessageBox(report.message,
-                       report.consistent ? km::box::StyleInformation : kStyleWarning, kTitle);
+        ShowMessageBox(report.message, report.consistent ? km::BoxInformation : kStyleWarning,
+                       kTitle);
     return true;
 }
 

@@ -27,12 +27,12 @@
 
 namespace {
 
-using modMessageBox::ShowMessageBox;
+using km::ShowMessageBox;
 
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kConflictRed = qRgb(255, 0, 0);
-constexpr qint32 kStyleWarning = km::box::StyleExclamation;
-constexpr qint32 kStyleQuestion = km::box::StyleYesNo | km::box::StyleQuestion;
+constexpr qint32 kStyleWarning = km::BoxExclamation;
+constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
 QString iconKeyFor(const QString& name) {
@@ -498,7 +498,7 @@ void MainWindow::bRename_Click() {
     const km::BatchPlan plan = renamePlan(folder);
     if (ShowMessageBox(QStringLiteral("Are you absolutely sure you want to\r\n"
                                       "rename these images?"),
-                       kStyleQuestion, QStringLiteral("Rename Images")) != km::box::AnswerYes)
+                       kStyleQuestion, QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
         return;
     if (plan.pairs.empty()) {
         // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
@@ -586,7 +586,7 @@ void MainWindow::bUndo_Click() {
     if (!settleInterruptedBatches())
         return;
     if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
-                       kStyleQuestion, QStringLiteral("Undo Rename")) != km::box::AnswerYes)
+                       kStyleQuestion, QStringLiteral("Undo Rename")) != km::BoxAnswer::Yes)
         return;
     bUndo->setEnabled(false);
     std::unique_ptr<km::JournalFile> journal = newJournal();

@@ -4,7 +4,7 @@
 
 #include <deque>
 
-namespace modMessageBox {
+namespace km {
 
 namespace {
 
@@ -13,8 +13,8 @@ MessageBoxState& moduleState() {
     return state;
 }
 
-std::deque<qint32>& nextAnswers() {
-    static std::deque<qint32> answers;
+std::deque<BoxAnswer>& nextAnswers() {
+    static std::deque<BoxAnswer> answers;
     return answers;
 }
 
@@ -25,7 +25,7 @@ int& calls() {
 
 } // namespace
 
-qint32 ShowMessageBox(const QString& prompt, qint32 style, const QString& title) {
+BoxAnswer ShowMessageBox(const QString& prompt, qint32 style, const QString& title) {
     MessageBoxState& box = moduleState();
     box.BoxPrompt = prompt;
     box.BoxStyle = style;
@@ -41,20 +41,20 @@ qint32 ShowMessageBox(const QString& prompt, qint32 style, const QString& title)
     return box.BoxResult;
 }
 
-const MessageBoxState& state() {
+const MessageBoxState& MessageBoxSeam::lastCall() {
     return moduleState();
 }
 
-void setNextAnswer(qint32 answer) {
+void MessageBoxSeam::setNextAnswer(BoxAnswer answer) {
     nextAnswers().push_back(answer);
 }
 
-void clearNextAnswer() {
+void MessageBoxSeam::clearNextAnswers() {
     nextAnswers().clear();
 }
 
-int callCount() {
+int MessageBoxSeam::callCount() {
     return calls();
 }
 
-} // namespace modMessageBox
+} // namespace km

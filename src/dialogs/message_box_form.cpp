@@ -4,9 +4,9 @@
 #include "controls/xpbutton/designed_font.h"
 #include "controls/xpbutton/property_bag.h"
 #include "controls/xpbutton/xpbutton.h"
+#include "dialogs/message_box_content.h"
 #include "dialogs/message_box_icons.h"
 #include "dialogs/message_box_layout.h"
-#include "dialogs/message_box_style.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ QString labelLines(QString text) {
 
 } // namespace
 
-frmMessageBox::frmMessageBox(MessageBoxState& state) : QDialog(nullptr), m_state(state) {
+frmMessageBox::frmMessageBox(km::MessageBoxState& state) : QDialog(nullptr), m_state(state) {
     setObjectName(QStringLiteral("frmMessageBox"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

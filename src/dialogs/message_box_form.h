@@ -16,7 +16,7 @@ class frmMessageBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmMessageBox(MessageBoxState& state);
+    explicit frmMessageBox(km::MessageBoxState& state);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,14 +32,14 @@ private:
     void bYesOk_Click();
     void bNoCancel_Click();
 
-    MessageBoxState& m_state;
+    km::MessageBoxState& m_state;
     QLabel* lblPrompt = nullptr;
     QLabel* imgIcon = nullptr;
     XPButton* bYesOk = nullptr;
     XPButton* bNoCancel = nullptr;
     ImageList ilIcons;
-    qint32 YesOkResult = 0;
-    qint32 NoCancelResult = 0;
+    km::BoxAnswer YesOkResult = km::BoxAnswer::None;
+    km::BoxAnswer NoCancelResult = km::BoxAnswer::None;
     QSize m_laidOutBorder{-1, -1};
     bool m_resizing = false;
 };

@@ -11,9 +11,9 @@
 namespace {
 
 using Content = std::map<QString, QByteArray>;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-constexpr int kClosedWithoutAnswer = 2;
+constexpr km::BoxAnswer kYes = km::BoxAnswer::Yes;
+constexpr km::BoxAnswer kNo = km::BoxAnswer::No;
+constexpr km::BoxAnswer kClosedWithoutAnswer = km::BoxAnswer::Cancel;
 
 km::FileIdentity identityOf(const QString& path) {
     struct stat info {};
@@ -38,11 +38,11 @@ protected:
                   0);
     }
 
-    InterruptedBatchOutcome recover(std::initializer_list<int> answers) {
-        for (int answer : answers)
-            modMessageBox::setNextAnswer(answer);
+    InterruptedBatchOutcome recover(std::initializer_list<km::BoxAnswer> answers) {
+        for (km::BoxAnswer answer : answers)
+            km::MessageBoxSeam::setNextAnswer(answer);
         const InterruptedBatchOutcome outcome = recoverInterruptedBatches(data.path(), ops);
-        modMessageBox::clearNextAnswer();
+        km::MessageBoxSeam::clearNextAnswers();
         return outcome;
     }
 
@@ -53,12 +53,12 @@ protected:
 };
 
 TEST_F(InterruptedBatchTest, YesFinishesTheBatchAndRemovesTheJournal) {
-    const int callsBefore = modMessageBox::callCount();
+    const int callsBefore = km::MessageBoxSeam::callCount();
     recover({kYes});
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.jpg", "A"}, {"foto_002.jpg", "B"}}));
     EXPECT_FALSE(QFileInfo::exists(journalPath));
-    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
-    EXPECT_EQ(modMessageBox::callCount() - callsBefore, 1);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
+    EXPECT_EQ(km::MessageBoxSeam::callCount() - callsBefore, 1);
 }
 
 TEST_F(InterruptedBatchTest, NoPutsEveryFileBackUnderItsOldName) {
@@ -79,44 +79,44 @@ TEST_F(InterruptedBatchTest, AQuestionClosedWithoutYesOrNoTouchesNothingAndAsksA
 TEST_F(InterruptedBatchTest, AJournalHeldByARunningBatchIsNotOffered) {
     const std::unique_ptr<km::JournalFile> running = km::JournalFile::claim(journalPath);
     ASSERT_TRUE(running);
-    const int callsBefore = modMessageBox::callCount();
+    const int callsBefore = km::MessageBoxSeam::callCount();
     recover({kNo});
-    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+    EXPECT_EQ(km::MessageBoxSeam::callCount(), callsBefore);
     EXPECT_TRUE(QFileInfo::exists(photos.filePath("_KM_foto_001.jpg")));
 }
 
 TEST_F(InterruptedBatchTest, AMissingFileIsReportedAndTheJournalKept) {
     QFile::remove(photos.filePath("b.jpg"));
-    recover({kYes, 1});
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("b.jpg"));
+    recover({kYes, km::BoxAnswer::Ok});
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("b.jpg"));
     EXPECT_TRUE(QFileInfo::exists(journalPath));
     EXPECT_EQ(photos.snapshot().count("_KM_foto_002.jpg"), 0u);
 }
 
 TEST_F(InterruptedBatchTest, NoJournalAsksNothing) {
     QFile::remove(journalPath);
-    const int callsBefore = modMessageBox::callCount();
+    const int callsBefore = km::MessageBoxSeam::callCount();
     recover({});
-    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+    EXPECT_EQ(km::MessageBoxSeam::callCount(), callsBefore);
 }
 
 TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
     TempFolder data;
     data.write("batch.journal", "not a journal\n\x01\x02");
     km::DiskFileOps ops;
-    modMessageBox::setNextAnswer(1);
+    km::MessageBoxSeam::setNextAnswer(km::BoxAnswer::Ok);
     recoverInterruptedBatches(data.path(), ops);
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
     const Content content = data.snapshot();
     ASSERT_EQ(content.size(), 1u);
     EXPECT_TRUE(content.begin()->first.startsWith("batch.journal.damaged-"));
     EXPECT_EQ(content.begin()->second, "not a journal\n\x01\x02");
 
-    const int callsBefore = modMessageBox::callCount();
+    const int callsBefore = km::MessageBoxSeam::callCount();
     recoverInterruptedBatches(data.path(), ops);
-    EXPECT_EQ(modMessageBox::callCount(), callsBefore);
+    EXPECT_EQ(km::MessageBoxSeam::callCount(), callsBefore);
 }
 
 TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) {
@@ -129,14 +129,14 @@ TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) 
         path = journal.path();
     }
     km::DiskFileOps ops;
-    for (int keeping : {kYes, kClosedWithoutAnswer}) {
-        modMessageBox::setNextAnswer(keeping);
+    for (km::BoxAnswer keeping : {kYes, kClosedWithoutAnswer}) {
+        km::MessageBoxSeam::setNextAnswer(keeping);
         EXPECT_EQ(recoverInterruptedBatches(data.path(), ops).unanswered,
                   keeping == kClosedWithoutAnswer);
-        EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("/no/such/folder/"));
+        EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("/no/such/folder/"));
         EXPECT_TRUE(QFileInfo::exists(path));
     }
-    modMessageBox::setNextAnswer(kNo);
+    km::MessageBoxSeam::setNextAnswer(kNo);
     recoverInterruptedBatches(data.path(), ops);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
@@ -180,11 +180,11 @@ TEST(InterruptedBatch, AFolderThatCannotBeReadKeepsTheJournalWithoutAsking) {
         path = journal.path();
     }
     UnreadableFolderOps ops;
-    modMessageBox::setNextAnswer(kNo);
+    km::MessageBoxSeam::setNextAnswer(kNo);
     recoverInterruptedBatches(data.path(), ops);
-    modMessageBox::clearNextAnswer();
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("Permission denied"));
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("Permission denied"));
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(photos.snapshot(), (Content{{"_KM_b.jpg", "_KM_b.jpg"}}));
 }

@@ -229,17 +229,17 @@ TEST_F(MainWindowTest, AModifierReleasedWhileADialogHadTheKeysIsForgottenOnRetur
 TEST_F(MainWindowTest, ARenameClickArrivingDuringAScanRunsAfterTheScan) {
     photos.writeNamed({"a.jpg"});
     auto window = start();
-    const int before = modMessageBox::callCount();
+    const int before = km::MessageBoxSeam::callCount();
     int questionsDuringScan = -1;
     QTimer::singleShot(0, window.get(), [&] {
         emit window->bRename->Click();
-        questionsDuringScan = modMessageBox::callCount() - before;
+        questionsDuringScan = km::MessageBoxSeam::callCount() - before;
     });
-    modMessageBox::setNextAnswer(7);
+    km::MessageBoxSeam::setNextAnswer(km::BoxAnswer::No);
     emit window->cbGIF->Click();
-    modMessageBox::clearNextAnswer();
+    km::MessageBoxSeam::clearNextAnswers();
     EXPECT_EQ(questionsDuringScan, 0);
-    EXPECT_EQ(modMessageBox::callCount() - before, 1);
+    EXPECT_EQ(km::MessageBoxSeam::callCount() - before, 1);
 }
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsFileEvenWithoutOne) {

@@ -14,9 +14,9 @@
 namespace {
 
 using Content = std::map<QString, QByteArray>;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-constexpr int kOk = 1;
+constexpr km::BoxAnswer kYes = km::BoxAnswer::Yes;
+constexpr km::BoxAnswer kNo = km::BoxAnswer::No;
+constexpr km::BoxAnswer kOk = km::BoxAnswer::Ok;
 
 class RenameUndoTest : public testing::Test {
 protected:
@@ -26,15 +26,15 @@ protected:
 
     // Presses a button as the user would, with the message box answering `answer` and then OK
     // to any report that follows.
-    void press(XPButton* button, int answer) {
-        modMessageBox::setNextAnswer(answer);
-        modMessageBox::setNextAnswer(kOk);
-        modMessageBox::setNextAnswer(kOk);
+    void press(XPButton* button, km::BoxAnswer answer) {
+        km::MessageBoxSeam::setNextAnswer(answer);
+        km::MessageBoxSeam::setNextAnswer(kOk);
+        km::MessageBoxSeam::setNextAnswer(kOk);
         emit button->Click();
-        modMessageBox::clearNextAnswer();
+        km::MessageBoxSeam::clearNextAnswers();
     }
 
-    QString lastTitle() const { return modMessageBox::state().BoxTitle; }
+    QString lastTitle() const { return km::MessageBoxSeam::lastCall().BoxTitle; }
     QStringList rows() const {
         QStringList texts;
         for (int row = 1; row <= window->lvFiles->rowTotal(); ++row)
@@ -118,8 +118,8 @@ TEST_F(RenameUndoTest, ACollisionWithAKeptFileIsRefusedAndShownRed) {
     const Content before = photos.snapshot();
     press(window->bRename, kOk);
     EXPECT_EQ(lastTitle(), "Duplicates found");
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_EQ(modMessageBox::state().BoxPrompt,
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxPrompt,
               "Can't rename since this will result\r\nin duplicate filenames. These are\r\n"
               "shown in RED in the file list.");
     EXPECT_EQ(photos.snapshot(), before);
@@ -141,8 +141,8 @@ TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
     window->UpdateNewNames();
     press(window->bRename, kYes);
     EXPECT_EQ(photos.snapshot(), before);
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
-    EXPECT_TRUE(modMessageBox::state().BoxPrompt.contains("_KM_foto_002.jpg"));
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("_KM_foto_002.jpg"));
     EXPECT_TRUE(window->UndoList.pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
 }
@@ -198,7 +198,7 @@ TEST_F(RenameUndoTest, AnUndoThatCannotRunKeepsItsRecordAndButton) {
     const std::vector<km::RenamePair> record = window->UndoList.pairs;
     press(window->bUndo, kYes);
     EXPECT_EQ(photos.snapshot(), before);
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 48);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
     EXPECT_EQ(window->UndoList.pairs, record);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
@@ -245,11 +245,11 @@ TEST_F(RenameUndoTest, WhenEveryListedPhotoVanishedTheRenameShowsNoEmptyBox) {
     const km::BatchPlan record = window->UndoList;
     QFile::remove(photos.filePath("foto_001.jpg"));
     window->FillFileList(window->CurrentFolder);
-    const int before = modMessageBox::callCount();
-    modMessageBox::setNextAnswer(kYes);
+    const int before = km::MessageBoxSeam::callCount();
+    km::MessageBoxSeam::setNextAnswer(kYes);
     window->bRename_Click();
-    modMessageBox::clearNextAnswer();
-    EXPECT_EQ(modMessageBox::callCount() - before, 1);
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(km::MessageBoxSeam::callCount() - before, 1);
     EXPECT_EQ(window->UndoList.pairs, record.pairs);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
@@ -265,7 +265,7 @@ TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
     photos.writeNamed({"IMG_1.JPG"});
     MainWindow window(program.path(), photos.path(), data.path());
     window.Form_Load();
-    modMessageBox::setNextAnswer(kYes);
+    km::MessageBoxSeam::setNextAnswer(kYes);
     emit window.bRename->Click();
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
     EXPECT_TRUE(data.snapshot().empty());
@@ -290,15 +290,16 @@ TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRena
                 .ok());
     }
     MainWindow window(program.path(), photos.path(), data.path());
-    modMessageBox::setNextAnswer(2); // the question closed without an answer
+    km::MessageBoxSeam::setNextAnswer(
+        km::BoxAnswer::Cancel); // the question closed without an answer
     window.Form_Load();
     EXPECT_EQ(photos.snapshot(), (Content{{"_KM_x.jpg", "A"}}));
 
-    modMessageBox::setNextAnswer(kYes);
-    modMessageBox::setNextAnswer(kNo);
+    km::MessageBoxSeam::setNextAnswer(kYes);
+    km::MessageBoxSeam::setNextAnswer(kNo);
     emit window.bRename->Click();
-    modMessageBox::clearNextAnswer();
-    EXPECT_EQ(modMessageBox::state().BoxTitle, "Interrupted Rename");
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
     EXPECT_EQ(photos.snapshot(), (Content{{"x.jpg", "A"}}));
     EXPECT_TRUE(data.snapshot().empty());
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace km::box;
+using km::BoxAnswer;
 using BoxAction = std::function<void(frmMessageBox*)>;
 
 frmMessageBox* openBox() {
@@ -29,7 +29,7 @@ frmMessageBox* openBox() {
 
 // Calls ShowMessageBox and runs `act` on its box once the box's modal loop runs. A box that
 // `act` leaves open is closed and reported, so a fault cannot hang the test.
-qint32 showAndAct(const QString& prompt, qint32 style, const QString& title, BoxAction act) {
+BoxAnswer showAndAct(const QString& prompt, qint32 style, const QString& title, BoxAction act) {
     QTimer::singleShot(0, [act] {
         QPointer<frmMessageBox> box = openBox();
         if (!box) {
@@ -42,7 +42,7 @@ qint32 showAndAct(const QString& prompt, qint32 style, const QString& title, Box
             box->done(QDialog::Rejected);
         }
     });
-    return modMessageBox::ShowMessageBox(prompt, style, title);
+    return km::ShowMessageBox(prompt, style, title);
 }
 
 void pressKey(frmMessageBox* box, Qt::Key key) {
@@ -91,8 +91,8 @@ struct StyleCase {
     qint32 style;
     const char* first;
     const char* second; // nullptr: one button only
-    qint32 firstAnswer;
-    qint32 secondAnswer;
+    BoxAnswer firstAnswer;
+    BoxAnswer secondAnswer;
     const char* icon; // file name of the icon shown; nullptr: none
 };
 
@@ -131,7 +131,7 @@ TEST_P(MessageBoxStyle, ShowsItsButtonsAndIconAndAnswers) {
     EXPECT_EQ(showAndAct(text, c.style, {}, pressTabEnter),
               c.second ? c.secondAnswer : c.firstAnswer);
     // Escape leaves the box open; a box closed without a button never agrees to anything.
-    const qint32 closedAnswer = c.second ? AnswerCancel : AnswerOk;
+    const BoxAnswer closedAnswer = c.second ? BoxAnswer::Cancel : BoxAnswer::Ok;
     EXPECT_EQ(showAndAct(text, c.style, {},
                          [](frmMessageBox* box) {
                              pressEscape(box);
@@ -143,15 +143,15 @@ TEST_P(MessageBoxStyle, ShowsItsButtonsAndIconAndAnswers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, MessageBoxStyle,
-    testing::Values(StyleCase{0, "OK", nullptr, AnswerOk, 0, nullptr},
-                    StyleCase{1, "OK", "Cancel", AnswerOk, AnswerCancel, nullptr},
-                    StyleCase{3, "OK", "Cancel", AnswerOk, AnswerCancel, nullptr},
-                    StyleCase{4, "Yes", "No", AnswerYes, AnswerNo, nullptr},
-                    StyleCase{5, "Yes", "No", AnswerYes, AnswerNo, nullptr},
-                    StyleCase{36, "Yes", "No", AnswerYes, AnswerNo, "question"},
-                    StyleCase{48, "OK", nullptr, AnswerOk, 0, "exclamation"},
-                    StyleCase{112, "OK", nullptr, AnswerOk, 0, "information"},
-                    StyleCase{16 + 4, "Yes", "No", AnswerYes, AnswerNo, "stop"}));
+    testing::Values(StyleCase{0, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, nullptr},
+                    StyleCase{1, "OK", "Cancel", BoxAnswer::Ok, BoxAnswer::Cancel, nullptr},
+                    StyleCase{3, "OK", "Cancel", BoxAnswer::Ok, BoxAnswer::Cancel, nullptr},
+                    StyleCase{4, "Yes", "No", BoxAnswer::Yes, BoxAnswer::No, nullptr},
+                    StyleCase{5, "Yes", "No", BoxAnswer::Yes, BoxAnswer::No, nullptr},
+                    StyleCase{36, "Yes", "No", BoxAnswer::Yes, BoxAnswer::No, "question"},
+                    StyleCase{48, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, "exclamation"},
+                    StyleCase{112, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, "information"},
+                    StyleCase{16 + 4, "Yes", "No", BoxAnswer::Yes, BoxAnswer::No, "stop"}));
 
 // The centre of the button row, doubled to stay in whole pixels.
 int doubledRowCentre(QWidget* box) {
@@ -189,7 +189,7 @@ void expectThreeLinePromptLayout(frmMessageBox* box) {
 }
 
 TEST(MessageBoxLayout, SizesItselfToAThreeLinePromptAndCentresOnTheScreen) {
-    showAndAct(DuplicatesPrompt, StyleExclamation, QStringLiteral("Duplicates found"),
+    showAndAct(DuplicatesPrompt, km::BoxExclamation, QStringLiteral("Duplicates found"),
                [](frmMessageBox* box) {
                    expectThreeLinePromptLayout(box);
                    EXPECT_EQ(box->minimumSize(), box->maximumSize());
@@ -208,7 +208,7 @@ TEST(MessageBoxLayout, SizesItselfToAThreeLinePromptAndCentresOnTheScreen) {
 
 TEST(MessageBoxLayout, CentresTwoButtonsEvenUnderANarrowerPrompt) {
     for (const QString& text : {DuplicatesPrompt, QStringLiteral("Go?")}) {
-        showAndAct(text, StyleYesNo, {}, [](frmMessageBox* box) {
+        showAndAct(text, km::BoxYesNo, {}, [](frmMessageBox* box) {
             const QRect first = yesOk(box)->geometry();
             EXPECT_EQ(noCancel(box)->geometry(), first.translated(first.width() + 8, 0));
             EXPECT_NEAR(doubledRowCentre(box), box->width(), 2);
@@ -243,19 +243,19 @@ TEST(MessageBoxContent, TitleLosesItsBlanksAndPromptStaysPlainText) {
         EXPECT_GE(prompt(box)->width(), prompt(box)->fontMetrics().horizontalAdvance(marked));
         pressEnter(box);
     });
-    modMessageBox::setNextAnswer(AnswerOk);
-    modMessageBox::ShowMessageBox(QStringLiteral("x"), 0);
-    EXPECT_EQ(modMessageBox::state().BoxTitle, QString());
+    km::MessageBoxSeam::setNextAnswer(BoxAnswer::Ok);
+    km::ShowMessageBox(QStringLiteral("x"), 0);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, QString());
 }
 
 TEST(MessageBoxContent, ASecondCallShowsOnlyWhatItAsks) {
     EXPECT_EQ(
         showAndAct(QStringLiteral("Rename?"), 36, QStringLiteral("Rename Images"), pressEnter),
-        AnswerYes);
+        BoxAnswer::Yes);
     // Closing the next question must not repeat the earlier Yes.
-    EXPECT_EQ(showAndAct(QStringLiteral("Undo?"), 36, {}, closeWindow), AnswerCancel);
+    EXPECT_EQ(showAndAct(QStringLiteral("Undo?"), 36, {}, closeWindow), BoxAnswer::Cancel);
     showAndAct(QStringLiteral("Done"), 0, {}, [](frmMessageBox* box) {
-        expectContent(box, StyleCase{0, "OK", nullptr, AnswerOk, 0, nullptr});
+        expectContent(box, StyleCase{0, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, nullptr});
         EXPECT_EQ(box->windowTitle(), QString());
         pressEnter(box);
     });
@@ -283,18 +283,18 @@ TEST(MessageBoxSeam, NextAnswerReturnsAtOnceAndRecordsTheCall) {
         }
     });
     guard.start(0);
-    const int before = modMessageBox::callCount();
-    modMessageBox::setNextAnswer(AnswerNo);
-    EXPECT_EQ(modMessageBox::ShowMessageBox(QStringLiteral("Undo?"), 36, QStringLiteral("Undo")),
-              AnswerNo);
+    const int before = km::MessageBoxSeam::callCount();
+    km::MessageBoxSeam::setNextAnswer(BoxAnswer::No);
+    EXPECT_EQ(km::ShowMessageBox(QStringLiteral("Undo?"), 36, QStringLiteral("Undo")),
+              BoxAnswer::No);
     guard.stop();
-    EXPECT_EQ(modMessageBox::callCount(), before + 1);
-    EXPECT_EQ(modMessageBox::state().BoxPrompt, QStringLiteral("Undo?"));
-    EXPECT_EQ(modMessageBox::state().BoxStyle, 36);
-    EXPECT_EQ(modMessageBox::state().BoxTitle, QStringLiteral("Undo"));
+    EXPECT_EQ(km::MessageBoxSeam::callCount(), before + 1);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxPrompt, QStringLiteral("Undo?"));
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 36);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, QStringLiteral("Undo"));
 
     // The answer applies to one call only.
-    EXPECT_EQ(showAndAct(QStringLiteral("Again?"), 36, {}, pressTabEnter), AnswerNo);
+    EXPECT_EQ(showAndAct(QStringLiteral("Again?"), 36, {}, pressTabEnter), BoxAnswer::No);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-#include "dialogs/message_box_style.h"
+#include "dialogs/message_box_content.h"
+
+#include "dialogs/message_box_icons.h"
 
 namespace km {
 
@@ -12,14 +14,14 @@ QString iconKeyFor(qint32 style) {
     // Tested in this order, each match replacing the one before, so 16 + 32 is the exclamation
     // icon and any style with 64 shows the information icon.
     QString key;
-    if (hasFlags(style, box::StyleStop))
-        key = box::KeyStop;
-    if (hasFlags(style, box::StyleQuestion))
-        key = box::KeyQuestion;
-    if (hasFlags(style, box::StyleExclamation))
-        key = box::KeyExclamation;
-    if (hasFlags(style, box::StyleInformation))
-        key = box::KeyInformation;
+    if (hasFlags(style, BoxStop))
+        key = BoxIconStop;
+    if (hasFlags(style, BoxQuestion))
+        key = BoxIconQuestion;
+    if (hasFlags(style, BoxExclamation))
+        key = BoxIconExclamation;
+    if (hasFlags(style, BoxInformation))
+        key = BoxIconInformation;
     return key;
 }
 
@@ -28,19 +30,19 @@ QString iconKeyFor(qint32 style) {
 MessageBoxContent messageBoxContent(qint32 style) {
     MessageBoxContent content;
     content.yesOkCaption = QStringLiteral("OK");
-    content.yesOkResult = box::AnswerOk;
-    if (hasFlags(style, box::StyleOkCancel)) {
+    content.yesOkResult = BoxAnswer::Ok;
+    if (hasFlags(style, BoxOkCancel)) {
         content.noCancelCaption = QStringLiteral("Cancel");
         content.noCancelShown = true;
-        content.noCancelResult = box::AnswerCancel;
+        content.noCancelResult = BoxAnswer::Cancel;
     }
     // After the OK/Cancel test, so a style with both button flags asks Yes/No.
-    if (hasFlags(style, box::StyleYesNo)) {
+    if (hasFlags(style, BoxYesNo)) {
         content.yesOkCaption = QStringLiteral("Yes");
         content.noCancelCaption = QStringLiteral("No");
         content.noCancelShown = true;
-        content.yesOkResult = box::AnswerYes;
-        content.noCancelResult = box::AnswerNo;
+        content.yesOkResult = BoxAnswer::Yes;
+        content.noCancelResult = BoxAnswer::No;
     }
     content.iconKey = iconKeyFor(style);
     return content;
