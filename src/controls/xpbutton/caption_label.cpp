@@ -18,6 +18,17 @@ CaptionLabel::CaptionLabel()
     : m_caption(QStringLiteral("Command")), m_colour(kSystemButtonText), m_font(designedFont()),
       m_geometry(twipsToPixels(TwipRect{480, 120, 975, 210})) {}
 
+QString CaptionLabel::shownText() const {
+    QString shown;
+    shown.reserve(m_caption.size());
+    for (qsizetype i = 0; i < m_caption.size(); ++i) {
+        if (m_caption[i] == QLatin1Char('&') && ++i == m_caption.size())
+            break;
+        shown += m_caption[i];
+    }
+    return shown;
+}
+
 void CaptionLabel::fitToText() {
     m_geometry.setSize(QFontMetrics(m_font).size(Qt::TextShowMnemonic, m_caption));
 }

@@ -19,6 +19,8 @@ public:
 
     const QString& caption() const { return m_caption; }
     void setCaption(const QString& caption) { m_caption = caption; }
+    // The caption as it reads on the face: each "&" dropped, "&&" kept as one "&".
+    QString shownText() const;
 
     Colour colour() const { return m_colour; }
     void setColour(Colour colour) { m_colour = colour; }

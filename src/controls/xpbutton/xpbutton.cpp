@@ -3,10 +3,12 @@
 #include "controls/xpbutton/button_faces.h"
 #include "controls/xpbutton/face_canvas.h"
 #include "controls/xpbutton/polling_timer.h"
+#include "controls/xpbutton/xpbutton_accessible.h"
 #include "platform/events.h"
 #include "platform/rounding.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -43,16 +45,14 @@ int floorToInt(double value) {
 XPButton::XPButton(QWidget* parent)
     : QWidget(parent), m_timer1(new km::PollingTimer(this)), m_accessKey(new QShortcut(this)),
       m_pointer([] { return QCursor::pos(); }) {
+    km::installXPButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(km::twipsToPixels(kDesignedWidthTwips), km::twipsToPixels(kDesignedHeightTwips));
     connect(m_timer1, &km::PollingTimer::Timer, this, &XPButton::Timer1_Timer);
     m_accessKey->setContext(Qt::WindowShortcut);
-    connect(m_accessKey, &QShortcut::activated, this, [this] {
-        if (isEnabled())
-            releaseAndClick();
-    });
+    connect(m_accessKey, &QShortcut::activated, this, &XPButton::clickIfEnabled);
     UserControl_InitProperties();
 }
 
@@ -90,7 +90,7 @@ void XPButton::setBorderStyle(std::int16_t borderStyle) {
 
 void XPButton::setCaption(const QString& caption) {
     m_label1.setCaption(caption);
-    updateAccessKey();
+    followCaption();
     PropertyChanged(QStringLiteral("Caption"));
     Relayout();
 }
@@ -144,7 +144,7 @@ void XPButton::UserControl_ReadProperties(const PropertyBag& stored) {
         static_cast<std::int16_t>(stored.read(QStringLiteral("BorderStyle"), 0).toInt());
     m_label1.setCaption(
         stored.read(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
-    updateAccessKey();
+    followCaption();
     setPicture(stored.read(QStringLiteral("Picture"), QPixmap()).value<QPixmap>());
     // The stored style only: the picture keeps its designed visibility.
     m_style = stored.read(QStringLiteral("Style"), 0).toInt();
@@ -259,9 +259,21 @@ void XPButton::UserControl_KeyUp() {
     releaseAndClick();
 }
 
-void XPButton::updateAccessKey() {
+QKeySequence XPButton::accessKey() const {
+    return m_accessKey->key();
+}
+
+void XPButton::followCaption() {
     // Alt and the letter marked with "&" press the button, as with the platform's own buttons.
     m_accessKey->setKey(QKeySequence::mnemonic(Caption()));
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+}
+
+// The access key and a screen reader's press: no click while the window is disabled.
+void XPButton::clickIfEnabled() {
+    if (isEnabled())
+        releaseAndClick();
 }
 
 void XPButton::releaseAndClick() {

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
@@ -16,7 +17,8 @@ class QShortcut;
 
 namespace km {
 class PollingTimer;
-}
+class XPButtonAccessible;
+} // namespace km
 
 // The program's own push button. It paints its whole face itself (outline with cut corners,
 // gradient, hover highlight, focus ring), draws its caption and picture over it, and raises
@@ -52,6 +54,8 @@ public:
 
     QString Caption() const { return m_label1.caption(); }
     void setCaption(const QString& caption);
+    // Alt and the letter marked with "&" in the caption; empty when none is marked.
+    QKeySequence accessKey() const;
 
     km::Colour BackColor() const { return m_backColor; }
     void setBackColor(km::Colour color);
@@ -101,6 +105,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    friend class km::XPButtonAccessible;
+
     void UserControl_MouseDown();
     void UserControl_MouseMove();
     void UserControl_MouseUp();
@@ -111,7 +117,8 @@ private:
     void UserControl_Resize();
     void Timer1_Timer();
     void releaseAndClick();
-    void updateAccessKey();
+    void clickIfEnabled();
+    void followCaption();
 
     void UserControl_Paint();
     void DrawNormal();
