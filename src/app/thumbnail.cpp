@@ -34,13 +34,22 @@ QImage decodeBytesAt(const QByteArray& bytes, QSize wanted) {
     return decodeAt(reader, wanted);
 }
 
+// The size a picture's header gives, read from the start of the device; empty when unreadable.
+QSize pictureSizeOf(QIODevice& device) {
+    if (!device.seek(0))
+        return {};
+    QImageReader reader(&device);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    return size.isValid() && !size.isEmpty() ? size : QSize();
+}
+
 QSize pictureSizeOf(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return {};
-    const QSize size = QImageReader(&buffer).size();
-    return size.isValid() ? size : QSize();
+    return pictureSizeOf(buffer);
 }
 
 } // namespace
@@ -48,17 +57,17 @@ QSize pictureSizeOf(const QByteArray& bytes) {
 ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>(path)) {
     if (!m_file->open(QIODevice::ReadOnly))
         return;
-    QImageReader reader(m_file.get());
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return;
-    m_storedSize = size;
-    if (reader.format() != "jpeg" || !m_file->seek(0))
-        return;
-    ExifFacts facts = readExifFacts(readJpegHead(*m_file));
-    m_orientation = facts.orientation;
-    readPreviews(std::move(facts.previews));
+    // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
+    // was not found there, are asked of the picture reader.
+    const QByteArray jpegHead = readJpegHead(*m_file);
+    if (!jpegHead.isEmpty()) {
+        ExifFacts facts = readExifFacts(jpegHead);
+        m_orientation = facts.orientation;
+        m_storedSize = facts.storedSize;
+        readPreviews(std::move(facts.previews));
+    }
+    if (m_storedSize.isEmpty())
+        m_storedSize = pictureSizeOf(*m_file);
 }
 
 ThumbnailSource::~ThumbnailSource() = default;

@@ -50,6 +50,7 @@ std::vector<QByteArray> jpegPreviewsOf(const Exiv2::Image& image) {
 // Each fact is read on its own, so damaged previews do not lose the orientation.
 ExifFacts factsOf(const Exiv2::Image& image) {
     ExifFacts facts;
+    facts.storedSize = QSize(image.pixelWidth(), image.pixelHeight());
     try {
         facts.orientation = orientationOf(image.exifData());
     } catch (...) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <vector>
 
 namespace km {
 
-// What a photo's metadata says about showing it: how it is turned and the previews it carries.
+// What a photo's head says about showing it: its size, how it is turned and its previews.
 struct ExifFacts {
+    QSize storedSize;                 // from the frame header, as stored; empty when not found
     int orientation = 1;              // EXIF orientation 1 to 8; 1 when absent or out of range
     std::vector<QByteArray> previews; // the embedded JPEG previews and thumbnails, as stored
 };
