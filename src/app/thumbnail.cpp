@@ -1,16 +1,17 @@
 #include "app/thumbnail.h"
 
+#include "app/thumbnail_choice.h"
+#include "app/thumbnail_exif.h"
+#include "app/thumbnail_jpeg_head.h"
+#include "app/thumbnail_letterbox.h"
 #include "app/thumbnail_orientation.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
-#include <cmath>
 
 namespace km {
 namespace {
-
-constexpr double proportionTolerance = 0.02;
-constexpr double smallestShare = 0.9;
 
 // Decodes at the wanted size: the JPEG reader scales while decoding, the others scale afterwards.
 QImage decodeAt(QImageReader& reader, QSize wanted) {
@@ -24,11 +25,6 @@ QImage decodeAt(QImageReader& reader, QSize wanted) {
     return image;
 }
 
-QImage decodeFileAt(const QString& path, QSize wanted) {
-    QImageReader reader(path);
-    return decodeAt(reader, wanted);
-}
-
 QImage decodeBytesAt(const QByteArray& bytes, QSize wanted) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -38,65 +34,98 @@ QImage decodeBytesAt(const QByteArray& bytes, QSize wanted) {
     return decodeAt(reader, wanted);
 }
 
-} // namespace
-
-bool embeddedThumbnailFits(QSize thumbnail, QSize picture, QSize drawn) {
-    if (thumbnail.isEmpty() || picture.isEmpty() || drawn.isEmpty())
-        return false;
-    const double thumbnailShape = double(thumbnail.width()) / thumbnail.height();
-    const double pictureShape = double(picture.width()) / picture.height();
-    if (std::abs(thumbnailShape / pictureShape - 1.0) > proportionTolerance)
-        return false;
-    return thumbnail.width() >= smallestShare * drawn.width() &&
-           thumbnail.height() >= smallestShare * drawn.height();
-}
-
-ThumbnailSource::ThumbnailSource(const QString& path) : m_path(path) {
-    QImageReader reader(path);
+// The size a picture's header gives, read from the start of the device; empty when unreadable.
+QSize pictureSizeOf(QIODevice& device) {
+    if (!device.seek(0))
+        return {};
+    QImageReader reader(&device);
     reader.setAutoTransform(false);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    return size.isValid() && !size.isEmpty() ? size : QSize();
+}
+
+QSize pictureSizeOf(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    return pictureSizeOf(buffer);
+}
+
+} // namespace
+
+ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>(path)) {
+    if (!m_file->open(QIODevice::ReadOnly))
         return;
-    m_storedSize = size;
-    if (reader.format() == "jpeg") {
-        m_exif = readExifFacts(path);
-        readEmbeddedThumbnailSize();
+    // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
+    // was not found there, are asked of the picture reader.
+    const QByteArray jpegHead = readJpegHead(*m_file);
+    if (!jpegHead.isEmpty()) {
+        ExifFacts facts = readExifFacts(jpegHead);
+        m_orientation = facts.orientation;
+        m_storedSize = facts.storedSize;
+        readPreviews(std::move(facts.previews));
+    }
+    if (m_storedSize.isEmpty())
+        m_storedSize = pictureSizeOf(*m_file);
+}
+
+ThumbnailSource::~ThumbnailSource() = default;
+
+void ThumbnailSource::readPreviews(std::vector<QByteArray> previews) {
+    for (QByteArray& jpeg : previews) {
+        const QSize size = pictureSizeOf(jpeg);
+        if (!size.isEmpty())
+            m_previews.push_back({std::move(jpeg), size});
     }
 }
 
-void ThumbnailSource::readEmbeddedThumbnailSize() {
-    if (m_exif.thumbnail.isEmpty())
-        return;
-    QBuffer buffer(&m_exif.thumbnail);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return;
-    const QSize size = QImageReader(&buffer).size();
-    if (size.isValid() && !size.isEmpty())
-        m_thumbnailSize = size;
-}
-
 QSize ThumbnailSource::naturalSize() const {
-    return uprightSize(m_storedSize, m_exif.orientation);
-}
-
-bool ThumbnailSource::usesEmbeddedThumbnail(QSize drawn) const {
-    const QSize stored = uprightSize(drawn, m_exif.orientation);
-    return embeddedThumbnailFits(m_thumbnailSize, m_storedSize, stored);
+    return uprightSize(m_storedSize, m_orientation);
 }
 
 QImage ThumbnailSource::render(QSize drawn) const {
     if (m_storedSize.isEmpty() || drawn.isEmpty())
         return {};
     // Decoding happens in the stored orientation; turning the small result is cheap.
-    const QSize stored = uprightSize(drawn, m_exif.orientation);
-    QImage image;
-    if (usesEmbeddedThumbnail(drawn))
-        image = decodeBytesAt(m_exif.thumbnail, stored);
+    const QSize stored = uprightSize(drawn, m_orientation);
+    QImage image = fromEmbeddedPreview(stored);
     if (image.isNull())
-        image = decodeFileAt(m_path, stored);
+        image = fromPicture(stored);
     if (image.isNull())
         return {};
-    return turnUpright(image, m_exif.orientation);
+    return turnUpright(image, m_orientation);
+}
+
+QImage ThumbnailSource::fromEmbeddedPreview(QSize stored) const {
+    std::vector<QSize> sizes;
+    for (const Preview& preview : m_previews)
+        sizes.push_back(preview.size);
+    for (const std::size_t index : previewsToTry(sizes, m_storedSize, stored)) {
+        const QImage image = fromPreview(m_previews[index], stored);
+        if (!image.isNull())
+            return image;
+    }
+    return {};
+}
+
+// A preview of the picture's own proportions is decoded at the drawn size; one with bars whole,
+// to find the bars, and only the picture between them is scaled.
+QImage ThumbnailSource::fromPreview(const Preview& preview, QSize stored) const {
+    if (sameProportions(preview.size, m_storedSize))
+        return decodeBytesAt(preview.jpeg, stored);
+    const QImage whole = decodeBytesAt(preview.jpeg, preview.size);
+    const QRect area = pictureAreaOf(whole, m_storedSize);
+    if (!embeddedPreviewFits(area.size(), m_storedSize, stored))
+        return {};
+    return whole.copy(area).scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage ThumbnailSource::fromPicture(QSize stored) const {
+    if (!m_file->seek(0))
+        return {};
+    QImageReader reader(m_file.get());
+    return decodeAt(reader, stored);
 }
 
 } // namespace km

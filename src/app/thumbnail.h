@@ -1,38 +1,44 @@
 #pragma once
 
-#include "app/thumbnail_exif.h"
-
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <memory>
+#include <vector>
+
+class QFile;
 
 namespace km {
 
-// Whether an embedded thumbnail can stand in for a picture drawn at `drawn` (all three sizes in
-// the same orientation): the same proportions within 2%, so that thumbnails padded with bars are
-// refused, and at least 90% of the drawn size in each direction.
-bool embeddedThumbnailFits(QSize thumbnail, QSize picture, QSize drawn);
-
-// One picture file prepared for drawing as a thumbnail. Constructing it reads headers only: the
-// picture's size, and for a JPEG its EXIF orientation and embedded thumbnail.
+// One picture file prepared for drawing as a thumbnail. Constructing it opens the file once and
+// reads its header: the picture's size, and for a JPEG its orientation and embedded previews.
 class ThumbnailSource {
 public:
     explicit ThumbnailSource(const QString& path);
+    ~ThumbnailSource();
 
     // The picture's size in pixels as shown upright; empty when the file is not a readable picture.
     QSize naturalSize() const;
-    // Whether render(drawn) draws from the embedded thumbnail rather than from the picture.
-    bool usesEmbeddedThumbnail(QSize drawn) const;
-    // The picture upright at `drawn` pixels, decoded at that size; null when it cannot be decoded.
+    // The picture upright at `drawn` pixels: from the smallest embedded preview that fits once its
+    // bars are cut away, else decoded at that size; null when it cannot be decoded.
     QImage render(QSize drawn) const;
 
 private:
-    void readEmbeddedThumbnailSize();
+    struct Preview {
+        QByteArray jpeg;
+        QSize size;
+    };
 
-    QString m_path;
+    void readPreviews(std::vector<QByteArray> previews);
+    QImage fromEmbeddedPreview(QSize stored) const;
+    QImage fromPreview(const Preview& preview, QSize stored) const;
+    QImage fromPicture(QSize stored) const;
+
+    std::unique_ptr<QFile> m_file;
     QSize m_storedSize;
-    ExifFacts m_exif;
-    QSize m_thumbnailSize;
+    int m_orientation = 1;
+    std::vector<Preview> m_previews;
 };
 
 } // namespace km

@@ -1,6 +1,5 @@
 #include "app/thumbnail_exif.h"
 
-#include <QFile>
 #include <exiv2/exiv2.hpp>
 
 namespace km {
@@ -23,43 +22,62 @@ int orientationOf(const Exiv2::ExifData& exif) {
     return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
 }
 
-QByteArray jpegThumbnailOf(const Exiv2::ExifData& exif) {
-    const Exiv2::ExifThumbC thumbnail(exif);
-    if (std::string(thumbnail.mimeType()) != "image/jpeg")
+QByteArray bytesOf(const Exiv2::PreviewImage& preview) {
+    if (preview.pData() == nullptr || preview.size() == 0)
         return {};
-    const Exiv2::DataBuf data = thumbnail.copy();
-    if (data.pData_ == nullptr || data.size_ <= 0)
-        return {};
-    return QByteArray(reinterpret_cast<const char*>(data.pData_),
-                      static_cast<qsizetype>(data.size_));
+    return QByteArray(reinterpret_cast<const char*>(preview.pData()),
+                      static_cast<qsizetype>(preview.size()));
 }
 
-// Each fact is read on its own, so a damaged thumbnail does not lose the orientation.
-ExifFacts factsOf(const Exiv2::ExifData& exif) {
+// Every JPEG preview exiv2 finds: the EXIF thumbnail, maker-note previews, further directories.
+std::vector<QByteArray> jpegPreviewsOf(const Exiv2::Image& image) {
+    std::vector<QByteArray> previews;
+    const Exiv2::PreviewManager manager(image);
+    for (const Exiv2::PreviewProperties& properties : manager.getPreviewProperties()) {
+        if (properties.mimeType_ != "image/jpeg")
+            continue;
+        try {
+            const QByteArray bytes = bytesOf(manager.getPreviewImage(properties));
+            if (!bytes.isEmpty())
+                previews.push_back(bytes);
+        } catch (...) {
+            // A damaged preview is left out; the others may still serve.
+        }
+    }
+    return previews;
+}
+
+// Each fact is read on its own, so damaged previews do not lose the orientation.
+ExifFacts factsOf(const Exiv2::Image& image) {
     ExifFacts facts;
+    facts.storedSize = QSize(image.pixelWidth(), image.pixelHeight());
     try {
-        facts.orientation = orientationOf(exif);
+        facts.orientation = orientationOf(image.exifData());
     } catch (...) {
         facts.orientation = 1;
     }
     try {
-        facts.thumbnail = jpegThumbnailOf(exif);
+        facts.previews = jpegPreviewsOf(image);
     } catch (...) {
-        facts.thumbnail.clear();
+        facts.previews.clear();
     }
     return facts;
 }
 
 } // namespace
 
-ExifFacts readExifFacts(const QString& path) noexcept {
+ExifFacts readExifFacts(const QByteArray& jpegHead) noexcept {
     muteExiv2Once();
     try {
-        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        if (jpegHead.isEmpty())
+            return {};
+        auto image =
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpegHead.data()),
+                                      static_cast<long>(jpegHead.size()));
         if (image.get() == nullptr)
             return {};
         image->readMetadata();
-        return factsOf(image->exifData());
+        return factsOf(*image);
     } catch (...) {
         return {};
     }

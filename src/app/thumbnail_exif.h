@@ -1,18 +1,20 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
+#include <QSize>
+#include <vector>
 
 namespace km {
 
-// What a photo's EXIF block says about showing it: how it is turned and its embedded preview.
+// What a photo's head says about showing it: its size, how it is turned and its previews.
 struct ExifFacts {
-    int orientation = 1;  // EXIF orientation 1 to 8; 1 when absent or out of range
-    QByteArray thumbnail; // the embedded JPEG thumbnail, empty when there is none
+    QSize storedSize;                 // from the frame header, as stored; empty when not found
+    int orientation = 1;              // EXIF orientation 1 to 8; 1 when absent or out of range
+    std::vector<QByteArray> previews; // the embedded JPEG previews and thumbnails, as stored
 };
 
-// Reads the EXIF block of a file; a file without one, or one that cannot be read, gives the
-// defaults. Never throws and never writes to the console.
-ExifFacts readExifFacts(const QString& path) noexcept;
+// Reads the metadata of a JPEG file from its head (see readJpegHead); a head without metadata,
+// or one that cannot be read, gives the defaults. Never throws and never writes to the console.
+ExifFacts readExifFacts(const QByteArray& jpegHead) noexcept;
 
 } // namespace km

@@ -1,5 +1,8 @@
 #include "app/thumbnail.h"
+#include "app/thumbnail_choice.h"
 #include "app/thumbnail_exif.h"
+#include "app/thumbnail_jpeg_head.h"
+#include "app/thumbnail_letterbox.h"
 #include "app/thumbnail_orientation.h"
 #include "support/temp_folder.h"
 
@@ -7,6 +10,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <array>
 #include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
 
@@ -17,6 +21,8 @@ const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
 const QColor white(255, 255, 255);
 const QColor yellow(255, 255, 0);
+const QColor cyan(0, 255, 255);
+const QColor magenta(255, 0, 255);
 
 bool near(QColor actual, QColor expected) {
     return std::abs(actual.red() - expected.red()) < 48 &&
@@ -24,23 +30,39 @@ bool near(QColor actual, QColor expected) {
            std::abs(actual.blue() - expected.blue()) < 48;
 }
 
-// Red top left, green top right, blue bottom left, white bottom right.
-QImage quadrants(QSize size) {
+// Top left, top right, bottom left, bottom right.
+using Corners = std::array<QColor, 4>;
+const Corners primaries = {red, green, blue, white};
+const Corners secondaries = {yellow, cyan, magenta, white};
+const Corners pastels = {QColor(255, 160, 160), QColor(160, 255, 160), QColor(160, 160, 255),
+                         QColor(60, 60, 60)};
+
+QImage quadrants(QSize size, const Corners& colours = primaries) {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     const int halfWidth = size.width() / 2;
     const int halfHeight = size.height() / 2;
-    painter.fillRect(0, 0, halfWidth, halfHeight, red);
-    painter.fillRect(halfWidth, 0, size.width() - halfWidth, halfHeight, green);
-    painter.fillRect(0, halfHeight, halfWidth, size.height() - halfHeight, blue);
+    painter.fillRect(0, 0, halfWidth, halfHeight, colours[0]);
+    painter.fillRect(halfWidth, 0, size.width() - halfWidth, halfHeight, colours[1]);
+    painter.fillRect(0, halfHeight, halfWidth, size.height() - halfHeight, colours[2]);
     painter.fillRect(halfWidth, halfHeight, size.width() - halfWidth, size.height() - halfHeight,
-                     white);
+                     colours[3]);
     return image;
 }
 
-struct Corners {
-    QColor topLeft, topRight, bottomLeft, bottomRight;
-};
+// The corners of a picture stored with `colours` once turned upright, for each EXIF orientation.
+Corners uprightCorners(const Corners& colours, int orientation) {
+    static const std::array<std::array<int, 4>, 8> storedCorner = {{{0, 1, 2, 3},
+                                                                    {1, 0, 3, 2},
+                                                                    {3, 2, 1, 0},
+                                                                    {2, 3, 0, 1},
+                                                                    {0, 2, 1, 3},
+                                                                    {2, 0, 3, 1},
+                                                                    {3, 1, 2, 0},
+                                                                    {1, 3, 0, 2}}};
+    const auto& from = storedCorner.at(orientation - 1);
+    return {colours[from[0]], colours[from[1]], colours[from[2]], colours[from[3]]};
+}
 
 ::testing::AssertionResult hasCorners(const QImage& image, const Corners& expected) {
     if (image.isNull())
@@ -49,14 +71,37 @@ struct Corners {
     const int bottom = image.height() - 2;
     const QColor found[] = {image.pixelColor(1, 1), image.pixelColor(right, 1),
                             image.pixelColor(1, bottom), image.pixelColor(right, bottom)};
-    const QColor wanted[] = {expected.topLeft, expected.topRight, expected.bottomLeft,
-                             expected.bottomRight};
     for (int corner = 0; corner < 4; ++corner)
-        if (!near(found[corner], wanted[corner]))
+        if (!near(found[corner], expected[corner]))
             return ::testing::AssertionFailure()
                    << "corner " << corner << " is " << found[corner].name().toStdString()
-                   << ", expected " << wanted[corner].name().toStdString();
+                   << ", expected " << expected[corner].name().toStdString();
     return ::testing::AssertionSuccess();
+}
+
+// No pixel of the outermost rows and columns has the colour of the bars.
+::testing::AssertionResult edgesFreeOf(const QImage& image, QColor bar) {
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if ((x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1) &&
+                near(image.pixelColor(x, y), bar))
+                return ::testing::AssertionFailure() << "bar colour at " << x << "," << y;
+    return ::testing::AssertionSuccess();
+}
+
+// A picture of `outer` size holding quadrants at `picture`, the lines before it in one colour and
+// those after it in another.
+QImage letterboxed(QSize outer, QRect picture, QColor before, QColor after,
+                   const Corners& colours = secondaries) {
+    QImage image(outer, QImage::Format_RGB32);
+    image.fill(before);
+    QPainter painter(&image);
+    if (picture.width() == outer.width())
+        painter.fillRect(0, picture.bottom() + 1, outer.width(), outer.height(), after);
+    else
+        painter.fillRect(picture.right() + 1, 0, outer.width(), outer.height(), after);
+    painter.drawImage(picture.topLeft(), quadrants(picture.size(), colours));
+    return image;
 }
 
 QByteArray jpegBytes(const QImage& image) {
@@ -86,39 +131,94 @@ void addExif(const QString& path, int orientation, const QByteArray& thumbnail =
     image->writeMetadata();
 }
 
-TEST(EmbeddedThumbnailFit, NeedsTheSameProportionsAndNinetyPercentOfTheDrawnSize) {
+// Adds a preview to the maker note, where one camera maker keeps a larger preview in its JPEGs.
+void addMakerNotePreview(const QString& path, const QByteArray& preview) {
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    Exiv2::ExifData& exif = image->exifData();
+    exif["Exif.Image.Make"] = "NIKON CORPORATION";
+    auto version = Exiv2::Value::create(Exiv2::undefined);
+    version->read("48 50 49 48");
+    exif.add(Exiv2::ExifKey("Exif.Nikon3.Version"), version.get());
+    exif["Exif.Nikon3.Preview"] = uint32_t(0);
+    exif["Exif.NikonPreview.JPEGInterchangeFormat"] = uint32_t(0);
+    exif["Exif.NikonPreview.JPEGInterchangeFormatLength"] = uint32_t(preview.size());
+    exif["Exif.NikonPreview.JPEGInterchangeFormat"].setDataArea(
+        reinterpret_cast<const Exiv2::byte*>(preview.constData()), preview.size());
+    image->writeMetadata();
+}
+
+km::ExifFacts readFacts(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return km::readExifFacts(km::readJpegHead(file));
+}
+
+TEST(EmbeddedPreviewChoice, NeedsTheSameProportionsAndNinetyPercentOfTheDrawnSize) {
     const QSize camera(6000, 4000);
-    EXPECT_TRUE(km::embeddedThumbnailFits({160, 107}, camera, {177, 118}));
-    EXPECT_FALSE(km::embeddedThumbnailFits({160, 107}, camera, {178, 118}));
-    EXPECT_FALSE(km::embeddedThumbnailFits({160, 107}, camera, {177, 119}));
+    EXPECT_TRUE(km::embeddedPreviewFits({160, 107}, camera, {177, 118}));
+    EXPECT_FALSE(km::embeddedPreviewFits({160, 107}, camera, {178, 118}));
+    EXPECT_FALSE(km::embeddedPreviewFits({160, 107}, camera, {177, 119}));
     // 160 x 120 holds a 3:2 picture only with black bars above and below.
-    EXPECT_FALSE(km::embeddedThumbnailFits({160, 120}, camera, {163, 109}));
-    EXPECT_TRUE(km::embeddedThumbnailFits({160, 120}, {4000, 3000}, {163, 122}));
-    EXPECT_TRUE(km::embeddedThumbnailFits({160, 108}, camera, {160, 107}));
-    EXPECT_FALSE(km::embeddedThumbnailFits({160, 109}, camera, {160, 107}));
-    EXPECT_FALSE(km::embeddedThumbnailFits({}, camera, {160, 107}));
+    EXPECT_FALSE(km::embeddedPreviewFits({160, 120}, camera, {163, 109}));
+    EXPECT_TRUE(km::embeddedPreviewFits({160, 120}, {4000, 3000}, {163, 122}));
+    EXPECT_TRUE(km::embeddedPreviewFits({160, 108}, camera, {160, 107}));
+    EXPECT_FALSE(km::embeddedPreviewFits({160, 109}, camera, {160, 107}));
+    EXPECT_FALSE(km::embeddedPreviewFits({}, camera, {160, 107}));
+}
+
+TEST(EmbeddedPreviewChoice, TriesTheSmallestPreviewThatFitsOnceBarsAreCut) {
+    const std::vector<QSize> previews = {{1620, 1080}, {160, 120}, {640, 427}, {120, 160}};
+    const struct {
+        QSize drawn;
+        std::vector<std::size_t> order;
+    } cases[] = {
+        {{163, 109}, {1, 2, 0}}, {{400, 267}, {2, 0}},      {{1800, 1200}, {0}},
+        {{1801, 1200}, {}},      {{120, 80}, {1, 3, 2, 0}},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(km::previewsToTry(previews, {6000, 4000}, each.drawn), each.order)
+            << each.drawn.width();
+}
+
+TEST(PictureArea, FindsThePictureBetweenUniformBarsOnly) {
+    const QColor grey(128, 128, 128);
+    const QSize camera(600, 400);
+    const struct {
+        QSize outer;
+        QRect picture;
+        QColor before, after;
+        QSize shape;
+        QRect expected;
+    } cases[] = {
+        {{160, 120}, {0, 6, 160, 107}, Qt::black, Qt::black, camera, {1, 7, 158, 105}},
+        {{160, 120}, {20, 0, 120, 120}, grey, grey, {400, 400}, {21, 1, 118, 118}},
+        {{160, 120}, {0, 8, 160, 105}, grey, grey, camera, {2, 9, 155, 103}},
+        {{160, 107}, {0, 0, 160, 107}, grey, grey, camera, {0, 0, 160, 107}},
+        {{160, 120}, {0, 6, 160, 107}, Qt::black, Qt::white, camera, {}},
+        {{160, 120}, {0, 0, 160, 107}, Qt::black, Qt::black, camera, {}},
+        {{160, 120}, {0, 20, 160, 80}, Qt::black, Qt::black, camera, {}},
+        {{160, 120}, {0, 0, 160, 120}, Qt::black, Qt::black, camera, {}},
+    };
+    for (const auto& each : cases) {
+        const QImage preview = letterboxed(each.outer, each.picture, each.before, each.after);
+        EXPECT_EQ(km::pictureAreaOf(preview, each.shape), each.expected) << each.picture.y();
+    }
 }
 
 TEST(Orientation, TurnsEveryExifOrientationUpright) {
     const QImage stored = quadrants({40, 20});
-    const struct {
-        int orientation;
-        Corners upright;
-    } cases[] = {
-        {1, {red, green, blue, white}}, {2, {green, red, white, blue}},
-        {3, {white, blue, green, red}}, {4, {blue, white, red, green}},
-        {5, {red, blue, green, white}}, {6, {blue, red, white, green}},
-        {7, {white, green, blue, red}}, {8, {green, white, red, blue}},
-    };
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.orientation);
-        const QImage upright = km::turnUpright(stored, each.orientation);
-        EXPECT_EQ(upright.size(), km::uprightSize(stored.size(), each.orientation));
-        EXPECT_EQ(upright.size(), each.orientation >= 5 ? QSize(20, 40) : QSize(40, 20));
-        EXPECT_TRUE(hasCorners(upright, each.upright));
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const QImage upright = km::turnUpright(stored, orientation);
+        EXPECT_EQ(upright.size(), km::uprightSize(stored.size(), orientation));
+        EXPECT_EQ(upright.size(), orientation >= 5 ? QSize(20, 40) : QSize(40, 20));
+        EXPECT_TRUE(hasCorners(upright, uprightCorners(primaries, orientation)));
     }
-    EXPECT_TRUE(hasCorners(km::turnUpright(stored, 0), {red, green, blue, white}));
-    EXPECT_TRUE(hasCorners(km::turnUpright(stored, 9), {red, green, blue, white}));
+    EXPECT_EQ(uprightCorners(primaries, 6), (Corners{blue, red, white, green}));
+    EXPECT_TRUE(hasCorners(km::turnUpright(stored, 0), primaries));
+    EXPECT_TRUE(hasCorners(km::turnUpright(stored, 9), primaries));
 }
 
 class ThumbnailSourceTest : public ::testing::Test {
@@ -136,58 +236,77 @@ TEST_F(ThumbnailSourceTest, DecodesAPlainJpegAtTheDrawnSize) {
     EXPECT_EQ(source.naturalSize(), QSize(600, 400));
     const QImage drawn = source.render({75, 50});
     EXPECT_EQ(drawn.size(), QSize(75, 50));
-    EXPECT_TRUE(hasCorners(drawn, {red, green, blue, white}));
+    EXPECT_TRUE(hasCorners(drawn, primaries));
     EXPECT_TRUE(source.render({}).isNull());
 }
 
 TEST_F(ThumbnailSourceTest, ShowsAPhotoTakenWithTheCameraTurnedUpright) {
     const QString path = jpeg("turned.jpg", quadrants({600, 400}));
     addExif(path, 6);
-    EXPECT_EQ(km::readExifFacts(path).orientation, 6);
+    EXPECT_EQ(readFacts(path).orientation, 6);
 
     const km::ThumbnailSource source(path);
     EXPECT_EQ(source.naturalSize(), QSize(400, 600));
     const QImage drawn = source.render({60, 90});
     EXPECT_EQ(drawn.size(), QSize(60, 90));
-    EXPECT_TRUE(hasCorners(drawn, {blue, red, white, green}));
-
-    // The embedded thumbnail is stored like the picture and turned the same way.
-    const QString other = jpeg("other.jpg", quadrants({600, 400}));
-    addExif(other, 8, jpegBytes(quadrants({60, 40})));
-    const km::ThumbnailSource thumbnailSource(other);
-    EXPECT_TRUE(thumbnailSource.usesEmbeddedThumbnail({40, 60}));
-    EXPECT_TRUE(hasCorners(thumbnailSource.render({40, 60}), {green, white, red, blue}));
+    EXPECT_TRUE(hasCorners(drawn, uprightCorners(primaries, 6)));
 }
 
-TEST_F(ThumbnailSourceTest, DrawsFromTheEmbeddedThumbnailWhenItFits) {
+// Cameras pad the thumbnails of wide photos to 160 x 120; only the picture between the bars shows.
+TEST_F(ThumbnailSourceTest, CutsTheBarsOffPaddedThumbnailsInEveryOrientation) {
+    const struct {
+        QSize photo;
+        QRect inner;
+        QSize drawn;
+    } shapes[] = {{{600, 400}, {0, 6, 160, 107}, {150, 100}},
+                  {{640, 360}, {0, 15, 160, 90}, {150, 84}},
+                  {{400, 400}, {20, 0, 120, 120}, {110, 110}}};
+    for (const auto& shape : shapes)
+        for (const QColor bar : {QColor(Qt::black), QColor(128, 128, 128), QColor(40, 90, 200)})
+            for (int orientation = 1; orientation <= 8; ++orientation) {
+                SCOPED_TRACE(QStringLiteral("%1 %2 %3")
+                                 .arg(shape.photo.width())
+                                 .arg(bar.name())
+                                 .arg(orientation)
+                                 .toStdString());
+                const QString path = jpeg("padded.jpg", quadrants(shape.photo));
+                addExif(path, orientation,
+                        jpegBytes(letterboxed({160, 120}, shape.inner, bar, bar)));
+                const QSize drawn = km::uprightSize(shape.drawn, orientation);
+                const QImage image = km::ThumbnailSource(path).render(drawn);
+                EXPECT_EQ(image.size(), drawn);
+                EXPECT_TRUE(hasCorners(image, uprightCorners(secondaries, orientation)));
+                EXPECT_TRUE(edgesFreeOf(image, bar));
+            }
+}
+
+TEST_F(ThumbnailSourceTest, DrawsFromTheSmallestEmbeddedPreviewThatFits) {
     const QString path = jpeg("camera.jpg", quadrants({600, 400}));
-    addExif(path, 0, jpegBytes(solid({60, 40}, yellow)));
+    const QImage thumbnail = letterboxed({160, 120}, {0, 7, 160, 107}, Qt::black, Qt::black);
+    addExif(path, 0, jpegBytes(thumbnail));
+    addMakerNotePreview(path, jpegBytes(quadrants({480, 320}, pastels)));
+    EXPECT_EQ(readFacts(path).previews.size(), 2u);
     const km::ThumbnailSource source(path);
-
-    EXPECT_TRUE(source.usesEmbeddedThumbnail({60, 40}));
-    const QImage small = source.render({60, 40});
-    EXPECT_EQ(small.size(), QSize(60, 40));
-    EXPECT_TRUE(hasCorners(small, {yellow, yellow, yellow, yellow}));
-
-    // Too small for a larger drawing: the picture itself is decoded.
-    EXPECT_FALSE(source.usesEmbeddedThumbnail({120, 80}));
-    EXPECT_TRUE(hasCorners(source.render({120, 80}), {red, green, blue, white}));
+    const struct {
+        QSize drawn;
+        const Corners& source;
+    } cases[] = {{{150, 100}, secondaries},
+                 {{300, 200}, pastels},
+                 {{530, 353}, pastels},
+                 {{600, 400}, primaries}};
+    for (const auto& each : cases)
+        EXPECT_TRUE(hasCorners(source.render(each.drawn), each.source)) << each.drawn.width();
 }
 
-TEST_F(ThumbnailSourceTest, RefusesPaddedOrBrokenEmbeddedThumbnails) {
-    QImage padded = solid({60, 45}, Qt::black);
-    QPainter(&padded).fillRect(0, 2, 60, 40, yellow);
-    const QString paddedPath = jpeg("padded.jpg", quadrants({600, 400}));
-    addExif(paddedPath, 0, jpegBytes(padded));
-    const km::ThumbnailSource paddedSource(paddedPath);
-    EXPECT_FALSE(paddedSource.usesEmbeddedThumbnail({60, 40}));
-    EXPECT_TRUE(hasCorners(paddedSource.render({60, 40}), {red, green, blue, white}));
-
-    const QString brokenPath = jpeg("broken.jpg", quadrants({600, 400}));
-    addExif(brokenPath, 0, QByteArray(3000, 'x'));
-    const km::ThumbnailSource brokenSource(brokenPath);
-    EXPECT_FALSE(brokenSource.usesEmbeddedThumbnail({60, 40}));
-    EXPECT_TRUE(hasCorners(brokenSource.render({60, 40}), {red, green, blue, white}));
+TEST_F(ThumbnailSourceTest, DecodesThePictureWhenTheThumbnailIsBrokenOrFullToItsEdges) {
+    const QByteArray thumbnails[] = {QByteArray(3000, 'x'),
+                                     jpegBytes(quadrants({160, 120}, secondaries)),
+                                     jpegBytes(quadrants({60, 40}, secondaries))};
+    for (const QByteArray& thumbnail : thumbnails) {
+        const QString path = jpeg("thumbnail.jpg", quadrants({600, 400}));
+        addExif(path, 0, thumbnail);
+        EXPECT_TRUE(hasCorners(km::ThumbnailSource(path).render({120, 80}), primaries));
+    }
 }
 
 TEST_F(ThumbnailSourceTest, FilesThatAreNoReadablePictureGiveNothing) {
@@ -240,7 +359,7 @@ TEST_F(ThumbnailSourceTest, ReadsADamagedExifBlockQuietly) {
     file.close();
 
     testing::internal::CaptureStderr();
-    const km::ExifFacts facts = km::readExifFacts(path);
+    const km::ExifFacts facts = readFacts(path);
     const km::ThumbnailSource source(path);
     const QImage drawn = source.render(source.naturalSize() / 10);
     const std::string printed = testing::internal::GetCapturedStderr();
@@ -263,7 +382,7 @@ TEST_F(ThumbnailSourceTest, PreviewsPicturesBeyondTheFullDecodeLimit) {
     QImageReader::setAllocationLimit(previousLimit);
 
     EXPECT_EQ(source.naturalSize(), QSize(1600, 1200));
-    EXPECT_TRUE(hasCorners(drawn, {red, green, blue, white}));
+    EXPECT_TRUE(hasCorners(drawn, primaries));
 }
 
 TEST_F(ThumbnailSourceTest, ReadsBitmapsAtTheDrawnSize) {
@@ -272,7 +391,7 @@ TEST_F(ThumbnailSourceTest, ReadsBitmapsAtTheDrawnSize) {
     EXPECT_EQ(bmp.naturalSize(), QSize(40, 30));
     const QImage drawn = bmp.render({20, 15});
     EXPECT_EQ(drawn.size(), QSize(20, 15));
-    EXPECT_TRUE(hasCorners(drawn, {red, green, blue, white}));
+    EXPECT_TRUE(hasCorners(drawn, primaries));
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+
+class QIODevice;
+
+namespace km {
+
+// Reads a JPEG file's markers and segments from the device's current position up to its first
+// scan, without the compressed picture: what its size and metadata are read from. Stops early at
+// damage or beyond a few megabytes; empty when the device holds no JPEG.
+QByteArray readJpegHead(QIODevice& device);
+
+} // namespace km
