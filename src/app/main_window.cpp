@@ -236,33 +236,31 @@ void MainWindow::centreOnceFramed() {
     }
 }
 
-void MainWindow::applySettings(const km::SettingsLines& settings) {
-    const auto& line = settings.lines;
-    FolderTreeview1->setSelectedPath(line[0]);
-    tbPre->setText(line[1]);
-    tbStart->setText(line[2]);
-    tbLen->setText(line[3]);
-    cbJPG->setValue(km::checkBoxState(line[4]));
-    cbBMP->setValue(km::checkBoxState(line[5]));
-    cbGIF->setValue(km::checkBoxState(line[6]));
-    cbPreview->setValue(km::checkBoxState(line[7]));
-    const bool renameAll = line[8] == QLatin1String("Y");
-    obRenameAll->setChecked(renameAll);
-    obRenameSelected->setChecked(!renameAll);
-    CurrentFolder = line[0];
+void MainWindow::applySettings(const km::Settings& settings) {
+    FolderTreeview1->setSelectedPath(settings.folder);
+    tbPre->setText(settings.prefix);
+    tbStart->setText(settings.startNumber);
+    tbLen->setText(settings.digits);
+    cbJPG->setValue(settings.jpegState);
+    cbBMP->setValue(settings.bitmapState);
+    cbGIF->setValue(settings.gifState);
+    cbPreview->setValue(settings.previewState);
+    obRenameAll->setChecked(settings.renameAll);
+    obRenameSelected->setChecked(!settings.renameAll);
+    CurrentFolder = settings.folder;
 }
 
-km::SettingsLines MainWindow::currentSettings() const {
-    km::SettingsLines settings;
-    settings.lines = {FolderTreeview1->selectedPath(),
-                      tbPre->text(),
-                      tbStart->text(),
-                      tbLen->text(),
-                      QString::number(cbJPG->value()),
-                      QString::number(cbBMP->value()),
-                      QString::number(cbGIF->value()),
-                      QString::number(cbPreview->value()),
-                      obRenameAll->isChecked() ? QStringLiteral("Y") : QStringLiteral("N")};
+km::Settings MainWindow::currentSettings() const {
+    km::Settings settings;
+    settings.folder = FolderTreeview1->selectedPath();
+    settings.prefix = tbPre->text();
+    settings.startNumber = tbStart->text();
+    settings.digits = tbLen->text();
+    settings.jpegState = cbJPG->value();
+    settings.bitmapState = cbBMP->value();
+    settings.gifState = cbGIF->value();
+    settings.previewState = cbPreview->value();
+    settings.renameAll = obRenameAll->isChecked();
     return settings;
 }
 

@@ -96,8 +96,8 @@ private:
     bool settleInterruptedBatches();
     void centreOnScreen();
     void centreOnceFramed();
-    void applySettings(const km::SettingsLines& settings);
-    km::SettingsLines currentSettings() const;
+    void applySettings(const km::Settings& settings);
+    km::Settings currentSettings() const;
     void rescanUnlessLoading();
     void namingFieldChanged();
     std::unique_ptr<km::JournalFile> newJournal() const;
