@@ -1,25 +1,69 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/settings_location.h"
+#include "dialogs/message_box.h"
 #include "platform/file_system.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString kVersion = QStringLiteral(KESTRELMARK_VERSION);
+
+// Reads the arguments as given, before any window system is reached, so that help and version
+// are answered in any terminal. The short-lived core application only names the program in the
+// help text.
+km::StartRequest readBeforeWindowSystem(int argc, char** argv) {
+    int count = argc;
+    std::vector<char*> copy(argv, argv + argc + 1);
+    const QCoreApplication probe(count, copy.data());
+    return km::readCommandLine(QCoreApplication::arguments(), kVersion);
+}
+
+// Prints what the command line asked for or what is wrong with it; returns the exit code.
+int endWith(const km::StartRequest& request) {
+    const bool answered = request.action == km::StartRequest::Action::Answer;
+    std::fputs(request.output.toLocal8Bit().constData(), answered ? stdout : stderr);
+    return answered ? 0 : km::kUsageError;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // A damaged photo only leaves its preview box empty; the JPEG reader need not say so too.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+    if (const km::StartRequest early = readBeforeWindowSystem(argc, argv);
+        early.action == km::StartRequest::Action::Answer)
+        return endWith(early);
+
     QApplication application(argc, argv);
     km::installFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
+    QApplication::setApplicationVersion(kVersion);
+    // Read again without the window system's own options, which the application has taken out.
+    const km::StartRequest request = km::readCommandLine(QApplication::arguments(), kVersion);
+    if (request.action != km::StartRequest::Action::Start)
+        return endWith(request);
+    if (!request.folderProblem.isEmpty())
+        std::fputs(("kestrelmark: " + request.folderProblem + "\n").toLocal8Bit().constData(),
+                   stderr);
+
     const QString journals = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     MainWindow window(km::settingsFolder(km::fs::programFolder()),
                       MainWindow::FolderTreeStartDefault(), journals);
+    window.setStartFolder(request.folder);
     window.Form_Load();
     // Exit or the close box used during start-up's scan has already unloaded the window; the
     // event loop that would have ended the program then was not running yet.
     if (window.Unloaded())
         return 0;
+    if (!request.folderProblem.isEmpty())
+        km::ShowMessageBox(request.folderProblem, km::BoxExclamation,
+                           QStringLiteral("Kestrelmark"));
     return application.exec();
 }

@@ -181,6 +181,7 @@ void MainWindow::Form_Load() {
     m_recoveryUnanswered = recoverInterruptedBatches(m_journalFolder, m_fileOps).unanswered;
     if (FileExists(SettingsFile))
         applySettings(km::readSettingsFile(SettingsFile));
+    applyStartFolder();
     Loading = false;
     const double columnsWidth = km::roundHalfEven(lvFiles->widthTwips() - 330);
     lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
@@ -248,6 +249,13 @@ void MainWindow::applySettings(const km::Settings& settings) {
     obRenameAll->setChecked(settings.renameAll);
     obRenameSelected->setChecked(!settings.renameAll);
     CurrentFolder = settings.folder;
+}
+
+void MainWindow::applyStartFolder() {
+    if (m_startFolder.isEmpty())
+        return;
+    FolderTreeview1->setSelectedPath(m_startFolder);
+    CurrentFolder = m_startFolder;
 }
 
 km::Settings MainWindow::currentSettings() const {

@@ -28,6 +28,8 @@ public:
     ~MainWindow() override;
 
     static QString FolderTreeStartDefault();
+    // A folder for Form_Load to open instead of the settings file's folder; empty for none.
+    void setStartFolder(const QString& folder) { m_startFolder = folder; }
 
     void Form_Load();
     void Form_Unload();
@@ -97,6 +99,7 @@ private:
     void centreOnScreen();
     void centreOnceFramed();
     void applySettings(const km::Settings& settings);
+    void applyStartFolder();
     km::Settings currentSettings() const;
     void rescanUnlessLoading();
     void namingFieldChanged();
@@ -109,6 +112,7 @@ private:
 
     QString m_settingsFolder;
     QString m_journalFolder;
+    QString m_startFolder;
     km::DiskFileOps m_fileOps;
     // The journal of a batch that left files stranded, held while the undo record describes them.
     std::unique_ptr<km::JournalFile> m_strandedJournal;

@@ -134,6 +134,19 @@ TEST_F(MainWindowTest, AFolderThatVanishedGivesAnEmptyList) {
     EXPECT_EQ(window->FolderTreeview1->selectedPath(), photos.path());
 }
 
+TEST_F(MainWindowTest, AStartFolderIsListedInsteadOfTheSettingsFolderAndKeptAtExit) {
+    TempFolder trip;
+    trip.writeNamed({"a.jpg"});
+    writeSettings((photos.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+    MainWindow window(program.path(), photos.path());
+    window.setStartFolder(trip.path());
+    window.Form_Load();
+    EXPECT_EQ(newNames(window), QStringList({"pic_001.jpg"}));
+    window.close();
+    EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
+              (trip.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+}
+
 TEST_F(MainWindowTest, ScanListsEachTypeGroupWithItsIconAndSelectsTheFirstRow) {
     photos.writeNamed({"b.JPG", "a.jpg", "c.jpeg", "d.bmp", "e.gif", "f.png", ".h.jpg"});
     auto window = start();
