@@ -1,5 +1,5 @@
-# Installs the program as a desktop application: the executable, its menu entry and its icon in
-# the sizes of the hicolor theme.
+# Installs the program as a desktop application: the executable, its menu entry, its icon in
+# the sizes of the hicolor theme and its description for software centres.
 
 include(GNUInstallDirs)
 
@@ -18,3 +18,27 @@ while(KESTRELMARK_ICONS)
     install(FILES ${picture} RENAME kestrelmark.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endwhile()
+
+# The program's identity in software centres. AppStream wants a reverse-DNS id; the project owns
+# no domain yet, so the id sits under the reserved "example" domain until it does.
+set(KESTRELMARK_APP_ID example.kestrelmark.Kestrelmark)
+# The program's licence as an SPDX expression; its text is LICENSE.
+set(KESTRELMARK_LICENSE MIT)
+set(KESTRELMARK_SCREENSHOT_URL "" CACHE STRING
+    "Web address where docs/images/main-window.png is published, for software centres")
+
+if(KESTRELMARK_SCREENSHOT_URL)
+    string(CONCAT KESTRELMARK_METAINFO_SCREENSHOTS "\n"
+        "  <screenshots>\n"
+        "    <screenshot type=\"default\">\n"
+        "      <caption>Old and new names side by side, with thumbnails</caption>\n"
+        "      <image>${KESTRELMARK_SCREENSHOT_URL}</image>\n"
+        "    </screenshot>\n"
+        "  </screenshots>")
+else()
+    set(KESTRELMARK_METAINFO_SCREENSHOTS "")
+endif()
+set(KESTRELMARK_METAINFO ${PROJECT_BINARY_DIR}/${KESTRELMARK_APP_ID}.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/resources/kestrelmark.metainfo.xml.in ${KESTRELMARK_METAINFO}
+    @ONLY)
+install(FILES ${KESTRELMARK_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
