@@ -3,6 +3,7 @@
 #   ./build.sh run     install what is missing, build, start the program
 #   ./build.sh test    install what is missing, build, run every test (also under ASan + UBSan)
 #   ./build.sh bench   install what is missing, build optimised, run the benchmarks
+#   ./build.sh package install what is missing, build the Debian package and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,11 +13,14 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick desktop-file-utils openbox x11-utils
 )
+# Building the Debian package and checking it; the tests build and check one too.
+PACKAGING=(dpkg-dev file lintian appstream)
 JOBS=$(nproc)
 
+# install_missing PACKAGE...
 install_missing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$package")
     done
@@ -38,26 +42,35 @@ build() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=OFF
     exec build/release/src/kestrelmark
     ;;
 test)
-    install_missing
+    install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"
     build build/debug -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_BENCH=ON
     ctest --test-dir build/debug --output-on-failure
     build build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_SANITIZE=ON -DKESTRELMARK_BENCH=OFF
     ctest --test-dir build/asan --output-on-failure
     ;;
 bench)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=ON
     for program in build/release/bench/bench_*; do
         [ -x "$program" ] && "$program"
     done
     ;;
+package)
+    install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"
+    build build/package -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=OFF
+    rm -f build/package/*.deb
+    (cd build/package && cpack -G DEB)
+    deb=$(echo build/package/*.deb)
+    lintian --fail-on error "$deb"
+    echo "Built $deb; install it with: sudo apt install ./$deb"
+    ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|package" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package of this build with CPack and checks what apt would install: exactly
+# the program, menu entry, metainfo, icons and Debian's documents; Depends naming the Qt and exiv2
+# libraries; the package's version reported by the program without a display; lintian and
+# appstreamcli where installed. usage: package_test.sh <build folder>; 77: no packaging tools.
+set -uo pipefail
+# shellcheck source-path=SCRIPTDIR
+
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+
+build=${1:?usage: $0 <build folder>}
+for tool in cpack dpkg-deb dpkg-shlibdeps file; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed: the package is not checked"
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 ||
+    fail "cpack could not build the package: $(cat "$work/cpack.log")"
+deb=$(echo "$work"/out/*.deb)
+[ -f "$deb" ] || fail "cpack made no single package: $deb"
+
+files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
+metainfo=$(grep -x 'usr/share/metainfo/[^/]*\.metainfo\.xml' <<<"$files")
+expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/applications/kestrelmark.desktop \
+    "$metainfo" usr/share/doc/kestrelmark/{copyright,changelog.gz} \
+    usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png | sort)
+[ "$files" = "$expected" ] || fail "the package holds other files than expected:
+$(diff <(echo "$expected") <(echo "$files"))"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6core6 libqt6gui6 libqt6widgets6 'libexiv2-[0-9]+' fonts-liberation2; do
+    grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends does not name $library: $depends"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+reported=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$work/root/usr/bin/kestrelmark" --version) || fail "kestrelmark --version failed without a display"
+[ "$reported" = "Kestrelmark $(dpkg-deb -f "$deb" Version)" ] ||
+    fail "the program reports \"$reported\" in package version $(dpkg-deb -f "$deb" Version)"
+echo "ok: files, Depends ($depends) and version ($reported)"
+
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$work/root/$metainfo" || fail "appstreamcli refuses $metainfo"
+fi
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" || fail "lintian finds errors in the package"
+fi
