@@ -24,7 +24,8 @@ public:
     double widthTwips() const;
 
     // The rows as a whole, numbered from 0.
-    km::PhotoListModel& photos() const { return *m_model; }
+    km::PhotoListModel& photos() { return *m_model; }
+    const km::PhotoListModel& photos() const { return *m_model; }
     // Each row's selected flag, numbered from 0.
     std::vector<bool> selectedFlags() const;
 
