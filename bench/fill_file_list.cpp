@@ -57,11 +57,13 @@ void modelMemory(benchmark::State& state) {
         const size_t before = mallinfo2().uordblks;
         {
             km::PhotoListModel model;
-            for (const QString& name : names)
-                model.append(name);
+            model.setPhotos(names, {});
+            QStringList newNames;
+            newNames.reserve(names.size());
             for (int row = 0; row < model.count(); ++row)
-                model.row(row).subItem =
-                    QStringLiteral("foto_%1.jpg").arg(row + 1, 6, 10, QLatin1Char('0'));
+                newNames.append(
+                    QStringLiteral("foto_%1.jpg").arg(row + 1, 6, 10, QLatin1Char('0')));
+            model.setNewNames(std::move(newNames));
             const size_t after = mallinfo2().uordblks;
             state.counters["bytes_per_row"] =
                 static_cast<double>(after - before) / static_cast<double>(names.size());

@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_tree.h"
 #include "platform/list_view.h"
+#include "platform/photo_list_model.h"
 #include "platform/rounding.h"
 #include "rename/conflicts.h"
 #include "rename/naming.h"
@@ -29,8 +30,6 @@ namespace {
 
 using km::ShowMessageBox;
 
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kConflictRed = qRgb(255, 0, 0);
 constexpr qint32 kStyleWarning = km::BoxExclamation;
 constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
@@ -344,14 +343,7 @@ void MainWindow::FillFileList(QString& folder) {
         FoundFiles += names;
     FoundCount = static_cast<qint32>(FoundFiles.size());
 
-    lvFiles->clearRows();
-    for (const QString& name : std::as_const(FoundFiles)) {
-        const int row = lvFiles->addRow(name);
-        lvFiles->setSelected(row, false);
-        const QString key = iconKeyFor(name);
-        if (!key.isEmpty())
-            lvFiles->setSmallIcon(row, key);
-    }
+    lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
     if (FoundCount >= 1)
         lvFiles->setSelected(1, true);
     UpdateNewNames();
@@ -359,18 +351,15 @@ void MainWindow::FillFileList(QString& folder) {
 }
 
 void MainWindow::UpdateNewNames() {
-    QStringList originals;
-    originals.reserve(FoundCount);
-    for (int row = 1; row <= FoundCount; ++row)
-        originals.append(lvFiles->text(row));
+    km::PhotoListModel& photos = lvFiles->photos();
+    const bool renameAll = obRenameAll->isChecked();
+    const std::vector<bool> selected = renameAll ? std::vector<bool>() : lvFiles->selectedFlags();
     const km::NamingFields fields{tbPre->text(), tbStart->text(), tbLen->text()};
-    const km::NewNames proposal =
-        km::computeNewNames(fields, obRenameAll->isChecked(), originals,
-                            [this](int row0) { return lvFiles->isSelected(row0 + 1); });
-    for (int row = 1; row <= FoundCount; ++row)
-        lvFiles->setSubItem(row, proposal.names.value(row - 1));
+    km::NewNames proposal =
+        km::computeNewNames(fields, renameAll, photos.names().mid(0, FoundCount),
+                            [&selected](int row0) { return selected[static_cast<size_t>(row0)]; });
+    photos.setNewNames(std::move(proposal.names));
     bRename->setEnabled(proposal.renameEnabled);
-    lvFiles->refresh();
     km::deliverPendingEvents();
     CheckDuplicates();
 }
@@ -380,23 +369,9 @@ void MainWindow::ShowExample() {
 }
 
 bool MainWindow::CheckDuplicates() {
-    const int rows = lvFiles->rowTotal();
-    QStringList originals;
-    QStringList newNames;
-    originals.reserve(rows);
-    newNames.reserve(rows);
-    for (int row = 1; row <= rows; ++row) {
-        lvFiles->setTextColour(row, kBlack);
-        lvFiles->setSubItemColour(row, kBlack);
-        originals.append(lvFiles->text(row));
-        newNames.append(lvFiles->subItem(row));
-    }
-    const km::Conflicts conflicts = km::findConflicts(originals, newNames);
-    for (int row0 : conflicts.redRows) {
-        lvFiles->setTextColour(row0 + 1, kConflictRed);
-        lvFiles->setSubItemColour(row0 + 1, kConflictRed);
-    }
-    lvFiles->refresh();
+    km::PhotoListModel& photos = lvFiles->photos();
+    const km::Conflicts conflicts = km::findConflicts(photos.names(), photos.newNames());
+    photos.setConflictRows(conflicts.redRows);
     return conflicts.found;
 }
 
@@ -561,11 +536,12 @@ void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> jou
 }
 
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
+    const km::PhotoListModel& photos = lvFiles->photos();
     km::BatchPlan plan{folder, {}};
-    for (int row = 1; row <= FoundCount; ++row) {
-        const QString newName = lvFiles->subItem(row);
+    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
+        const QString& newName = photos.newNames()[row];
         if (!newName.isEmpty())
-            plan.pairs.push_back({lvFiles->text(row), newName});
+            plan.pairs.push_back({photos.names()[row], newName});
     }
     return plan;
 }
@@ -573,19 +549,19 @@ km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
 void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
     if (outcome.duplicateTargets.empty())
         return;
+    km::PhotoListModel& photos = lvFiles->photos();
     // The plan holds the numbered rows in row order; find each pair's row again.
     std::vector<int> rowOfPair;
-    for (int row = 1; row <= FoundCount; ++row) {
-        if (!lvFiles->subItem(row).isEmpty())
+    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
+        if (!photos.newNames()[row].isEmpty())
             rowOfPair.push_back(row);
     }
+    std::vector<int> red = photos.conflictRows();
     for (std::size_t index : outcome.duplicateTargets) {
-        if (index < rowOfPair.size()) {
-            lvFiles->setTextColour(rowOfPair[index], kConflictRed);
-            lvFiles->setSubItemColour(rowOfPair[index], kConflictRed);
-        }
+        if (index < rowOfPair.size())
+            red.push_back(rowOfPair[index]);
     }
-    lvFiles->refresh();
+    photos.setConflictRows(red);
 }
 
 void MainWindow::bUndo_Click() {

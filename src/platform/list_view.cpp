@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +31,15 @@ protected:
     }
 };
 
+// The window's handlers number rows from 1, the model from 0.
+int modelRow(int row) {
+    return row - 1;
+}
+
+int listRow(int modelRow) {
+    return modelRow + 1;
+}
+
 } // namespace
 
 ListView::ListView(QWidget* parent) : QTreeView(parent), m_model(new km::PhotoListModel(this)) {
@@ -46,13 +56,10 @@ ListView::ListView(QWidget* parent) : QTreeView(parent), m_model(new km::PhotoLi
     setIconSize(QSize(16, 16));
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    m_model->setIconProvider([this](int index) {
-        return m_iconForKey ? m_iconForKey(m_iconKeys.value(index)) : QIcon();
-    });
 }
 
 void ListView::bindImageList(std::function<QIcon(const QString&)> iconForKey) {
-    m_iconForKey = std::move(iconForKey);
+    m_model->setIconProvider(std::move(iconForKey));
 }
 
 void ListView::addColumn(const QString& key, const QString& header, double widthTwips) {
@@ -65,29 +72,34 @@ double ListView::widthTwips() const {
     return km::pixelsToTwips(width());
 }
 
-void ListView::clearRows() {
-    m_model->clear();
+std::vector<bool> ListView::selectedFlags() const {
+    std::vector<bool> flags(static_cast<size_t>(m_model->count()), false);
+    // A row counts as selected, as in isSelected, only when all of its cells are.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (!flags[static_cast<size_t>(row)])
+                flags[static_cast<size_t>(row)] = selectionModel()->isRowSelected(row, {});
+        }
+    }
+    return flags;
 }
 
-int ListView::addRow(const QString& text) {
-    m_model->append(text);
+int ListView::rowTotal() const {
     return m_model->count();
 }
 
-void ListView::setSmallIcon(int row, const QString& key) {
-    qsizetype index = m_iconKeys.indexOf(key);
-    if (index < 0) {
-        m_iconKeys.append(key);
-        index = m_iconKeys.size() - 1;
-    }
-    m_model->row(row - 1).iconIndex = static_cast<int>(index);
+QString ListView::text(int row) const {
+    return m_model->names().value(modelRow(row));
+}
+
+QString ListView::subItem(int row) const {
+    return m_model->newNames().value(modelRow(row));
 }
 
 void ListView::setSelected(int row, bool selected) {
     if (isSelected(row) == selected)
         return;
-    m_model->flush();
-    const QModelIndex index = m_model->index(row - 1, 0);
+    const QModelIndex index = m_model->index(modelRow(row), 0);
     const auto flags = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
                        QItemSelectionModel::Rows;
     selectionModel()->select(index, flags);
@@ -96,50 +108,20 @@ void ListView::setSelected(int row, bool selected) {
 }
 
 bool ListView::isSelected(int row) const {
-    if (row - 1 >= m_model->rowCount())
-        return false;
-    return selectionModel()->isRowSelected(row - 1, {});
-}
-
-int ListView::rowTotal() const {
-    return m_model->count();
-}
-
-QString ListView::text(int row) const {
-    return m_model->row(row - 1).text;
-}
-
-QString ListView::subItem(int row) const {
-    return m_model->row(row - 1).subItem;
-}
-
-void ListView::setSubItem(int row, const QString& text) {
-    m_model->row(row - 1).subItem = text;
-}
-
-void ListView::setTextColour(int row, QRgb colour) {
-    m_model->row(row - 1).textColour = colour;
-}
-
-void ListView::setSubItemColour(int row, QRgb colour) {
-    m_model->row(row - 1).subItemColour = colour;
-}
-
-void ListView::refresh() {
-    m_model->announceAllChanged();
+    return selectionModel()->isRowSelected(modelRow(row), {});
 }
 
 int ListView::selectedItemPosition() const {
     const QModelIndex current = selectionModel()->currentIndex();
     if (current.isValid() && selectionModel()->isRowSelected(current.row(), {}))
-        return current.row() + 1;
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    int lowest = 0;
-    for (const QModelIndex& index : rows) {
-        if (lowest == 0 || index.row() + 1 < lowest)
-            lowest = index.row() + 1;
-    }
-    return lowest;
+        return listRow(current.row());
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return 0;
+    const auto lowest = std::min_element(
+        selected.begin(), selected.end(),
+        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    return listRow(lowest->row());
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,46 +2,42 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
-#include <QRgb>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
 namespace km {
 
-// The rows of the photo list in a plain vector: rows keep the order in which they were added and
-// the model never sorts them. Changes made row by row are announced in bulk (see flush and
-// announceAllChanged), so a recomputation of 100,000 rows costs one notification.
+// The rows of the photo list, numbered from 0 in the order given; the model never sorts them.
+// Each row is a photo's name, its new name, a small icon and whether it is in conflict. Every
+// change is made to the whole list at once and announced at once.
 class PhotoListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    struct Row {
-        QString text;
-        QString subItem;
-        QRgb textColour = qRgb(0, 0, 0);
-        QRgb subItemColour = qRgb(0, 0, 0);
-        int iconIndex = -1;
-    };
-
     explicit PhotoListModel(QObject* parent = nullptr);
 
-    // Gives the icon of an icon index; the list view binds it to its image list.
-    void setIconProvider(std::function<QIcon(int)> provider);
+    // Gives the picture of a small-icon key; the list view binds it to its image list.
+    void setIconProvider(std::function<QIcon(const QString& key)> provider);
     // Appends a column with its header text.
     void addColumn(const QString& header);
 
-    void clear();
-    // Appends a row; views see it at the next flush.
-    void append(const QString& text);
-    // Announces the rows appended since the last flush, in one notification.
-    void flush();
+    // Replaces every row by one per name, with the small icon iconKeyOf(name) (empty for none),
+    // no new name and no conflict.
+    void setPhotos(const QStringList& names,
+                   const std::function<QString(const QString& name)>& iconKeyOf);
+    // newNames[i] becomes row i's new name; rows past its end get an empty one. This and
+    // setConflictRows announce only the span of rows that changed, as views redraw row by row.
+    void setNewNames(QStringList newNames);
+    // Shows these rows in conflict colours and every other row in the normal ones.
+    void setConflictRows(const std::vector<int>& rows);
 
-    int count() const { return static_cast<int>(m_rows.size()); }
-    const Row& row(int index) const { return m_rows[static_cast<size_t>(index)]; }
-    Row& row(int index) { return m_rows[static_cast<size_t>(index)]; }
-
-    // Announces that any cell may have changed, in one notification.
-    void announceAllChanged();
+    int count() const { return static_cast<int>(m_names.size()); }
+    const QStringList& names() const { return m_names; }
+    // One entry per row.
+    const QStringList& newNames() const { return m_newNames; }
+    // The rows in conflict, ascending.
+    std::vector<int> conflictRows() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,10 +45,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<Row> m_rows;
-    int m_announced = 0;
+    qint8 iconIndex(const QString& key);
+    QVariant icon(int row) const;
+
+    QStringList m_names;
+    QStringList m_newNames;
+    std::vector<qint8> m_icons; // index into m_iconKeys, -1 for none
+    std::vector<bool> m_conflicts;
+    QStringList m_iconKeys;
     QStringList m_headers;
-    std::function<QIcon(int)> m_iconProvider;
+    std::function<QIcon(const QString&)> m_iconProvider;
 };
 
 } // namespace km

@@ -18,9 +18,10 @@ protected:
             list.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     }
 
-    void addRows(std::initializer_list<QString> names) {
-        for (const QString& name : names)
-            list.addRow(name);
+    void setRows(const QStringList& names) { list.photos().setPhotos(names, {}); }
+
+    QColor colour(int row, int column) const {
+        return list.model()->index(row - 1, column).data(Qt::ForegroundRole).value<QColor>();
     }
 
     ListView list;
@@ -28,18 +29,16 @@ protected:
 };
 
 TEST_F(ListViewTest, NumbersRowsInOrderOfAddingWithEmptySubItems) {
-    addRows({"x.jpg", "y.jpg"});
-    list.clearRows();
+    setRows({"x.jpg", "y.jpg"});
+    setRows({});
     EXPECT_EQ(list.rowTotal(), 0);
-    EXPECT_EQ(list.addRow("c.jpg"), 1);
-    EXPECT_EQ(list.addRow("a.jpg"), 2);
-    EXPECT_EQ(list.addRow("b.jpg"), 3);
+    setRows({"c.jpg", "a.jpg", "b.jpg"});
     EXPECT_EQ(list.rowTotal(), 3);
     EXPECT_EQ(list.text(1), "c.jpg");
+    EXPECT_EQ(list.text(2), "a.jpg");
     EXPECT_EQ(list.text(3), "b.jpg");
     for (int row = 1; row <= 3; ++row)
         EXPECT_EQ(list.subItem(row), "");
-    list.refresh();
     EXPECT_EQ(list.model()->rowCount(), 3);
     EXPECT_EQ(list.model()->index(0, 0).data().toString(), "c.jpg");
 }
@@ -51,32 +50,27 @@ TEST_F(ListViewTest, ShowsColumnsWithTheirHeadersAndWidths) {
 }
 
 TEST_F(ListViewTest, SubItemsAndColoursReadBackAndShowAfterRefresh) {
-    addRows({"a.jpg", "b.jpg"});
-    list.setSubItem(2, "foto_002.jpg");
-    list.setTextColour(2, qRgb(255, 0, 0));
-    list.setSubItemColour(2, qRgb(255, 0, 0));
-    EXPECT_EQ(list.subItem(2), "foto_002.jpg");
+    setRows({"a.jpg", "b.jpg"});
     QSignalSpy changes(list.model(), &QAbstractItemModel::dataChanged);
-    list.refresh();
+    list.photos().setNewNames({"", "foto_002.jpg"});
     EXPECT_EQ(changes.count(), 1);
+    list.photos().setConflictRows({1});
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(list.subItem(2), "foto_002.jpg");
     const QModelIndex row2 = list.model()->index(1, 0);
     EXPECT_EQ(row2.siblingAtColumn(1).data().toString(), "foto_002.jpg");
-    EXPECT_EQ(row2.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
-    EXPECT_EQ(row2.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
-    list.setTextColour(2, qRgb(0, 0, 0));
-    list.setSubItemColour(2, qRgb(0, 0, 0));
-    list.refresh();
-    EXPECT_EQ(row2.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 0));
-    EXPECT_EQ(row2.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 0));
+    EXPECT_EQ(colour(2, 0), QColor(255, 0, 0));
+    EXPECT_EQ(colour(2, 1), QColor(255, 0, 0));
+    list.photos().setConflictRows({});
+    EXPECT_EQ(colour(2, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colour(2, 1), QColor(0, 0, 0));
 }
 
 TEST_F(ListViewTest, ASelectedRedRowStaysRed) {
-    addRows({"a.jpg", "b.jpg"});
+    setRows({"a.jpg", "b.jpg"});
     list.setSelected(1, true);
-    list.setTextColour(1, qRgb(255, 0, 0));
-    list.setSubItemColour(1, qRgb(255, 0, 0));
+    list.photos().setConflictRows({0});
     list.setSelected(2, true);
-    list.refresh();
     list.show();
     const QImage shot = list.viewport()->grab().toImage();
     const auto background = [&](int row) {
@@ -90,26 +84,32 @@ TEST_F(ListViewTest, ASelectedRedRowStaysRed) {
 TEST_F(ListViewTest, ThousandsOfRowsAreAnnouncedInOneNotificationEach) {
     QSignalSpy inserts(list.model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy changes(list.model(), &QAbstractItemModel::dataChanged);
-    for (int i = 1; i <= 5000; ++i)
-        list.addRow(QString("IMG_%1.jpg").arg(i));
+    QStringList names;
+    QStringList newNames;
+    std::vector<int> red;
     for (int i = 1; i <= 5000; ++i) {
-        list.setSubItem(i, QString("foto_%1.jpg").arg(i));
-        list.setTextColour(i, qRgb(255, 0, 0));
+        names << QString("IMG_%1.jpg").arg(i);
+        newNames << QString("foto_%1.jpg").arg(i);
+        red.push_back(i - 1);
     }
-    list.refresh();
+    setRows(names);
     EXPECT_EQ(inserts.count(), 1);
+    list.photos().setNewNames(newNames);
+    EXPECT_EQ(changes.count(), 1);
+    changes.clear();
+    list.photos().setConflictRows(red);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(list.model()->rowCount(), 5000);
 }
 
 TEST_F(ListViewTest, RowsAddedAreShownOnceControlReturnsToTheEventLoop) {
-    addRows({"a.jpg"});
+    setRows({"a.jpg"});
     QCoreApplication::processEvents();
     EXPECT_EQ(list.model()->rowCount(), 1);
 }
 
 TEST_F(ListViewTest, SelectedFlagsReadBackAndTheFirstSelectedIsTheSelectedItem) {
-    addRows({"a.jpg", "b.jpg", "c.jpg"});
+    setRows({"a.jpg", "b.jpg", "c.jpg"});
     EXPECT_EQ(list.selectedItemPosition(), 0);
     for (int row = 1; row <= 3; ++row) {
         list.setSelected(row, false);
@@ -126,7 +126,7 @@ TEST_F(ListViewTest, SelectedFlagsReadBackAndTheFirstSelectedIsTheSelectedItem) 
 }
 
 TEST_F(ListViewTest, ClickingRowsSelectsWithShiftAndCtrlAndRaisesClick) {
-    addRows({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+    setRows({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     list.setSelected(1, true);
     list.show();
     QSignalSpy clicks(&list, &ListView::Click);
@@ -148,11 +148,41 @@ TEST_F(ListViewTest, ShowsTheIconOfEachRowsKey) {
     red.fill(Qt::red);
     list.bindImageList(
         [&](const QString& key) { return key == "ICON_JPG" ? QIcon(red) : QIcon(); });
-    addRows({"a.jpg", "b.txt"});
-    list.setSmallIcon(1, "ICON_JPG");
-    list.refresh();
+    list.photos().setPhotos({"a.jpg", "b.txt"}, [](const QString& name) {
+        return name.endsWith(".jpg") ? QString("ICON_JPG") : QString();
+    });
     EXPECT_FALSE(list.model()->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_FALSE(list.model()->index(1, 0).data(Qt::DecorationRole).isValid());
+}
+
+TEST_F(ListViewTest, NewRowsAreShownAtOnceWithoutNewNamesConflictsOrSelection) {
+    setRows({"a.jpg", "b.jpg"});
+    list.setSelected(2, true);
+    list.photos().setNewNames({"x.jpg", "y.jpg"});
+    list.photos().setConflictRows({0});
+    setRows({"c.jpg", "d.jpg", "e.jpg"});
+    EXPECT_EQ(list.model()->rowCount(), 3);
+    EXPECT_EQ(list.photos().newNames(), QStringList({"", "", ""}));
+    EXPECT_TRUE(list.photos().conflictRows().empty());
+    EXPECT_EQ(list.selectedFlags(), std::vector<bool>({false, false, false}));
+}
+
+TEST_F(ListViewTest, ShortNewNamesLeaveTheLastRowsEmptyAndConflictsReplaceTheLastOnes) {
+    setRows({"a.jpg", "b.jpg", "c.jpg"});
+    list.photos().setNewNames({"x.jpg"});
+    EXPECT_EQ(list.photos().newNames(), QStringList({"x.jpg", "", ""}));
+    list.photos().setConflictRows({2, 0});
+    list.photos().setConflictRows({1});
+    EXPECT_EQ(list.photos().conflictRows(), std::vector<int>({1}));
+    EXPECT_EQ(colour(1, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colour(2, 1), QColor(255, 0, 0));
+}
+
+TEST_F(ListViewTest, SelectedFlagsFollowTheSelection) {
+    setRows({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+    list.setSelected(2, true);
+    list.setSelected(4, true);
+    EXPECT_EQ(list.selectedFlags(), std::vector<bool>({false, true, false, true}));
 }
 
 } // namespace
