@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Kestrelmark's one entry point on a Debian 12 machine:
 #   ./build.sh run     install what is missing, build, start the program
 #   ./build.sh test    install what is missing, build, run every test (also under ASan + UBSan)

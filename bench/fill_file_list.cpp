@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folder scan and list fill of the main window on folders of 10,000 and 100,000 photos,
 // against a bare listing of the same folder (readdir, the same filter and the same sort) in the
 // same run. The counter "ratio" is scan-and-fill time / bare listing time; "bytes_per_row" is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // New names and the collision check on large folders, against a bare loop that only builds the
 // same names in the same run; the counter "ratio" is engine time / bare loop time.
 #include "rename/naming.h"

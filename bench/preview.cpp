@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing three preview boxes from 24-megapixel camera-like JPEGs, against decoding the same files
 // at full size and scaling them down. Prints the speed-up of each way over that baseline.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch rename (pre-flight and two passes through the real file system, without and with its
 // journal) against a bare loop of renameat2 calls making the same renames in the same run.
 // Counters: "ratio" is engine wall time / bare loop wall time, "cpu_ratio" the same in thread CPU

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A row click in the photo list of a 100,000-photo folder, from the click until the window is
 // idle again, against the bare computation of the same rows' new names in the same run. The
 // counter "ratio" is click time / bare time; "click_ms" should stay under 50.

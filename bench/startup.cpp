@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up on a folder of 100,000 photos: from creating the main window to the window showing
 // the filled list with its new names, against a start on an empty folder plus a bare listing of
 // the big folder, in the same run. Reports "ratio" (target under 3) and the process's peak

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the program as a desktop application: the executable, its menu entry, its icon in
 # the sizes of the hicolor theme and its description for software centres.
 

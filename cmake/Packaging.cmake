@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built with `cpack -G DEB` from a configured build (./build.sh package): the
 # files Install.cmake installs, under /usr, with the dependencies computed from the libraries the
 # executable links.

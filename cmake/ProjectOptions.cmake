@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings and sanitizers as INTERFACE targets that every target of the project links.
 
 add_library(project_warnings INTERFACE)

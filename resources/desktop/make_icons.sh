@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the program's emblem at the sizes the desktop wants beyond the 16 and 32 pixel pictures in
 # resources/main: a violet rounded square with a dark-blue outline and a white upward arrow with
 # swept-back wings. Shapes are given on the 32-pixel grid and scaled, so every size shows the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/interrupted_batch.h"
 
 #include "dialogs/message_box.h"

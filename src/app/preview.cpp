@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/preview.h"
 
 #include "app/preview_fit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/preview_fit.h"
 
 #include "platform/rounding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/preview_label.h"
 
 #include "platform/picture_box.h"

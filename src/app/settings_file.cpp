@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/settings_file.h"
 
 #include "platform/rounding.h"

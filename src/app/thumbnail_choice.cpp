@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail_choice.h"
 
 #include "app/thumbnail_letterbox.h"

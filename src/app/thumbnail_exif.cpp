@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail_exif.h"
 
 #include <exiv2/exiv2.hpp>

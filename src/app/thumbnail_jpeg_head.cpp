@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail_jpeg_head.h"
 
 #include <QIODevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail_letterbox.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail_orientation.h"
 
 #include <QTransform>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/about_dialog.h"
 
 #include "controls/xpbutton/designed_font.h"

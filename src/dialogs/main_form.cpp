@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/main_form.h"
 
 #include "controls/xpbutton/designed_font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/main_layout.h"
 
 #include <cmath>

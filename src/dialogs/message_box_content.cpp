@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/message_box_content.h"
 
 #include "dialogs/message_box_icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/message_box_form.h"
 
 #include "controls/xpbutton/colour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/message_box_layout.h"
 
 #include "platform/rounding.h"

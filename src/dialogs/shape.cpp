@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/shape.h"
 
 #include <QPainter>

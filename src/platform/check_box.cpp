@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/check_box.h"
 
 CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {

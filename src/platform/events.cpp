@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/events.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/photo_list_model.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/single_line_validator.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/twips.h"
 
 #include "platform/rounding.h"

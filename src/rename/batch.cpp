@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/batch.h"
 
 #include "rename/batch_mover.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/conflicts.h"
 
 #include <QHashFunctions>

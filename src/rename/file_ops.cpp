@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/file_ops.h"
 
 #include <algorithm>

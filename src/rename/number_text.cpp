@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/number_text.h"
 
 #include <algorithm>

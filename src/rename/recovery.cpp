@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/recovery.h"
 
 #include "rename/batch_mover.h"

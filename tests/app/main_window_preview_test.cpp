@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 #include "platform/check_box.h"
 #include "platform/list_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/settings_location.h"
 #include "support/temp_folder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/thumbnail.h"
 #include "app/thumbnail_choice.h"
 #include "app/thumbnail_exif.h"

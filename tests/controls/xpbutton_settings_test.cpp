@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button_fixture.h"
 #include "controls/xpbutton/designed_font.h"
 #include "controls/xpbutton/main_form_buttons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
 

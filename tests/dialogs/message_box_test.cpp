@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/xpbutton.h"
 #include "dialogs/message_box.h"
 #include "dialogs/message_box_form.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end scripts: failing, skipping and bounded waiting.
 
 fail() {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A folder's content as "name checksum" lines in name order, hidden files included, so that two
 # states compare with diff.
 

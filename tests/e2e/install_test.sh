@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks that the program arrives as a desktop
 # program: the executable, a menu entry that names it and its icon, and the icon at every size.
 # usage: install_test.sh <build folder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a copy of the real program in a private X server and drives it as a user would: the settings
 # file beside the copy is restored at start, Rename and Undo move the files on disk (bytes intact),
 # a collision is refused, and Exit writes the settings file back.

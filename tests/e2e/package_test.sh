@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of this build with CPack and checks what apt would install: exactly
 # the program, menu entry, metainfo, icons and Debian's documents; Depends naming the Qt and exiv2
 # libraries; the package's version reported by the program without a display; lintian and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Drives the program's windows through xdotool as a user would: the mouse on the main window's
 # buttons, Enter on the message box. Positions are those of the windows' client areas, with or
 # without a window manager's frame around them.

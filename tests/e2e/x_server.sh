@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A private X server for the end-to-end test: Xvfb on the first free display from :90 upwards.
 # Sets DISPLAY and X_SERVER_PID; stop it with stop_x_server.
 

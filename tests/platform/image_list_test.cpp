@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/image_list.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/list_view.h"
 #include "platform/photo_list_model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/batch.h"
 #include "rename/file_ops.h"
 #include "support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch_fakes.h"
 #include "rename/batch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rename/naming.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 

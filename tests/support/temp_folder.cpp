@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/temp_folder.h"
 
 #include <QDir>

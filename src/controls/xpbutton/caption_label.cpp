@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/caption_label.h"
 
 #include "controls/xpbutton/designed_font.h"

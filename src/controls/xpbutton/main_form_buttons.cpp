@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/main_form_buttons.h"
 
 #include "controls/xpbutton/colour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/picture_image.h"
 
 #include "platform/twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/polling_timer.h"
 
 namespace km {

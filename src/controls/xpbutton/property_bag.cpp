@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/property_bag.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/xpbutton.h"
 
 #include "controls/xpbutton/button_faces.h"

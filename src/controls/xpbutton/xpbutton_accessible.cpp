@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/xpbutton/xpbutton_accessible.h"
 
 #include "controls/xpbutton/xpbutton.h"
