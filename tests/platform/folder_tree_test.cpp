@@ -2,6 +2,7 @@
 #include "platform/folder_tree.h"
 #include "support/temp_folder.h"
 
+#include <QFileSystemModel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -55,7 +56,13 @@ TEST(FolderTree, ASelectedFolderThatVanishesStaysSelectedWithoutAClick) {
     tree.show();
     QSignalSpy clicks(&tree, &FolderTree::Click);
     QSignalSpy removed(tree.model(), &QAbstractItemModel::rowsRemoved);
-    QTest::qWait(300); // the model watches the folder once it has listed it
+    // The model watches a folder once it has listed it.
+    auto* model = qobject_cast<QFileSystemModel*>(tree.model());
+    ASSERT_NE(model, nullptr);
+    const QModelIndex parent = model->index(root.path());
+    for (int i = 0; i < 100 && model->rowCount(parent) < 3; ++i)
+        QTest::qWait(50);
+    QTest::qWait(100);
     ASSERT_TRUE(QDir(root.filePath("b")).removeRecursively());
     for (int i = 0; i < 100 && removed.isEmpty(); ++i)
         QTest::qWait(50);
