@@ -7,7 +7,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrelmark)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT
-    "Kestrelmark maintainers <maintainers@users.noreply.c-seed-63f9171c.example>")
+    "Kestrelmark maintainers <maintainers@kestrelmark.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "rename the photos of a folder in one batch")
 # Lines of the extended description, each under 80 characters as Debian wants them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
