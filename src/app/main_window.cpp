@@ -143,16 +143,20 @@ void MainWindow::runCommand(Command command) {
         return;
     }
     m_commandRunning = true;
-    for (Command next = command; next && !m_unloaded;) {
+    if (!m_unloaded)
+        (this->*command)();
+    runQueuedCommands();
+    m_commandRunning = false;
+}
+
+// Runs the commands that arrived while one ran, oldest first; none once the window is unloaded.
+void MainWindow::runQueuedCommands() {
+    while (!m_queuedCommands.empty() && !m_unloaded) {
+        const Command next = m_queuedCommands.front();
+        m_queuedCommands.pop_front();
         (this->*next)();
-        next = nullptr;
-        if (!m_queuedCommands.empty()) {
-            next = m_queuedCommands.front();
-            m_queuedCommands.pop_front();
-        }
     }
     m_queuedCommands.clear();
-    m_commandRunning = false;
 }
 
 void MainWindow::rescanCommand() {
@@ -203,13 +207,9 @@ void MainWindow::Form_Load() {
     TickCount = 0;
     Timer1->setInterval(100);
     Timer1->start();
+    runQueuedCommands();
     m_commandRunning = false;
     centreOnceFramed();
-    if (!m_queuedCommands.empty()) {
-        const Command next = m_queuedCommands.front();
-        m_queuedCommands.pop_front();
-        runCommand(next);
-    }
 }
 
 // Centres the whole window, its frame included: the position of a window is its frame's.

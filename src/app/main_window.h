@@ -95,6 +95,7 @@ private:
     void connectHandlers();
     void connectCommand(XPButton* button, Command command);
     void runCommand(Command command);
+    void runQueuedCommands();
     void rescanCommand();
     bool settleInterruptedBatches();
     void centreOnScreen();
