@@ -3,12 +3,12 @@
 // against a bare listing of the same folder (readdir, the same filter and the same sort) in the
 // same run. The counter "ratio" is scan-and-fill time / bare listing time; "bytes_per_row" is
 // the heap the photo list's model takes per row.
-#include "app/main_window.h"
-#include "platform/check_box.h"
-#include "platform/photo_list_model.h"
+#include "main_window/main_window.h"
+#include "photo_list/photo_list_model.h"
 #include "support/benchmark_main.h"
 #include "support/photo_folder.h"
 #include "support/thread_time.h"
+#include "widgets/check_box.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

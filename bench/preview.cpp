@@ -2,11 +2,10 @@
 // Drawing three preview boxes from 24-megapixel camera-like JPEGs, against decoding the same files
 // at full size and scaling them down. Prints the speed-up of each way over that baseline.
 
-#include "app/preview.h"
-
-#include "platform/picture_box.h"
-#include "platform/twips.h"
+#include "main_window/preview_drawing.h"
 #include "support/benchmark_main.h"
+#include "widgets/picture_box.h"
+#include "widgets/twips.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -178,7 +177,7 @@ void drawPreview(benchmark::State& state, const QString& folder, PreviewColumn* 
     };
     context.running = &running;
     for (auto _ : state)
-        km::ShowPreview(context, 0);
+        km::drawPreviewColumn(context, 0);
 }
 
 void previewWithThumbnails(benchmark::State& state) {

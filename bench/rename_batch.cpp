@@ -4,8 +4,8 @@
 // Counters: "ratio" is engine wall time / bare loop wall time, "cpu_ratio" the same in thread CPU
 // time (system time included).
 #include "rename/batch.h"
-#include "rename/batch_names.h"
 #include "rename/journal.h"
+#include "rename/name_rules.h"
 #include "support/thread_time.h"
 
 #include <QDir>

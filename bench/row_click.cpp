@@ -2,8 +2,8 @@
 // A row click in the photo list of a 100,000-photo folder, from the click until the window is
 // idle again, against the bare computation of the same rows' new names in the same run. The
 // counter "ratio" is click time / bare time; "click_ms" should stay under 50.
-#include "app/main_window.h"
-#include "platform/list_view.h"
+#include "main_window/main_window.h"
+#include "photo_list/list_view.h"
 #include "rename/naming.h"
 #include "support/benchmark_main.h"
 #include "support/photo_folder.h"

@@ -3,7 +3,7 @@
 // the filled list with its new names, against a start on an empty folder plus a bare listing of
 // the big folder, in the same run. Reports "ratio" (target under 3) and the process's peak
 // resident memory "peak_rss_mb" (target under 200).
-#include "app/main_window.h"
+#include "main_window/main_window.h"
 #include "support/benchmark_main.h"
 #include "support/photo_folder.h"
 

@@ -16,11 +16,9 @@ if(KESTRELMARK_SANITIZE)
     target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Adds a static library for one layer of the program from every source file in the current folder.
-function(kestrelmark_layer name)
-    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    add_library(${name} STATIC ${sources})
+# Adds a static library for one part of the program from the sources named after its name.
+function(kestrelmark_library name)
+    add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC project_options PRIVATE project_warnings)
 endfunction()

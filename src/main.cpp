@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "app/command_line.h"
-#include "app/main_window.h"
-#include "app/settings_location.h"
+#include "command_line/command_line.h"
 #include "dialogs/message_box.h"
-#include "platform/file_system.h"
-#include "platform/fonts.h"
+#include "files/file_system.h"
+#include "main_window/main_window.h"
+#include "settings/settings_location.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

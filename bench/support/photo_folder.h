@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/file_system.h"
+#include "files/file_system.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/about_dialog.h"
 
-#include "controls/xpbutton/designed_font.h"
-#include "controls/xpbutton/xpbutton.h"
-#include "platform/twips.h"
+#include "widgets/designed_font.h"
+#include "widgets/twips.h"
+#include "xpbutton/xpbutton.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "dialogs/message_box_state.h"
+#include "dialogs/message_box_call.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box_form.h"
 
-#include "controls/xpbutton/colour.h"
-#include "controls/xpbutton/designed_font.h"
-#include "controls/xpbutton/property_bag.h"
-#include "controls/xpbutton/xpbutton.h"
 #include "dialogs/message_box_content.h"
 #include "dialogs/message_box_icons.h"
 #include "dialogs/message_box_layout.h"
-#include "platform/twips.h"
+#include "widgets/designed_font.h"
+#include "widgets/twips.h"
+#include "xpbutton/colour.h"
+#include "xpbutton/property_bag.h"
+#include "xpbutton/xpbutton.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "dialogs/message_box_state.h"
-#include "platform/image_list.h"
+#include "dialogs/message_box_call.h"
+#include "widgets/image_list.h"
 
 #include <QDialog>
 #include <QSize>

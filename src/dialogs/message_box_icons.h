@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/image_list.h"
+#include "widgets/image_list.h"
 
 namespace km {
 

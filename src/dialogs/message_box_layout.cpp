@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box_layout.h"
 
-#include "platform/rounding.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/twips.h"
+#include "widgets/twips.h"
 
 namespace km {
 

@@ -2,8 +2,8 @@
 #include "rename/batch.h"
 
 #include "rename/batch_mover.h"
-#include "rename/batch_names.h"
 #include "rename/batch_preflight.h"
+#include "rename/message_text.h"
 
 #include <QStringList>
 

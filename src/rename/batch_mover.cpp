@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/batch_mover.h"
 
-#include "rename/batch_names.h"
+#include "rename/name_rules.h"
 
 #include <map>
 

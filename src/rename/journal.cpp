@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/journal.h"
 
-#include "rename/batch_names.h"
+#include "rename/message_text.h"
+#include "rename/name_rules.h"
 
 #include <QDateTime>
 #include <QDir>

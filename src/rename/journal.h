@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rename/batch_journal.h"
+#include "rename/batch_record.h"
 
 #include <QByteArray>
 #include <QString>

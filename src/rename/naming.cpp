@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/naming.h"
 
-#include "platform/rounding.h"
+#include "numbers/rounding.h"
 #include "rename/number_text.h"
 
 #include <algorithm>

@@ -2,7 +2,8 @@
 #include "rename/recovery.h"
 
 #include "rename/batch_mover.h"
-#include "rename/batch_names.h"
+#include "rename/message_text.h"
+#include "rename/name_rules.h"
 
 #include <QHash>
 #include <QStringList>

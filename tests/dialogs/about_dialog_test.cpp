@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "controls/xpbutton/xpbutton.h"
 #include "dialogs/about_dialog.h"
+#include "xpbutton/xpbutton.h"
 
 #include <QApplication>
 #include <QLabel>

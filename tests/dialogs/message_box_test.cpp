@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "controls/xpbutton/xpbutton.h"
 #include "dialogs/message_box.h"
 #include "dialogs/message_box_form.h"
 #include "dialogs/message_box_layout.h"
+#include "xpbutton/xpbutton.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+#include "main_window/main_form.h"
+
+#include "main_window/main_form_buttons.h"
+#include "numbers/rounding.h"
+#include "photo_list/list_view.h"
+#include "widgets/check_box.h"
+#include "widgets/designed_font.h"
+#include "widgets/folder_tree.h"
+#include "widgets/picture_box.h"
+#include "widgets/shape.h"
+#include "widgets/single_line_validator.h"
+#include "xpbutton/xpbutton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+const QColor kCaptionBlue(0, 0, 255);
+const QColor kBandViolet(128, 128, 255);
+
+// A frame whose caption is blue while the controls inside it keep the window's text colour.
+QGroupBox* makeFrame(const QString& title, const km::TwipRect& rect, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, kCaptionBlue);
+    frame->setPalette(palette);
+    km::setGeometryTwips(frame, rect);
+    return frame;
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const km::TwipRect& rect, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    if (widget->parentWidget() && qobject_cast<QGroupBox*>(widget->parentWidget())) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Text, Qt::black);
+        widget->setPalette(palette);
+    }
+    km::setGeometryTwips(widget, rect);
+    return widget;
+}
+
+QLabel* makeFieldLabel(const QString& text, const km::TwipRect& rect, const char* name,
+                       QWidget* parent) {
+    auto* label = place(new QLabel(text, parent), rect, name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+// Every button is created from the settings the form stores for it.
+XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent) {
+    return place(createXPButton(parent, mainFormButtonSettings(QString::fromLatin1(name))), rect,
+                 name);
+}
+
+} // namespace
+
+MainForm::MainForm(const QString& folderTreeStart, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Kestrelmark"));
+    setFont(km::designedFont());
+    resize(km::twipsToPixels(km::kDesignedClientWidth),
+           km::twipsToPixels(km::kDesignedClientHeight));
+    setMinimumSize(km::twipsToPixels(km::kMinimumClientWidth),
+                   km::twipsToPixels(km::kMinimumClientHeight));
+
+    const km::MainLayout designed =
+        km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
+    createButtonBand(designed);
+    frameFiles = makeFrame(QStringLiteral("Photo Files "), designed.frameFiles, this);
+    frameFiles->setObjectName(QStringLiteral("frameFiles"));
+    createPhotoFilesFrame(designed, folderTreeStart);
+    frameTypes = makeFrame(QStringLiteral("Photo Types"), designed.frameTypes, this);
+    frameTypes->setObjectName(QStringLiteral("frameTypes"));
+    createTypesFrame();
+    frameRename = makeFrame(QStringLiteral("Rename "), designed.frameRename, this);
+    frameRename->setObjectName(QStringLiteral("frameRename"));
+    createRenameFrame(designed);
+    framePreview = makeFrame(QStringLiteral("Preview "), designed.framePreview, this);
+    framePreview->setObjectName(QStringLiteral("framePreview"));
+    createPreviewFrame();
+    setTabOrder();
+}
+
+void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& folderTreeStart) {
+    FolderTreeview1 =
+        place(new FolderTree(folderTreeStart, frameFiles), l.folderTree, "FolderTreeview1");
+    lvFiles = place(new ListView(frameFiles), l.lvFiles, "lvFiles");
+    obRenameAll = place(new QRadioButton(QStringLiteral("Rename All"), frameFiles), l.obRenameAll,
+                        "obRenameAll");
+    obRenameAll->setChecked(true);
+    obRenameSelected = place(new QRadioButton(QStringLiteral("Rename Selected Only"), frameFiles),
+                             l.obRenameSelected, "obRenameSelected");
+    cbPreview =
+        place(new CheckBox(QStringLiteral("Preview Images"), frameFiles), l.cbPreview, "cbPreview");
+}
+
+void MainForm::createTypesFrame() {
+    cbJPG = place(new CheckBox(QStringLiteral("JPEG (*.jpg; *.jpeg)"), frameTypes),
+                  {360, 360, 1815, 255}, "cbJPG");
+    cbJPG->setValue(1);
+    cbBMP = place(new CheckBox(QStringLiteral("Bitmap (*.bmp)"), frameTypes), {360, 720, 1815, 255},
+                  "cbBMP");
+    cbGIF = place(new CheckBox(QStringLiteral("GIF (*.gif)"), frameTypes), {360, 1080, 1815, 195},
+                  "cbGIF");
+}
+
+void MainForm::createRenameFrame(const km::MainLayout& l) {
+    Label1 =
+        makeFieldLabel(QStringLiteral("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
+    tbPre = place(new QLineEdit(QStringLiteral("foto_"), frameRename), l.tbPre, "tbPre");
+    Label2 = makeFieldLabel(QStringLiteral("Start numbering at:"), {120, 765, 1455, 255}, "Label2",
+                            frameRename);
+    tbStart =
+        place(new QLineEdit(QStringLiteral("1"), frameRename), {1680, 720, 1215, 285}, "tbStart");
+    Label3 = makeFieldLabel(QStringLiteral("Number of digits:"), {120, 1125, 1455, 255}, "Label3",
+                            frameRename);
+    tbLen =
+        place(new QLineEdit(QStringLiteral("3"), frameRename), {1680, 1080, 1215, 285}, "tbLen");
+    // File names made of these texts must not hold line breaks or other control characters.
+    for (QLineEdit* box : {tbPre, tbStart, tbLen})
+        box->setValidator(new SingleLineValidator(box));
+    lblExample =
+        place(new QLabel(QStringLiteral("(Example:)"), frameRename), l.lblExample, "lblExample");
+    lblExample->setWordWrap(true);
+    lblExample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = lblExample->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblExample->setPalette(red);
+}
+
+void MainForm::createPreviewFrame() {
+    auto* first = place(new PictureBox(framePreview), km::kPreviewBox0, "pbPreview0");
+    pbPreview.push_back(first);
+    imgPreview = place(new QLabel(framePreview), {240, 2520, 2160, 1680}, "imgPreview");
+    imgPreview->setScaledContents(true);
+    imgPreview->hide();
+}
+
+void MainForm::createButtonBand(const km::MainLayout& l) {
+    Shape1 = place(new Shape(kBandViolet, this), l.shape1, "Shape1");
+    bExit = makeButton(l.bExit, "bExit", this);
+    bAbout = makeButton(l.bAbout, "bAbout", this);
+    bUndo = makeButton(l.bUndo, "bUndo", this);
+    bRename = makeButton(l.bRename, "bRename", this);
+}
+
+void MainForm::setTabOrder() {
+    const std::vector<QWidget*> order{FolderTreeview1, lvFiles, obRenameAll, obRenameSelected,
+                                      cbPreview,       cbJPG,   cbBMP,       cbGIF,
+                                      tbPre,           tbStart, tbLen,       bExit,
+                                      bAbout,          bUndo,   bRename,     pbPreview.front()};
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+double MainForm::clientWidthTwips() const {
+    return km::roundHalfEven(km::pixelsToTwips(width()));
+}
+
+double MainForm::clientHeightTwips() const {
+    return km::roundHalfEven(km::pixelsToTwips(height()));
+}
+
+void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {
+    const double W = clientWidthTwips();
+    const double H = clientHeightTwips();
+    if (W == 0 || H == 0)
+        return;
+    const km::MainLayout l = km::computeMainLayout(W, H);
+    km::setGeometryTwips(Shape1, l.shape1);
+    km::setGeometryTwips(bExit, l.bExit);
+    km::setGeometryTwips(bAbout, l.bAbout);
+    km::setGeometryTwips(bUndo, l.bUndo);
+    km::setGeometryTwips(bRename, l.bRename);
+    km::setGeometryTwips(frameRename, l.frameRename);
+    km::setGeometryTwips(frameTypes, l.frameTypes);
+    km::setGeometryTwips(tbPre, l.tbPre);
+    km::setGeometryTwips(lblExample, l.lblExample);
+    km::setGeometryTwips(framePreview, l.framePreview);
+    km::setGeometryTwips(frameFiles, l.frameFiles);
+    km::setGeometryTwips(FolderTreeview1, l.folderTree);
+    km::setGeometryTwips(lvFiles, l.lvFiles);
+    km::setGeometryTwips(obRenameAll, l.obRenameAll);
+    km::setGeometryTwips(obRenameSelected, l.obRenameSelected);
+    km::setGeometryTwips(cbPreview, l.cbPreview);
+    applyPreviewChange(km::planPreviewColumn(l.framePreview.height, column, tickCount));
+}
+
+void MainForm::applyPreviewChange(const km::PreviewColumnChange& change) {
+    for (int i = change.createFrom; i < change.createTo; ++i) {
+        PictureBox* box = pbPreview.front()->createCopy();
+        box->setObjectName(QStringLiteral("pbPreview%1").arg(i));
+        km::TwipRect rect = km::kPreviewBox0;
+        rect.top += km::kPreviewBoxStep * i;
+        km::setGeometryTwips(box, rect);
+        pbPreview.push_back(box);
+        QWidget::setTabOrder(pbPreview[static_cast<size_t>(i) - 1], box);
+    }
+    for (int i = change.showFrom; i < change.showTo; ++i)
+        pbPreview[static_cast<size_t>(i)]->show();
+    for (int i = change.hideFrom; i < change.hideTo; ++i)
+        pbPreview[static_cast<size_t>(i)]->hide();
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "main_window/main_layout.h"
+#include "main_window/preview_column.h"
+
+#include <QWidget>
+#include <vector>
+
+class CheckBox;
+class FolderTree;
+class ListView;
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class Shape;
+class XPButton;
+
+// The main window's controls at their designed places, texts, colours and tab order, and the
+// layout that fits them to the client area. It keeps no program state: the window that derives
+// from it owns the preview column's bookkeeping and passes it in.
+class MainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainForm(const QString& folderTreeStart, QWidget* parent = nullptr);
+
+    // The client area in whole twips.
+    double clientWidthTwips() const;
+    double clientHeightTwips() const;
+
+    // Places every resizable control for the current client area and fits the preview column.
+    // Does nothing while the client area is empty (a minimised window).
+    void layoutControls(km::PreviewColumn& column, int tickCount);
+
+    QGroupBox* frameFiles;
+    FolderTree* FolderTreeview1;
+    ListView* lvFiles;
+    QRadioButton* obRenameAll;
+    QRadioButton* obRenameSelected;
+    CheckBox* cbPreview;
+    QGroupBox* frameTypes;
+    CheckBox* cbJPG;
+    CheckBox* cbBMP;
+    CheckBox* cbGIF;
+    QGroupBox* frameRename;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* tbPre;
+    QLineEdit* tbStart;
+    QLineEdit* tbLen;
+    QLabel* lblExample;
+    QGroupBox* framePreview;
+    std::vector<PictureBox*> pbPreview;
+    QLabel* imgPreview;
+    Shape* Shape1;
+    XPButton* bExit;
+    XPButton* bAbout;
+    XPButton* bUndo;
+    XPButton* bRename;
+
+private:
+    void createPhotoFilesFrame(const km::MainLayout& designed, const QString& folderTreeStart);
+    void createTypesFrame();
+    void createRenameFrame(const km::MainLayout& designed);
+    void createPreviewFrame();
+    void createButtonBand(const km::MainLayout& designed);
+    void setTabOrder();
+    void applyPreviewChange(const km::PreviewColumnChange& change);
+};

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "main_window/main_form_buttons.h"
+
+#include "widgets/designed_font.h"
+#include "xpbutton/colour.h"
+
+namespace {
+
+// The violet of the band behind the buttons.
+constexpr km::Colour kBandColour = km::rgb(128, 128, 255);
+
+// 855 x 315 twips in HIMETRIC; kept with the settings, never read by the button.
+constexpr int kExtentX = 1508;
+constexpr int kExtentY = 556;
+
+PropertyBag bandButton(const QString& caption) {
+    return {{QStringLiteral("_extentx"), kExtentX},
+            {QStringLiteral("_extenty"), kExtentY},
+            {QStringLiteral("backcolor"), kBandColour},
+            {QStringLiteral("caption"), caption},
+            {QStringLiteral("font"), km::designedFont()}};
+}
+
+} // namespace
+
+PropertyBag mainFormButtonSettings(const QString& name) {
+    if (name == QLatin1String("bExit"))
+        return bandButton(QStringLiteral("E&xit"));
+    if (name == QLatin1String("bAbout"))
+        return bandButton(QStringLiteral("&About"));
+    if (name == QLatin1String("bRename"))
+        return bandButton(QStringLiteral("&Rename!"));
+    if (name == QLatin1String("bUndo")) {
+        PropertyBag undo = bandButton(QStringLiteral("&Undo"));
+        undo.write(QStringLiteral("enabled"), false, true);
+        return undo;
+    }
+    return {};
+}

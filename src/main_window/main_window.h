@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "main_window/main_form.h"
+#include "rename/batch.h"
+#include "rename/journal.h"
+#include "settings/settings_file.h"
+#include "widgets/image_list.h"
+
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+class QTimer;
+
+// The main window: the program's shared state, start-up and shutdown, the folder scan and the
+// handlers of every control. State and handlers keep the names the design documents use.
+class MainWindow : public MainForm {
+    Q_OBJECT
+
+public:
+    // settingsFolder holds Kestrelmark.cfg; folderTreeStart is the folder the tree selects on its
+    // own (the user's Pictures or home folder in the running program).
+    // journalFolder is where each batch is recorded while it runs, so that a batch cut short by
+    // a crash can be finished or rolled back at the next start; empty for none.
+    explicit MainWindow(const QString& settingsFolder,
+                        const QString& folderTreeStart = FolderTreeStartDefault(),
+                        const QString& journalFolder = QString(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static QString FolderTreeStartDefault();
+    // A folder for Form_Load to open instead of the settings file's folder; empty for none.
+    void setStartFolder(const QString& folder) { m_startFolder = folder; }
+
+    void Form_Load();
+    void Form_Unload();
+    // True once the window has been unloaded (by Exit, the close box or the system).
+    bool Unloaded() const { return m_unloaded; }
+    void Form_Resize();
+    void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
+
+    void FillFileList(QString& folder);
+    void UpdateNewNames();
+    void ShowExample();
+    bool CheckDuplicates();
+    void ShowPreview(int start);
+    bool FileExists(const QString& path) const;
+
+    void FolderTreeview1_Click();
+    void cbJPG_Click();
+    void cbBMP_Click();
+    void cbGIF_Click();
+    void cbPreview_Click();
+    void obRenameAll_Click();
+    void obRenameSelected_Click();
+    void lvFiles_Click();
+    void tbPre_Change();
+    void tbStart_Change();
+    void tbLen_Change();
+    void bRename_Click();
+    void bUndo_Click();
+    void bExit_Click();
+    void bAbout_Click();
+    void Timer1_Timer();
+
+    // The window's shared state. Public so that tests can watch it; only the window changes it.
+    QString CurrentFolder;
+    QString SettingsFile;
+    bool Loading = false;
+    qint16 ShiftState = 0;
+    bool PreviewRunning = false;
+    qint32 TickCount = 0;
+    qint32 RescanDueTick = 0;
+    QStringList FoundFiles;
+    qint32 FoundCount = 0;
+    // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
+    km::PreviewColumn Preview;
+    // The last rename: its folder (ending with "/") and each file's original and new name, kept
+    // as separate names because a Linux file name may hold any separator.
+    km::BatchPlan UndoList;
+    QTimer* Timer1;
+    // The three 16 x 16 file-type icons of the photo list.
+    ImageList ilImgIcons;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    using Command = void (MainWindow::*)();
+
+    void connectHandlers();
+    void connectCommand(XPButton* button, Command command);
+    void runCommand(Command command);
+    void runQueuedCommands();
+    void rescanCommand();
+    bool settleInterruptedBatches();
+    void centreOnScreen();
+    void centreOnceFramed();
+    void applySettings(const km::Settings& settings);
+    void applyStartFolder();
+    km::Settings currentSettings() const;
+    void rescanUnlessLoading();
+    void namingFieldChanged();
+    std::unique_ptr<km::JournalFile> newJournal() const;
+    void keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
+                                    const km::BatchOutcome& outcome);
+    km::BatchPlan renamePlan(const QString& folder) const;
+    void markDuplicateTargets(const km::BatchOutcome& outcome);
+    void showRenameRefusal(const km::BatchOutcome& outcome);
+
+    QString m_settingsFolder;
+    QString m_journalFolder;
+    QString m_startFolder;
+    km::DiskFileOps m_fileOps;
+    // The journal of a batch that left files stranded, held while the undo record describes them.
+    std::unique_ptr<km::JournalFile> m_strandedJournal;
+    bool m_recoveryUnanswered = false;
+    bool m_commandRunning = false;
+    std::deque<Command> m_queuedCommands;
+    // Until the window manager has framed the window, its frame is not known: centre it again then.
+    bool m_centreWhenFramed = false;
+    bool m_unloaded = false;
+};

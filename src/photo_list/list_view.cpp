@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "photo_list/list_view.h"
+
+#include "photo_list/photo_list_model.h"
+#include "widgets/twips.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+// Rows in a colour other than black keep showing it while selected: the selection takes that
+// colour as its background, so a red row stays red whatever the selection.
+class ColouredSelectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (!(option->state & QStyle::State_Selected) || !foreground.isValid())
+            return;
+        const QColor colour = foreground.value<QColor>();
+        if (colour == Qt::black)
+            return;
+        option->palette.setColor(QPalette::Highlight, colour);
+        option->palette.setColor(QPalette::HighlightedText, Qt::white);
+    }
+};
+
+// The window's handlers number rows from 1, the model from 0.
+int modelRow(int row) {
+    return row - 1;
+}
+
+int listRow(int modelRow) {
+    return modelRow + 1;
+}
+
+} // namespace
+
+ListView::ListView(QWidget* parent) : QTreeView(parent), m_model(new km::PhotoListModel(this)) {
+    setModel(m_model);
+    setItemDelegate(new ColouredSelectionDelegate(this));
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+void ListView::bindImageList(std::function<QIcon(const QString&)> iconForKey) {
+    m_model->setIconProvider(std::move(iconForKey));
+}
+
+void ListView::addColumn(const QString& key, const QString& header, double widthTwips) {
+    m_columnKeys.append(key);
+    m_model->addColumn(header);
+    setColumnWidth(m_model->columnCount() - 1, km::twipsToPixels(widthTwips));
+}
+
+double ListView::widthTwips() const {
+    return km::pixelsToTwips(width());
+}
+
+std::vector<bool> ListView::selectedFlags() const {
+    std::vector<bool> flags(static_cast<size_t>(m_model->count()), false);
+    // A row counts as selected, as in isSelected, only when all of its cells are.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (!flags[static_cast<size_t>(row)])
+                flags[static_cast<size_t>(row)] = selectionModel()->isRowSelected(row, {});
+        }
+    }
+    return flags;
+}
+
+int ListView::rowTotal() const {
+    return m_model->count();
+}
+
+QString ListView::text(int row) const {
+    return m_model->names().value(modelRow(row));
+}
+
+QString ListView::subItem(int row) const {
+    return m_model->newNames().value(modelRow(row));
+}
+
+void ListView::setSelected(int row, bool selected) {
+    if (isSelected(row) == selected)
+        return;
+    const QModelIndex index = m_model->index(modelRow(row), 0);
+    const auto flags = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                       QItemSelectionModel::Rows;
+    selectionModel()->select(index, flags);
+    if (selected && !selectionModel()->currentIndex().isValid())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+bool ListView::isSelected(int row) const {
+    return selectionModel()->isRowSelected(modelRow(row), {});
+}
+
+int ListView::selectedItemPosition() const {
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), {}))
+        return listRow(current.row());
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return 0;
+    const auto lowest = std::min_element(
+        selected.begin(), selected.end(),
+        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    return listRow(lowest->row());
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit Click();
+}
+
+void ListView::keyReleaseEvent(QKeyEvent* event) {
+    QTreeView::keyReleaseEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit Click();
+        break;
+    default:
+        break;
+    }
+}

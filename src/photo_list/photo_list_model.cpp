@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "photo_list/photo_list_model.h"
+
+#include <QColor>
+#include <optional>
+#include <utility>
+
+namespace km {
+namespace {
+
+const QRgb kNormalColour = qRgb(0, 0, 0);
+const QRgb kConflictColour = qRgb(255, 0, 0);
+
+// The first and the last row at which two lists differ; none when they are equal.
+template <typename List>
+std::optional<std::pair<int, int>> changedRows(const List& before, const List& after) {
+    const auto rows = static_cast<int>(after.size());
+    if (static_cast<int>(before.size()) != rows)
+        return rows > 0 ? std::optional(std::pair{0, rows - 1}) : std::nullopt;
+    int first = 0;
+    while (first < rows && before[first] == after[first])
+        ++first;
+    if (first == rows)
+        return std::nullopt;
+    int last = rows - 1;
+    while (before[last] == after[last])
+        --last;
+    return std::pair{first, last};
+}
+
+} // namespace
+
+PhotoListModel::PhotoListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void PhotoListModel::setIconProvider(std::function<QIcon(const QString&)> provider) {
+    m_iconProvider = std::move(provider);
+}
+
+void PhotoListModel::addColumn(const QString& header) {
+    const int column = columnCount();
+    beginInsertColumns({}, column, column);
+    m_headers.append(header);
+    endInsertColumns();
+}
+
+void PhotoListModel::setPhotos(const QStringList& names,
+                               const std::function<QString(const QString&)>& iconKeyOf) {
+    beginResetModel();
+    m_names.clear();
+    m_newNames.clear();
+    m_icons.clear();
+    m_conflicts.clear();
+    endResetModel();
+    if (names.isEmpty())
+        return;
+    std::vector<qint8> icons;
+    icons.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names)
+        icons.push_back(iconIndex(iconKeyOf ? iconKeyOf(name) : QString()));
+    beginInsertRows({}, 0, static_cast<int>(names.size()) - 1);
+    m_names = names;
+    m_newNames.resize(names.size());
+    m_icons = std::move(icons);
+    m_conflicts.assign(static_cast<size_t>(names.size()), false);
+    endInsertRows();
+}
+
+qint8 PhotoListModel::iconIndex(const QString& key) {
+    if (key.isEmpty())
+        return -1;
+    qsizetype index = m_iconKeys.indexOf(key);
+    if (index < 0) {
+        m_iconKeys.append(key);
+        index = m_iconKeys.size() - 1;
+    }
+    return static_cast<qint8>(index);
+}
+
+void PhotoListModel::setNewNames(QStringList newNames) {
+    newNames.resize(m_names.size());
+    const auto changed = changedRows(m_newNames, newNames);
+    m_newNames = std::move(newNames);
+    if (changed && columnCount() > 1)
+        emit dataChanged(index(changed->first, 1), index(changed->second, 1), {Qt::DisplayRole});
+}
+
+void PhotoListModel::setConflictRows(const std::vector<int>& rows) {
+    std::vector<bool> conflicts(static_cast<size_t>(count()), false);
+    for (int row : rows) {
+        if (row >= 0 && row < count())
+            conflicts[static_cast<size_t>(row)] = true;
+    }
+    const auto changed = changedRows(m_conflicts, conflicts);
+    m_conflicts = std::move(conflicts);
+    if (changed && columnCount() > 0)
+        emit dataChanged(index(changed->first, 0), index(changed->second, columnCount() - 1),
+                         {Qt::ForegroundRole});
+}
+
+std::vector<int> PhotoListModel::conflictRows() const {
+    std::vector<int> rows;
+    for (int row = 0; row < count(); ++row) {
+        if (m_conflicts[static_cast<size_t>(row)])
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+int PhotoListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+int PhotoListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_headers.size());
+}
+
+QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+        if (index.column() > 1)
+            return QString();
+        return index.column() == 0 ? m_names[row] : m_newNames[row];
+    case Qt::ForegroundRole:
+        return QColor(m_conflicts[static_cast<size_t>(row)] ? kConflictColour : kNormalColour);
+    case Qt::DecorationRole:
+        return index.column() == 0 ? icon(row) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant PhotoListModel::icon(int row) const {
+    const qint8 icon = m_icons[static_cast<size_t>(row)];
+    if (icon < 0 || !m_iconProvider)
+        return {};
+    return m_iconProvider(m_iconKeys[icon]);
+}
+
+QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_headers.size())
+        return {};
+    return m_headers[section];
+}
+
+} // namespace km

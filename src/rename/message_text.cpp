@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#include "rename/message_text.h"
+
+namespace km {
+
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString joinLines(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace km

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace km {
+
+// "name" in double quotes, as file names appear in messages.
+QString quoted(const QString& name);
+
+// The lines of a message for the user, joined as the program's messages are.
+QString joinLines(const QStringList& lines);
+
+} // namespace km

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "rename/name_rules.h"
+
+#include "rename/message_text.h"
+
+namespace km {
+
+namespace {
+
+constexpr qsizetype MaxNameBytes = 255;
+
+} // namespace
+
+QString temporaryName(const QString& name) {
+    return QStringLiteral("_KM_") + name;
+}
+
+QString invalidNameReason(const QString& name) {
+    if (name.isEmpty())
+        return QStringLiteral("the name is empty");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\".\" and \"..\" cannot be file names");
+    if (name.contains(QLatin1Char('/')))
+        return QStringLiteral("a file name cannot contain \"/\"");
+    if (name.contains(QChar(u'\0')))
+        return QStringLiteral("a file name cannot contain a NUL character");
+    const qsizetype bytes = name.toUtf8().size();
+    if (bytes > MaxNameBytes)
+        return QStringLiteral("the name is longer than 255 bytes");
+    if (bytes + temporaryName(QString()).size() > MaxNameBytes)
+        return QStringLiteral("its temporary name %1 would be longer than 255 bytes")
+            .arg(quoted(temporaryName(name)));
+    return {};
+}
+
+} // namespace km

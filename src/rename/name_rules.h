@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace km {
+
+// The name a file carries between the two passes of a batch whose final name is `name`.
+QString temporaryName(const QString& name);
+
+// Why `name` cannot be a file name in a folder here, or an empty text when it can. A name that can
+// be a final name but whose temporary name would be too long is refused as well.
+QString invalidNameReason(const QString& name);
+
+} // namespace km

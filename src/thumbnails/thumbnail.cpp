@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "thumbnails/thumbnail.h"
+
+#include "thumbnails/thumbnail_choice.h"
+#include "thumbnails/thumbnail_exif.h"
+#include "thumbnails/thumbnail_jpeg_head.h"
+#include "thumbnails/thumbnail_letterbox.h"
+#include "thumbnails/thumbnail_orientation.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+namespace km {
+namespace {
+
+// Decodes at the wanted size: the JPEG reader scales while decoding, the others scale afterwards.
+QImage decodeAt(QImageReader& reader, QSize wanted) {
+    reader.setAutoTransform(false);
+    reader.setScaledSize(wanted);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (image.size() != wanted)
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+QImage decodeBytesAt(const QByteArray& bytes, QSize wanted) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer);
+    return decodeAt(reader, wanted);
+}
+
+// The size a picture's header gives, read from the start of the device; empty when unreadable.
+QSize pictureSizeOf(QIODevice& device) {
+    if (!device.seek(0))
+        return {};
+    QImageReader reader(&device);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    return size.isValid() && !size.isEmpty() ? size : QSize();
+}
+
+QSize pictureSizeOf(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    return pictureSizeOf(buffer);
+}
+
+} // namespace
+
+ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>(path)) {
+    if (!m_file->open(QIODevice::ReadOnly))
+        return;
+    // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
+    // was not found there, are asked of the picture reader.
+    const QByteArray jpegHead = readJpegHead(*m_file);
+    if (!jpegHead.isEmpty()) {
+        ExifFacts facts = readExifFacts(jpegHead);
+        m_orientation = facts.orientation;
+        m_storedSize = facts.storedSize;
+        readPreviews(std::move(facts.previews));
+    }
+    if (m_storedSize.isEmpty())
+        m_storedSize = pictureSizeOf(*m_file);
+}
+
+ThumbnailSource::~ThumbnailSource() = default;
+
+void ThumbnailSource::readPreviews(std::vector<QByteArray> previews) {
+    for (QByteArray& jpeg : previews) {
+        const QSize size = pictureSizeOf(jpeg);
+        if (!size.isEmpty())
+            m_previews.push_back({std::move(jpeg), size});
+    }
+}
+
+QSize ThumbnailSource::naturalSize() const {
+    return uprightSize(m_storedSize, m_orientation);
+}
+
+QImage ThumbnailSource::render(QSize drawn) const {
+    if (m_storedSize.isEmpty() || drawn.isEmpty())
+        return {};
+    // Decoding happens in the stored orientation; turning the small result is cheap.
+    const QSize stored = uprightSize(drawn, m_orientation);
+    QImage image = fromEmbeddedPreview(stored);
+    if (image.isNull())
+        image = fromPicture(stored);
+    if (image.isNull())
+        return {};
+    return turnUpright(image, m_orientation);
+}
+
+QImage ThumbnailSource::fromEmbeddedPreview(QSize stored) const {
+    std::vector<QSize> sizes;
+    for (const Preview& preview : m_previews)
+        sizes.push_back(preview.size);
+    for (const std::size_t index : previewsToTry(sizes, m_storedSize, stored)) {
+        const QImage image = fromPreview(m_previews[index], stored);
+        if (!image.isNull())
+            return image;
+    }
+    return {};
+}
+
+// A preview of the picture's own proportions is decoded at the drawn size; one with bars whole,
+// to find the bars, and only the picture between them is scaled.
+QImage ThumbnailSource::fromPreview(const Preview& preview, QSize stored) const {
+    if (sameProportions(preview.size, m_storedSize))
+        return decodeBytesAt(preview.jpeg, stored);
+    const QImage whole = decodeBytesAt(preview.jpeg, preview.size);
+    const QRect area = pictureAreaOf(whole, m_storedSize);
+    if (!embeddedPreviewFits(area.size(), m_storedSize, stored))
+        return {};
+    return whole.copy(area).scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage ThumbnailSource::fromPicture(QSize stored) const {
+    if (!m_file->seek(0))
+        return {};
+    QImageReader reader(m_file.get());
+    return decodeAt(reader, stored);
+}
+
+} // namespace km

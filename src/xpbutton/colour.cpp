@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "xpbutton/colour.h"
+
+#include <QPalette>
+
+namespace km {
+
+namespace {
+
+// The system colours the program can meet, by their index, mapped to the palette roles that
+// play the same part.
+QPalette::ColorRole systemColourRole(Colour index) {
+    switch (index) {
+    case 5:
+        return QPalette::Base;
+    case 6:
+    case 8:
+        return QPalette::WindowText;
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 16:
+        return QPalette::Dark;
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light;
+    case 21:
+        return QPalette::Shadow;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    default:
+        return QPalette::Button;
+    }
+}
+
+} // namespace
+
+QColor toQColor(Colour colour, const QPalette& palette) {
+    if (isSystemColour(colour))
+        return palette.color(QPalette::Active, systemColourRole(colour & 0xFFu));
+    return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
+                  static_cast<int>((colour >> 16) & 0xFFu));
+}
+
+} // namespace km

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "xpbutton/caption_label.h"
+#include "xpbutton/colour.h"
+#include "xpbutton/picture_image.h"
+#include "xpbutton/property_bag.h"
+
+#include <QFont>
+#include <QImage>
+#include <QKeySequence>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QShortcut;
+
+namespace km {
+class PollingTimer;
+class XPButtonAccessible;
+} // namespace km
+
+// The program's own push button. It paints its whole face itself (outline with cut corners,
+// gradient, hover highlight, focus ring), draws its caption and picture over it, and raises
+// Click when a mouse button is released over it or Space or Enter is released while it has
+// the focus.
+class XPButton : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr km::Colour kDefaultLineColor = 0x743C00;
+
+    // A new instance in its designed state with the settings of a newly placed button.
+    explicit XPButton(QWidget* parent = nullptr);
+    ~XPButton() override;
+
+    km::Colour LineColor() const { return m_lineColor; }
+    void setLineColor(km::Colour color);
+
+    // The stored enabled value; the face follows the window's enabled state instead.
+    bool Enabled() const { return m_enabled; }
+    // Hides QWidget::setEnabled so that calls through an XPButton pointer run the property's steps.
+    void setEnabled(bool enabled);
+
+    // The stored font; the caption keeps its own.
+    QFont Font() const { return m_font; }
+    void setFont(const QFont& font);
+
+    std::int16_t BackStyle() const { return m_backStyle; }
+    void setBackStyle(std::int16_t backStyle);
+
+    std::int16_t BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(std::int16_t borderStyle);
+
+    QString Caption() const { return m_label1.caption(); }
+    void setCaption(const QString& caption);
+    // Alt and the letter marked with "&" in the caption; empty when none is marked.
+    QKeySequence accessKey() const;
+
+    km::Colour BackColor() const { return m_backColor; }
+    void setBackColor(km::Colour color);
+
+    QPixmap Picture() const { return m_image1.picture(); }
+    void setPicture(const QPixmap& picture);
+
+    // 0: caption only; 1: picture left of the caption. Other values lay out as 0.
+    std::int32_t Style() const { return m_style; }
+    void setStyle(std::int32_t style);
+
+    // Operations of the hosting form.
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const PropertyBag& stored);
+    void UserControl_WriteProperties(PropertyBag& stored) const;
+
+    // The visual state flags and the windowless children, for the form and for tests.
+    bool Pressed() const { return m_pressed; }
+    bool Hover() const { return m_hover; }
+    bool Focused() const { return m_focused; }
+    const km::CaptionLabel& Label1() const { return m_label1; }
+    const km::PictureImage& Image1() const { return m_image1; }
+    // True while the hover timer polls the pointer.
+    bool isPollingPointer() const;
+
+    // Where the pointer is, in global pixels; QCursor::pos() unless replaced (tests).
+    using PointerSource = std::function<QPoint()>;
+    void setPointerSource(PointerSource source);
+
+signals:
+    void Click();
+    // The change report of every property setter.
+    void propertyChanged(const QString& name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Label1 and Image1 have no windows, so their mouse events arrive here and take the
+    // control's own handlers.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class km::XPButtonAccessible;
+
+    void UserControl_MouseDown();
+    void UserControl_MouseMove();
+    void UserControl_MouseUp();
+    void UserControl_KeyDown();
+    void UserControl_KeyUp();
+    void UserControl_GotFocus();
+    void UserControl_LostFocus();
+    void UserControl_Resize();
+    void Timer1_Timer();
+    void releaseAndClick();
+    void clickIfEnabled();
+    void followCaption();
+
+    void UserControl_Paint();
+    void DrawNormal();
+    void DrawPressed();
+    void DrawDisabled();
+    void DrawHover();
+    void DrawFocus();
+    void Relayout();
+    bool IsMouseOver() const;
+
+    void PropertyChanged(const QString& name);
+    QFont ambientFont() const;
+    // The whole control is drawn anew (background, face, children) before it is next shown.
+    void scheduleRepaint();
+    void repaintSurface();
+    template <typename Draw> void drawOnSurface(Draw draw);
+
+    km::Colour m_lineColor = kDefaultLineColor;
+    bool m_enabled = true;
+    QFont m_font;
+    std::int16_t m_backStyle = 0;
+    std::int16_t m_borderStyle = 0;
+    std::int32_t m_style = 0;
+    km::Colour m_backColor = km::kSystemButtonFace;
+
+    bool m_pressed = false;
+    bool m_hover = false;
+    bool m_focused = false;
+
+    km::CaptionLabel m_label1;
+    km::PictureImage m_image1;
+    km::PollingTimer* m_timer1;
+    QShortcut* m_accessKey;
+    PointerSource m_pointer;
+
+    // What the control shows: repainted whole on demand, drawn on directly by the hover
+    // highlight and the timer, copied to the screen by every paint event.
+    QImage m_surface;
+    bool m_repaintPending = true;
+};
+
+// Creates a button from its form's stored settings, as the forms create every instance.
+XPButton* createXPButton(QWidget* parent, const PropertyBag& stored);

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "files/file_system.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+using km::fs::NoReplaceMethod;
+
+QStringList listOne(const TempFolder& folder, const QString& pattern) {
+    return km::fs::listFolder(folder.path(), {pattern}).matches.at(0);
+}
+
+TEST(ListFolder, MatchesEachPatternIgnoringCaseInNaturalOrder) {
+    TempFolder folder;
+    folder.writeNamed({"b.JPG", "a.jpg", "c.jpeg", "d.bmp", "e.gif", "f.png", "IMG_10.jpg",
+                       "IMG_2.jpg", "noext"});
+    const km::fs::FolderListing listing =
+        km::fs::listFolder(folder.path(), {"*.jpg", "*.jpeg", "*.bmp", "*.gif"});
+    ASSERT_TRUE(listing.error.ok());
+    ASSERT_EQ(listing.matches.size(), 4u);
+    EXPECT_EQ(listing.matches[0], QStringList({"a.jpg", "b.JPG", "IMG_2.jpg", "IMG_10.jpg"}));
+    EXPECT_EQ(listing.matches[1], QStringList({"c.jpeg"}));
+    EXPECT_EQ(listing.matches[2], QStringList({"d.bmp"}));
+    EXPECT_EQ(listing.matches[3], QStringList({"e.gif"}));
+}
+
+TEST(ListFolder, LeavesOutHiddenFilesFoldersAndDanglingLinks) {
+    TempFolder folder;
+    folder.writeNamed({".hidden.jpg", "shown.jpg"});
+    folder.makeFolder("folder.jpg");
+    ASSERT_EQ(symlink("shown.jpg", folder.filePath("link.jpg").toUtf8().constData()), 0);
+    ASSERT_EQ(symlink("missing.jpg", folder.filePath("dangling.jpg").toUtf8().constData()), 0);
+    EXPECT_EQ(listOne(folder, "*.jpg"), QStringList({"link.jpg", "shown.jpg"}));
+}
+
+TEST(ListFolder, LeavesOutNamesThatAreNotValidUtf8) {
+    TempFolder folder;
+    folder.writeNamed({"good.jpg"});
+    const QByteArray bad = QFile::encodeName(folder.path()) + "/bad\xff.jpg";
+    FILE* raw = std::fopen(bad.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    EXPECT_EQ(listOne(folder, "*.jpg"), QStringList({"good.jpg"}));
+}
+
+TEST(ListFolder, AMissingFolderGivesAnEmptyListAndAnError) {
+    TempFolder folder;
+    const km::fs::FolderListing listing =
+        km::fs::listFolder(folder.filePath("gone"), {"*.jpg", "*.gif"});
+    EXPECT_FALSE(listing.error.ok());
+    EXPECT_TRUE(listing.matches.at(0).isEmpty());
+    EXPECT_TRUE(listing.matches.at(1).isEmpty());
+}
+
+TEST(ListFolder, RefusesAPathHoldingNul) {
+    TempFolder folder;
+    folder.writeNamed({"a.jpg"});
+    // Cut at the NUL, this path would list the folder itself.
+    const QString path = folder.path() + QChar(u'\0') + QStringLiteral("junk");
+    const km::fs::FolderListing listing = km::fs::listFolder(path, {"*.jpg"});
+    EXPECT_FALSE(listing.error.ok());
+    EXPECT_TRUE(listing.matches.at(0).isEmpty());
+}
+
+TEST(SortNaturally, OrdersNumbersByValueAndBreaksTiesByCodePoint) {
+    QStringList names{"img_10.jpg",
+                      "IMG_2.jpg",
+                      "img_2.jpg",
+                      "IMG_002.jpg",
+                      "b.jpg",
+                      "A.jpg",
+                      "a.jpg",
+                      "img_1a.jpg",
+                      "img_1.jpg",
+                      "x99999999999999999999.jpg",
+                      "x100000000000000000000.jpg"};
+    km::fs::sortNaturally(names);
+    EXPECT_EQ(names, QStringList({"A.jpg", "a.jpg", "b.jpg", "img_1.jpg", "img_1a.jpg",
+                                  "IMG_002.jpg", "IMG_2.jpg", "img_2.jpg", "img_10.jpg",
+                                  "x99999999999999999999.jpg", "x100000000000000000000.jpg"}));
+}
+
+TEST(MatchesWildcard, HandlesStarsQuestionMarksAndCase) {
+    EXPECT_TRUE(km::fs::matchesWildcard("photo.JPG", "*.jpg"));
+    EXPECT_TRUE(km::fs::matchesWildcard(".jpg", "*.jpg"));
+    EXPECT_FALSE(km::fs::matchesWildcard("photo.jpg.txt", "*.jpg"));
+    EXPECT_FALSE(km::fs::matchesWildcard("photo.jpeg", "*.jpg"));
+    EXPECT_TRUE(km::fs::matchesWildcard("a.b.jpg", "*.*.jpg"));
+    EXPECT_TRUE(km::fs::matchesWildcard("abc", "a?c"));
+    EXPECT_FALSE(km::fs::matchesWildcard("ac", "a?c"));
+}
+
+class RenameNoReplace : public testing::TestWithParam<NoReplaceMethod> {};
+
+TEST_P(RenameNoReplace, RenamesToAFreeName) {
+    TempFolder folder;
+    folder.write("a.jpg", "A");
+    const km::fs::FileError result =
+        km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath("b.jpg"), GetParam());
+    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"b.jpg", "A"}}));
+}
+
+TEST_P(RenameNoReplace, NeverReplacesAnExistingTarget) {
+    TempFolder folder;
+    folder.write("a.jpg", "A");
+    folder.write("b.jpg", "B");
+    folder.makeFolder("dir");
+    const auto before = folder.snapshot();
+    for (const char* target : {"b.jpg", "dir"}) {
+        const km::fs::FileError result =
+            km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath(target), GetParam());
+        EXPECT_EQ(result.code, EEXIST) << target;
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_EQ(folder.snapshot(), before) << target;
+    }
+}
+
+TEST_P(RenameNoReplace, ReportsAMissingSourceAndTouchesNothing) {
+    TempFolder folder;
+    folder.write("b.jpg", "B");
+    const km::fs::FileError result =
+        km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath("c.jpg"), GetParam());
+    EXPECT_EQ(result.code, ENOENT);
+    EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"b.jpg", "B"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMethod, RenameNoReplace,
+                         testing::Values(NoReplaceMethod::Automatic, NoReplaceMethod::AtomicFlag,
+                                         NoReplaceMethod::HardLink,
+                                         NoReplaceMethod::CheckThenRename));
+
+TEST(RenameNoReplaceNames, RefusesNamesHoldingNul) {
+    TempFolder folder;
+    folder.write("a.jpg", "A");
+    const QString target = folder.path(); // cut at the NUL, the target would be the folder
+    const km::fs::FileError result =
+        km::fs::renameNoReplace(folder.filePath("a.jpg"), target + QChar(u'\0') + "x.jpg");
+    EXPECT_EQ(result.code, EINVAL);
+    EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"a.jpg", "A"}}));
+}
+
+TEST(IsListableFile, AcceptsOnlyVisibleRegularFiles) {
+    TempFolder folder;
+    folder.writeNamed({"a.cfg", ".hidden.cfg"});
+    folder.makeFolder("dir.cfg");
+    EXPECT_TRUE(km::fs::isListableFile(folder.filePath("a.cfg")));
+    EXPECT_FALSE(km::fs::isListableFile(folder.filePath(".hidden.cfg")));
+    EXPECT_FALSE(km::fs::isListableFile(folder.filePath("dir.cfg")));
+    EXPECT_FALSE(km::fs::isListableFile(folder.filePath("missing.cfg")));
+    EXPECT_FALSE(km::fs::isListableFile(QString()));
+}
+
+} // namespace

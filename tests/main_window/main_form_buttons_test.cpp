@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "main_window/main_form_buttons.h"
+#include "widgets/designed_font.h"
+#include "xpbutton/button_fixture.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+QStringList sorted(QStringList names) {
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+TEST(XPButtonSettings, MainWindowButtons) {
+    const struct {
+        const char* name;
+        const char* caption;
+    } buttons[] = {
+        {"bExit", "E&xit"}, {"bAbout", "&About"}, {"bUndo", "&Undo"}, {"bRename", "&Rename!"}};
+    for (const auto& expected : buttons) {
+        const PropertyBag stored = mainFormButtonSettings(QString::fromLatin1(expected.name));
+        XPButton* button = createXPButton(nullptr, stored);
+        EXPECT_EQ(button->Caption(), expected.caption);
+        EXPECT_EQ(button->BackColor(), 0x00FF8080u);
+        EXPECT_EQ(button->Font(), km::designedFont());
+        EXPECT_EQ(button->Font().pointSizeF(), 8.25);
+        EXPECT_EQ(button->Font().family(), "MS Sans Serif");
+        PropertyBag saved;
+        button->UserControl_WriteProperties(saved);
+        QStringList names{"backcolor", "caption", "font"};
+        if (QLatin1String(expected.name) == QLatin1String("bUndo"))
+            names << "enabled";
+        EXPECT_EQ(saved.names(), sorted(names)) << expected.name;
+        delete button;
+    }
+    EXPECT_EQ(mainFormButtonSettings(QStringLiteral("bNothing")).size(), 0);
+}
+
+// Stored "Enabled" false is only remembered: the button still takes input and looks enabled
+// until its form sets the property.
+TEST_F(ButtonFixture, StoredDisabledButtonStillWorks) {
+    button->UserControl_ReadProperties(mainFormButtonSettings(QStringLiteral("bUndo")));
+    button->setCaption(QString());
+    EXPECT_FALSE(button->Enabled());
+    EXPECT_TRUE(button->isEnabled());
+    QSignalSpy clicks(button, &XPButton::Click);
+    pointInside();
+    press();
+    release();
+    EXPECT_EQ(clicks.size(), 1);
+    pointOutside();
+    ASSERT_TRUE(waitForRest());
+    EXPECT_EQ(colourAt(face(), 28, 0), colourName(0, 60, 116));
+    EXPECT_EQ(colourAt(face(), 0, 0), colourName(128, 128, 255));
+    button->setEnabled(false);
+    EXPECT_EQ(colourAt(face(), 28, 0), colourName(201, 199, 186));
+}

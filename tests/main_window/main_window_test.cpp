@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: MIT
+#include "dialogs/message_box.h"
+#include "main_window/main_window.h"
+#include "photo_list/list_view.h"
+#include "support/temp_folder.h"
+#include "widgets/check_box.h"
+#include "widgets/folder_tree.h"
+#include "widgets/picture_box.h"
+#include "xpbutton/xpbutton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder for the settings file and a photo folder the tree starts on.
+class MainWindowTest : public testing::Test {
+protected:
+    std::unique_ptr<MainWindow> start() {
+        auto window = std::make_unique<MainWindow>(program.path(), photos.path());
+        window->Form_Load();
+        return window;
+    }
+
+    void writeSettings(const QByteArray& content) { program.write("Kestrelmark.cfg", content); }
+
+    static QStringList rows(const MainWindow& window) {
+        QStringList texts;
+        for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
+            texts << window.lvFiles->text(row);
+        return texts;
+    }
+
+    static QStringList newNames(const MainWindow& window) {
+        QStringList names;
+        for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
+            names << window.lvFiles->subItem(row);
+        return names;
+    }
+
+    TempFolder program;
+    TempFolder photos;
+};
+
+TEST_F(MainWindowTest, WithoutSettingsFileTheDesignedValuesListTheTreesFolder) {
+    photos.writeNamed({"b.jpg", "a.jpg", "c.gif"});
+    auto window = start();
+    EXPECT_EQ(window->tbPre->text(), "foto_");
+    EXPECT_EQ(window->tbStart->text(), "1");
+    EXPECT_EQ(window->tbLen->text(), "3");
+    EXPECT_EQ(window->cbJPG->value(), 1);
+    EXPECT_EQ(window->cbBMP->value(), 0);
+    EXPECT_EQ(window->cbGIF->value(), 0);
+    EXPECT_EQ(window->cbPreview->value(), 0);
+    EXPECT_TRUE(window->obRenameAll->isChecked());
+    EXPECT_FALSE(window->bUndo->Enabled());
+    EXPECT_EQ(window->CurrentFolder, photos.pathWithSeparator());
+    EXPECT_EQ(window->SettingsFile, program.filePath("Kestrelmark.cfg"));
+    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(newNames(*window), QStringList({"foto_001.jpg", "foto_002.jpg"}));
+    EXPECT_EQ(window->lblExample->text(), "(Example: foto_001, foto_002, foto_003)");
+    EXPECT_TRUE(window->bRename->Enabled());
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->interval(), 100);
+    EXPECT_FALSE(window->Loading);
+}
+
+TEST_F(MainWindowTest, SettingsFileIsRestoredAndWrittenBackOnUnload) {
+    TempFolder other;
+    other.writeNamed({"x.bmp", "y.jpg"});
+    writeSettings((other.path() + "\r\nimg_\r\n7\r\n2\r\n0\r\n1\r\n0\r\n1\r\nN\r\n").toUtf8());
+    auto window = start();
+    EXPECT_EQ(window->tbPre->text(), "img_");
+    EXPECT_EQ(window->tbStart->text(), "7");
+    EXPECT_EQ(window->tbLen->text(), "2");
+    EXPECT_EQ(window->cbJPG->value(), 0);
+    EXPECT_EQ(window->cbBMP->value(), 1);
+    EXPECT_EQ(window->cbPreview->value(), 1);
+    EXPECT_TRUE(window->obRenameSelected->isChecked());
+    EXPECT_EQ(window->FolderTreeview1->selectedPath(), other.path());
+    EXPECT_EQ(window->CurrentFolder, other.pathWithSeparator());
+    EXPECT_EQ(rows(*window), QStringList({"x.bmp"}));
+    EXPECT_EQ(newNames(*window), QStringList({"img_07.bmp"}));
+
+    window->tbStart->setText("not a number");
+    window->close();
+    EXPECT_EQ(
+        program.snapshot().at("Kestrelmark.cfg"),
+        (other.path() + "\r\nimg_\r\nnot a number\r\n2\r\n0\r\n1\r\n0\r\n1\r\nN\r\n").toUtf8());
+}
+
+TEST_F(MainWindowTest, AnEmptySettingsFileClearsEverythingAndScansNothing) {
+    photos.writeNamed({"a.jpg"});
+    writeSettings("");
+    auto window = start();
+    EXPECT_EQ(window->tbPre->text(), "");
+    EXPECT_EQ(window->tbStart->text(), "");
+    EXPECT_EQ(window->tbLen->text(), "");
+    EXPECT_EQ(window->cbJPG->value(), 0);
+    EXPECT_TRUE(window->obRenameAll->isChecked());
+    EXPECT_EQ(window->CurrentFolder, "");
+    EXPECT_EQ(window->lvFiles->rowTotal(), 0);
+}
+
+TEST_F(MainWindowTest, AShortOrOddSettingsFileKeepsWhatItCouldRead) {
+    photos.writeNamed({"a.jpg"});
+    writeSettings(
+        (photos.path() + "\r\npre\r\n3\r\n 1\r\n1.5\r\n9\r\n0.5\r\n-7\r\ny\r\n").toUtf8());
+    auto window = start();
+    EXPECT_EQ(window->tbLen->text(), " 1");
+    EXPECT_EQ(window->cbJPG->value(), 2); // greyed: counts as unchecked for the scan
+    EXPECT_EQ(window->cbBMP->value(), 0);
+    EXPECT_EQ(window->cbGIF->value(), 0);
+    EXPECT_EQ(window->cbPreview->value(), 0);
+    EXPECT_TRUE(window->obRenameSelected->isChecked());
+    EXPECT_EQ(window->lvFiles->rowTotal(), 0);
+
+    writeSettings((photos.path() + "\r\npre\r\n3\r\n1\r\n").toUtf8());
+    window = start();
+    EXPECT_EQ(window->cbJPG->value(), 0);
+    EXPECT_TRUE(window->obRenameAll->isChecked());
+}
+
+TEST_F(MainWindowTest, AFolderThatVanishedGivesAnEmptyList) {
+    writeSettings("/no/such/folder\r\nfoto_\r\n1\r\n3\r\n1\r\n1\r\n1\r\n0\r\nY\r\n");
+    auto window = start();
+    EXPECT_EQ(window->CurrentFolder, "/no/such/folder/");
+    EXPECT_EQ(window->FoundCount, 0);
+    EXPECT_EQ(window->lvFiles->rowTotal(), 0);
+    EXPECT_EQ(window->FolderTreeview1->selectedPath(), photos.path());
+}
+
+TEST_F(MainWindowTest, AStartFolderIsListedInsteadOfTheSettingsFolderAndKeptAtExit) {
+    TempFolder trip;
+    trip.writeNamed({"a.jpg"});
+    writeSettings((photos.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+    MainWindow window(program.path(), photos.path());
+    window.setStartFolder(trip.path());
+    window.Form_Load();
+    EXPECT_EQ(newNames(window), QStringList({"pic_001.jpg"}));
+    window.close();
+    EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
+              (trip.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+}
+
+TEST_F(MainWindowTest, ScanListsEachTypeGroupWithItsIconAndSelectsTheFirstRow) {
+    photos.writeNamed({"b.JPG", "a.jpg", "c.jpeg", "d.bmp", "e.gif", "f.png", ".h.jpg"});
+    auto window = start();
+    window->cbBMP->setValue(1);
+    window->cbGIF->setValue(1);
+    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.JPG", "c.jpeg", "d.bmp", "e.gif"}));
+    EXPECT_EQ(window->FoundCount, 5);
+    EXPECT_EQ(window->FoundFiles, rows(*window));
+    const QAbstractItemModel* model = window->lvFiles->model();
+    for (int row : {0, 1, 2, 3, 4})
+        EXPECT_TRUE(model->index(row, 0).data(Qt::DecorationRole).isValid()) << row;
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(window->lvFiles->isSelected(row), row == 1) << row;
+
+    window->cbJPG->setValue(0);
+    EXPECT_EQ(rows(*window), QStringList({"d.bmp", "e.gif"}));
+    EXPECT_TRUE(window->lvFiles->isSelected(1));
+    EXPECT_FALSE(window->lvFiles->isSelected(2));
+
+    window->cbGIF->setValue(0);
+    EXPECT_EQ(rows(*window), QStringList({"d.bmp"}));
+}
+
+TEST_F(MainWindowTest, ATypeClickWithAnEmptyFolderListsTheRoot) {
+    writeSettings("");
+    auto window = start();
+    window->cbJPG->setValue(1);
+    EXPECT_EQ(window->CurrentFolder, "/");
+}
+
+TEST_F(MainWindowTest, EditsRescanTenTicksAfterTheLastKeystroke) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    window->Timer1->stop();
+    for (int i = 0; i < 5; ++i)
+        window->Timer1_Timer();
+    photos.writeNamed({"b.jpg"});
+    window->tbPre->setText("x_");
+    EXPECT_EQ(window->lblExample->text(), "(Example: x_001, x_002, x_003)");
+    EXPECT_EQ(window->RescanDueTick, 5);
+    for (int i = 0; i < 9; ++i)
+        window->Timer1_Timer();
+    EXPECT_EQ(rows(*window), QStringList({"a.jpg"}));
+    window->Timer1_Timer();
+    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(newNames(*window), QStringList({"x_001.jpg", "x_002.jpg"}));
+    EXPECT_EQ(window->RescanDueTick, 0);
+}
+
+TEST_F(MainWindowTest, AnEditBeforeTheFirstTickSchedulesNothing) {
+    auto window = start();
+    window->Timer1->stop();
+    window->tbPre->setText("y_");
+    EXPECT_EQ(window->RescanDueTick, 0);
+}
+
+TEST_F(MainWindowTest, ModifierKeysAreRecordedWhateverControlHasTheFocus) {
+    auto window = start();
+    window->activateWindow();
+    window->tbPre->setFocus();
+    QTest::keyPress(window->tbPre, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(window->ShiftState, 1);
+    QTest::keyPress(window->tbPre, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(window->ShiftState, 3);
+    QTest::keyRelease(window->tbPre, Qt::Key_Control, Qt::ShiftModifier);
+    QTest::keyRelease(window->tbPre, Qt::Key_Shift, {});
+    EXPECT_EQ(window->ShiftState, 0);
+}
+
+TEST_F(MainWindowTest, APastedLineBreakReachesNeitherTheNamesNorTheSettingsFile) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    window->tbPre->selectAll();
+    window->tbPre->insert("x\r\ny\tz_");
+    EXPECT_EQ(window->tbPre->text(), "xyz_");
+    window->FillFileList(window->CurrentFolder);
+    EXPECT_EQ(newNames(*window), QStringList({"xyz_001.jpg"}));
+    window->Form_Unload();
+    EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg").split('\n').size(), 10);
+}
+
+TEST_F(MainWindowTest, AModifierReleasedWhileADialogHadTheKeysIsForgottenOnReturn) {
+    auto window = start();
+    QTest::keyPress(window->lvFiles, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_EQ(window->ShiftState, 4);
+    QWidget dialog;
+    QTest::keyRelease(&dialog, Qt::Key_Alt);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
+    EXPECT_EQ(window->ShiftState, 0);
+}
+
+TEST_F(MainWindowTest, ARenameClickArrivingDuringAScanRunsAfterTheScan) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    const int before = km::MessageBoxSeam::callCount();
+    int questionsDuringScan = -1;
+    QTimer::singleShot(0, window.get(), [&] {
+        emit window->bRename->Click();
+        questionsDuringScan = km::MessageBoxSeam::callCount() - before;
+    });
+    km::MessageBoxSeam::setNextAnswer(km::BoxAnswer::No);
+    emit window->cbGIF->Click();
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(questionsDuringScan, 0);
+    EXPECT_EQ(km::MessageBoxSeam::callCount() - before, 1);
+}
+
+TEST_F(MainWindowTest, ExitWritesTheSettingsFileEvenWithoutOne) {
+    auto window = start();
+    window->bExit_Click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
+              (photos.path() + "\r\nfoto_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
+}
+
+TEST_F(MainWindowTest, AProgramFolderThatCannotBeWrittenDoesNotStopTheEnd) {
+    auto window = std::make_unique<MainWindow>(program.filePath("missing"), photos.path());
+    window->Form_Load();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.snapshot().size(), 0u);
+}
+
+TEST_F(MainWindowTest, StartsWithThreePreviewBoxesAtTheDesignedSize) {
+    auto window = start();
+    EXPECT_EQ(window->Preview.count, 3);
+    EXPECT_EQ(window->Preview.loaded, 3);
+    EXPECT_EQ(window->Preview.dueTick, 0);
+    EXPECT_EQ(window->width(), 777);
+    EXPECT_EQ(window->height(), 462);
+}
+
+TEST_F(MainWindowTest, GrowingTheWindowSchedulesTheNewBoxForTheTimer) {
+    auto window = start();
+    window->Timer1->stop();
+    window->Timer1_Timer();
+    window->resize(777, 588); // 8820 twips
+    EXPECT_EQ(window->Preview.count, 4);
+    EXPECT_EQ(window->Preview.start, 3);
+    EXPECT_EQ(window->Preview.dueTick, 1);
+    EXPECT_TRUE(window->pbPreview[3]->isVisibleTo(window.get()));
+    for (int i = 0; i < 3; ++i)
+        window->Timer1_Timer();
+    EXPECT_EQ(window->Preview.dueTick, 0);
+    EXPECT_EQ(window->Preview.start, 0);
+}
+
+} // namespace

@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: MIT
+#include "dialogs/message_box.h"
+#include "main_window/main_window.h"
+#include "photo_list/list_view.h"
+#include "support/temp_folder.h"
+#include "xpbutton/xpbutton.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Content = std::map<QString, QByteArray>;
+constexpr km::BoxAnswer kYes = km::BoxAnswer::Yes;
+constexpr km::BoxAnswer kNo = km::BoxAnswer::No;
+constexpr km::BoxAnswer kOk = km::BoxAnswer::Ok;
+
+class RenameUndoTest : public testing::Test {
+protected:
+    RenameUndoTest() { window = std::make_unique<MainWindow>(program.path(), photos.path()); }
+
+    void start() { window->Form_Load(); }
+
+    // Presses a button as the user would, with the message box answering `answer` and then OK
+    // to any report that follows.
+    void press(XPButton* button, km::BoxAnswer answer) {
+        km::MessageBoxSeam::setNextAnswer(answer);
+        km::MessageBoxSeam::setNextAnswer(kOk);
+        km::MessageBoxSeam::setNextAnswer(kOk);
+        emit button->Click();
+        km::MessageBoxSeam::clearNextAnswers();
+    }
+
+    QString lastTitle() const { return km::MessageBoxSeam::lastCall().BoxTitle; }
+    QStringList rows() const {
+        QStringList texts;
+        for (int row = 1; row <= window->lvFiles->rowTotal(); ++row)
+            texts << window->lvFiles->text(row);
+        return texts;
+    }
+    bool isRed(int row) const {
+        return window->lvFiles->model()
+                   ->index(row - 1, 1)
+                   .data(Qt::ForegroundRole)
+                   .value<QColor>() == QColor(255, 0, 0);
+    }
+
+    TempFolder program;
+    TempFolder photos;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
+    photos.writeNamed({"IMG_1.JPG", "IMG_2.jpg", "notes.txt"});
+    start();
+    const Content before = photos.snapshot();
+    press(window->bRename, kYes);
+    EXPECT_EQ(lastTitle(), "Rename Images");
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"},
+                                          {"foto_002.jpg", "IMG_2.jpg"},
+                                          {"notes.txt", "notes.txt"}}));
+    EXPECT_EQ(rows(), QStringList({"foto_001.JPG", "foto_002.jpg"}));
+    EXPECT_EQ(window->UndoList.folder, photos.pathWithSeparator());
+    EXPECT_EQ(window->UndoList.pairs, (std::vector<km::RenamePair>{{"IMG_1.JPG", "foto_001.JPG"},
+                                                                   {"IMG_2.jpg", "foto_002.jpg"}}));
+    EXPECT_TRUE(window->bUndo->Enabled());
+
+    press(window->bUndo, kYes);
+    EXPECT_EQ(lastTitle(), "Undo Rename");
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_FALSE(window->bUndo->Enabled());
+    EXPECT_EQ(rows(), QStringList({"IMG_1.JPG", "IMG_2.jpg"}));
+}
+
+TEST_F(RenameUndoTest, AChainIntoNamesTheBatchFreesSucceedsBothWays) {
+    photos.write("foto_001.jpg", "first");
+    photos.write("foto_002.jpg", "second");
+    start();
+    // foto_001 -> foto_002 while foto_002 -> foto_003: each target is freed by the batch itself.
+    window->tbStart->setText("2");
+    window->UpdateNewNames();
+    press(window->bRename, kYes);
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_002.jpg", "first"}, {"foto_003.jpg", "second"}}));
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.jpg", "first"}, {"foto_002.jpg", "second"}}));
+}
+
+TEST_F(RenameUndoTest, DeclinedQuestionsChangeNothing) {
+    photos.writeNamed({"a.jpg"});
+    start();
+    const Content before = photos.snapshot();
+    press(window->bRename, kNo);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_TRUE(window->UndoList.pairs.empty());
+    EXPECT_FALSE(window->bUndo->Enabled());
+
+    press(window->bRename, kYes);
+    const Content renamed = photos.snapshot();
+    const std::vector<km::RenamePair> record = window->UndoList.pairs;
+    press(window->bRename, kNo);
+    press(window->bUndo, kNo);
+    EXPECT_EQ(photos.snapshot(), renamed);
+    EXPECT_EQ(window->UndoList.pairs, record);
+    EXPECT_TRUE(window->bUndo->Enabled());
+}
+
+TEST_F(RenameUndoTest, ACollisionWithAKeptFileIsRefusedAndShownRed) {
+    photos.writeNamed({"foto_001.jpg", "IMG_5.JPG"});
+    start();
+    window->obRenameSelected->setChecked(true);
+    window->lvFiles->setSelected(1, false);
+    window->lvFiles->setSelected(2, true);
+    window->UpdateNewNames();
+    ASSERT_EQ(window->lvFiles->subItem(2), "foto_001.JPG");
+    const Content before = photos.snapshot();
+    press(window->bRename, kOk);
+    EXPECT_EQ(lastTitle(), "Duplicates found");
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxPrompt,
+              "Can't rename since this will result\r\nin duplicate filenames. These are\r\n"
+              "shown in RED in the file list.");
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_TRUE(isRed(2));
+    EXPECT_FALSE(isRed(1));
+    EXPECT_FALSE(window->bUndo->Enabled());
+}
+
+TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
+    photos.writeNamed({"a.jpg", "b.jpg", "_KM_foto_002.jpg"});
+    start();
+    const Content before = photos.snapshot();
+    ASSERT_EQ(rows(), QStringList({"_KM_foto_002.jpg", "a.jpg", "b.jpg"}));
+    // Only a.jpg and b.jpg are numbered, so the leftover stands in the way of b.jpg's move.
+    window->obRenameSelected->setChecked(true);
+    window->lvFiles->setSelected(1, false);
+    window->lvFiles->setSelected(2, true);
+    window->lvFiles->setSelected(3, true);
+    window->UpdateNewNames();
+    press(window->bRename, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("_KM_foto_002.jpg"));
+    EXPECT_TRUE(window->UndoList.pairs.empty());
+    EXPECT_FALSE(window->bUndo->Enabled());
+}
+
+TEST_F(RenameUndoTest, RowsGivenTheSameNewNameAreRefusedAndShownRed) {
+    for (int i = 1; i <= 11; ++i)
+        photos.write(QString("p%1.jpg").arg(i), QByteArray::number(i));
+    start();
+    window->tbLen->setText("1");
+    window->UpdateNewNames();
+    ASSERT_EQ(window->lvFiles->subItem(11), "foto_1.jpg");
+    const Content before = photos.snapshot();
+    press(window->bRename, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_TRUE(isRed(1));
+    EXPECT_TRUE(isRed(11));
+    EXPECT_FALSE(isRed(2));
+}
+
+TEST_F(RenameUndoTest, UndoWorksInTheRenamedFolderWhileAnotherIsShown) {
+    photos.writeNamed({"IMG_1.JPG"});
+    start();
+    press(window->bRename, kYes);
+    TempFolder other;
+    other.writeNamed({"x.jpg"});
+    window->CurrentFolder = other.path();
+    window->FillFileList(window->CurrentFolder);
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), (Content{{"IMG_1.JPG", "IMG_1.JPG"}}));
+    EXPECT_EQ(other.snapshot(), (Content{{"x.jpg", "x.jpg"}}));
+    EXPECT_EQ(rows(), QStringList({"x.jpg"}));
+}
+
+TEST_F(RenameUndoTest, RenamingTwiceThenUndoReversesOnlyTheSecond) {
+    photos.writeNamed({"IMG_1.JPG"});
+    start();
+    press(window->bRename, kYes);
+    window->tbPre->setText("trip_");
+    window->UpdateNewNames();
+    press(window->bRename, kYes);
+    EXPECT_EQ(photos.snapshot(), (Content{{"trip_001.JPG", "IMG_1.JPG"}}));
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
+}
+
+TEST_F(RenameUndoTest, AnUndoThatCannotRunKeepsItsRecordAndButton) {
+    photos.writeNamed({"IMG_1.JPG"});
+    start();
+    press(window->bRename, kYes);
+    // Someone takes the original name back behind the program's back.
+    photos.write("IMG_1.JPG", "intruder");
+    const Content before = photos.snapshot();
+    const std::vector<km::RenamePair> record = window->UndoList.pairs;
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
+    EXPECT_EQ(window->UndoList.pairs, record);
+    EXPECT_TRUE(window->bUndo->Enabled());
+}
+
+TEST_F(RenameUndoTest, NamesHoldingABarAreUndoneExactly) {
+    photos.write("p|q.jpg", "P");
+    photos.write("q.jpg|foto_001.jpg", "Q");
+    photos.write("holiday|2023.jpg", "H");
+    start();
+    const Content before = photos.snapshot();
+    press(window->bRename, kYes);
+    ASSERT_EQ(photos.snapshot().count("foto_003.jpg"), 1u);
+    press(window->bUndo, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+TEST_F(RenameUndoTest, TheRenameTakesTheRowsAsTheyStoodAtTheClick) {
+    photos.writeNamed({"a.jpg", "b.jpg", "c.jpg"});
+    start();
+    window->obRenameSelected->setChecked(true);
+    window->lvFiles->setSelected(1, false);
+    window->lvFiles->setSelected(2, true);
+    window->lvFiles->setSelected(3, true);
+    window->UpdateNewNames();
+    window->Timer1_Timer();
+    window->tbPre->setText("new_"); // the list follows ten ticks later
+    // Ticks pass while the question is open; then the user answers Yes.
+    QTimer::singleShot(0, window.get(), [this] {
+        for (int tick = 0; tick < 12; ++tick)
+            window->Timer1_Timer();
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        emit box->findChild<XPButton*>("bYesOk")->Click();
+    });
+    emit window->bRename->Click();
+    EXPECT_EQ(photos.snapshot(),
+              (Content{{"a.jpg", "a.jpg"}, {"foto_001.jpg", "b.jpg"}, {"foto_002.jpg", "c.jpg"}}));
+}
+
+TEST_F(RenameUndoTest, WhenEveryListedPhotoVanishedTheRenameShowsNoEmptyBox) {
+    photos.writeNamed({"a.jpg"});
+    start();
+    press(window->bRename, kYes);
+    const km::BatchPlan record = window->UndoList;
+    QFile::remove(photos.filePath("foto_001.jpg"));
+    window->FillFileList(window->CurrentFolder);
+    const int before = km::MessageBoxSeam::callCount();
+    km::MessageBoxSeam::setNextAnswer(kYes);
+    window->bRename_Click();
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(km::MessageBoxSeam::callCount() - before, 1);
+    EXPECT_EQ(window->UndoList.pairs, record.pairs);
+    EXPECT_TRUE(window->bUndo->Enabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
+    TempFolder program;
+    TempFolder photos;
+    TempFolder data;
+    photos.writeNamed({"IMG_1.JPG"});
+    MainWindow window(program.path(), photos.path(), data.path());
+    window.Form_Load();
+    km::MessageBoxSeam::setNextAnswer(kYes);
+    emit window.bRename->Click();
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
+    EXPECT_TRUE(data.snapshot().empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRename) {
+    TempFolder program;
+    TempFolder photos;
+    TempFolder data;
+    photos.write("_KM_x.jpg", "A");
+    {
+        // A batch a.jpg -> x.jpg, cut short after its first pass.
+        km::JournalFile journal(data.path());
+        ASSERT_TRUE(
+            journal
+                .begin(
+                    {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
+                .ok());
+    }
+    MainWindow window(program.path(), photos.path(), data.path());
+    km::MessageBoxSeam::setNextAnswer(
+        km::BoxAnswer::Cancel); // the question closed without an answer
+    window.Form_Load();
+    EXPECT_EQ(photos.snapshot(), (Content{{"_KM_x.jpg", "A"}}));
+
+    km::MessageBoxSeam::setNextAnswer(kYes);
+    km::MessageBoxSeam::setNextAnswer(kNo);
+    emit window.bRename->Click();
+    km::MessageBoxSeam::clearNextAnswers();
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
+    EXPECT_EQ(photos.snapshot(), (Content{{"x.jpg", "A"}}));
+    EXPECT_TRUE(data.snapshot().empty());
+}
+
+} // namespace
