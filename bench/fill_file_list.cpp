@@ -16,6 +16,8 @@
 #include <map>
 #include <memory>
 
+using km::MainWindow;
+
 namespace {
 
 using km::bench::bareJpegListing;

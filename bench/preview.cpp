@@ -19,6 +19,8 @@
 #include <map>
 #include <memory>
 
+using km::PictureBox;
+
 namespace {
 
 const QSize cameraSize(6000, 4000);

@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using km::ListView;
+using km::MainWindow;
+
 namespace {
 
 using km::bench::threadSeconds;

@@ -13,6 +13,8 @@
 #include <chrono>
 #include <memory>
 
+using km::MainWindow;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
                    stderr);
 
     const QString journals = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    MainWindow window(km::settingsFolder(km::fs::programFolder()),
-                      MainWindow::FolderTreeStartDefault(), journals);
+    km::MainWindow window(km::settingsFolder(km::fs::programFolder()),
+                          km::MainWindow::FolderTreeStartDefault(), journals);
     window.setStartFolder(request.folder);
     window.Form_Load();
     // Exit or the close box used during start-up's scan has already unloaded the window; the

@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QScreen>
 
+namespace km {
+
 namespace {
 
 constexpr km::TwipRect kClientArea{0, 0, 3855, 2535};
@@ -92,3 +94,5 @@ void showAboutDialog() {
     AboutDialog frmAbout;
     frmAbout.exec();
 }
+
+} // namespace km

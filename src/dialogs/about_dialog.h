@@ -6,6 +6,8 @@
 class QLabel;
 class XPButton;
 
+namespace km {
+
 // The about window: the program's picture and a Close button in a thin frame, without border
 // or title bar, centred on the screen. Close is the only control that takes the focus, so
 // Enter or Space closes the window as soon as it opens.
@@ -30,3 +32,5 @@ private:
 
 // Shows a fresh about window modally, without owner, and returns once it has been closed.
 void showAboutDialog();
+
+} // namespace km

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QScreen>
 
+namespace km {
+
 namespace {
 
 const QColor BackColor(236, 233, 216);
@@ -195,3 +197,5 @@ void frmMessageBox::bNoCancel_Click() {
     m_state.BoxResult = NoCancelResult;
     accept();
 }
+
+} // namespace km

@@ -10,6 +10,8 @@
 class QLabel;
 class XPButton;
 
+namespace km {
+
 // The message box window: a prompt, at most one icon and one or two buttons, sized to the prompt
 // and centred on the screen. It fills itself from the module state when it is created and writes
 // the answer back there; each call creates a fresh one.
@@ -44,3 +46,5 @@ private:
     QSize m_laidOutBorder{-1, -1};
     bool m_resizing = false;
 };
+
+} // namespace km

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+namespace km {
+
 namespace {
 
 const QColor kCaptionBlue(0, 0, 255);
@@ -207,3 +209,5 @@ void MainForm::applyPreviewChange(const km::PreviewColumnChange& change) {
     for (int i = change.hideFrom; i < change.hideTo; ++i)
         pbPreview[static_cast<size_t>(i)]->hide();
 }
+
+} // namespace km

@@ -7,16 +7,19 @@
 #include <QWidget>
 #include <vector>
 
-class CheckBox;
-class FolderTree;
-class ListView;
-class PictureBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class Shape;
 class XPButton;
+
+namespace km {
+
+class CheckBox;
+class FolderTree;
+class ListView;
+class PictureBox;
+class Shape;
 
 // The main window's controls at their designed places, texts, colours and tab order, and the
 // layout that fits them to the client area. It keeps no program state: the window that derives
@@ -71,3 +74,5 @@ private:
     void setTabOrder();
     void applyPreviewChange(const km::PreviewColumnChange& change);
 };
+
+} // namespace km

@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <algorithm>
 
+namespace km {
+
 namespace {
 
 using km::ShowMessageBox;
@@ -626,3 +628,5 @@ void MainWindow::Timer1_Timer() {
         Preview.start = 0;
     }
 }
+
+} // namespace km

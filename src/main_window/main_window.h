@@ -13,6 +13,8 @@
 
 class QTimer;
 
+namespace km {
+
 // The main window: the program's shared state, start-up and shutdown, the folder scan and the
 // handlers of every control. State and handlers keep the names the design documents use.
 class MainWindow : public MainForm {
@@ -125,3 +127,5 @@ private:
     bool m_centreWhenFramed = false;
     bool m_unloaded = false;
 };
+
+} // namespace km

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-class PictureBox;
-
 namespace km {
+
+class PictureBox;
 
 // Prints a file name at the top left of a preview box in white letters with a one-pixel black
 // outline: eight black prints around one white print.

@@ -6,9 +6,9 @@
 #include <QString>
 #include <functional>
 
-class PictureBox;
-
 namespace km {
+
+class PictureBox;
 
 // What drawing the preview column needs from the main window. Everything is read through
 // functions, because the window's state may change while the preview lets events run.

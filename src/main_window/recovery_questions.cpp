@@ -68,7 +68,7 @@ bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, k
                                                 : km::RecoveryDirection::RollBack;
     km::RecoveryReport report;
     {
-        BusyCursor busy;
+        km::BusyCursor busy;
         report = km::recoverBatch(record, direction, ops, journal);
     }
     outcome.filesMoved = true;

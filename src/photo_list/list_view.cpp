@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+namespace km {
+
 namespace {
 
 // Rows in a colour other than black keep showing it while selected: the selection takes that
@@ -148,3 +150,5 @@ void ListView::keyReleaseEvent(QKeyEvent* event) {
         break;
     }
 }
+
+} // namespace km

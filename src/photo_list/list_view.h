@@ -6,8 +6,8 @@
 #include <vector>
 
 namespace km {
+
 class PhotoListModel;
-}
 
 // The photo list: a report view over the rows of a PhotoListModel, each with a text, a first
 // sub-item, a small icon by key, a selected flag and text colours. Several rows can be selected
@@ -51,3 +51,5 @@ private:
     km::PhotoListModel* m_model;
     QStringList m_columnKeys;
 };
+
+} // namespace km

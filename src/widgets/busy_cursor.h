@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+namespace km {
+
 // Shows the busy cursor for as long as it lives.
 class BusyCursor {
 public:
@@ -11,3 +13,5 @@ public:
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+} // namespace km

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/check_box.h"
 
+namespace km {
+
 CheckBox::CheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
     setTristate(true);
     connect(this, &QCheckBox::stateChanged, this, [this] { emit Click(); });
@@ -25,3 +27,5 @@ void CheckBox::setValue(int value) {
 void CheckBox::nextCheckState() {
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
+
+} // namespace km

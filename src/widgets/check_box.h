@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 
+namespace km {
+
 // A check box with the three values the program stores: 0 unchecked, 1 checked, 2 greyed. A click
 // by the user toggles between checked and unchecked; a greyed box becomes checked.
 class CheckBox : public QCheckBox {
@@ -22,3 +24,5 @@ signals:
 protected:
     void nextCheckState() override;
 };
+
+} // namespace km

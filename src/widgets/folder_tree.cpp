@@ -8,6 +8,8 @@
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 
+namespace km {
+
 FolderTree::FolderTree(const QString& startFolder, QWidget* parent)
     : QTreeView(parent), m_model(new QFileSystemModel(this)) {
     m_model->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
@@ -105,3 +107,5 @@ void FolderTree::onCurrentChanged(const QModelIndex& current) {
     m_selectedPath = QDir::cleanPath(m_model->filePath(current));
     emit Click();
 }
+
+} // namespace km

@@ -5,6 +5,8 @@
 
 class QFileSystemModel;
 
+namespace km {
+
 // A tree of the file system's folders (hidden ones not shown) with a read/write selected path and
 // a notification when the user selects a folder.
 class FolderTree : public QTreeView {
@@ -48,3 +50,5 @@ private:
     bool m_settingPath = false;
     bool m_revealPending = false;
 };
+
+} // namespace km

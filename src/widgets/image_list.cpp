@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace km {
+
 bool ImageList::add(const QString& key, const QPixmap& picture) {
     if (key.isEmpty() || contains(key))
         return false;
@@ -36,3 +38,5 @@ const ImageList::Entry* ImageList::find(const QString& key) const {
                                  [&key](const Entry& entry) { return entry.key == key; });
     return it == m_entries.end() ? nullptr : &*it;
 }
+
+} // namespace km

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace km {
+
 // Pictures stored under text keys, in the order they were added, for controls that show a
 // picture by its key (file-type icons in a list, the icons of a dialog).
 class ImageList {
@@ -35,3 +37,5 @@ private:
 
     std::vector<Entry> m_entries;
 };
+
+} // namespace km

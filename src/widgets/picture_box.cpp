@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace km {
+
 namespace {
 
 constexpr int borderWidth = 1;
@@ -143,3 +145,5 @@ bool PictureBox::ensureSurface() {
     m_surface = std::move(grown);
     return true;
 }
+
+} // namespace km

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace km {
+
 // A persistent drawing surface: what is drawn into it stays until it is cleared, also when the
 // window is covered and uncovered. Positions and sizes are in twips of the inner drawing area,
 // which lies inside a one-pixel border.
@@ -58,3 +60,5 @@ private:
     QColor m_background;
     QColor m_border;
 };
+
+} // namespace km

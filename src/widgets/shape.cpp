@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+namespace km {
+
 Shape::Shape(QColor fill, QWidget* parent) : QWidget(parent), m_fill(fill) {}
 
 void Shape::paintEvent(QPaintEvent*) {
@@ -11,3 +13,5 @@ void Shape::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+} // namespace km

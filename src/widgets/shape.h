@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace km {
+
 // A rectangle with an opaque fill and a one-pixel outline in the window-text colour.
 class Shape : public QWidget {
     Q_OBJECT
@@ -16,3 +18,5 @@ protected:
 private:
     QColor m_fill;
 };
+
+} // namespace km

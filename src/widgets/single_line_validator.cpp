@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/single_line_validator.h"
 
+namespace km {
+
 namespace {
 
 bool isControl(QChar c) {
@@ -39,3 +41,5 @@ QString SingleLineValidator::withoutControlCharacters(const QString& text) {
     SingleLineValidator().validate(kept, position);
     return kept;
 }
+
+} // namespace km

@@ -3,6 +3,8 @@
 
 #include <QValidator>
 
+namespace km {
+
 // Keeps a text box to one line of printable text: typed or pasted control characters (line
 // breaks, tabs, ...) and line separators are dropped, the rest of the text is kept.
 class SingleLineValidator final : public QValidator {
@@ -16,3 +18,5 @@ public:
     // The text without control characters and line separators.
     static QString withoutControlCharacters(const QString& text);
 };
+
+} // namespace km

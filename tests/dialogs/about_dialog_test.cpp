@@ -11,6 +11,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using km::AboutDialog;
+
 namespace {
 
 AboutDialog* openAbout() {
@@ -37,7 +39,7 @@ void showAndAct(std::function<void(AboutDialog*)> act) {
             about->reject();
         }
     });
-    showAboutDialog();
+    km::showAboutDialog();
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using km::frmMessageBox;
+
 namespace {
 
 using km::BoxAnswer;

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using km::MainWindow;
+
 namespace {
 
 // A folder of three plain-coloured JPEGs shown with the preview ticked.

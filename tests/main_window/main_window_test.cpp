@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using km::MainWindow;
+
 namespace {
 
 // A program folder for the settings file and a photo folder the tree starts on.

@@ -11,6 +11,8 @@
 #include <map>
 #include <vector>
 
+using km::PictureBox;
+
 namespace {
 
 bool near(QColor actual, QColor expected) {

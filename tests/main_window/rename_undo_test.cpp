@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using km::MainWindow;
+
 namespace {
 
 using Content = std::map<QString, QByteArray>;

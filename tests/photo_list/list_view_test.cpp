@@ -7,6 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using km::ListView;
+
 namespace {
 
 class ListViewTest : public testing::Test {

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using km::FolderTree;
+
 namespace {
 
 TEST(FolderTree, StartsOnItsStartFolderAndSelectsWhatItIsGiven) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using km::ImageList;
+
 namespace {
 
 QPixmap filled(const QColor& colour) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using km::PictureBox;
+
 namespace {
 
 const QColor red(255, 0, 0);
