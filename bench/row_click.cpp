@@ -58,7 +58,7 @@ void rowClick(benchmark::State& state) {
     const QTemporaryDir program;
     writeSettings(program, photos.path());
     MainWindow window(program.path(), photos.path());
-    window.Form_Load();
+    window.load();
     runUntilIdle();
     auto* list = window.findChild<ListView*>(QStringLiteral("lvFiles"));
     double bareSeconds = 0;

@@ -58,10 +58,10 @@ int main(int argc, char** argv) {
     km::MainWindow window(km::settingsFolder(km::fs::programFolder()),
                           km::MainWindow::FolderTreeStartDefault(), journals);
     window.setStartFolder(request.folder);
-    window.Form_Load();
+    window.load();
     // Exit or the close box used during start-up's scan has already unloaded the window; the
     // event loop that would have ended the program then was not running yet.
-    if (window.Unloaded())
+    if (window.isUnloaded())
         return 0;
     if (!request.folderProblem.isEmpty())
         km::ShowMessageBox(request.folderProblem, km::BoxExclamation,

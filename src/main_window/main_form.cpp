@@ -62,28 +62,28 @@ XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent
 
 } // namespace
 
-MainForm::MainForm(const QString& folderTreeStart, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Kestrelmark"));
-    setFont(km::designedFont());
-    resize(km::twipsToPixels(km::kDesignedClientWidth),
-           km::twipsToPixels(km::kDesignedClientHeight));
-    setMinimumSize(km::twipsToPixels(km::kMinimumClientWidth),
-                   km::twipsToPixels(km::kMinimumClientHeight));
+MainForm::MainForm(QWidget& window, const QString& folderTreeStart) : m_window(window) {
+    window.setObjectName(QStringLiteral("frmMain"));
+    window.setWindowTitle(QStringLiteral("Kestrelmark"));
+    window.setFont(km::designedFont());
+    window.resize(km::twipsToPixels(km::kDesignedClientWidth),
+                  km::twipsToPixels(km::kDesignedClientHeight));
+    window.setMinimumSize(km::twipsToPixels(km::kMinimumClientWidth),
+                          km::twipsToPixels(km::kMinimumClientHeight));
 
     const km::MainLayout designed =
         km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
     createButtonBand(designed);
-    frameFiles = makeFrame(QStringLiteral("Photo Files "), designed.frameFiles, this);
+    frameFiles = makeFrame(QStringLiteral("Photo Files "), designed.frameFiles, &window);
     frameFiles->setObjectName(QStringLiteral("frameFiles"));
     createPhotoFilesFrame(designed, folderTreeStart);
-    frameTypes = makeFrame(QStringLiteral("Photo Types"), designed.frameTypes, this);
+    frameTypes = makeFrame(QStringLiteral("Photo Types"), designed.frameTypes, &window);
     frameTypes->setObjectName(QStringLiteral("frameTypes"));
     createTypesFrame();
-    frameRename = makeFrame(QStringLiteral("Rename "), designed.frameRename, this);
+    frameRename = makeFrame(QStringLiteral("Rename "), designed.frameRename, &window);
     frameRename->setObjectName(QStringLiteral("frameRename"));
     createRenameFrame(designed);
-    framePreview = makeFrame(QStringLiteral("Preview "), designed.framePreview, this);
+    framePreview = makeFrame(QStringLiteral("Preview "), designed.framePreview, &window);
     framePreview->setObjectName(QStringLiteral("framePreview"));
     createPreviewFrame();
     setTabOrder();
@@ -145,11 +145,11 @@ void MainForm::createPreviewFrame() {
 }
 
 void MainForm::createButtonBand(const km::MainLayout& l) {
-    Shape1 = place(new Shape(kBandViolet, this), l.shape1, "Shape1");
-    bExit = makeButton(l.bExit, "bExit", this);
-    bAbout = makeButton(l.bAbout, "bAbout", this);
-    bUndo = makeButton(l.bUndo, "bUndo", this);
-    bRename = makeButton(l.bRename, "bRename", this);
+    Shape1 = place(new Shape(kBandViolet, &m_window), l.shape1, "Shape1");
+    bExit = makeButton(l.bExit, "bExit", &m_window);
+    bAbout = makeButton(l.bAbout, "bAbout", &m_window);
+    bUndo = makeButton(l.bUndo, "bUndo", &m_window);
+    bRename = makeButton(l.bRename, "bRename", &m_window);
 }
 
 void MainForm::setTabOrder() {
@@ -162,11 +162,11 @@ void MainForm::setTabOrder() {
 }
 
 double MainForm::clientWidthTwips() const {
-    return km::roundHalfEven(km::pixelsToTwips(width()));
+    return km::roundHalfEven(km::pixelsToTwips(m_window.width()));
 }
 
 double MainForm::clientHeightTwips() const {
-    return km::roundHalfEven(km::pixelsToTwips(height()));
+    return km::roundHalfEven(km::pixelsToTwips(m_window.height()));
 }
 
 void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {

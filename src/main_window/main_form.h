@@ -22,13 +22,14 @@ class PictureBox;
 class Shape;
 
 // The main window's controls at their designed places, texts, colours and tab order, and the
-// layout that fits them to the client area. It keeps no program state: the window that derives
-// from it owns the preview column's bookkeeping and passes it in.
-class MainForm : public QWidget {
-    Q_OBJECT
-
+// layout that fits them to the client area. The window holds one and owns what it builds (the
+// controls are its children). It keeps no program state: the window owns the preview column's
+// bookkeeping and passes it in.
+class MainForm {
 public:
-    explicit MainForm(const QString& folderTreeStart, QWidget* parent = nullptr);
+    MainForm(QWidget& window, const QString& folderTreeStart);
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
 
     // The client area in whole twips.
     double clientWidthTwips() const;
@@ -66,6 +67,8 @@ public:
     XPButton* bRename;
 
 private:
+    QWidget& m_window;
+
     void createPhotoFilesFrame(const km::MainLayout& designed, const QString& folderTreeStart);
     void createTypesFrame();
     void createRenameFrame(const km::MainLayout& designed);

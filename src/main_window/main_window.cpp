@@ -86,8 +86,9 @@ qint16 modifierMask(const QKeyEvent& event) {
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
                        const QString& journalFolder, QWidget* parent)
-    : MainForm(folderTreeStart, parent), Timer1(new QTimer(this)), m_settingsFolder(settingsFolder),
-      m_journalFolder(journalFolder) {
+    : QWidget(parent), m_form(*this, folderTreeStart), Timer1(new QTimer(this)),
+      m_settingsFolder(settingsFolder), m_journalFolder(journalFolder) {
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
     setWindowIcon(icon);
@@ -95,7 +96,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
         const QString name = QString::fromLatin1(key);
         ilImgIcons.add(name, QPixmap(QStringLiteral(":/main/%1.png").arg(name.toLower())));
     }
-    lvFiles->bindImageList([this](const QString& key) { return ilImgIcons.icon(key); });
+    m_form.lvFiles->bindImageList([this](const QString& key) { return ilImgIcons.icon(key); });
     connectHandlers();
     qApp->installEventFilter(this);
 }
@@ -109,28 +110,29 @@ QString MainWindow::FolderTreeStartDefault() {
 // Commands that rescan or rename run one at a time (see runCommand); the others may run inside
 // a command's event deliveries, as the preview is designed to be interrupted.
 void MainWindow::connectHandlers() {
-    connect(FolderTreeview1, &FolderTree::Click, this,
+    connect(m_form.FolderTreeview1, &FolderTree::Click, this,
             [this] { runCommand(&MainWindow::FolderTreeview1_Click); });
-    connect(cbJPG, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbJPG_Click); });
-    connect(cbBMP, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbBMP_Click); });
-    connect(cbGIF, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbGIF_Click); });
-    connect(cbPreview, &CheckBox::Click, this, &MainWindow::cbPreview_Click);
-    connect(obRenameAll, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_form.cbJPG, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbJPG_Click); });
+    connect(m_form.cbBMP, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbBMP_Click); });
+    connect(m_form.cbGIF, &CheckBox::Click, this, [this] { runCommand(&MainWindow::cbGIF_Click); });
+    connect(m_form.cbPreview, &CheckBox::Click, this, &MainWindow::cbPreview_Click);
+    connect(m_form.obRenameAll, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             obRenameAll_Click();
     });
-    connect(obRenameSelected, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_form.obRenameSelected, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             obRenameSelected_Click();
     });
-    connect(lvFiles, &ListView::Click, this, &MainWindow::lvFiles_Click);
-    connect(tbPre, &QLineEdit::textChanged, this, &MainWindow::tbPre_Change);
-    connect(tbStart, &QLineEdit::textChanged, this, &MainWindow::tbStart_Change);
-    connect(tbLen, &QLineEdit::textChanged, this, &MainWindow::tbLen_Change);
-    connect(bRename, &XPButton::Click, this, [this] { runCommand(&MainWindow::bRename_Click); });
-    connect(bUndo, &XPButton::Click, this, [this] { runCommand(&MainWindow::bUndo_Click); });
-    connect(bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
-    connect(bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
+    connect(m_form.lvFiles, &ListView::Click, this, &MainWindow::lvFiles_Click);
+    connect(m_form.tbPre, &QLineEdit::textChanged, this, &MainWindow::tbPre_Change);
+    connect(m_form.tbStart, &QLineEdit::textChanged, this, &MainWindow::tbStart_Change);
+    connect(m_form.tbLen, &QLineEdit::textChanged, this, &MainWindow::tbLen_Change);
+    connect(m_form.bRename, &XPButton::Click, this,
+            [this] { runCommand(&MainWindow::bRename_Click); });
+    connect(m_form.bUndo, &XPButton::Click, this, [this] { runCommand(&MainWindow::bUndo_Click); });
+    connect(m_form.bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
+    connect(m_form.bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
 }
 
@@ -179,9 +181,9 @@ bool MainWindow::settleInterruptedBatches() {
 
 void MainWindow::Form_Load() {
     Loading = true;
-    CurrentFolder = FolderTreeview1->selectedPath();
+    CurrentFolder = m_form.FolderTreeview1->selectedPath();
     SettingsFile = m_settingsFolder + QLatin1Char('/') + QLatin1String(km::kSettingsFileName);
-    bUndo->setEnabled(false);
+    m_form.bUndo->setEnabled(false);
     Preview.count = 1;
     Preview.loaded = std::max(Preview.loaded, 1);
     m_recoveryUnanswered = recoverInterruptedBatches(m_journalFolder, m_fileOps).unanswered;
@@ -189,10 +191,11 @@ void MainWindow::Form_Load() {
         applySettings(km::readSettingsFile(SettingsFile));
     applyStartFolder();
     Loading = false;
-    const double columnsWidth = km::roundHalfEven(lvFiles->widthTwips() - 330);
-    lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
-                       columnsWidth / 2);
-    lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"), columnsWidth / 2);
+    const double columnsWidth = km::roundHalfEven(m_form.lvFiles->widthTwips() - 330);
+    m_form.lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
+                              columnsWidth / 2);
+    m_form.lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"),
+                              columnsWidth / 2);
     // From here start-up is a command too: what the user clicks during its scan waits for it.
     m_commandRunning = true;
     centreOnScreen();
@@ -200,7 +203,7 @@ void MainWindow::Form_Load() {
     show();
     // The first control of the tab order starts with the focus, also once a window manager
     // activates the window.
-    FolderTreeview1->setFocus(Qt::OtherFocusReason);
+    m_form.FolderTreeview1->setFocus(Qt::OtherFocusReason);
     ShowExample();
     if (!CurrentFolder.isEmpty())
         FillFileList(CurrentFolder);
@@ -224,7 +227,7 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
-    MainForm::moveEvent(event);
+    QWidget::moveEvent(event);
     centreOnceFramed();
 }
 
@@ -240,37 +243,37 @@ void MainWindow::centreOnceFramed() {
 }
 
 void MainWindow::applySettings(const km::Settings& settings) {
-    FolderTreeview1->setSelectedPath(settings.folder);
-    tbPre->setText(settings.prefix);
-    tbStart->setText(settings.startNumber);
-    tbLen->setText(settings.digits);
-    cbJPG->setValue(settings.jpegState);
-    cbBMP->setValue(settings.bitmapState);
-    cbGIF->setValue(settings.gifState);
-    cbPreview->setValue(settings.previewState);
-    obRenameAll->setChecked(settings.renameAll);
-    obRenameSelected->setChecked(!settings.renameAll);
+    m_form.FolderTreeview1->setSelectedPath(settings.folder);
+    m_form.tbPre->setText(settings.prefix);
+    m_form.tbStart->setText(settings.startNumber);
+    m_form.tbLen->setText(settings.digits);
+    m_form.cbJPG->setValue(settings.jpegState);
+    m_form.cbBMP->setValue(settings.bitmapState);
+    m_form.cbGIF->setValue(settings.gifState);
+    m_form.cbPreview->setValue(settings.previewState);
+    m_form.obRenameAll->setChecked(settings.renameAll);
+    m_form.obRenameSelected->setChecked(!settings.renameAll);
     CurrentFolder = settings.folder;
 }
 
 void MainWindow::applyStartFolder() {
     if (m_startFolder.isEmpty())
         return;
-    FolderTreeview1->setSelectedPath(m_startFolder);
+    m_form.FolderTreeview1->setSelectedPath(m_startFolder);
     CurrentFolder = m_startFolder;
 }
 
 km::Settings MainWindow::currentSettings() const {
     km::Settings settings;
-    settings.folder = FolderTreeview1->selectedPath();
-    settings.prefix = tbPre->text();
-    settings.startNumber = tbStart->text();
-    settings.digits = tbLen->text();
-    settings.jpegState = cbJPG->value();
-    settings.bitmapState = cbBMP->value();
-    settings.gifState = cbGIF->value();
-    settings.previewState = cbPreview->value();
-    settings.renameAll = obRenameAll->isChecked();
+    settings.folder = m_form.FolderTreeview1->selectedPath();
+    settings.prefix = m_form.tbPre->text();
+    settings.startNumber = m_form.tbStart->text();
+    settings.digits = m_form.tbLen->text();
+    settings.jpegState = m_form.cbJPG->value();
+    settings.bitmapState = m_form.cbBMP->value();
+    settings.gifState = m_form.cbGIF->value();
+    settings.previewState = m_form.cbPreview->value();
+    settings.renameAll = m_form.obRenameAll->isChecked();
     return settings;
 }
 
@@ -290,12 +293,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-    MainForm::resizeEvent(event);
+    QWidget::resizeEvent(event);
     Form_Resize();
 }
 
 void MainWindow::Form_Resize() {
-    layoutControls(Preview, TickCount);
+    m_form.layoutControls(Preview, TickCount);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -314,7 +317,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // take the modifiers as they are now whenever the window is active again.
     if (watched == this && event->type() == QEvent::WindowActivate)
         ShiftState = modifierMask(QGuiApplication::queryKeyboardModifiers());
-    return MainForm::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::Form_KeyDown(int, int shift) {
@@ -334,11 +337,11 @@ void MainWindow::FillFileList(QString& folder) {
     FoundCount = 0;
     FoundFiles.clear();
     QStringList patterns;
-    if (cbJPG->value() == 1)
+    if (m_form.cbJPG->value() == 1)
         patterns << QStringLiteral("*.jpg") << QStringLiteral("*.jpeg");
-    if (cbBMP->value() == 1)
+    if (m_form.cbBMP->value() == 1)
         patterns << QStringLiteral("*.bmp");
-    if (cbGIF->value() == 1)
+    if (m_form.cbGIF->value() == 1)
         patterns << QStringLiteral("*.gif");
     // A folder that vanished or cannot be read gives an empty (or partial) list.
     const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns);
@@ -346,33 +349,36 @@ void MainWindow::FillFileList(QString& folder) {
         FoundFiles += names;
     FoundCount = static_cast<qint32>(FoundFiles.size());
 
-    lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
+    m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
     if (FoundCount >= 1)
-        lvFiles->setSelected(1, true);
+        m_form.lvFiles->setSelected(1, true);
     UpdateNewNames();
     ShowPreview(0);
 }
 
 void MainWindow::UpdateNewNames() {
-    km::PhotoListModel& photos = lvFiles->photos();
-    const bool renameAll = obRenameAll->isChecked();
-    const std::vector<bool> selected = renameAll ? std::vector<bool>() : lvFiles->selectedFlags();
-    const km::NamingFields fields{tbPre->text(), tbStart->text(), tbLen->text()};
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
+    const bool renameAll = m_form.obRenameAll->isChecked();
+    const std::vector<bool> selected =
+        renameAll ? std::vector<bool>() : m_form.lvFiles->selectedFlags();
+    const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
+                                  m_form.tbLen->text()};
     km::NewNames proposal =
         km::computeNewNames(fields, renameAll, photos.names().mid(0, FoundCount),
                             [&selected](int row0) { return selected[static_cast<size_t>(row0)]; });
     photos.setNewNames(std::move(proposal.names));
-    bRename->setEnabled(proposal.renameEnabled);
+    m_form.bRename->setEnabled(proposal.renameEnabled);
     km::deliverPendingEvents();
     CheckDuplicates();
 }
 
 void MainWindow::ShowExample() {
-    lblExample->setText(km::exampleLine({tbPre->text(), tbStart->text(), tbLen->text()}));
+    m_form.lblExample->setText(
+        km::exampleLine({m_form.tbPre->text(), m_form.tbStart->text(), m_form.tbLen->text()}));
 }
 
 bool MainWindow::CheckDuplicates() {
-    km::PhotoListModel& photos = lvFiles->photos();
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
     const km::Conflicts conflicts = km::findConflicts(photos.names(), photos.newNames());
     photos.setConflictRows(conflicts.redRows);
     return conflicts.found;
@@ -384,32 +390,32 @@ void MainWindow::ShowPreview(int start) {
         return Preview.count;
     };
     context.box = [this](int index) {
-        return pbPreview[static_cast<size_t>(index)];
+        return m_form.pbPreview[static_cast<size_t>(index)];
     };
     context.currentFolder = [this] {
         return CurrentFolder;
     };
     context.previewChecked = [this] {
-        return cbPreview->value() == 1;
+        return m_form.cbPreview->value() == 1;
     };
     context.foundCount = [this] {
         return FoundCount;
     };
     context.rowCount = [this] {
-        return lvFiles->rowTotal();
+        return m_form.lvFiles->rowTotal();
     };
     context.rowText = [this](int row) {
-        return lvFiles->text(row);
+        return m_form.lvFiles->text(row);
     };
     context.selectedPosition = [this] {
-        return lvFiles->selectedItemPosition();
+        return m_form.lvFiles->selectedItemPosition();
     };
     context.running = &PreviewRunning;
     km::drawPreviewColumn(context, start);
 }
 
 void MainWindow::FolderTreeview1_Click() {
-    CurrentFolder = FolderTreeview1->selectedPath();
+    CurrentFolder = m_form.FolderTreeview1->selectedPath();
     FillFileList(CurrentFolder);
 }
 
@@ -508,7 +514,7 @@ void MainWindow::bRename_Click() {
     keepJournalOfStrandedFiles(std::move(journal), outcome);
     FillFileList(CurrentFolder);
     if (outcome.done || !outcome.stranded.empty())
-        bUndo->setEnabled(true);
+        m_form.bUndo->setEnabled(true);
     if (!outcome.message.isEmpty())
         ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
 }
@@ -539,7 +545,7 @@ void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> jou
 }
 
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
-    const km::PhotoListModel& photos = lvFiles->photos();
+    const km::PhotoListModel& photos = m_form.lvFiles->photos();
     km::BatchPlan plan{folder, {}};
     for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
         const QString& newName = photos.newNames()[row];
@@ -552,7 +558,7 @@ km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
 void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
     if (outcome.duplicateTargets.empty())
         return;
-    km::PhotoListModel& photos = lvFiles->photos();
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
     // The plan holds the numbered rows in row order; find each pair's row again.
     std::vector<int> rowOfPair;
     for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
@@ -573,7 +579,7 @@ void MainWindow::bUndo_Click() {
     if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
                        kStyleQuestion, QStringLiteral("Undo Rename")) != km::BoxAnswer::Yes)
         return;
-    bUndo->setEnabled(false);
+    m_form.bUndo->setEnabled(false);
     std::unique_ptr<km::JournalFile> journal = newJournal();
     km::BatchOutcome outcome;
     {
@@ -595,7 +601,7 @@ void MainWindow::bUndo_Click() {
         }
         if (!outcome.stranded.empty())
             m_strandedJournal = std::move(journal);
-        bUndo->setEnabled(true);
+        m_form.bUndo->setEnabled(true);
     }
     if (outcome.touched)
         FillFileList(CurrentFolder);

@@ -16,8 +16,10 @@ class QTimer;
 namespace km {
 
 // The main window: the program's shared state, start-up and shutdown, the folder scan and the
-// handlers of every control. State and handlers keep the names the design documents use.
-class MainWindow : public MainForm {
+// handlers of every control. State and handlers keep the names the design documents use; they
+// are private: only the window changes its state, and tests reach it through its controls
+// (found by object name) and MainWindowTestSeam.
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -31,13 +33,27 @@ public:
     ~MainWindow() override;
 
     static QString FolderTreeStartDefault();
-    // A folder for Form_Load to open instead of the settings file's folder; empty for none.
+    // A folder for start-up to open instead of the settings file's folder; empty for none.
     void setStartFolder(const QString& folder) { m_startFolder = folder; }
+
+    // Starts the window: offers interrupted batches, restores the settings, shows the window and
+    // lists the folder (Form_Load).
+    void load() { Form_Load(); }
+    // True once the window has been unloaded (by Exit, the close box or the system).
+    bool isUnloaded() const { return m_unloaded; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    friend class MainWindowTestSeam;
+    using Command = void (MainWindow::*)();
 
     void Form_Load();
     void Form_Unload();
-    // True once the window has been unloaded (by Exit, the close box or the system).
-    bool Unloaded() const { return m_unloaded; }
     void Form_Resize();
     void Form_KeyDown(int keyCode, int shift);
     void Form_KeyUp(int keyCode, int shift);
@@ -66,36 +82,7 @@ public:
     void bAbout_Click();
     void Timer1_Timer();
 
-    // The window's shared state. Public so that tests can watch it; only the window changes it.
-    QString CurrentFolder;
-    QString SettingsFile;
-    bool Loading = false;
-    qint16 ShiftState = 0;
-    bool PreviewRunning = false;
-    qint32 TickCount = 0;
-    qint32 RescanDueTick = 0;
-    QStringList FoundFiles;
-    qint32 FoundCount = 0;
-    // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
-    km::PreviewColumn Preview;
-    // The last rename: its folder (ending with "/") and each file's original and new name, kept
-    // as separate names because a Linux file name may hold any separator.
-    km::BatchPlan UndoList;
-    QTimer* Timer1;
-    // The three 16 x 16 file-type icons of the photo list.
-    ImageList ilImgIcons;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    using Command = void (MainWindow::*)();
-
     void connectHandlers();
-    void connectCommand(XPButton* button, Command command);
     void runCommand(Command command);
     void runQueuedCommands();
     void rescanCommand();
@@ -113,6 +100,28 @@ private:
     km::BatchPlan renamePlan(const QString& folder) const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::BatchOutcome& outcome);
+
+    // The controls, built and laid out by the form.
+    MainForm m_form;
+
+    // The window's shared state.
+    QString CurrentFolder;
+    QString SettingsFile;
+    bool Loading = false;
+    qint16 ShiftState = 0;
+    bool PreviewRunning = false;
+    qint32 TickCount = 0;
+    qint32 RescanDueTick = 0;
+    QStringList FoundFiles;
+    qint32 FoundCount = 0;
+    // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
+    km::PreviewColumn Preview;
+    // The last rename: its folder (ending with "/") and each file's original and new name, kept
+    // as separate names because a Linux file name may hold any separator.
+    km::BatchPlan UndoList;
+    QTimer* Timer1;
+    // The three 16 x 16 file-type icons of the photo list.
+    ImageList ilImgIcons;
 
     QString m_settingsFolder;
     QString m_journalFolder;

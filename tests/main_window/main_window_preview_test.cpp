@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/main_window.h"
 #include "photo_list/list_view.h"
 #include "support/temp_folder.h"
 #include "widgets/check_box.h"
 #include "widgets/picture_box.h"
+#include "window_under_test.h"
 
 #include <QImage>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-using km::MainWindow;
 
 namespace {
 
@@ -23,9 +22,9 @@ protected:
         program.write(
             "Kestrelmark.cfg",
             (photos.path() + "\r\nfoto_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n1\r\nY\r\n").toUtf8());
-        window = std::make_unique<MainWindow>(program.path(), photos.path());
-        window->Form_Load();
-        window->Timer1->stop();
+        window = std::make_unique<WindowUnderTest>(program.path(), photos.path());
+        window->load();
+        window->seam.stopClock();
     }
 
     void writePicture(const QString& name, Qt::GlobalColor colour) {
@@ -36,7 +35,7 @@ protected:
 
     // The colour at the centre of a preview box.
     QColor centreOf(int box) const {
-        const QImage surface = window->pbPreview[static_cast<size_t>(box)]->surface();
+        const QImage surface = window->pbPreview(box)->surface();
         return QColor(surface.pixel(surface.width() / 2, surface.height() / 2));
     }
 
@@ -52,7 +51,7 @@ protected:
 
     TempFolder program;
     TempFolder photos;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowUnderTest> window;
 };
 
 TEST_F(MainWindowPreviewTest, TheScanDrawsTheSelectedPhotoAndTheOnesAfterIt) {
@@ -63,12 +62,12 @@ TEST_F(MainWindowPreviewTest, TheScanDrawsTheSelectedPhotoAndTheOnesAfterIt) {
 
 TEST_F(MainWindowPreviewTest, AClickWithShiftHeldKeepsThePreviewAPlainClickRedrawsIt) {
     selectOnly(2);
-    window->ShiftState = 1;
-    window->lvFiles_Click();
+    QTest::keyPress(window->lvFiles, Qt::Key_Shift, Qt::ShiftModifier);
+    emit window->lvFiles->Click();
     EXPECT_TRUE(near(centreOf(0), Qt::red));
 
-    window->ShiftState = 0;
-    window->lvFiles_Click();
+    QTest::keyRelease(window->lvFiles, Qt::Key_Shift, {});
+    emit window->lvFiles->Click();
     EXPECT_TRUE(near(centreOf(0), Qt::green));
     EXPECT_TRUE(near(centreOf(1), Qt::blue));
     EXPECT_FALSE(near(centreOf(2), Qt::blue)); // past the last row: left empty

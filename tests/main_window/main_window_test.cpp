@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box.h"
-#include "main_window/main_window.h"
 #include "photo_list/list_view.h"
 #include "support/temp_folder.h"
 #include "widgets/check_box.h"
 #include "widgets/folder_tree.h"
 #include "widgets/picture_box.h"
+#include "window_under_test.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
@@ -16,29 +16,27 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-using km::MainWindow;
-
 namespace {
 
 // A program folder for the settings file and a photo folder the tree starts on.
 class MainWindowTest : public testing::Test {
 protected:
-    std::unique_ptr<MainWindow> start() {
-        auto window = std::make_unique<MainWindow>(program.path(), photos.path());
-        window->Form_Load();
+    std::unique_ptr<WindowUnderTest> start() {
+        auto window = std::make_unique<WindowUnderTest>(program.path(), photos.path());
+        window->load();
         return window;
     }
 
     void writeSettings(const QByteArray& content) { program.write("Kestrelmark.cfg", content); }
 
-    static QStringList rows(const MainWindow& window) {
+    static QStringList rows(const WindowUnderTest& window) {
         QStringList texts;
         for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
             texts << window.lvFiles->text(row);
         return texts;
     }
 
-    static QStringList newNames(const MainWindow& window) {
+    static QStringList newNames(const WindowUnderTest& window) {
         QStringList names;
         for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
             names << window.lvFiles->subItem(row);
@@ -61,15 +59,15 @@ TEST_F(MainWindowTest, WithoutSettingsFileTheDesignedValuesListTheTreesFolder) {
     EXPECT_EQ(window->cbPreview->value(), 0);
     EXPECT_TRUE(window->obRenameAll->isChecked());
     EXPECT_FALSE(window->bUndo->Enabled());
-    EXPECT_EQ(window->CurrentFolder, photos.pathWithSeparator());
-    EXPECT_EQ(window->SettingsFile, program.filePath("Kestrelmark.cfg"));
+    EXPECT_EQ(window->seam.currentFolder(), photos.pathWithSeparator());
+    EXPECT_EQ(window->seam.settingsFile(), program.filePath("Kestrelmark.cfg"));
     EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
     EXPECT_EQ(newNames(*window), QStringList({"foto_001.jpg", "foto_002.jpg"}));
     EXPECT_EQ(window->lblExample->text(), "(Example: foto_001, foto_002, foto_003)");
     EXPECT_TRUE(window->bRename->Enabled());
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(window->Timer1->interval(), 100);
-    EXPECT_FALSE(window->Loading);
+    EXPECT_FALSE(window->seam.loading());
 }
 
 TEST_F(MainWindowTest, SettingsFileIsRestoredAndWrittenBackOnUnload) {
@@ -85,7 +83,7 @@ TEST_F(MainWindowTest, SettingsFileIsRestoredAndWrittenBackOnUnload) {
     EXPECT_EQ(window->cbPreview->value(), 1);
     EXPECT_TRUE(window->obRenameSelected->isChecked());
     EXPECT_EQ(window->FolderTreeview1->selectedPath(), other.path());
-    EXPECT_EQ(window->CurrentFolder, other.pathWithSeparator());
+    EXPECT_EQ(window->seam.currentFolder(), other.pathWithSeparator());
     EXPECT_EQ(rows(*window), QStringList({"x.bmp"}));
     EXPECT_EQ(newNames(*window), QStringList({"img_07.bmp"}));
 
@@ -105,7 +103,7 @@ TEST_F(MainWindowTest, AnEmptySettingsFileClearsEverythingAndScansNothing) {
     EXPECT_EQ(window->tbLen->text(), "");
     EXPECT_EQ(window->cbJPG->value(), 0);
     EXPECT_TRUE(window->obRenameAll->isChecked());
-    EXPECT_EQ(window->CurrentFolder, "");
+    EXPECT_EQ(window->seam.currentFolder(), "");
     EXPECT_EQ(window->lvFiles->rowTotal(), 0);
 }
 
@@ -131,8 +129,8 @@ TEST_F(MainWindowTest, AShortOrOddSettingsFileKeepsWhatItCouldRead) {
 TEST_F(MainWindowTest, AFolderThatVanishedGivesAnEmptyList) {
     writeSettings("/no/such/folder\r\nfoto_\r\n1\r\n3\r\n1\r\n1\r\n1\r\n0\r\nY\r\n");
     auto window = start();
-    EXPECT_EQ(window->CurrentFolder, "/no/such/folder/");
-    EXPECT_EQ(window->FoundCount, 0);
+    EXPECT_EQ(window->seam.currentFolder(), "/no/such/folder/");
+    EXPECT_EQ(window->seam.foundCount(), 0);
     EXPECT_EQ(window->lvFiles->rowTotal(), 0);
     EXPECT_EQ(window->FolderTreeview1->selectedPath(), photos.path());
 }
@@ -141,9 +139,9 @@ TEST_F(MainWindowTest, AStartFolderIsListedInsteadOfTheSettingsFolderAndKeptAtEx
     TempFolder trip;
     trip.writeNamed({"a.jpg"});
     writeSettings((photos.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
-    MainWindow window(program.path(), photos.path());
+    WindowUnderTest window(program.path(), photos.path());
     window.setStartFolder(trip.path());
-    window.Form_Load();
+    window.load();
     EXPECT_EQ(newNames(window), QStringList({"pic_001.jpg"}));
     window.close();
     EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
@@ -156,8 +154,8 @@ TEST_F(MainWindowTest, ScanListsEachTypeGroupWithItsIconAndSelectsTheFirstRow) {
     window->cbBMP->setValue(1);
     window->cbGIF->setValue(1);
     EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.JPG", "c.jpeg", "d.bmp", "e.gif"}));
-    EXPECT_EQ(window->FoundCount, 5);
-    EXPECT_EQ(window->FoundFiles, rows(*window));
+    EXPECT_EQ(window->seam.foundCount(), 5);
+    EXPECT_EQ(window->seam.foundFiles(), rows(*window));
     const QAbstractItemModel* model = window->lvFiles->model();
     for (int row : {0, 1, 2, 3, 4})
         EXPECT_TRUE(model->index(row, 0).data(Qt::DecorationRole).isValid()) << row;
@@ -177,33 +175,33 @@ TEST_F(MainWindowTest, ATypeClickWithAnEmptyFolderListsTheRoot) {
     writeSettings("");
     auto window = start();
     window->cbJPG->setValue(1);
-    EXPECT_EQ(window->CurrentFolder, "/");
+    EXPECT_EQ(window->seam.currentFolder(), "/");
 }
 
 TEST_F(MainWindowTest, EditsRescanTenTicksAfterTheLastKeystroke) {
     photos.writeNamed({"a.jpg"});
     auto window = start();
-    window->Timer1->stop();
+    window->seam.stopClock();
     for (int i = 0; i < 5; ++i)
-        window->Timer1_Timer();
+        window->seam.tick();
     photos.writeNamed({"b.jpg"});
     window->tbPre->setText("x_");
     EXPECT_EQ(window->lblExample->text(), "(Example: x_001, x_002, x_003)");
-    EXPECT_EQ(window->RescanDueTick, 5);
+    EXPECT_EQ(window->seam.rescanDueTick(), 5);
     for (int i = 0; i < 9; ++i)
-        window->Timer1_Timer();
+        window->seam.tick();
     EXPECT_EQ(rows(*window), QStringList({"a.jpg"}));
-    window->Timer1_Timer();
+    window->seam.tick();
     EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
     EXPECT_EQ(newNames(*window), QStringList({"x_001.jpg", "x_002.jpg"}));
-    EXPECT_EQ(window->RescanDueTick, 0);
+    EXPECT_EQ(window->seam.rescanDueTick(), 0);
 }
 
 TEST_F(MainWindowTest, AnEditBeforeTheFirstTickSchedulesNothing) {
     auto window = start();
-    window->Timer1->stop();
+    window->seam.stopClock();
     window->tbPre->setText("y_");
-    EXPECT_EQ(window->RescanDueTick, 0);
+    EXPECT_EQ(window->seam.rescanDueTick(), 0);
 }
 
 TEST_F(MainWindowTest, ModifierKeysAreRecordedWhateverControlHasTheFocus) {
@@ -211,12 +209,12 @@ TEST_F(MainWindowTest, ModifierKeysAreRecordedWhateverControlHasTheFocus) {
     window->activateWindow();
     window->tbPre->setFocus();
     QTest::keyPress(window->tbPre, Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_EQ(window->ShiftState, 1);
+    EXPECT_EQ(window->seam.shiftState(), 1);
     QTest::keyPress(window->tbPre, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(window->ShiftState, 3);
+    EXPECT_EQ(window->seam.shiftState(), 3);
     QTest::keyRelease(window->tbPre, Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(window->tbPre, Qt::Key_Shift, {});
-    EXPECT_EQ(window->ShiftState, 0);
+    EXPECT_EQ(window->seam.shiftState(), 0);
 }
 
 TEST_F(MainWindowTest, APastedLineBreakReachesNeitherTheNamesNorTheSettingsFile) {
@@ -225,21 +223,21 @@ TEST_F(MainWindowTest, APastedLineBreakReachesNeitherTheNamesNorTheSettingsFile)
     window->tbPre->selectAll();
     window->tbPre->insert("x\r\ny\tz_");
     EXPECT_EQ(window->tbPre->text(), "xyz_");
-    window->FillFileList(window->CurrentFolder);
+    window->seam.rescan();
     EXPECT_EQ(newNames(*window), QStringList({"xyz_001.jpg"}));
-    window->Form_Unload();
+    window->close();
     EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg").split('\n').size(), 10);
 }
 
 TEST_F(MainWindowTest, AModifierReleasedWhileADialogHadTheKeysIsForgottenOnReturn) {
     auto window = start();
     QTest::keyPress(window->lvFiles, Qt::Key_Alt, Qt::AltModifier);
-    ASSERT_EQ(window->ShiftState, 4);
+    ASSERT_EQ(window->seam.shiftState(), 4);
     QWidget dialog;
     QTest::keyRelease(&dialog, Qt::Key_Alt);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(window.get(), &activate);
-    EXPECT_EQ(window->ShiftState, 0);
+    EXPECT_EQ(window->seam.shiftState(), 0);
 }
 
 TEST_F(MainWindowTest, ARenameClickArrivingDuringAScanRunsAfterTheScan) {
@@ -260,15 +258,15 @@ TEST_F(MainWindowTest, ARenameClickArrivingDuringAScanRunsAfterTheScan) {
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsFileEvenWithoutOne) {
     auto window = start();
-    window->bExit_Click();
+    emit window->bExit->Click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
               (photos.path() + "\r\nfoto_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
 }
 
 TEST_F(MainWindowTest, AProgramFolderThatCannotBeWrittenDoesNotStopTheEnd) {
-    auto window = std::make_unique<MainWindow>(program.filePath("missing"), photos.path());
-    window->Form_Load();
+    auto window = std::make_unique<WindowUnderTest>(program.filePath("missing"), photos.path());
+    window->load();
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(program.snapshot().size(), 0u);
@@ -276,26 +274,26 @@ TEST_F(MainWindowTest, AProgramFolderThatCannotBeWrittenDoesNotStopTheEnd) {
 
 TEST_F(MainWindowTest, StartsWithThreePreviewBoxesAtTheDesignedSize) {
     auto window = start();
-    EXPECT_EQ(window->Preview.count, 3);
-    EXPECT_EQ(window->Preview.loaded, 3);
-    EXPECT_EQ(window->Preview.dueTick, 0);
+    EXPECT_EQ(window->seam.preview().count, 3);
+    EXPECT_EQ(window->seam.preview().loaded, 3);
+    EXPECT_EQ(window->seam.preview().dueTick, 0);
     EXPECT_EQ(window->width(), 777);
     EXPECT_EQ(window->height(), 462);
 }
 
 TEST_F(MainWindowTest, GrowingTheWindowSchedulesTheNewBoxForTheTimer) {
     auto window = start();
-    window->Timer1->stop();
-    window->Timer1_Timer();
+    window->seam.stopClock();
+    window->seam.tick();
     window->resize(777, 588); // 8820 twips
-    EXPECT_EQ(window->Preview.count, 4);
-    EXPECT_EQ(window->Preview.start, 3);
-    EXPECT_EQ(window->Preview.dueTick, 1);
-    EXPECT_TRUE(window->pbPreview[3]->isVisibleTo(window.get()));
+    EXPECT_EQ(window->seam.preview().count, 4);
+    EXPECT_EQ(window->seam.preview().start, 3);
+    EXPECT_EQ(window->seam.preview().dueTick, 1);
+    EXPECT_TRUE(window->pbPreview(3)->isVisibleTo(window.get()));
     for (int i = 0; i < 3; ++i)
-        window->Timer1_Timer();
-    EXPECT_EQ(window->Preview.dueTick, 0);
-    EXPECT_EQ(window->Preview.start, 0);
+        window->seam.tick();
+    EXPECT_EQ(window->seam.preview().dueTick, 0);
+    EXPECT_EQ(window->seam.preview().start, 0);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box.h"
-#include "main_window/main_window.h"
 #include "photo_list/list_view.h"
 #include "support/temp_folder.h"
+#include "widgets/folder_tree.h"
+#include "window_under_test.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
@@ -11,8 +12,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-using km::MainWindow;
 
 namespace {
 
@@ -23,9 +22,9 @@ constexpr km::BoxAnswer kOk = km::BoxAnswer::Ok;
 
 class RenameUndoTest : public testing::Test {
 protected:
-    RenameUndoTest() { window = std::make_unique<MainWindow>(program.path(), photos.path()); }
+    RenameUndoTest() { window = std::make_unique<WindowUnderTest>(program.path(), photos.path()); }
 
-    void start() { window->Form_Load(); }
+    void start() { window->load(); }
 
     // Presses a button as the user would, with the message box answering `answer` and then OK
     // to any report that follows.
@@ -53,7 +52,7 @@ protected:
 
     TempFolder program;
     TempFolder photos;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowUnderTest> window;
 };
 
 TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
@@ -66,9 +65,10 @@ TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
                                           {"foto_002.jpg", "IMG_2.jpg"},
                                           {"notes.txt", "notes.txt"}}));
     EXPECT_EQ(rows(), QStringList({"foto_001.JPG", "foto_002.jpg"}));
-    EXPECT_EQ(window->UndoList.folder, photos.pathWithSeparator());
-    EXPECT_EQ(window->UndoList.pairs, (std::vector<km::RenamePair>{{"IMG_1.JPG", "foto_001.JPG"},
-                                                                   {"IMG_2.jpg", "foto_002.jpg"}}));
+    EXPECT_EQ(window->seam.undoList().folder, photos.pathWithSeparator());
+    EXPECT_EQ(window->seam.undoList().pairs,
+              (std::vector<km::RenamePair>{{"IMG_1.JPG", "foto_001.JPG"},
+                                           {"IMG_2.jpg", "foto_002.jpg"}}));
     EXPECT_TRUE(window->bUndo->Enabled());
 
     press(window->bUndo, kYes);
@@ -84,7 +84,7 @@ TEST_F(RenameUndoTest, AChainIntoNamesTheBatchFreesSucceedsBothWays) {
     start();
     // foto_001 -> foto_002 while foto_002 -> foto_003: each target is freed by the batch itself.
     window->tbStart->setText("2");
-    window->UpdateNewNames();
+    window->seam.rescan();
     press(window->bRename, kYes);
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_002.jpg", "first"}, {"foto_003.jpg", "second"}}));
     press(window->bUndo, kYes);
@@ -97,16 +97,16 @@ TEST_F(RenameUndoTest, DeclinedQuestionsChangeNothing) {
     const Content before = photos.snapshot();
     press(window->bRename, kNo);
     EXPECT_EQ(photos.snapshot(), before);
-    EXPECT_TRUE(window->UndoList.pairs.empty());
+    EXPECT_TRUE(window->seam.undoList().pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
 
     press(window->bRename, kYes);
     const Content renamed = photos.snapshot();
-    const std::vector<km::RenamePair> record = window->UndoList.pairs;
+    const std::vector<km::RenamePair> record = window->seam.undoList().pairs;
     press(window->bRename, kNo);
     press(window->bUndo, kNo);
     EXPECT_EQ(photos.snapshot(), renamed);
-    EXPECT_EQ(window->UndoList.pairs, record);
+    EXPECT_EQ(window->seam.undoList().pairs, record);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
 
@@ -116,7 +116,7 @@ TEST_F(RenameUndoTest, ACollisionWithAKeptFileIsRefusedAndShownRed) {
     window->obRenameSelected->setChecked(true);
     window->lvFiles->setSelected(1, false);
     window->lvFiles->setSelected(2, true);
-    window->UpdateNewNames();
+    emit window->lvFiles->Click();
     ASSERT_EQ(window->lvFiles->subItem(2), "foto_001.JPG");
     const Content before = photos.snapshot();
     press(window->bRename, kOk);
@@ -141,12 +141,12 @@ TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
     window->lvFiles->setSelected(1, false);
     window->lvFiles->setSelected(2, true);
     window->lvFiles->setSelected(3, true);
-    window->UpdateNewNames();
+    emit window->lvFiles->Click();
     press(window->bRename, kYes);
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
     EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("_KM_foto_002.jpg"));
-    EXPECT_TRUE(window->UndoList.pairs.empty());
+    EXPECT_TRUE(window->seam.undoList().pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
 }
 
@@ -155,7 +155,7 @@ TEST_F(RenameUndoTest, RowsGivenTheSameNewNameAreRefusedAndShownRed) {
         photos.write(QString("p%1.jpg").arg(i), QByteArray::number(i));
     start();
     window->tbLen->setText("1");
-    window->UpdateNewNames();
+    window->seam.rescan();
     ASSERT_EQ(window->lvFiles->subItem(11), "foto_1.jpg");
     const Content before = photos.snapshot();
     press(window->bRename, kYes);
@@ -171,8 +171,8 @@ TEST_F(RenameUndoTest, UndoWorksInTheRenamedFolderWhileAnotherIsShown) {
     press(window->bRename, kYes);
     TempFolder other;
     other.writeNamed({"x.jpg"});
-    window->CurrentFolder = other.path();
-    window->FillFileList(window->CurrentFolder);
+    window->FolderTreeview1->setSelectedPath(other.path());
+    emit window->FolderTreeview1->Click();
     press(window->bUndo, kYes);
     EXPECT_EQ(photos.snapshot(), (Content{{"IMG_1.JPG", "IMG_1.JPG"}}));
     EXPECT_EQ(other.snapshot(), (Content{{"x.jpg", "x.jpg"}}));
@@ -184,7 +184,7 @@ TEST_F(RenameUndoTest, RenamingTwiceThenUndoReversesOnlyTheSecond) {
     start();
     press(window->bRename, kYes);
     window->tbPre->setText("trip_");
-    window->UpdateNewNames();
+    window->seam.rescan();
     press(window->bRename, kYes);
     EXPECT_EQ(photos.snapshot(), (Content{{"trip_001.JPG", "IMG_1.JPG"}}));
     press(window->bUndo, kYes);
@@ -198,11 +198,11 @@ TEST_F(RenameUndoTest, AnUndoThatCannotRunKeepsItsRecordAndButton) {
     // Someone takes the original name back behind the program's back.
     photos.write("IMG_1.JPG", "intruder");
     const Content before = photos.snapshot();
-    const std::vector<km::RenamePair> record = window->UndoList.pairs;
+    const std::vector<km::RenamePair> record = window->seam.undoList().pairs;
     press(window->bUndo, kYes);
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
-    EXPECT_EQ(window->UndoList.pairs, record);
+    EXPECT_EQ(window->seam.undoList().pairs, record);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
 
@@ -225,13 +225,13 @@ TEST_F(RenameUndoTest, TheRenameTakesTheRowsAsTheyStoodAtTheClick) {
     window->lvFiles->setSelected(1, false);
     window->lvFiles->setSelected(2, true);
     window->lvFiles->setSelected(3, true);
-    window->UpdateNewNames();
-    window->Timer1_Timer();
+    emit window->lvFiles->Click();
+    window->seam.tick();
     window->tbPre->setText("new_"); // the list follows ten ticks later
     // Ticks pass while the question is open; then the user answers Yes.
     QTimer::singleShot(0, window.get(), [this] {
         for (int tick = 0; tick < 12; ++tick)
-            window->Timer1_Timer();
+            window->seam.tick();
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         emit box->findChild<XPButton*>("bYesOk")->Click();
@@ -245,15 +245,15 @@ TEST_F(RenameUndoTest, WhenEveryListedPhotoVanishedTheRenameShowsNoEmptyBox) {
     photos.writeNamed({"a.jpg"});
     start();
     press(window->bRename, kYes);
-    const km::BatchPlan record = window->UndoList;
+    const km::BatchPlan record = window->seam.undoList();
     QFile::remove(photos.filePath("foto_001.jpg"));
-    window->FillFileList(window->CurrentFolder);
+    window->seam.rescan();
     const int before = km::MessageBoxSeam::callCount();
     km::MessageBoxSeam::setNextAnswer(kYes);
-    window->bRename_Click();
+    emit window->bRename->Click();
     km::MessageBoxSeam::clearNextAnswers();
     EXPECT_EQ(km::MessageBoxSeam::callCount() - before, 1);
-    EXPECT_EQ(window->UndoList.pairs, record.pairs);
+    EXPECT_EQ(window->seam.undoList().pairs, record.pairs);
     EXPECT_TRUE(window->bUndo->Enabled());
 }
 
@@ -266,8 +266,8 @@ TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
     TempFolder photos;
     TempFolder data;
     photos.writeNamed({"IMG_1.JPG"});
-    MainWindow window(program.path(), photos.path(), data.path());
-    window.Form_Load();
+    WindowUnderTest window(program.path(), photos.path(), data.path());
+    window.load();
     km::MessageBoxSeam::setNextAnswer(kYes);
     emit window.bRename->Click();
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
@@ -292,10 +292,10 @@ TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRena
                     {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
                 .ok());
     }
-    MainWindow window(program.path(), photos.path(), data.path());
+    WindowUnderTest window(program.path(), photos.path(), data.path());
     km::MessageBoxSeam::setNextAnswer(
         km::BoxAnswer::Cancel); // the question closed without an answer
-    window.Form_Load();
+    window.load();
     EXPECT_EQ(photos.snapshot(), (Content{{"_KM_x.jpg", "A"}}));
 
     km::MessageBoxSeam::setNextAnswer(kYes);

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "main_window/main_window_test_seam.h"
+
+#include "main_window/main_window.h"
+
+#include <QTimer>
+
+namespace km {
+
+void MainWindowTestSeam::stopClock() {
+    m_window.Timer1->stop();
+}
+
+void MainWindowTestSeam::tick() {
+    m_window.Timer1_Timer();
+}
+
+void MainWindowTestSeam::rescan() {
+    m_window.runCommand(&MainWindow::rescanCommand);
+}
+
+QString MainWindowTestSeam::currentFolder() const {
+    return m_window.CurrentFolder;
+}
+
+QString MainWindowTestSeam::settingsFile() const {
+    return m_window.SettingsFile;
+}
+
+bool MainWindowTestSeam::loading() const {
+    return m_window.Loading;
+}
+
+qint16 MainWindowTestSeam::shiftState() const {
+    return m_window.ShiftState;
+}
+
+qint32 MainWindowTestSeam::rescanDueTick() const {
+    return m_window.RescanDueTick;
+}
+
+QStringList MainWindowTestSeam::foundFiles() const {
+    return m_window.FoundFiles;
+}
+
+qint32 MainWindowTestSeam::foundCount() const {
+    return m_window.FoundCount;
+}
+
+PreviewColumn MainWindowTestSeam::preview() const {
+    return m_window.Preview;
+}
+
+BatchPlan MainWindowTestSeam::undoList() const {
+    return m_window.UndoList;
+}
+
+} // namespace km
