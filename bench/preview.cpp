@@ -2,12 +2,12 @@
 // Drawing three preview boxes from 24-megapixel camera-like JPEGs, against decoding the same files
 // at full size and scaling them down. Prints the speed-up of each way over that baseline.
 
+#include "camera_files.h"
 #include "main_window/preview_drawing.h"
 #include "support/benchmark_main.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -46,40 +46,15 @@ QImage cameraLikePicture(int variant) {
     return image;
 }
 
-QByteArray jpegBytes(const QImage& image, int quality = 90) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", quality);
-    return bytes;
-}
-
 void embedThumbnail(const QString& path, const QImage& thumbnail) {
-    const QByteArray bytes = jpegBytes(thumbnail);
-    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-    image->readMetadata();
-    Exiv2::ExifThumb(image->exifData())
-        .setJpegThumbnail(reinterpret_cast<const Exiv2::byte*>(bytes.constData()), bytes.size());
-    image->writeMetadata();
+    km::fixtures::embedThumbnail(path, km::fixtures::jpegBytes(thumbnail));
 }
 
 // Stores a preview in the maker note, where one camera maker keeps a larger preview in its JPEGs.
 void embedMakerNotePreview(const QString& path, const QImage& preview) {
     // Quality 70 keeps 640 x 427 pixels of this detail within the segment, as cameras do.
-    const QByteArray bytes = jpegBytes(preview, 70);
+    km::fixtures::embedMakerNotePreview(path, km::fixtures::jpegBytes(preview, 70));
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-    image->readMetadata();
-    Exiv2::ExifData& exif = image->exifData();
-    exif["Exif.Image.Make"] = "NIKON CORPORATION";
-    auto version = Exiv2::Value::create(Exiv2::undefined);
-    version->read("48 50 49 48");
-    exif.add(Exiv2::ExifKey("Exif.Nikon3.Version"), version.get());
-    exif["Exif.Nikon3.Preview"] = uint32_t(0);
-    exif["Exif.NikonPreview.JPEGInterchangeFormat"] = uint32_t(0);
-    exif["Exif.NikonPreview.JPEGInterchangeFormatLength"] = uint32_t(bytes.size());
-    exif["Exif.NikonPreview.JPEGInterchangeFormat"].setDataArea(
-        reinterpret_cast<const Exiv2::byte*>(bytes.constData()), bytes.size());
-    image->writeMetadata();
     image->readMetadata();
     if (Exiv2::PreviewManager(*image).getPreviewProperties().size() != 2)
         std::fprintf(stderr, "The maker-note preview did not fit: %s\n", qPrintable(path));
@@ -112,7 +87,7 @@ struct PhotoFolders {
             QDir().mkpath(folder);
         for (int index = 0; index < photoNames.size(); ++index) {
             const QImage picture = cameraLikePicture(index);
-            const QByteArray jpeg = jpegBytes(picture);
+            const QByteArray jpeg = km::fixtures::jpegBytes(picture);
             for (const QString& folder : all) {
                 QFile file(folder + photoNames[index]);
                 file.open(QIODevice::WriteOnly);

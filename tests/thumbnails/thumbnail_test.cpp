@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "camera_files.h"
 #include "support/temp_folder.h"
 #include "thumbnails/thumbnail.h"
 #include "thumbnails/thumbnail_choice.h"
@@ -7,7 +8,6 @@
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -105,14 +105,6 @@ QImage letterboxed(QSize outer, QRect picture, QColor before, QColor after,
     return image;
 }
 
-QByteArray jpegBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
-}
-
 QImage solid(QSize size, QColor colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
@@ -126,27 +118,9 @@ void addExif(const QString& path, int orientation, const QByteArray& thumbnail =
     Exiv2::ExifData& exif = image->exifData();
     if (orientation != 0)
         exif["Exif.Image.Orientation"] = static_cast<uint16_t>(orientation);
+    image->writeMetadata();
     if (!thumbnail.isEmpty())
-        Exiv2::ExifThumb(exif).setJpegThumbnail(
-            reinterpret_cast<const Exiv2::byte*>(thumbnail.constData()), thumbnail.size());
-    image->writeMetadata();
-}
-
-// Adds a preview to the maker note, where one camera maker keeps a larger preview in its JPEGs.
-void addMakerNotePreview(const QString& path, const QByteArray& preview) {
-    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-    image->readMetadata();
-    Exiv2::ExifData& exif = image->exifData();
-    exif["Exif.Image.Make"] = "NIKON CORPORATION";
-    auto version = Exiv2::Value::create(Exiv2::undefined);
-    version->read("48 50 49 48");
-    exif.add(Exiv2::ExifKey("Exif.Nikon3.Version"), version.get());
-    exif["Exif.Nikon3.Preview"] = uint32_t(0);
-    exif["Exif.NikonPreview.JPEGInterchangeFormat"] = uint32_t(0);
-    exif["Exif.NikonPreview.JPEGInterchangeFormatLength"] = uint32_t(preview.size());
-    exif["Exif.NikonPreview.JPEGInterchangeFormat"].setDataArea(
-        reinterpret_cast<const Exiv2::byte*>(preview.constData()), preview.size());
-    image->writeMetadata();
+        km::fixtures::embedThumbnail(path, thumbnail);
 }
 
 km::ExifFacts readFacts(const QString& path) {
@@ -225,7 +199,7 @@ TEST(Orientation, TurnsEveryExifOrientationUpright) {
 class ThumbnailSourceTest : public ::testing::Test {
 protected:
     QString jpeg(const QString& name, const QImage& image) const {
-        m_folder.write(name, jpegBytes(image));
+        m_folder.write(name, km::fixtures::jpegBytes(image));
         return m_folder.filePath(name);
     }
 
@@ -272,7 +246,7 @@ TEST_F(ThumbnailSourceTest, CutsTheBarsOffPaddedThumbnailsInEveryOrientation) {
                                  .toStdString());
                 const QString path = jpeg("padded.jpg", quadrants(shape.photo));
                 addExif(path, orientation,
-                        jpegBytes(letterboxed({160, 120}, shape.inner, bar, bar)));
+                        km::fixtures::jpegBytes(letterboxed({160, 120}, shape.inner, bar, bar)));
                 const QSize drawn = km::uprightSize(shape.drawn, orientation);
                 const QImage image = km::ThumbnailSource(path).render(drawn);
                 EXPECT_EQ(image.size(), drawn);
@@ -284,8 +258,9 @@ TEST_F(ThumbnailSourceTest, CutsTheBarsOffPaddedThumbnailsInEveryOrientation) {
 TEST_F(ThumbnailSourceTest, DrawsFromTheSmallestEmbeddedPreviewThatFits) {
     const QString path = jpeg("camera.jpg", quadrants({600, 400}));
     const QImage thumbnail = letterboxed({160, 120}, {0, 7, 160, 107}, Qt::black, Qt::black);
-    addExif(path, 0, jpegBytes(thumbnail));
-    addMakerNotePreview(path, jpegBytes(quadrants({480, 320}, pastels)));
+    addExif(path, 0, km::fixtures::jpegBytes(thumbnail));
+    km::fixtures::embedMakerNotePreview(path,
+                                        km::fixtures::jpegBytes(quadrants({480, 320}, pastels)));
     EXPECT_EQ(readFacts(path).previews.size(), 2u);
     const km::ThumbnailSource source(path);
     const struct {
@@ -301,8 +276,8 @@ TEST_F(ThumbnailSourceTest, DrawsFromTheSmallestEmbeddedPreviewThatFits) {
 
 TEST_F(ThumbnailSourceTest, DecodesThePictureWhenTheThumbnailIsBrokenOrFullToItsEdges) {
     const QByteArray thumbnails[] = {QByteArray(3000, 'x'),
-                                     jpegBytes(quadrants({160, 120}, secondaries)),
-                                     jpegBytes(quadrants({60, 40}, secondaries))};
+                                     km::fixtures::jpegBytes(quadrants({160, 120}, secondaries)),
+                                     km::fixtures::jpegBytes(quadrants({60, 40}, secondaries))};
     for (const QByteArray& thumbnail : thumbnails) {
         const QString path = jpeg("thumbnail.jpg", quadrants({600, 400}));
         addExif(path, 0, thumbnail);
@@ -313,7 +288,7 @@ TEST_F(ThumbnailSourceTest, DecodesThePictureWhenTheThumbnailIsBrokenOrFullToIts
 TEST_F(ThumbnailSourceTest, FilesThatAreNoReadablePictureGiveNothing) {
     m_folder.write("junk.jpg", QByteArray("this is not a picture at all", 28));
     m_folder.write("empty.jpg", {});
-    const QByteArray whole = jpegBytes(quadrants({300, 200}));
+    const QByteArray whole = km::fixtures::jpegBytes(quadrants({300, 200}));
     m_folder.write("header.jpg", whole.left(40));
     m_folder.write("text.gif", QByteArray(500, 'G'));
     m_folder.write("text.bmp", QByteArray("BM") + QByteArray(100, '\xff'));
@@ -328,7 +303,7 @@ TEST_F(ThumbnailSourceTest, FilesThatAreNoReadablePictureGiveNothing) {
 }
 
 TEST_F(ThumbnailSourceTest, SurvivesFilesDamagedAfterTheirHeader) {
-    const QByteArray whole = jpegBytes(quadrants({300, 200}));
+    const QByteArray whole = km::fixtures::jpegBytes(quadrants({300, 200}));
     m_folder.write("half.jpg", whole.left(whole.size() / 2));
     const km::ThumbnailSource half(m_folder.filePath("half.jpg"));
     EXPECT_EQ(half.naturalSize(), QSize(300, 200));
@@ -346,7 +321,7 @@ TEST_F(ThumbnailSourceTest, SurvivesFilesDamagedAfterTheirHeader) {
 
 TEST_F(ThumbnailSourceTest, ReadsADamagedExifBlockQuietly) {
     const QString path = jpeg("exif.jpg", quadrants({300, 200}));
-    addExif(path, 6, jpegBytes(solid({30, 20}, yellow)));
+    addExif(path, 6, km::fixtures::jpegBytes(solid({30, 20}, yellow)));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
