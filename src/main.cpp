@@ -55,8 +55,9 @@ int main(int argc, char** argv) {
                    stderr);
 
     const QString journals = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString options = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     km::MainWindow window(km::settingsFolder(km::fs::programFolder()),
-                          km::MainWindow::FolderTreeStartDefault(), journals);
+                          km::MainWindow::FolderTreeStartDefault(), journals, options);
     window.setStartFolder(request.folder);
     window.load();
     // Exit or the close box used during start-up's scan has already unloaded the window; the

@@ -4,6 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/message_box.h"
 #include "files/file_system.h"
+#include "main_window/photo_list_menu.h"
 #include "main_window/preview_drawing.h"
 #include "main_window/recovery_questions.h"
 #include "numbers/rounding.h"
@@ -85,9 +86,11 @@ qint16 modifierMask(const QKeyEvent& event) {
 } // namespace
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
-                       const QString& journalFolder, QWidget* parent)
+                       const QString& journalFolder, const QString& optionsFolder, QWidget* parent)
     : QWidget(parent), m_form(*this, folderTreeStart), Timer1(new QTimer(this)),
       m_settingsFolder(settingsFolder), m_journalFolder(journalFolder) {
+    if (!optionsFolder.isEmpty())
+        m_optionsFile = optionsFolder + QLatin1Char('/') + QLatin1String(km::kOptionsFileName);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
@@ -97,6 +100,9 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
         ilImgIcons.add(name, QPixmap(QStringLiteral(":/main/%1.png").arg(name.toLower())));
     }
     m_form.lvFiles->bindImageList([this](const QString& key) { return ilImgIcons.icon(key); });
+    auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
+    connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
+    connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
     connectHandlers();
     qApp->installEventFilter(this);
 }
@@ -190,12 +196,15 @@ void MainWindow::Form_Load() {
     if (FileExists(SettingsFile))
         applySettings(km::readSettingsFile(SettingsFile));
     applyStartFolder();
+    if (!m_optionsFile.isEmpty())
+        m_options = km::readOptionsFile(m_optionsFile);
     Loading = false;
     const double columnsWidth = km::roundHalfEven(m_form.lvFiles->widthTwips() - 330);
     m_form.lvFiles->addColumn(QStringLiteral("ORGNAME"), QStringLiteral("Original Name"),
                               columnsWidth / 2);
     m_form.lvFiles->addColumn(QStringLiteral("NEWNAME"), QStringLiteral("New Name"),
                               columnsWidth / 2);
+    showOrderInHeader();
     // From here start-up is a command too: what the user clicks during its scan waits for it.
     m_commandRunning = true;
     centreOnScreen();
@@ -617,6 +626,33 @@ void MainWindow::bExit_Click() {
 
 void MainWindow::bAbout_Click() {
     showAboutDialog();
+}
+
+// The photo list's menu: each choice is kept at once and applied by listing the folder again.
+void MainWindow::chooseOrder(km::PhotoOrder order) {
+    m_options.order = order;
+    saveOptions();
+    showOrderInHeader();
+    runCommand(&MainWindow::rescanCommand);
+}
+
+void MainWindow::chooseCompanions(bool on) {
+    m_options.companions = on;
+    saveOptions();
+    runCommand(&MainWindow::rescanCommand);
+}
+
+void MainWindow::saveOptions() const {
+    // A folder that cannot be written only means the choice is not kept for the next start.
+    if (!m_optionsFile.isEmpty())
+        km::writeOptionsFile(m_optionsFile, m_options);
+}
+
+void MainWindow::showOrderInHeader() {
+    m_form.lvFiles->photos().setColumnHeader(0,
+                                             m_options.order == km::PhotoOrder::Taken
+                                                 ? QStringLiteral("Original Name (in order taken)")
+                                                 : QStringLiteral("Original Name"));
 }
 
 void MainWindow::Timer1_Timer() {

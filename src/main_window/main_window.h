@@ -4,6 +4,7 @@
 #include "main_window/main_form.h"
 #include "rename/batch.h"
 #include "rename/journal.h"
+#include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "widgets/image_list.h"
 
@@ -27,9 +28,12 @@ public:
     // own (the user's Pictures or home folder in the running program).
     // journalFolder is where each batch is recorded while it runs, so that a batch cut short by
     // a crash can be finished or rolled back at the next start; empty for none.
+    // optionsFolder holds options.ini, the choices of the photo list's menu; empty for none (the
+    // designed behaviour, choices not kept).
     explicit MainWindow(const QString& settingsFolder,
                         const QString& folderTreeStart = FolderTreeStartDefault(),
-                        const QString& journalFolder = QString(), QWidget* parent = nullptr);
+                        const QString& journalFolder = QString(),
+                        const QString& optionsFolder = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     static QString FolderTreeStartDefault();
@@ -100,6 +104,10 @@ private:
     km::BatchPlan renamePlan(const QString& folder) const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::BatchOutcome& outcome);
+    void chooseOrder(km::PhotoOrder order);
+    void chooseCompanions(bool on);
+    void saveOptions() const;
+    void showOrderInHeader();
 
     // The controls, built and laid out by the form.
     MainForm m_form;
@@ -126,6 +134,9 @@ private:
     QString m_settingsFolder;
     QString m_journalFolder;
     QString m_startFolder;
+    QString m_optionsFile;
+    // The choices of the photo list's menu.
+    km::Options m_options;
     km::DiskFileOps m_fileOps;
     // The journal of a batch that left files stranded, held while the undo record describes them.
     std::unique_ptr<km::JournalFile> m_strandedJournal;

@@ -43,6 +43,17 @@ void PhotoListModel::addColumn(const QString& header) {
     endInsertColumns();
 }
 
+void PhotoListModel::setColumnHeader(int column, const QString& header) {
+    if (column < 0 || column >= m_headers.size() || m_headers[column] == header)
+        return;
+    m_headers[column] = header;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void PhotoListModel::setToolTipProvider(std::function<QString(int row)> provider) {
+    m_toolTipProvider = std::move(provider);
+}
+
 void PhotoListModel::setPhotos(const QStringList& names,
                                const std::function<QString(const QString&)>& iconKeyOf) {
     beginResetModel();
@@ -127,6 +138,12 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
         return QColor(m_conflicts[static_cast<size_t>(row)] ? kConflictColour : kNormalColour);
     case Qt::DecorationRole:
         return index.column() == 0 ? icon(row) : QVariant();
+    case Qt::ToolTipRole:
+        if (m_toolTipProvider) {
+            if (QString tip = m_toolTipProvider(row); !tip.isEmpty())
+                return tip;
+        }
+        return {};
     default:
         return {};
     }

@@ -22,6 +22,9 @@ public:
     void setIconProvider(std::function<QIcon(const QString& key)> provider);
     // Appends a column with its header text.
     void addColumn(const QString& header);
+    void setColumnHeader(int column, const QString& header);
+    // Gives the tooltip of a row, asked for only when one is shown; none by default.
+    void setToolTipProvider(std::function<QString(int row)> provider);
 
     // Replaces every row by one per name, with the small icon iconKeyOf(name) (empty for none),
     // no new name and no conflict.
@@ -56,6 +59,7 @@ private:
     QStringList m_iconKeys;
     QStringList m_headers;
     std::function<QIcon(const QString&)> m_iconProvider;
+    std::function<QString(int row)> m_toolTipProvider;
 };
 
 } // namespace km

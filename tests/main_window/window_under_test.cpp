@@ -29,8 +29,8 @@ template <typename Child> Child* child(const QObject& window, const char* name) 
 } // namespace
 
 WindowUnderTest::WindowUnderTest(const QString& settingsFolder, const QString& folderTreeStart,
-                                 const QString& journalFolder)
-    : km::MainWindow(settingsFolder, folderTreeStart, journalFolder),
+                                 const QString& journalFolder, const QString& optionsFolder)
+    : km::MainWindow(settingsFolder, folderTreeStart, journalFolder, optionsFolder),
       FolderTreeview1(child<km::FolderTree>(*this, "FolderTreeview1")),
       lvFiles(child<km::ListView>(*this, "lvFiles")),
       obRenameAll(child<QRadioButton>(*this, "obRenameAll")),

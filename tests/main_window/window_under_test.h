@@ -21,7 +21,8 @@ class XPButton;
 class WindowUnderTest : public km::MainWindow {
 public:
     WindowUnderTest(const QString& settingsFolder, const QString& folderTreeStart,
-                    const QString& journalFolder = QString());
+                    const QString& journalFolder = QString(),
+                    const QString& optionsFolder = QString());
 
     // Element `index` of the preview column; the column grows with the window.
     km::PictureBox* pbPreview(int index) const;

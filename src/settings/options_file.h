@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace km {
+
+// The order in which the photo list numbers the photos.
+enum class PhotoOrder { Name, Taken };
+
+// The choices the user makes beyond the nine designed settings, kept in their own file so that
+// Kestrelmark.cfg stays as designed. The defaults behave exactly as the designed program.
+struct Options {
+    PhotoOrder order = PhotoOrder::Name;
+    // RAW and sidecar files are renamed with their photo.
+    bool companions = false;
+
+    bool operator==(const Options&) const = default;
+};
+
+inline constexpr const char* kOptionsFileName = "options.ini";
+
+// Reads an INI file with the keys "order" ("name" or "taken") and "companions" ("false" or
+// "true"). A missing or damaged file, and any key or value it cannot read, give the defaults.
+Options readOptionsFile(const QString& path);
+
+// Writes the file whole through a temporary file, creating its folder; false when it could not.
+bool writeOptionsFile(const QString& path, const Options& options);
+
+} // namespace km

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "settings/options_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using km::Options;
+using km::PhotoOrder;
+
+TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
+    TempFolder config;
+    const QString path = config.filePath("new/options.ini");
+    const Options chosen{PhotoOrder::Taken, true};
+    ASSERT_TRUE(km::writeOptionsFile(path, chosen));
+    EXPECT_EQ(km::readOptionsFile(path), chosen);
+    ASSERT_TRUE(km::writeOptionsFile(path, Options{}));
+    EXPECT_EQ(km::readOptionsFile(path), Options{});
+}
+
+TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
+    TempFolder config;
+    const struct {
+        QByteArray content;
+        Options expected;
+    } cases[] = {
+        {"", {}},
+        {QByteArray("\x00\xff\xfe=\n=taken\n", 12), {}},
+        {"order=sideways\ncompanions=maybe\n", {}},
+        {"[General]\r\nOrder = Taken\r\ncompanions=yes\r\n", {PhotoOrder::Taken, false}},
+        {"companions=true", {PhotoOrder::Name, true}},
+    };
+    for (const auto& each : cases) {
+        config.write("options.ini", each.content);
+        EXPECT_EQ(km::readOptionsFile(config.filePath("options.ini")), each.expected)
+            << each.content.toStdString();
+    }
+    EXPECT_EQ(km::readOptionsFile(config.filePath("missing.ini")), Options{});
+}
+
+} // namespace
