@@ -19,12 +19,12 @@ constexpr km::TwipRect kImage1{120, 120, 3600, 2280};
 constexpr km::TwipRect kCloseButton{1440, 1920, 975, 255};
 
 // How the form keeps its Close button's settings.
-PropertyBag bCloseSettings() {
-    return {{QStringLiteral("_extentx"), 1720},
-            {QStringLiteral("_extenty"), 450},
-            {QStringLiteral("backcolor"), km::rgb(255, 255, 192)},
-            {QStringLiteral("caption"), QStringLiteral("Close")},
-            {QStringLiteral("font"), km::designedFont()}};
+km::XPButtonSettings bCloseSettings() {
+    return {.extentX = 1720,
+            .extentY = 450,
+            .backColor = km::rgb(255, 255, 192),
+            .font = km::designedFont(),
+            .caption = QStringLiteral("Close")};
 }
 
 } // namespace

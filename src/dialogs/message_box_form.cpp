@@ -7,7 +7,6 @@
 #include "widgets/designed_font.h"
 #include "widgets/twips.h"
 #include "xpbutton/colour.h"
-#include "xpbutton/property_bag.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QKeyEvent>
@@ -19,10 +18,8 @@ namespace {
 const QColor BackColor(236, 233, 216);
 
 // The stored settings of the dialog's two buttons.
-PropertyBag storedButtonSettings(const QString& caption, km::Colour backColour) {
-    return {{QStringLiteral("backcolor"), backColour},
-            {QStringLiteral("caption"), caption},
-            {QStringLiteral("font"), km::designedFont()}};
+km::XPButtonSettings storedButtonSettings(const QString& caption, km::Colour backColour) {
+    return {.backColor = backColour, .font = km::designedFont(), .caption = caption};
 }
 
 XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,

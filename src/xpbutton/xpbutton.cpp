@@ -33,12 +33,20 @@ bool isActivationKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-km::Colour toColour(const QVariant& value) {
-    return static_cast<km::Colour>(value.toLongLong());
-}
-
 int floorToInt(double value) {
     return static_cast<int>(std::floor(value));
+}
+
+// The defaults of the stored settings, where they differ from the designed state.
+const km::Colour kStoredBackColor{0};
+const QString kStoredCaption = QStringLiteral("Label1");
+
+// Keeps the value unless it equals the default, which is never stored.
+template <typename T> void store(std::optional<T>& field, const T& value, const T& defaultValue) {
+    if (value == defaultValue)
+        field.reset();
+    else
+        field = value;
 }
 
 } // namespace
@@ -134,37 +142,41 @@ void XPButton::UserControl_InitProperties() {
     m_lineColor = kDefaultLineColor;
 }
 
-void XPButton::UserControl_ReadProperties(const PropertyBag& stored) {
-    m_backColor = toColour(stored.read(QStringLiteral("BackColor"), 0));
+void XPButton::UserControl_ReadProperties(const km::XPButtonSettings& stored) {
+    m_backColor = stored.backColor.value_or(kStoredBackColor);
     scheduleRepaint();
     // The stored value only: the window stays enabled until the form sets Enabled.
-    m_enabled = stored.read(QStringLiteral("Enabled"), true).toBool();
-    m_font = stored.read(QStringLiteral("Font"), ambientFont()).value<QFont>();
-    m_backStyle = static_cast<std::int16_t>(stored.read(QStringLiteral("BackStyle"), 0).toInt());
-    m_borderStyle =
-        static_cast<std::int16_t>(stored.read(QStringLiteral("BorderStyle"), 0).toInt());
-    m_label1.setCaption(
-        stored.read(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
+    m_enabled = stored.enabled.value_or(true);
+    m_font = stored.font.value_or(ambientFont());
+    m_backStyle = stored.backStyle.value_or(0);
+    m_borderStyle = stored.borderStyle.value_or(0);
+    m_label1.setCaption(stored.caption.value_or(kStoredCaption));
     followCaption();
-    setPicture(stored.read(QStringLiteral("Picture"), QPixmap()).value<QPixmap>());
+    setPicture(stored.picture.value_or(QPixmap()));
     // The stored style only: the picture keeps its designed visibility.
-    m_style = stored.read(QStringLiteral("Style"), 0).toInt();
-    m_lineColor = toColour(stored.read(QStringLiteral("LineColor"), kDefaultLineColor));
+    m_style = stored.style.value_or(0);
+    m_lineColor = stored.lineColor.value_or(kDefaultLineColor);
 }
 
-void XPButton::UserControl_WriteProperties(PropertyBag& stored) const {
-    stored.write(QStringLiteral("BackColor"), m_backColor, 0);
-    stored.write(QStringLiteral("Enabled"), m_enabled, true);
-    stored.write(QStringLiteral("Font"), m_font, ambientFont());
-    stored.write(QStringLiteral("BackStyle"), m_backStyle, 0);
-    stored.write(QStringLiteral("BorderStyle"), m_borderStyle, 0);
-    stored.write(QStringLiteral("Caption"), m_label1.caption(), QStringLiteral("Label1"));
-    stored.write(QStringLiteral("Picture"), m_image1.picture(), QPixmap());
-    stored.write(QStringLiteral("Style"), m_style, 0);
-    stored.write(QStringLiteral("LineColor"), m_lineColor, kDefaultLineColor);
+void XPButton::UserControl_WriteProperties(km::XPButtonSettings& stored) const {
+    store(stored.backColor, m_backColor, kStoredBackColor);
+    store(stored.enabled, m_enabled, true);
+    // A font is an object held by reference, never the same object as the default one, so it is
+    // always stored.
+    stored.font = m_font;
+    store(stored.backStyle, m_backStyle, std::int16_t{0});
+    store(stored.borderStyle, m_borderStyle, std::int16_t{0});
+    store(stored.caption, m_label1.caption(), kStoredCaption);
+    // No picture is the default.
+    if (m_image1.picture().isNull())
+        stored.picture.reset();
+    else
+        stored.picture = m_image1.picture();
+    store(stored.style, m_style, std::int32_t{0});
+    store(stored.lineColor, m_lineColor, kDefaultLineColor);
 }
 
-XPButton* createXPButton(QWidget* parent, const PropertyBag& stored) {
+XPButton* createXPButton(QWidget* parent, const km::XPButtonSettings& stored) {
     auto* button = new XPButton(parent);
     button->UserControl_ReadProperties(stored);
     return button;

@@ -4,7 +4,7 @@
 #include "xpbutton/caption_label.h"
 #include "xpbutton/colour.h"
 #include "xpbutton/picture_image.h"
-#include "xpbutton/property_bag.h"
+#include "xpbutton/xpbutton_settings.h"
 
 #include <QFont>
 #include <QImage>
@@ -70,8 +70,8 @@ public:
 
     // Operations of the hosting form.
     void UserControl_InitProperties();
-    void UserControl_ReadProperties(const PropertyBag& stored);
-    void UserControl_WriteProperties(PropertyBag& stored) const;
+    void UserControl_ReadProperties(const km::XPButtonSettings& stored);
+    void UserControl_WriteProperties(km::XPButtonSettings& stored) const;
 
     // The visual state flags and the windowless children, for the form and for tests.
     bool Pressed() const { return m_pressed; }
@@ -162,4 +162,4 @@ private:
 };
 
 // Creates a button from its form's stored settings, as the forms create every instance.
-XPButton* createXPButton(QWidget* parent, const PropertyBag& stored);
+XPButton* createXPButton(QWidget* parent, const km::XPButtonSettings& stored);

@@ -9,7 +9,7 @@ namespace {
 
 TEST(XPButtonAccessible, APushButtonNamedByItsCaptionThatPressesWhileEnabled) {
     QWidget window;
-    XPButton* button = createXPButton(&window, {{QStringLiteral("Caption"), "&Undo"}});
+    XPButton* button = createXPButton(&window, {.caption = QStringLiteral("&Undo")});
     QSignalSpy clicks(button, &XPButton::Click);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
     ASSERT_NE(face, nullptr);
