@@ -29,7 +29,7 @@ class XPButton : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr km::Colour kDefaultLineColor = 0x743C00;
+    static constexpr km::Colour kDefaultLineColor{0x743C00};
 
     // A new instance in its designed state with the settings of a newly placed button.
     explicit XPButton(QWidget* parent = nullptr);

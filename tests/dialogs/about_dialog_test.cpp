@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/about_dialog.h"
+#include "xpbutton/colour_printer.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>

@@ -16,7 +16,7 @@ TEST(XPButtonSettings, MainWindowButtons) {
             mainFormButtonSettings(QString::fromLatin1(expected.name));
         XPButton* button = createXPButton(nullptr, stored);
         EXPECT_EQ(button->Caption(), expected.caption);
-        EXPECT_EQ(button->BackColor(), 0x00FF8080u);
+        EXPECT_EQ(button->BackColor(), km::Colour{0x00FF8080});
         EXPECT_EQ(button->Font(), km::designedFont());
         EXPECT_EQ(button->Font().pointSizeF(), 8.25);
         EXPECT_EQ(button->Font().family(), "MS Sans Serif");

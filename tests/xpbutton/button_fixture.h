@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "xpbutton/colour_printer.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>

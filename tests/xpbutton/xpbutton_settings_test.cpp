@@ -6,7 +6,7 @@
 
 TEST(XPButtonSettings, DefaultValuesAreNotStored) {
     XPButton button;
-    button.setBackColor(0);
+    button.setBackColor(km::Colour{0});
     button.setCaption(QStringLiteral("Label1"));
     button.setEnabled(false);
     km::XPButtonSettings stored;
@@ -23,7 +23,7 @@ TEST(XPButtonSettings, EmptyStoreYieldsTheDefaults) {
     QWidget form;
     form.setFont(QFont(QStringLiteral("Serif"), 13));
     XPButton* button = createXPButton(&form, km::XPButtonSettings());
-    EXPECT_EQ(button->BackColor(), 0u);
+    EXPECT_EQ(button->BackColor(), km::Colour{0});
     EXPECT_TRUE(button->Enabled());
     EXPECT_EQ(button->Font(), form.font());
     EXPECT_EQ(button->BackStyle(), 0);
@@ -100,13 +100,13 @@ TEST(XPButtonSettings, ReadingTheStyleLeavesThePictureVisibilityAlone) {
 TEST(XPButtonSettings, SettersReportTheirProperty) {
     XPButton button;
     QSignalSpy reports(&button, &XPButton::propertyChanged);
-    button.setLineColor(1);
+    button.setLineColor(km::Colour{1});
     button.setEnabled(true);
     button.setFont(QFont());
     button.setBackStyle(1);
     button.setBorderStyle(1);
     button.setCaption(QStringLiteral("x"));
-    button.setBackColor(1);
+    button.setBackColor(km::Colour{1});
     button.setPicture(QPixmap());
     button.setStyle(1);
     QStringList names;
