@@ -47,10 +47,10 @@ void AboutDialog::createControls() {
     Image1->setPixmap(QPixmap(QStringLiteral(":/about/kestrelmark.gif")));
     km::setGeometryTwips(Image1, kImage1);
 
-    bClose = createXPButton(this, bCloseSettings());
+    bClose = km::createXPButton(this, bCloseSettings());
     bClose->setObjectName(QStringLiteral("bClose"));
     km::setGeometryTwips(bClose, kCloseButton);
-    connect(bClose, &XPButton::Click, this, &AboutDialog::bClose_Click);
+    connect(bClose, &km::XPButton::Click, this, &AboutDialog::bClose_Click);
     bClose->setFocus();
 }
 

@@ -4,7 +4,10 @@
 #include <QDialog>
 
 class QLabel;
+
+namespace km {
 class XPButton;
+} // namespace km
 
 // The about window: the program's picture and a Close button in a thin frame, without border
 // or title bar, centred on the screen. Close is the only control that takes the focus, so
@@ -25,7 +28,7 @@ private:
     void bClose_Click();
 
     QLabel* Image1 = nullptr;
-    XPButton* bClose = nullptr;
+    km::XPButton* bClose = nullptr;
 };
 
 // Shows a fresh about window modally, without owner, and returns once it has been closed.

@@ -22,9 +22,9 @@ km::XPButtonSettings storedButtonSettings(const QString& caption, km::Colour bac
     return {.backColor = backColour, .font = km::designedFont(), .caption = caption};
 }
 
-XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,
-                       km::Colour backColour) {
-    auto* button = createXPButton(parent, storedButtonSettings(caption, backColour));
+km::XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,
+                           km::Colour backColour) {
+    auto* button = km::createXPButton(parent, storedButtonSettings(caption, backColour));
     button->setObjectName(name);
     return button;
 }
@@ -89,8 +89,8 @@ void frmMessageBox::createControls() {
     km::setGeometryTwips(bNoCancel, {2160, 1080, 1095, 315});
     setTabOrder(bYesOk, bNoCancel);
 
-    connect(bYesOk, &XPButton::Click, this, &frmMessageBox::bYesOk_Click);
-    connect(bNoCancel, &XPButton::Click, this, &frmMessageBox::bNoCancel_Click);
+    connect(bYesOk, &km::XPButton::Click, this, &frmMessageBox::bYesOk_Click);
+    connect(bNoCancel, &km::XPButton::Click, this, &frmMessageBox::bNoCancel_Click);
     ilIcons = km::loadMessageBoxIcons();
 }
 

@@ -8,7 +8,10 @@
 #include <QSize>
 
 class QLabel;
+
+namespace km {
 class XPButton;
+} // namespace km
 
 // The message box window: a prompt, at most one icon and one or two buttons, sized to the prompt
 // and centred on the screen. It fills itself from the module state when it is created and writes
@@ -36,8 +39,8 @@ private:
     km::MessageBoxState& m_state;
     QLabel* lblPrompt = nullptr;
     QLabel* imgIcon = nullptr;
-    XPButton* bYesOk = nullptr;
-    XPButton* bNoCancel = nullptr;
+    km::XPButton* bYesOk = nullptr;
+    km::XPButton* bNoCancel = nullptr;
     ImageList ilIcons;
     km::BoxAnswer YesOkResult = km::BoxAnswer::None;
     km::BoxAnswer NoCancelResult = km::BoxAnswer::None;

@@ -16,7 +16,10 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class Shape;
+
+namespace km {
 class XPButton;
+} // namespace km
 
 // The main window's controls at their designed places, texts, colours and tab order, and the
 // layout that fits them to the client area. It keeps no program state: the window that derives
@@ -57,10 +60,10 @@ public:
     std::vector<PictureBox*> pbPreview;
     QLabel* imgPreview;
     Shape* Shape1;
-    XPButton* bExit;
-    XPButton* bAbout;
-    XPButton* bUndo;
-    XPButton* bRename;
+    km::XPButton* bExit;
+    km::XPButton* bAbout;
+    km::XPButton* bUndo;
+    km::XPButton* bRename;
 
 private:
     void createPhotoFilesFrame(const km::MainLayout& designed, const QString& folderTreeStart);

@@ -30,6 +30,7 @@
 namespace {
 
 using km::ShowMessageBox;
+using km::XPButton;
 
 constexpr qint32 kStyleWarning = km::BoxExclamation;
 constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;

@@ -93,7 +93,7 @@ private:
     using Command = void (MainWindow::*)();
 
     void connectHandlers();
-    void connectCommand(XPButton* button, Command command);
+    void connectCommand(km::XPButton* button, Command command);
     void runCommand(Command command);
     void runQueuedCommands();
     void rescanCommand();

@@ -18,6 +18,8 @@
 #include <QShortcut>
 #include <cmath>
 
+namespace km {
+
 namespace {
 
 constexpr int kPollingIntervalMs = 25;
@@ -26,8 +28,8 @@ constexpr int kCaptionInset = 4;
 constexpr int kPictureGap = 3;
 constexpr double kDesignedWidthTwips = 2475;
 constexpr double kDesignedHeightTwips = 795;
-const km::Colour kEnabledCaption = km::rgb(0, 0, 0);
-const km::Colour kDisabledCaption = km::rgb(161, 161, 146);
+const Colour kEnabledCaption = rgb(0, 0, 0);
+const Colour kDisabledCaption = rgb(161, 161, 146);
 
 bool isActivationKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -38,7 +40,7 @@ int floorToInt(double value) {
 }
 
 // The defaults of the stored settings, where they differ from the designed state.
-const km::Colour kStoredBackColor{0};
+const Colour kStoredBackColor{0};
 const QString kStoredCaption = QStringLiteral("Label1");
 
 // Keeps the value unless it equals the default, which is never stored.
@@ -52,14 +54,14 @@ template <typename T> void store(std::optional<T>& field, const T& value, const 
 } // namespace
 
 XPButton::XPButton(QWidget* parent)
-    : QWidget(parent), m_timer1(new km::PollingTimer(this)), m_accessKey(new QShortcut(this)),
+    : QWidget(parent), m_timer1(new PollingTimer(this)), m_accessKey(new QShortcut(this)),
       m_pointer([] { return QCursor::pos(); }) {
-    km::installXPButtonAccessibility();
+    installXPButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(km::twipsToPixels(kDesignedWidthTwips), km::twipsToPixels(kDesignedHeightTwips));
-    connect(m_timer1, &km::PollingTimer::Timer, this, &XPButton::Timer1_Timer);
+    resize(twipsToPixels(kDesignedWidthTwips), twipsToPixels(kDesignedHeightTwips));
+    connect(m_timer1, &PollingTimer::Timer, this, &XPButton::Timer1_Timer);
     m_accessKey->setContext(Qt::WindowShortcut);
     connect(m_accessKey, &QShortcut::activated, this, &XPButton::clickIfEnabled);
     UserControl_InitProperties();
@@ -69,7 +71,7 @@ XPButton::~XPButton() = default;
 
 // --- Properties --------------------------------------------------------------------------
 
-void XPButton::setLineColor(km::Colour color) {
+void XPButton::setLineColor(Colour color) {
     m_lineColor = color;
     PropertyChanged(QStringLiteral("LineColor"));
 }
@@ -104,7 +106,7 @@ void XPButton::setCaption(const QString& caption) {
     Relayout();
 }
 
-void XPButton::setBackColor(km::Colour color) {
+void XPButton::setBackColor(Colour color) {
     m_backColor = color;
     scheduleRepaint();
     PropertyChanged(QStringLiteral("BackColor"));
@@ -142,7 +144,7 @@ void XPButton::UserControl_InitProperties() {
     m_lineColor = kDefaultLineColor;
 }
 
-void XPButton::UserControl_ReadProperties(const km::XPButtonSettings& stored) {
+void XPButton::UserControl_ReadProperties(const XPButtonSettings& stored) {
     m_backColor = stored.backColor.value_or(kStoredBackColor);
     scheduleRepaint();
     // The stored value only: the window stays enabled until the form sets Enabled.
@@ -158,7 +160,7 @@ void XPButton::UserControl_ReadProperties(const km::XPButtonSettings& stored) {
     m_lineColor = stored.lineColor.value_or(kDefaultLineColor);
 }
 
-void XPButton::UserControl_WriteProperties(km::XPButtonSettings& stored) const {
+void XPButton::UserControl_WriteProperties(XPButtonSettings& stored) const {
     store(stored.backColor, m_backColor, kStoredBackColor);
     store(stored.enabled, m_enabled, true);
     // A font is an object held by reference, never the same object as the default one, so it is
@@ -176,7 +178,7 @@ void XPButton::UserControl_WriteProperties(km::XPButtonSettings& stored) const {
     store(stored.lineColor, m_lineColor, kDefaultLineColor);
 }
 
-XPButton* createXPButton(QWidget* parent, const km::XPButtonSettings& stored) {
+XPButton* createXPButton(QWidget* parent, const XPButtonSettings& stored) {
     auto* button = new XPButton(parent);
     button->UserControl_ReadProperties(stored);
     return button;
@@ -295,7 +297,7 @@ void XPButton::releaseAndClick() {
     // The released look is painted before the form's handler runs. Whatever is delivered here
     // may also close the form and delete this button; then there is nobody left to click.
     const QPointer<XPButton> self(this);
-    km::deliverPendingEvents();
+    deliverPendingEvents();
     if (self)
         emit Click();
 }
@@ -360,7 +362,7 @@ void XPButton::paintEvent(QPaintEvent*) {
 
 void XPButton::repaintSurface() {
     m_repaintPending = false;
-    QPainter(&m_surface).fillRect(rect(), km::toQColor(m_backColor, palette()));
+    QPainter(&m_surface).fillRect(rect(), toQColor(m_backColor, palette()));
     UserControl_Paint();
     QPainter painter(&m_surface);
     m_image1.paint(painter);
@@ -371,7 +373,7 @@ template <typename Draw> void XPButton::drawOnSurface(Draw draw) {
     if (m_surface.isNull())
         return;
     QPainter painter(&m_surface);
-    km::FaceCanvas canvas(painter);
+    FaceCanvas canvas(painter);
     // The widget's size is already whole pixels: width and height in twips over twips per pixel.
     draw(canvas, size());
 }
@@ -393,24 +395,22 @@ void XPButton::UserControl_Paint() {
 }
 
 void XPButton::DrawNormal() {
-    const QColor line = km::toQColor(LineColor(), palette());
-    drawOnSurface(
-        [&](km::FaceCanvas& canvas, QSize size) { km::drawNormalFace(canvas, size, line); });
+    const QColor line = toQColor(LineColor(), palette());
+    drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawNormalFace(canvas, size, line); });
 }
 
 void XPButton::DrawPressed() {
-    const QColor line = km::toQColor(LineColor(), palette());
-    drawOnSurface(
-        [&](km::FaceCanvas& canvas, QSize size) { km::drawPressedFace(canvas, size, line); });
+    const QColor line = toQColor(LineColor(), palette());
+    drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawPressedFace(canvas, size, line); });
 }
 
 void XPButton::DrawDisabled() {
-    drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawDisabledFace(canvas, size); });
+    drawOnSurface([](FaceCanvas& canvas, QSize size) { drawDisabledFace(canvas, size); });
 }
 
 void XPButton::DrawHover() {
     if (!m_pressed)
-        drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawHoverBands(canvas, size); });
+        drawOnSurface([](FaceCanvas& canvas, QSize size) { drawHoverBands(canvas, size); });
     // Whoever draws the highlight starts the polling that notices the pointer leave.
     m_timer1->setEnabled(true);
     m_timer1->setInterval(kPollingIntervalMs);
@@ -419,7 +419,7 @@ void XPButton::DrawHover() {
 void XPButton::DrawFocus() {
     if (m_pressed)
         return;
-    drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawFocusBands(canvas, size); });
+    drawOnSurface([](FaceCanvas& canvas, QSize size) { drawFocusBands(canvas, size); });
 }
 
 void XPButton::Relayout() {
@@ -430,8 +430,8 @@ void XPButton::Relayout() {
         m_image1.moveTop(floorToInt(h / 2.0 - picture.height() / 2.0));
         m_label1.fitToText();
         m_label1.setHeight(kCaptionHeight);
-        const double total = km::roundHalfEven(m_label1.geometry().width() + picture.width() +
-                                               static_cast<double>(kPictureGap));
+        const double total = roundHalfEven(m_label1.geometry().width() + picture.width() +
+                                           static_cast<double>(kPictureGap));
         m_image1.moveLeft(floorToInt(w / 2.0 - total / 2.0));
         m_label1.moveLeft(picture.width() + m_image1.geometry().left() + kPictureGap);
     } else {
@@ -441,3 +441,5 @@ void XPButton::Relayout() {
     m_label1.moveTop(floorToInt(h / 2.0 - m_label1.geometry().height() / 2.0));
     scheduleRepaint();
 }
+
+} // namespace km

@@ -14,7 +14,7 @@ TEST(XPButtonSettings, MainWindowButtons) {
     for (const auto& expected : buttons) {
         const km::XPButtonSettings stored =
             mainFormButtonSettings(QString::fromLatin1(expected.name));
-        XPButton* button = createXPButton(nullptr, stored);
+        km::XPButton* button = km::createXPButton(nullptr, stored);
         EXPECT_EQ(button->Caption(), expected.caption);
         EXPECT_EQ(button->BackColor(), km::Colour{0x00FF8080});
         EXPECT_EQ(button->Font(), km::designedFont());
@@ -38,7 +38,7 @@ TEST_F(ButtonFixture, StoredDisabledButtonStillWorks) {
     button->setCaption(QString());
     EXPECT_FALSE(button->Enabled());
     EXPECT_TRUE(button->isEnabled());
-    QSignalSpy clicks(button, &XPButton::Click);
+    QSignalSpy clicks(button, &km::XPButton::Click);
     pointInside();
     press();
     release();

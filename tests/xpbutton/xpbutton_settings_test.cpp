@@ -4,6 +4,9 @@
 
 #include <QSignalSpy>
 
+using km::createXPButton;
+using km::XPButton;
+
 TEST(XPButtonSettings, DefaultValuesAreNotStored) {
     XPButton button;
     button.setBackColor(km::Colour{0});
