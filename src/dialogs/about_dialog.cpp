@@ -21,12 +21,12 @@ constexpr km::TwipRect kImage1{120, 120, 3600, 2280};
 constexpr km::TwipRect kCloseButton{1440, 1920, 975, 255};
 
 // How the form keeps its Close button's settings.
-PropertyBag bCloseSettings() {
-    return {{QStringLiteral("_extentx"), 1720},
-            {QStringLiteral("_extenty"), 450},
-            {QStringLiteral("backcolor"), km::rgb(255, 255, 192)},
-            {QStringLiteral("caption"), QStringLiteral("Close")},
-            {QStringLiteral("font"), km::designedFont()}};
+km::XPButtonSettings bCloseSettings() {
+    return {.extentX = 1720,
+            .extentY = 450,
+            .backColor = km::rgb(255, 255, 192),
+            .font = km::designedFont(),
+            .caption = QStringLiteral("Close")};
 }
 
 } // namespace
@@ -49,10 +49,10 @@ void AboutDialog::createControls() {
     Image1->setPixmap(QPixmap(QStringLiteral(":/about/kestrelmark.gif")));
     km::setGeometryTwips(Image1, kImage1);
 
-    bClose = createXPButton(this, bCloseSettings());
+    bClose = km::createXPButton(this, bCloseSettings());
     bClose->setObjectName(QStringLiteral("bClose"));
     km::setGeometryTwips(bClose, kCloseButton);
-    connect(bClose, &XPButton::Click, this, &AboutDialog::bClose_Click);
+    connect(bClose, &km::XPButton::Click, this, &AboutDialog::bClose_Click);
     bClose->setFocus();
 }
 

@@ -4,7 +4,10 @@
 #include <QDialog>
 
 class QLabel;
+
+namespace km {
 class XPButton;
+} // namespace km
 
 namespace km {
 
@@ -27,7 +30,7 @@ private:
     void bClose_Click();
 
     QLabel* Image1 = nullptr;
-    XPButton* bClose = nullptr;
+    km::XPButton* bClose = nullptr;
 };
 
 // Shows a fresh about window modally, without owner, and returns once it has been closed.

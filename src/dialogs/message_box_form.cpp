@@ -7,7 +7,6 @@
 #include "widgets/designed_font.h"
 #include "widgets/twips.h"
 #include "xpbutton/colour.h"
-#include "xpbutton/property_bag.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QKeyEvent>
@@ -21,15 +20,13 @@ namespace {
 const QColor BackColor(236, 233, 216);
 
 // The stored settings of the dialog's two buttons.
-PropertyBag storedButtonSettings(const QString& caption, km::Colour backColour) {
-    return {{QStringLiteral("backcolor"), backColour},
-            {QStringLiteral("caption"), caption},
-            {QStringLiteral("font"), km::designedFont()}};
+km::XPButtonSettings storedButtonSettings(const QString& caption, km::Colour backColour) {
+    return {.backColor = backColour, .font = km::designedFont(), .caption = caption};
 }
 
-XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,
-                       km::Colour backColour) {
-    auto* button = createXPButton(parent, storedButtonSettings(caption, backColour));
+km::XPButton* createButton(QWidget* parent, const QString& name, const QString& caption,
+                           km::Colour backColour) {
+    auto* button = km::createXPButton(parent, storedButtonSettings(caption, backColour));
     button->setObjectName(name);
     return button;
 }
@@ -94,8 +91,8 @@ void frmMessageBox::createControls() {
     km::setGeometryTwips(bNoCancel, {2160, 1080, 1095, 315});
     setTabOrder(bYesOk, bNoCancel);
 
-    connect(bYesOk, &XPButton::Click, this, &frmMessageBox::bYesOk_Click);
-    connect(bNoCancel, &XPButton::Click, this, &frmMessageBox::bNoCancel_Click);
+    connect(bYesOk, &km::XPButton::Click, this, &frmMessageBox::bYesOk_Click);
+    connect(bNoCancel, &km::XPButton::Click, this, &frmMessageBox::bNoCancel_Click);
     ilIcons = km::loadMessageBoxIcons();
 }
 

@@ -8,7 +8,10 @@
 #include <QSize>
 
 class QLabel;
+
+namespace km {
 class XPButton;
+} // namespace km
 
 namespace km {
 
@@ -38,8 +41,8 @@ private:
     km::MessageBoxState& m_state;
     QLabel* lblPrompt = nullptr;
     QLabel* imgIcon = nullptr;
-    XPButton* bYesOk = nullptr;
-    XPButton* bNoCancel = nullptr;
+    km::XPButton* bYesOk = nullptr;
+    km::XPButton* bNoCancel = nullptr;
     ImageList ilIcons;
     km::BoxAnswer YesOkResult = km::BoxAnswer::None;
     km::BoxAnswer NoCancelResult = km::BoxAnswer::None;

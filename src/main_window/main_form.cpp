@@ -55,9 +55,9 @@ QLabel* makeFieldLabel(const QString& text, const km::TwipRect& rect, const char
 }
 
 // Every button is created from the settings the form stores for it.
-XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent) {
-    return place(createXPButton(parent, mainFormButtonSettings(QString::fromLatin1(name))), rect,
-                 name);
+km::XPButton* makeButton(const km::TwipRect& rect, const char* name, QWidget* parent) {
+    return place(km::createXPButton(parent, mainFormButtonSettings(QString::fromLatin1(name))),
+                 rect, name);
 }
 
 } // namespace

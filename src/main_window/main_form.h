@@ -11,7 +11,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class XPButton;
 
 namespace km {
 
@@ -20,6 +19,7 @@ class FolderTree;
 class ListView;
 class PictureBox;
 class Shape;
+class XPButton;
 
 // The main window's controls at their designed places, texts, colours and tab order, and the
 // layout that fits them to the client area. The window holds one and owns what it builds (the

@@ -13,17 +13,17 @@ constexpr km::Colour kBandColour = km::rgb(128, 128, 255);
 constexpr int kExtentX = 1508;
 constexpr int kExtentY = 556;
 
-PropertyBag bandButton(const QString& caption) {
-    return {{QStringLiteral("_extentx"), kExtentX},
-            {QStringLiteral("_extenty"), kExtentY},
-            {QStringLiteral("backcolor"), kBandColour},
-            {QStringLiteral("caption"), caption},
-            {QStringLiteral("font"), km::designedFont()}};
+km::XPButtonSettings bandButton(const QString& caption) {
+    return {.extentX = kExtentX,
+            .extentY = kExtentY,
+            .backColor = kBandColour,
+            .font = km::designedFont(),
+            .caption = caption};
 }
 
 } // namespace
 
-PropertyBag mainFormButtonSettings(const QString& name) {
+km::XPButtonSettings mainFormButtonSettings(const QString& name) {
     if (name == QLatin1String("bExit"))
         return bandButton(QStringLiteral("E&xit"));
     if (name == QLatin1String("bAbout"))
@@ -31,8 +31,8 @@ PropertyBag mainFormButtonSettings(const QString& name) {
     if (name == QLatin1String("bRename"))
         return bandButton(QStringLiteral("&Rename!"));
     if (name == QLatin1String("bUndo")) {
-        PropertyBag undo = bandButton(QStringLiteral("&Undo"));
-        undo.write(QStringLiteral("enabled"), false, true);
+        km::XPButtonSettings undo = bandButton(QStringLiteral("&Undo"));
+        undo.enabled = false;
         return undo;
     }
     return {};

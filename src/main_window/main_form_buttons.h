@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "xpbutton/property_bag.h"
+#include "xpbutton/xpbutton_settings.h"
 
 #include <QString>
 
 // The stored settings of the main window's push buttons "bExit", "bAbout", "bUndo" and
-// "bRename"; an empty set for any other name.
-PropertyBag mainFormButtonSettings(const QString& name);
+// "bRename"; no settings for any other name.
+km::XPButtonSettings mainFormButtonSettings(const QString& name);

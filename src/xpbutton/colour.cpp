@@ -9,7 +9,7 @@ namespace {
 
 // The system colours the program can meet, by their index, mapped to the palette roles that
 // play the same part.
-QPalette::ColorRole systemColourRole(Colour index) {
+QPalette::ColorRole systemColourRole(std::uint32_t index) {
     switch (index) {
     case 5:
         return QPalette::Base;
@@ -43,9 +43,10 @@ QPalette::ColorRole systemColourRole(Colour index) {
 
 QColor toQColor(Colour colour, const QPalette& palette) {
     if (isSystemColour(colour))
-        return palette.color(QPalette::Active, systemColourRole(colour & 0xFFu));
-    return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                  static_cast<int>((colour >> 16) & 0xFFu));
+        return palette.color(QPalette::Active, systemColourRole(colour.value() & 0xFFu));
+    const std::uint32_t value = colour.value();
+    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+                  static_cast<int>((value >> 16) & 0xFFu));
 }
 
 } // namespace km

@@ -18,6 +18,8 @@
 #include <QShortcut>
 #include <cmath>
 
+namespace km {
+
 namespace {
 
 constexpr int kPollingIntervalMs = 25;
@@ -26,32 +28,40 @@ constexpr int kCaptionInset = 4;
 constexpr int kPictureGap = 3;
 constexpr double kDesignedWidthTwips = 2475;
 constexpr double kDesignedHeightTwips = 795;
-const km::Colour kEnabledCaption = km::rgb(0, 0, 0);
-const km::Colour kDisabledCaption = km::rgb(161, 161, 146);
+const Colour kEnabledCaption = rgb(0, 0, 0);
+const Colour kDisabledCaption = rgb(161, 161, 146);
 
 bool isActivationKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-km::Colour toColour(const QVariant& value) {
-    return static_cast<km::Colour>(value.toLongLong());
 }
 
 int floorToInt(double value) {
     return static_cast<int>(std::floor(value));
 }
 
+// The defaults of the stored settings, where they differ from the designed state.
+const Colour kStoredBackColor{0};
+const QString kStoredCaption = QStringLiteral("Label1");
+
+// Keeps the value unless it equals the default, which is never stored.
+template <typename T> void store(std::optional<T>& field, const T& value, const T& defaultValue) {
+    if (value == defaultValue)
+        field.reset();
+    else
+        field = value;
+}
+
 } // namespace
 
 XPButton::XPButton(QWidget* parent)
-    : QWidget(parent), m_timer1(new km::PollingTimer(this)), m_accessKey(new QShortcut(this)),
+    : QWidget(parent), m_timer1(new PollingTimer(this)), m_accessKey(new QShortcut(this)),
       m_pointer([] { return QCursor::pos(); }) {
-    km::installXPButtonAccessibility();
+    installXPButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(km::twipsToPixels(kDesignedWidthTwips), km::twipsToPixels(kDesignedHeightTwips));
-    connect(m_timer1, &km::PollingTimer::Timer, this, &XPButton::Timer1_Timer);
+    resize(twipsToPixels(kDesignedWidthTwips), twipsToPixels(kDesignedHeightTwips));
+    connect(m_timer1, &PollingTimer::Timer, this, &XPButton::Timer1_Timer);
     m_accessKey->setContext(Qt::WindowShortcut);
     connect(m_accessKey, &QShortcut::activated, this, &XPButton::clickIfEnabled);
     UserControl_InitProperties();
@@ -61,7 +71,7 @@ XPButton::~XPButton() = default;
 
 // --- Properties --------------------------------------------------------------------------
 
-void XPButton::setLineColor(km::Colour color) {
+void XPButton::setLineColor(Colour color) {
     m_lineColor = color;
     PropertyChanged(QStringLiteral("LineColor"));
 }
@@ -96,7 +106,7 @@ void XPButton::setCaption(const QString& caption) {
     Relayout();
 }
 
-void XPButton::setBackColor(km::Colour color) {
+void XPButton::setBackColor(Colour color) {
     m_backColor = color;
     scheduleRepaint();
     PropertyChanged(QStringLiteral("BackColor"));
@@ -134,37 +144,41 @@ void XPButton::UserControl_InitProperties() {
     m_lineColor = kDefaultLineColor;
 }
 
-void XPButton::UserControl_ReadProperties(const PropertyBag& stored) {
-    m_backColor = toColour(stored.read(QStringLiteral("BackColor"), 0));
+void XPButton::UserControl_ReadProperties(const XPButtonSettings& stored) {
+    m_backColor = stored.backColor.value_or(kStoredBackColor);
     scheduleRepaint();
     // The stored value only: the window stays enabled until the form sets Enabled.
-    m_enabled = stored.read(QStringLiteral("Enabled"), true).toBool();
-    m_font = stored.read(QStringLiteral("Font"), ambientFont()).value<QFont>();
-    m_backStyle = static_cast<std::int16_t>(stored.read(QStringLiteral("BackStyle"), 0).toInt());
-    m_borderStyle =
-        static_cast<std::int16_t>(stored.read(QStringLiteral("BorderStyle"), 0).toInt());
-    m_label1.setCaption(
-        stored.read(QStringLiteral("Caption"), QStringLiteral("Label1")).toString());
+    m_enabled = stored.enabled.value_or(true);
+    m_font = stored.font.value_or(ambientFont());
+    m_backStyle = stored.backStyle.value_or(0);
+    m_borderStyle = stored.borderStyle.value_or(0);
+    m_label1.setCaption(stored.caption.value_or(kStoredCaption));
     followCaption();
-    setPicture(stored.read(QStringLiteral("Picture"), QPixmap()).value<QPixmap>());
+    setPicture(stored.picture.value_or(QPixmap()));
     // The stored style only: the picture keeps its designed visibility.
-    m_style = stored.read(QStringLiteral("Style"), 0).toInt();
-    m_lineColor = toColour(stored.read(QStringLiteral("LineColor"), kDefaultLineColor));
+    m_style = stored.style.value_or(0);
+    m_lineColor = stored.lineColor.value_or(kDefaultLineColor);
 }
 
-void XPButton::UserControl_WriteProperties(PropertyBag& stored) const {
-    stored.write(QStringLiteral("BackColor"), m_backColor, 0);
-    stored.write(QStringLiteral("Enabled"), m_enabled, true);
-    stored.write(QStringLiteral("Font"), m_font, ambientFont());
-    stored.write(QStringLiteral("BackStyle"), m_backStyle, 0);
-    stored.write(QStringLiteral("BorderStyle"), m_borderStyle, 0);
-    stored.write(QStringLiteral("Caption"), m_label1.caption(), QStringLiteral("Label1"));
-    stored.write(QStringLiteral("Picture"), m_image1.picture(), QPixmap());
-    stored.write(QStringLiteral("Style"), m_style, 0);
-    stored.write(QStringLiteral("LineColor"), m_lineColor, kDefaultLineColor);
+void XPButton::UserControl_WriteProperties(XPButtonSettings& stored) const {
+    store(stored.backColor, m_backColor, kStoredBackColor);
+    store(stored.enabled, m_enabled, true);
+    // A font is an object held by reference, never the same object as the default one, so it is
+    // always stored.
+    stored.font = m_font;
+    store(stored.backStyle, m_backStyle, std::int16_t{0});
+    store(stored.borderStyle, m_borderStyle, std::int16_t{0});
+    store(stored.caption, m_label1.caption(), kStoredCaption);
+    // No picture is the default.
+    if (m_image1.picture().isNull())
+        stored.picture.reset();
+    else
+        stored.picture = m_image1.picture();
+    store(stored.style, m_style, std::int32_t{0});
+    store(stored.lineColor, m_lineColor, kDefaultLineColor);
 }
 
-XPButton* createXPButton(QWidget* parent, const PropertyBag& stored) {
+XPButton* createXPButton(QWidget* parent, const XPButtonSettings& stored) {
     auto* button = new XPButton(parent);
     button->UserControl_ReadProperties(stored);
     return button;
@@ -283,7 +297,7 @@ void XPButton::releaseAndClick() {
     // The released look is painted before the form's handler runs. Whatever is delivered here
     // may also close the form and delete this button; then there is nobody left to click.
     const QPointer<XPButton> self(this);
-    km::deliverPendingEvents();
+    deliverPendingEvents();
     if (self)
         emit Click();
 }
@@ -348,7 +362,7 @@ void XPButton::paintEvent(QPaintEvent*) {
 
 void XPButton::repaintSurface() {
     m_repaintPending = false;
-    QPainter(&m_surface).fillRect(rect(), km::toQColor(m_backColor, palette()));
+    QPainter(&m_surface).fillRect(rect(), toQColor(m_backColor, palette()));
     UserControl_Paint();
     QPainter painter(&m_surface);
     m_image1.paint(painter);
@@ -359,7 +373,7 @@ template <typename Draw> void XPButton::drawOnSurface(Draw draw) {
     if (m_surface.isNull())
         return;
     QPainter painter(&m_surface);
-    km::FaceCanvas canvas(painter);
+    FaceCanvas canvas(painter);
     // The widget's size is already whole pixels: width and height in twips over twips per pixel.
     draw(canvas, size());
 }
@@ -381,24 +395,22 @@ void XPButton::UserControl_Paint() {
 }
 
 void XPButton::DrawNormal() {
-    const QColor line = km::toQColor(LineColor(), palette());
-    drawOnSurface(
-        [&](km::FaceCanvas& canvas, QSize size) { km::drawNormalFace(canvas, size, line); });
+    const QColor line = toQColor(LineColor(), palette());
+    drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawNormalFace(canvas, size, line); });
 }
 
 void XPButton::DrawPressed() {
-    const QColor line = km::toQColor(LineColor(), palette());
-    drawOnSurface(
-        [&](km::FaceCanvas& canvas, QSize size) { km::drawPressedFace(canvas, size, line); });
+    const QColor line = toQColor(LineColor(), palette());
+    drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawPressedFace(canvas, size, line); });
 }
 
 void XPButton::DrawDisabled() {
-    drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawDisabledFace(canvas, size); });
+    drawOnSurface([](FaceCanvas& canvas, QSize size) { drawDisabledFace(canvas, size); });
 }
 
 void XPButton::DrawHover() {
     if (!m_pressed)
-        drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawHoverBands(canvas, size); });
+        drawOnSurface([](FaceCanvas& canvas, QSize size) { drawHoverBands(canvas, size); });
     // Whoever draws the highlight starts the polling that notices the pointer leave.
     m_timer1->setEnabled(true);
     m_timer1->setInterval(kPollingIntervalMs);
@@ -407,7 +419,7 @@ void XPButton::DrawHover() {
 void XPButton::DrawFocus() {
     if (m_pressed)
         return;
-    drawOnSurface([](km::FaceCanvas& canvas, QSize size) { km::drawFocusBands(canvas, size); });
+    drawOnSurface([](FaceCanvas& canvas, QSize size) { drawFocusBands(canvas, size); });
 }
 
 void XPButton::Relayout() {
@@ -418,8 +430,8 @@ void XPButton::Relayout() {
         m_image1.moveTop(floorToInt(h / 2.0 - picture.height() / 2.0));
         m_label1.fitToText();
         m_label1.setHeight(kCaptionHeight);
-        const double total = km::roundHalfEven(m_label1.geometry().width() + picture.width() +
-                                               static_cast<double>(kPictureGap));
+        const double total = roundHalfEven(m_label1.geometry().width() + picture.width() +
+                                           static_cast<double>(kPictureGap));
         m_image1.moveLeft(floorToInt(w / 2.0 - total / 2.0));
         m_label1.moveLeft(picture.width() + m_image1.geometry().left() + kPictureGap);
     } else {
@@ -429,3 +441,5 @@ void XPButton::Relayout() {
     m_label1.moveTop(floorToInt(h / 2.0 - m_label1.geometry().height() / 2.0));
     scheduleRepaint();
 }
+
+} // namespace km

@@ -4,7 +4,7 @@
 #include "xpbutton/caption_label.h"
 #include "xpbutton/colour.h"
 #include "xpbutton/picture_image.h"
-#include "xpbutton/property_bag.h"
+#include "xpbutton/xpbutton_settings.h"
 
 #include <QFont>
 #include <QImage>
@@ -17,9 +17,9 @@
 class QShortcut;
 
 namespace km {
+
 class PollingTimer;
 class XPButtonAccessible;
-} // namespace km
 
 // The program's own push button. It paints its whole face itself (outline with cut corners,
 // gradient, hover highlight, focus ring), draws its caption and picture over it, and raises
@@ -29,14 +29,14 @@ class XPButton : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr km::Colour kDefaultLineColor = 0x743C00;
+    static constexpr Colour kDefaultLineColor{0x743C00};
 
     // A new instance in its designed state with the settings of a newly placed button.
     explicit XPButton(QWidget* parent = nullptr);
     ~XPButton() override;
 
-    km::Colour LineColor() const { return m_lineColor; }
-    void setLineColor(km::Colour color);
+    Colour LineColor() const { return m_lineColor; }
+    void setLineColor(Colour color);
 
     // The stored enabled value; the face follows the window's enabled state instead.
     bool Enabled() const { return m_enabled; }
@@ -58,8 +58,8 @@ public:
     // Alt and the letter marked with "&" in the caption; empty when none is marked.
     QKeySequence accessKey() const;
 
-    km::Colour BackColor() const { return m_backColor; }
-    void setBackColor(km::Colour color);
+    Colour BackColor() const { return m_backColor; }
+    void setBackColor(Colour color);
 
     QPixmap Picture() const { return m_image1.picture(); }
     void setPicture(const QPixmap& picture);
@@ -70,15 +70,15 @@ public:
 
     // Operations of the hosting form.
     void UserControl_InitProperties();
-    void UserControl_ReadProperties(const PropertyBag& stored);
-    void UserControl_WriteProperties(PropertyBag& stored) const;
+    void UserControl_ReadProperties(const XPButtonSettings& stored);
+    void UserControl_WriteProperties(XPButtonSettings& stored) const;
 
     // The visual state flags and the windowless children, for the form and for tests.
     bool Pressed() const { return m_pressed; }
     bool Hover() const { return m_hover; }
     bool Focused() const { return m_focused; }
-    const km::CaptionLabel& Label1() const { return m_label1; }
-    const km::PictureImage& Image1() const { return m_image1; }
+    const CaptionLabel& Label1() const { return m_label1; }
+    const PictureImage& Image1() const { return m_image1; }
     // True while the hover timer polls the pointer.
     bool isPollingPointer() const;
 
@@ -106,7 +106,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    friend class km::XPButtonAccessible;
+    friend class XPButtonAccessible;
 
     void UserControl_MouseDown();
     void UserControl_MouseMove();
@@ -137,21 +137,21 @@ private:
     void repaintSurface();
     template <typename Draw> void drawOnSurface(Draw draw);
 
-    km::Colour m_lineColor = kDefaultLineColor;
+    Colour m_lineColor = kDefaultLineColor;
     bool m_enabled = true;
     QFont m_font;
     std::int16_t m_backStyle = 0;
     std::int16_t m_borderStyle = 0;
     std::int32_t m_style = 0;
-    km::Colour m_backColor = km::kSystemButtonFace;
+    Colour m_backColor = kSystemButtonFace;
 
     bool m_pressed = false;
     bool m_hover = false;
     bool m_focused = false;
 
-    km::CaptionLabel m_label1;
-    km::PictureImage m_image1;
-    km::PollingTimer* m_timer1;
+    CaptionLabel m_label1;
+    PictureImage m_image1;
+    PollingTimer* m_timer1;
     QShortcut* m_accessKey;
     PointerSource m_pointer;
 
@@ -162,4 +162,6 @@ private:
 };
 
 // Creates a button from its form's stored settings, as the forms create every instance.
-XPButton* createXPButton(QWidget* parent, const PropertyBag& stored);
+XPButton* createXPButton(QWidget* parent, const XPButtonSettings& stored);
+
+} // namespace km

@@ -3,9 +3,9 @@
 
 #include <QAccessibleWidget>
 
-class XPButton;
-
 namespace km {
+
+class XPButton;
 
 // What a screen reader learns of an XPButton: a push button named by its caption, with the
 // press action that clicks it as its access key does.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/about_dialog.h"
+#include "xpbutton/colour_printer.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ TEST(AboutDialog, BorderlessPictureWithCloseButtonOverItsLowerMiddle) {
     EXPECT_EQ(picture->geometry(), QRect(8, 8, 240, 152));
     EXPECT_EQ(picture->pixmap().size(), QSize(240, 152));
 
-    const auto* close = about.findChild<XPButton*>(QStringLiteral("bClose"));
+    const auto* close = about.findChild<km::XPButton*>(QStringLiteral("bClose"));
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->geometry(), QRect(96, 128, 65, 17));
     EXPECT_EQ(close->Caption(), "Close");

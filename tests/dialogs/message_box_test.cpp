@@ -68,11 +68,11 @@ void closeWindow(frmMessageBox* box) {
     box->windowHandle()->close();
 }
 
-XPButton* yesOk(QWidget* box) {
-    return box->findChild<XPButton*>(QStringLiteral("bYesOk"));
+km::XPButton* yesOk(QWidget* box) {
+    return box->findChild<km::XPButton*>(QStringLiteral("bYesOk"));
 }
-XPButton* noCancel(QWidget* box) {
-    return box->findChild<XPButton*>(QStringLiteral("bNoCancel"));
+km::XPButton* noCancel(QWidget* box) {
+    return box->findChild<km::XPButton*>(QStringLiteral("bNoCancel"));
 }
 QLabel* prompt(QWidget* box) {
     return box->findChild<QLabel*>(QStringLiteral("lblPrompt"));

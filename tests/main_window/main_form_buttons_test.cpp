@@ -5,15 +5,6 @@
 
 #include <QSignalSpy>
 
-namespace {
-
-QStringList sorted(QStringList names) {
-    names.sort();
-    return names;
-}
-
-} // namespace
-
 TEST(XPButtonSettings, MainWindowButtons) {
     const struct {
         const char* name;
@@ -21,22 +12,23 @@ TEST(XPButtonSettings, MainWindowButtons) {
     } buttons[] = {
         {"bExit", "E&xit"}, {"bAbout", "&About"}, {"bUndo", "&Undo"}, {"bRename", "&Rename!"}};
     for (const auto& expected : buttons) {
-        const PropertyBag stored = mainFormButtonSettings(QString::fromLatin1(expected.name));
-        XPButton* button = createXPButton(nullptr, stored);
+        const km::XPButtonSettings stored =
+            mainFormButtonSettings(QString::fromLatin1(expected.name));
+        km::XPButton* button = km::createXPButton(nullptr, stored);
         EXPECT_EQ(button->Caption(), expected.caption);
-        EXPECT_EQ(button->BackColor(), 0x00FF8080u);
+        EXPECT_EQ(button->BackColor(), km::Colour{0x00FF8080});
         EXPECT_EQ(button->Font(), km::designedFont());
         EXPECT_EQ(button->Font().pointSizeF(), 8.25);
         EXPECT_EQ(button->Font().family(), "MS Sans Serif");
-        PropertyBag saved;
+        km::XPButtonSettings saved;
         button->UserControl_WriteProperties(saved);
-        QStringList names{"backcolor", "caption", "font"};
-        if (QLatin1String(expected.name) == QLatin1String("bUndo"))
-            names << "enabled";
-        EXPECT_EQ(saved.names(), sorted(names)) << expected.name;
+        const QStringList names = QLatin1String(expected.name) == QLatin1String("bUndo")
+                                      ? QStringList{"BackColor", "Enabled", "Font", "Caption"}
+                                      : QStringList{"BackColor", "Font", "Caption"};
+        EXPECT_EQ(saved.storedNames(), names) << expected.name;
         delete button;
     }
-    EXPECT_EQ(mainFormButtonSettings(QStringLiteral("bNothing")).size(), 0);
+    EXPECT_TRUE(mainFormButtonSettings(QStringLiteral("bNothing")).storedNames().isEmpty());
 }
 
 // Stored "Enabled" false is only remembered: the button still takes input and looks enabled
@@ -46,7 +38,7 @@ TEST_F(ButtonFixture, StoredDisabledButtonStillWorks) {
     button->setCaption(QString());
     EXPECT_FALSE(button->Enabled());
     EXPECT_TRUE(button->isEnabled());
-    QSignalSpy clicks(button, &XPButton::Click);
+    QSignalSpy clicks(button, &km::XPButton::Click);
     pointInside();
     press();
     release();

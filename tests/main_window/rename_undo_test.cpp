@@ -28,7 +28,7 @@ protected:
 
     // Presses a button as the user would, with the message box answering `answer` and then OK
     // to any report that follows.
-    void press(XPButton* button, km::BoxAnswer answer) {
+    void press(km::XPButton* button, km::BoxAnswer answer) {
         km::MessageBoxSeam::setNextAnswer(answer);
         km::MessageBoxSeam::setNextAnswer(kOk);
         km::MessageBoxSeam::setNextAnswer(kOk);
@@ -234,7 +234,7 @@ TEST_F(RenameUndoTest, TheRenameTakesTheRowsAsTheyStoodAtTheClick) {
             window->seam.tick();
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
-        emit box->findChild<XPButton*>("bYesOk")->Click();
+        emit box->findChild<km::XPButton*>("bYesOk")->Click();
     });
     emit window->bRename->Click();
     EXPECT_EQ(photos.snapshot(),

@@ -39,9 +39,9 @@ WindowUnderTest::WindowUnderTest(const QString& settingsFolder, const QString& f
       cbJPG(child<km::CheckBox>(*this, "cbJPG")), cbBMP(child<km::CheckBox>(*this, "cbBMP")),
       cbGIF(child<km::CheckBox>(*this, "cbGIF")), tbPre(child<QLineEdit>(*this, "tbPre")),
       tbStart(child<QLineEdit>(*this, "tbStart")), tbLen(child<QLineEdit>(*this, "tbLen")),
-      lblExample(child<QLabel>(*this, "lblExample")), bExit(child<XPButton>(*this, "bExit")),
-      bAbout(child<XPButton>(*this, "bAbout")), bUndo(child<XPButton>(*this, "bUndo")),
-      bRename(child<XPButton>(*this, "bRename")), Timer1(child<QTimer>(*this, "Timer1")),
+      lblExample(child<QLabel>(*this, "lblExample")), bExit(child<km::XPButton>(*this, "bExit")),
+      bAbout(child<km::XPButton>(*this, "bAbout")), bUndo(child<km::XPButton>(*this, "bUndo")),
+      bRename(child<km::XPButton>(*this, "bRename")), Timer1(child<QTimer>(*this, "Timer1")),
       seam(*this) {}
 
 km::PictureBox* WindowUnderTest::pbPreview(int index) const {

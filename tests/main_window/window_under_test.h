@@ -14,8 +14,8 @@ class CheckBox;
 class FolderTree;
 class ListView;
 class PictureBox;
-} // namespace km
 class XPButton;
+} // namespace km
 
 // The main window as tests drive it: its controls, found by their object names, and its seam.
 class WindowUnderTest : public km::MainWindow {
@@ -39,10 +39,10 @@ public:
     QLineEdit* const tbStart;
     QLineEdit* const tbLen;
     QLabel* const lblExample;
-    XPButton* const bExit;
-    XPButton* const bAbout;
-    XPButton* const bUndo;
-    XPButton* const bRename;
+    km::XPButton* const bExit;
+    km::XPButton* const bAbout;
+    km::XPButton* const bUndo;
+    km::XPButton* const bRename;
     QTimer* const Timer1;
     km::MainWindowTestSeam seam;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "xpbutton/colour_printer.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ protected:
 
     void SetUp() override {
         host.resize(300, 200);
-        button = new XPButton(&host);
+        button = new km::XPButton(&host);
         button->setGeometry(20, 30, kWidth, kHeight);
         button->setBackColor(km::rgb(128, 128, 255));
         button->setCaption(QString());
@@ -87,7 +88,7 @@ protected:
     }
 
     QWidget host;
-    XPButton* button = nullptr;
+    km::XPButton* button = nullptr;
     QPoint pointer{-1000, -1000};
 
 private:

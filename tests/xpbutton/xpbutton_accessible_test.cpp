@@ -9,8 +9,8 @@ namespace {
 
 TEST(XPButtonAccessible, APushButtonNamedByItsCaptionThatPressesWhileEnabled) {
     QWidget window;
-    XPButton* button = createXPButton(&window, {{QStringLiteral("Caption"), "&Undo"}});
-    QSignalSpy clicks(button, &XPButton::Click);
+    km::XPButton* button = km::createXPButton(&window, {.caption = QStringLiteral("&Undo")});
+    QSignalSpy clicks(button, &km::XPButton::Click);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->role(), QAccessible::Button);

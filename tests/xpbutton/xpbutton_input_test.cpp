@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using km::XPButton;
+
 namespace {
 
 const std::string kNormalTop = colourName(255, 255, 255);

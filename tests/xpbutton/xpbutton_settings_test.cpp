@@ -4,38 +4,29 @@
 
 #include <QSignalSpy>
 
-TEST(PropertyBag, NamesMatchWithoutRegardToCase) {
-    PropertyBag bag{{QStringLiteral("backcolor"), 5}};
-    EXPECT_EQ(bag.read(QStringLiteral("BackColor"), 0).toInt(), 5);
-    EXPECT_EQ(bag.read(QStringLiteral("BACKCOLOR"), 0).toInt(), 5);
-    EXPECT_EQ(bag.read(QStringLiteral("Caption"), QStringLiteral("x")).toString(), "x");
+using km::createXPButton;
+using km::XPButton;
 
-    bag.write(QStringLiteral("Caption"), QStringLiteral("Go"), QStringLiteral("Label1"));
-    EXPECT_TRUE(bag.contains(QStringLiteral("caption")));
-    EXPECT_EQ(bag.names(), QStringList({"backcolor", "caption"}));
-}
-
-TEST(PropertyBag, DefaultValuesAreNotStored) {
-    PropertyBag bag;
-    bag.write(QStringLiteral("Enabled"), true, 1);
-    bag.write(QStringLiteral("LineColor"), 0x743C00u, 0x743C00);
-    bag.write(QStringLiteral("Picture"), QPixmap(), QVariant());
-    EXPECT_EQ(bag.size(), 0);
-    bag.write(QStringLiteral("Enabled"), false, 1);
-    EXPECT_EQ(bag.size(), 1);
+TEST(XPButtonSettings, DefaultValuesAreNotStored) {
+    XPButton button;
+    button.setBackColor(km::Colour{0});
+    button.setCaption(QStringLiteral("Label1"));
+    button.setEnabled(false);
+    km::XPButtonSettings stored;
+    button.UserControl_WriteProperties(stored);
+    EXPECT_EQ(stored.storedNames(), QStringList({"Enabled", "Font"}));
     // Writing the default over a stored value leaves nothing behind to read back.
-    bag.write(QStringLiteral("Enabled"), true, 1);
-    EXPECT_EQ(bag.size(), 0);
+    button.setEnabled(true);
+    button.UserControl_WriteProperties(stored);
     // A font is an object and always stored.
-    bag.write(QStringLiteral("Font"), km::designedFont(), km::designedFont());
-    EXPECT_TRUE(bag.contains(QStringLiteral("font")));
+    EXPECT_EQ(stored.storedNames(), QStringList({"Font"}));
 }
 
 TEST(XPButtonSettings, EmptyStoreYieldsTheDefaults) {
     QWidget form;
     form.setFont(QFont(QStringLiteral("Serif"), 13));
-    XPButton* button = createXPButton(&form, PropertyBag());
-    EXPECT_EQ(button->BackColor(), 0u);
+    XPButton* button = createXPButton(&form, km::XPButtonSettings());
+    EXPECT_EQ(button->BackColor(), km::Colour{0});
     EXPECT_TRUE(button->Enabled());
     EXPECT_EQ(button->Font(), form.font());
     EXPECT_EQ(button->BackStyle(), 0);
@@ -53,18 +44,18 @@ TEST(XPButtonSettings, NewInstanceStoresBackColorFontAndCaptionOnly) {
     EXPECT_EQ(button.Caption(), "Command");
     EXPECT_EQ(button.BackColor(), km::kSystemButtonFace);
     EXPECT_EQ(button.size(), QSize(165, 53));
-    PropertyBag stored;
+    km::XPButtonSettings stored;
     button.UserControl_WriteProperties(stored);
-    EXPECT_EQ(stored.names(), QStringList({"backcolor", "caption", "font"}));
-    EXPECT_EQ(stored.read(QStringLiteral("Caption"), {}).toString(), "Command");
+    EXPECT_EQ(stored.storedNames(), QStringList({"BackColor", "Font", "Caption"}));
+    EXPECT_EQ(stored.caption, "Command");
 }
 
 TEST(XPButtonSettings, CaptionLabel1IsNotStoredAndReadsBack) {
     XPButton button;
     button.setCaption(QStringLiteral("Label1"));
-    PropertyBag stored;
+    km::XPButtonSettings stored;
     button.UserControl_WriteProperties(stored);
-    EXPECT_FALSE(stored.contains(QStringLiteral("Caption")));
+    EXPECT_FALSE(stored.caption.has_value());
     XPButton* again = createXPButton(nullptr, stored);
     EXPECT_EQ(again->Caption(), "Label1");
     delete again;
@@ -82,9 +73,9 @@ TEST(XPButtonSettings, EverySettingRoundTrips) {
     button.setPicture(picture);
     button.setStyle(1);
     button.setLineColor(km::rgb(9, 8, 7));
-    PropertyBag stored;
+    km::XPButtonSettings stored;
     button.UserControl_WriteProperties(stored);
-    EXPECT_EQ(stored.size(), 9);
+    EXPECT_EQ(stored.storedNames().size(), 9);
 
     XPButton* copy = createXPButton(nullptr, stored);
     EXPECT_EQ(copy->BackColor(), km::rgb(1, 2, 3));
@@ -99,11 +90,11 @@ TEST(XPButtonSettings, EverySettingRoundTrips) {
 }
 
 TEST(XPButtonSettings, ReadingTheStyleLeavesThePictureVisibilityAlone) {
-    XPButton* button = createXPButton(nullptr, {{QStringLiteral("style"), 0}});
+    XPButton* button = createXPButton(nullptr, {.style = 0});
     EXPECT_TRUE(button->Image1().isVisible());
     button->setStyle(0);
     EXPECT_FALSE(button->Image1().isVisible());
-    button->UserControl_ReadProperties({{QStringLiteral("style"), 1}});
+    button->UserControl_ReadProperties({.style = 1});
     EXPECT_FALSE(button->Image1().isVisible());
     EXPECT_EQ(button->Style(), 1);
     delete button;
@@ -112,13 +103,13 @@ TEST(XPButtonSettings, ReadingTheStyleLeavesThePictureVisibilityAlone) {
 TEST(XPButtonSettings, SettersReportTheirProperty) {
     XPButton button;
     QSignalSpy reports(&button, &XPButton::propertyChanged);
-    button.setLineColor(1);
+    button.setLineColor(km::Colour{1});
     button.setEnabled(true);
     button.setFont(QFont());
     button.setBackStyle(1);
     button.setBorderStyle(1);
     button.setCaption(QStringLiteral("x"));
-    button.setBackColor(1);
+    button.setBackColor(km::Colour{1});
     button.setPicture(QPixmap());
     button.setStyle(1);
     QStringList names;
@@ -128,7 +119,7 @@ TEST(XPButtonSettings, SettersReportTheirProperty) {
                                   "Caption", "BackColor", "Picture", "Style"}));
     // Reading stored settings reports only the picture, which goes through its setter.
     reports.clear();
-    button.UserControl_ReadProperties({{QStringLiteral("caption"), QStringLiteral("y")}});
+    button.UserControl_ReadProperties({.caption = QStringLiteral("y")});
     ASSERT_EQ(reports.size(), 1);
     EXPECT_EQ(reports.at(0).at(0).toString(), "Picture");
 }
