@@ -4,6 +4,8 @@
 #include "widgets/designed_font.h"
 #include "xpbutton/colour.h"
 
+namespace km {
+
 namespace {
 
 // The violet of the band behind the buttons.
@@ -37,3 +39,5 @@ km::XPButtonSettings mainFormButtonSettings(const QString& name) {
     }
     return {};
 }
+
+} // namespace km

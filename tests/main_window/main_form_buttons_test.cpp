@@ -13,7 +13,7 @@ TEST(XPButtonSettings, MainWindowButtons) {
         {"bExit", "E&xit"}, {"bAbout", "&About"}, {"bUndo", "&Undo"}, {"bRename", "&Rename!"}};
     for (const auto& expected : buttons) {
         const km::XPButtonSettings stored =
-            mainFormButtonSettings(QString::fromLatin1(expected.name));
+            km::mainFormButtonSettings(QString::fromLatin1(expected.name));
         km::XPButton* button = km::createXPButton(nullptr, stored);
         EXPECT_EQ(button->Caption(), expected.caption);
         EXPECT_EQ(button->BackColor(), km::Colour{0x00FF8080});
@@ -28,13 +28,13 @@ TEST(XPButtonSettings, MainWindowButtons) {
         EXPECT_EQ(saved.storedNames(), names) << expected.name;
         delete button;
     }
-    EXPECT_TRUE(mainFormButtonSettings(QStringLiteral("bNothing")).storedNames().isEmpty());
+    EXPECT_TRUE(km::mainFormButtonSettings(QStringLiteral("bNothing")).storedNames().isEmpty());
 }
 
 // Stored "Enabled" false is only remembered: the button still takes input and looks enabled
 // until its form sets the property.
 TEST_F(ButtonFixture, StoredDisabledButtonStillWorks) {
-    button->UserControl_ReadProperties(mainFormButtonSettings(QStringLiteral("bUndo")));
+    button->UserControl_ReadProperties(km::mainFormButtonSettings(QStringLiteral("bUndo")));
     button->setCaption(QString());
     EXPECT_FALSE(button->Enabled());
     EXPECT_TRUE(button->isEnabled());
