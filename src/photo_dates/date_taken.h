@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <compare>
+#include <optional>
+#include <vector>
+
+namespace km {
+
+// When a photo was taken, as its camera wrote it in the EXIF data.
+struct DateTaken {
+    // "YYYY:MM:DD HH:MM:SS", always a valid date and time, so text order is time order.
+    QString stamp;
+    // The decimal digits of the fraction of the second ("45" is .45 s); may be empty (.0 s).
+    QString subSeconds;
+
+    // Orders by time: the stamp, then the sub-seconds as a decimal fraction ("5" after "45",
+    // "5" the same time as "50", empty the same as "0").
+    friend std::weak_ordering operator<=>(const DateTaken& a, const DateTaken& b);
+    // The same time, in the sense of the ordering above.
+    friend bool operator==(const DateTaken& a, const DateTaken& b) {
+        return (a <=> b) == std::weak_ordering::equivalent;
+    }
+};
+
+// True when a was taken before b.
+inline bool takenBefore(const DateTaken& a, const DateTaken& b) {
+    return (a <=> b) < 0;
+}
+
+// True when text is "YYYY:MM:DD HH:MM:SS" naming a real day (year 1 to 9999) and time of day.
+bool isValidStamp(const QString& text);
+
+// The order in which the photos were taken: indices into dates (whose order is the name order),
+// the dated photos earliest first (equal times keep their name order), then the undated ones in
+// name order.
+std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates);
+
+} // namespace km

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "photo_dates/date_taken.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <optional>
+
+class QIODevice;
+
+namespace km {
+
+// When the JPEG photo on the device (read from its current position) was taken: the EXIF
+// DateTimeOriginal with SubSecTimeOriginal, else DateTimeDigitized with SubSecTimeDigitized.
+// Only the segments before the first EXIF segment and that segment are read, never the picture.
+// Nothing when the device holds no JPEG, no EXIF segment, no valid date there or damaged data.
+// The date of the last edit (IFD0 DateTime) is never taken for it.
+std::optional<DateTaken> readDateTaken(QIODevice& jpeg);
+
+// The same from a JPEG file's bytes (the head of the file is enough).
+std::optional<DateTaken> readDateTaken(const QByteArray& jpeg);
+
+// The same from the TIFF structure an EXIF segment holds after its "Exif\0\0" header, in either
+// byte order.
+std::optional<DateTaken> dateTakenFromTiff(QByteArrayView tiff);
+
+} // namespace km

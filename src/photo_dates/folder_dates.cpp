@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "photo_dates/folder_dates.h"
+
+#include "files/file_system.h"
+#include "photo_dates/exif_date.h"
+
+#include <QFile>
+#include <QThread>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace km {
+namespace {
+
+bool isJpegName(const QString& name) {
+    return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+           name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+// An open folder, closed when it goes.
+class FolderHandle {
+public:
+    explicit FolderHandle(const QString& folder) {
+        const QByteArray path = fs::nativePath(folder);
+        if (!path.isEmpty())
+            m_fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    ~FolderHandle() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+// The version of a regular file of the folder; nothing when it cannot be stated or is no
+// regular file.
+std::optional<FileVersion> versionOf(int folderFd, const QString& name) {
+    const QByteArray native = fs::nativePath(name);
+    struct stat info {};
+    if (native.isEmpty() || fstatat(folderFd, native.constData(), &info, 0) != 0 ||
+        !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileVersion{info.st_size,
+                       qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                       info.st_ino};
+}
+
+std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
+    const int fd = ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return readDateTaken(file);
+}
+
+// A file to read: its place in the names and the version stated before reading.
+struct Job {
+    int index;
+    FileVersion version;
+};
+
+// Reads the jobs' files into dates on worker threads while polling on this one; false when poll
+// cancelled. finished marks the jobs whose date was read.
+bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job>& jobs,
+                   std::vector<std::optional<DateTaken>>& dates, std::vector<char>& finished,
+                   const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
+    const int total = static_cast<int>(jobs.size());
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable allDone;
+    auto work = [&] {
+        while (!stop.load(std::memory_order_relaxed)) {
+            const int job = next.fetch_add(1);
+            if (job >= total)
+                return;
+            const Job& file = jobs[static_cast<size_t>(job)];
+            dates[static_cast<size_t>(file.index)] = readFileDate(folderFd, names[file.index]);
+            finished[static_cast<size_t>(job)] = 1;
+            if (done.fetch_add(1) + 1 == total) {
+                const std::lock_guard lock(mutex);
+                allDone.notify_one();
+            }
+        }
+    };
+    bool cancelled = false;
+    {
+        const int threadCount = std::min(total, std::max(2, QThread::idealThreadCount()));
+        std::vector<std::jthread> workers;
+        workers.reserve(static_cast<size_t>(threadCount));
+        for (int i = 0; i < threadCount; ++i)
+            workers.emplace_back(work);
+        std::unique_lock lock(mutex);
+        while (!allDone.wait_for(lock, pollInterval, [&] { return done.load() == total; })) {
+            lock.unlock();
+            cancelled = poll && !poll(done.load(), total);
+            lock.lock();
+            if (cancelled) {
+                stop = true;
+                break;
+            }
+        }
+    } // the workers are joined here
+    return !cancelled;
+}
+
+} // namespace
+
+std::optional<std::vector<std::optional<DateTaken>>>
+readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
+               const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
+    std::vector<std::optional<DateTaken>> dates(static_cast<size_t>(names.size()));
+    const FolderHandle handle(folder);
+    if (handle.fd() < 0)
+        return dates;
+    std::vector<Job> jobs;
+    qsizetype known = 0;
+    for (int i = 0; i < names.size(); ++i) {
+        if (!isJpegName(names[i]))
+            continue;
+        const auto version = versionOf(handle.fd(), names[i]);
+        if (!version)
+            continue;
+        if (const auto* date = cache.find(folder, names[i], *version)) {
+            dates[static_cast<size_t>(i)] = *date;
+            ++known;
+        } else {
+            jobs.push_back({i, *version});
+        }
+    }
+    if (!jobs.empty()) {
+        std::vector<char> finished(jobs.size());
+        const bool complete =
+            readOnThreads(handle.fd(), names, jobs, dates, finished, poll, pollInterval);
+        for (size_t job = 0; job < jobs.size(); ++job) {
+            if (!finished[job])
+                continue;
+            const int index = jobs[job].index;
+            cache.store(folder, names[index], jobs[job].version, dates[static_cast<size_t>(index)]);
+            ++known;
+        }
+        if (!complete)
+            return std::nullopt;
+    }
+    // Every file held that is still there was found above; anything more has gone.
+    if (cache.count(folder) > known)
+        cache.keepOnly(folder, names);
+    return dates;
+}
+
+} // namespace km

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "photo_dates/date_taken.h"
+#include "photo_dates/date_taken_cache.h"
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace km {
+
+// Called on the calling thread while files are read: done of total files read so far. Returning
+// false cancels the reading.
+using DateReadingPoll = std::function<bool(int done, int total)>;
+
+// When each photo of names in folder (ending with "/") was taken, in the order of names. Files
+// whose version (size, modification time, inode) the cache holds are not read again; the others
+// are read on worker threads while the calling thread calls poll about every pollInterval (never
+// when there is nothing to read). Only .jpg and .jpeg files (any case) are read; other files, and
+// files that cannot be opened, have no date. Returns nothing when poll cancelled; the cache keeps
+// the dates read until then. The cache forgets files of the folder that are no longer among names.
+std::optional<std::vector<std::optional<DateTaken>>>
+readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
+               const DateReadingPoll& poll,
+               std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50));
+
+} // namespace km

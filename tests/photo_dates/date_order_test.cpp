@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "camera_files.h"
+#include "photo_dates/folder_dates.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QImage>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using km::DateTaken;
+
+namespace {
+
+TEST(OrderTaken, DatedEarliestFirstThenUndatedInNameOrder) {
+    const std::optional<DateTaken> none;
+    const QString noon = QStringLiteral("2023:05:01 12:00:00");
+    const std::vector<std::optional<DateTaken>> dates = {
+        none,                                    // 0
+        DateTaken{noon, "5"},                    // 1: .5 s
+        DateTaken{noon, "45"},                   // 2: .45 s
+        DateTaken{"2023:05:01 11:59:59", "999"}, // 3
+        DateTaken{noon, "50"},                   // 4: the same time as 1
+        none,                                    // 5
+        DateTaken{noon, ""},                     // 6: .0 s
+        DateTaken{"2022:12:31 23:00:00", ""},    // 7
+    };
+    EXPECT_EQ(km::orderTaken(dates), (std::vector<int>{7, 3, 6, 2, 1, 4, 0, 5}));
+    EXPECT_TRUE(km::takenBefore(DateTaken{noon, "45"}, DateTaken{noon, "5"}));
+    EXPECT_EQ((DateTaken{noon, "5"}), (DateTaken{noon, "500"}));
+}
+
+class ReadDatesTaken : public ::testing::Test {
+protected:
+    void writePhoto(const QString& name, const QString& stamp) {
+        const QString path = m_folder.filePath(name);
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        m_folder.write(name, km::fixtures::jpegBytes(image));
+        km::fixtures::setExifTags(path, {{"Exif.Photo.DateTimeOriginal", stamp}});
+    }
+
+    // The stamps read, "-" for no date; "cancelled" when poll cancelled.
+    QStringList read(const QStringList& names, const km::DateReadingPoll& poll = {},
+                     std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {
+        const auto dates =
+            km::readDatesTaken(m_folder.pathWithSeparator(), names, m_cache, poll, interval);
+        if (!dates)
+            return {QStringLiteral("cancelled")};
+        QStringList stamps;
+        for (const auto& date : *dates)
+            stamps.append(date ? date->stamp : QStringLiteral("-"));
+        return stamps;
+    }
+
+    TempFolder m_folder;
+    km::DateTakenCache m_cache;
+};
+
+TEST_F(ReadDatesTaken, ReadsInNameOrderAndAgainOnlyWhatChanged) {
+    writePhoto("b.JPG", "2023:05:01 10:00:02");
+    writePhoto("a.jpeg", "2023:05:01 10:00:01");
+    writePhoto("c.gif", "2023:05:01 10:00:00");
+    const QStringList names = {"a.jpeg", "b.JPG", "c.gif", "gone.jpg"};
+    EXPECT_EQ(read(names), QStringList({"2023:05:01 10:00:01", "2023:05:01 10:00:02", "-", "-"}));
+
+    // Same size, same time and same file: the date is taken from the cache, not read again.
+    const QString pathB = m_folder.filePath("b.JPG");
+    struct stat before {};
+    ASSERT_EQ(stat(pathB.toUtf8().constData(), &before), 0);
+    writePhoto("b.JPG", "2023:05:01 10:00:09");
+    const timespec times[] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, pathB.toUtf8().constData(), times, 0), 0);
+    int polls = 0;
+    const auto count = [&](int, int) {
+        return ++polls > 0;
+    };
+    EXPECT_EQ(read(names, count, std::chrono::milliseconds(0))[1], "2023:05:01 10:00:02");
+    EXPECT_EQ(polls, 0);
+
+    // A new modification time: read again.
+    const timespec later[] = {before.st_atim, {before.st_mtim.tv_sec + 1, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, pathB.toUtf8().constData(), later, 0), 0);
+    EXPECT_EQ(read(names)[1], "2023:05:01 10:00:09");
+}
+
+TEST_F(ReadDatesTaken, CancelledByPollKeepsWhatWasRead) {
+    QStringList names;
+    writePhoto("0.jpg", "2023:05:01 10:00:00");
+    QFile first(m_folder.filePath("0.jpg"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray photo = first.readAll();
+    for (int i = 1; i < 400; ++i) {
+        names.append(QStringLiteral("%1.jpg").arg(i));
+        m_folder.write(names.back(), photo);
+    }
+    EXPECT_EQ(read(
+                  names, [](int, int) { return false; }, std::chrono::milliseconds(0)),
+              QStringList{"cancelled"});
+    const qsizetype kept = m_cache.count(m_folder.pathWithSeparator());
+    EXPECT_LT(kept, names.size());
+    int lastTotal = 0;
+    const QStringList stamps = read(
+        names, [&](int, int total) { return (lastTotal = total) > 0; },
+        std::chrono::milliseconds(0));
+    EXPECT_EQ(stamps.count("2023:05:01 10:00:00"), names.size());
+    EXPECT_LE(lastTotal, names.size() - kept);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "camera_files.h"
+#include "photo_dates/exif_date.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <random>
+
+using km::DateTaken;
+using km::fixtures::ByteOrder;
+using km::fixtures::ExifTags;
+
+namespace {
+
+const QString original = QStringLiteral("Exif.Photo.DateTimeOriginal");
+const QString digitized = QStringLiteral("Exif.Photo.DateTimeDigitized");
+const QString originalSub = QStringLiteral("Exif.Photo.SubSecTimeOriginal");
+const QString digitizedSub = QStringLiteral("Exif.Photo.SubSecTimeDigitized");
+
+// A small camera-like JPEG file's bytes with the EXIF tags given (none: no EXIF at all).
+QByteArray photoWith(const ExifTags& tags, ByteOrder order = ByteOrder::LittleEndian) {
+    const TempFolder folder;
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    folder.write(QStringLiteral("photo.jpg"), km::fixtures::jpegBytes(image));
+    if (!tags.empty())
+        km::fixtures::setExifTags(path, tags, order);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+struct DateCase {
+    const char* what;
+    ExifTags tags;
+    std::optional<DateTaken> expected;
+};
+
+TEST(ReadDateTaken, TakesTheOriginalElseTheDigitizedDateWithItsOwnSubSeconds) {
+    const QString day = QStringLiteral("2023:05:01 10:00:00");
+    const QString later = QStringLiteral("2023:05:02 11:30:59");
+    const DateCase cases[] = {
+        {"original with sub-seconds",
+         {{original, day}, {originalSub, "45"}, {digitized, later}, {digitizedSub, "9"}},
+         DateTaken{day, "45"}},
+        {"original without sub-seconds",
+         {{original, day}, {digitizedSub, "9"}},
+         DateTaken{day, ""}},
+        {"sub-seconds trimmed to leading digits",
+         {{original, day}, {originalSub, " 123ab "}},
+         DateTaken{day, "123"}},
+        {"month 13 falls back",
+         {{original, "2023:13:01 10:00:00"}, {digitized, later}, {digitizedSub, "7"}},
+         DateTaken{later, "7"}},
+        {"29 February of a common year", {{original, "2023:02:29 10:00:00"}}, std::nullopt},
+        {"29 February of a leap year",
+         {{original, "2024:02:29 23:59:59"}},
+         DateTaken{"2024:02:29 23:59:59", ""}},
+        {"hour 24", {{original, "2023:05:01 24:00:00"}}, std::nullopt},
+        {"all zero",
+         {{original, "0000:00:00 00:00:00"}, {digitized, "0000:00:00 00:00:00"}},
+         std::nullopt},
+        {"blanks", {{original, "    :  :     :  :  "}}, std::nullopt},
+        {"dashes", {{original, "2023-05-01 10:00:00"}}, std::nullopt},
+        {"only the date of the last edit", {{"Exif.Image.DateTime", day}}, std::nullopt},
+        {"no EXIF", {}, std::nullopt},
+    };
+    for (const DateCase& test : cases) {
+        SCOPED_TRACE(test.what);
+        const auto date = km::readDateTaken(photoWith(test.tags));
+        ASSERT_EQ(date.has_value(), test.expected.has_value());
+        if (date) {
+            EXPECT_EQ(date->stamp, test.expected->stamp);
+            EXPECT_EQ(date->subSeconds, test.expected->subSeconds);
+        }
+    }
+}
+
+TEST(ReadDateTaken, ReadsBigEndianExif) {
+    const QByteArray photo =
+        photoWith({{original, "2021:12:31 23:59:58"}, {originalSub, "5"}}, ByteOrder::BigEndian);
+    ASSERT_TRUE(photo.contains(QByteArray("Exif\0\0MM\0*", 10)));
+    const auto date = km::readDateTaken(photo);
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->stamp, "2021:12:31 23:59:58");
+    EXPECT_EQ(date->subSeconds, "5");
+}
+
+TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
+    const QByteArray photo = photoWith({{original, "2023:05:01 10:00:00"}, {originalSub, "45"}});
+    const qsizetype exifEnd = photo.indexOf("45") + 8;
+    // Cut anywhere before the end of the EXIF segment: no date, never a read beyond the end.
+    for (qsizetype length = 0; length < exifEnd; ++length)
+        ASSERT_FALSE(km::readDateTaken(photo.first(length))) << length;
+    // Bytes of the metadata changed at random: whatever it reads, it reads within the data.
+    std::mt19937 random(14);
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray damaged = photo;
+        for (int i = 0; i < 3; ++i)
+            damaged[std::uniform_int_distribution<qsizetype>(2, exifEnd)(random)] =
+                static_cast<char>(random());
+        if (const auto date = km::readDateTaken(damaged)) {
+            ASSERT_TRUE(km::isValidStamp(date->stamp));
+        }
+    }
+    // The picture is never read: an EXIF segment after the start of the scan is not seen.
+    const qsizetype app1 = photo.indexOf("\xff\xe1");
+    QByteArray scanFirst = photo.first(2) + QByteArray("\xff\xda\x00\x02", 4) + photo.sliced(app1);
+    EXPECT_FALSE(km::readDateTaken(scanFirst));
+}
+
+} // namespace
