@@ -181,18 +181,32 @@ FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& vis
 }
 
 FolderListing listFolder(const QString& folder, const QStringList& patterns) {
+    return listFolder(folder, patterns, NameFilter());
+}
+
+FolderListing listFolder(const QString& folder, const QStringList& patterns,
+                         const NameFilter& alsoTake) {
     FolderListing listing;
     listing.matches.resize(static_cast<size_t>(patterns.size()));
     listing.error = readFolderEntries(folder, [&](QString name, int folderFd, const dirent& entry) {
         if (entry.d_name[0] == '.')
             return;
+        // Whether the entry is a regular file is asked at most once, and only of a taken name.
+        std::optional<bool> regular;
+        const auto isRegular = [&] {
+            if (!regular)
+                regular = isRegularEntry(folderFd, &entry);
+            return *regular;
+        };
         for (qsizetype i = 0; i < patterns.size(); ++i) {
             if (!matchesWildcard(name, patterns[i]))
                 continue;
-            if (!isRegularEntry(folderFd, &entry))
+            if (!isRegular())
                 return;
             listing.matches[static_cast<size_t>(i)].append(name);
         }
+        if (alsoTake && alsoTake(name) && isRegular())
+            listing.filtered.append(name);
     });
     for (QStringList& names : listing.matches)
         sortNaturally(names);

@@ -22,6 +22,8 @@ struct FileError {
 // The names of one folder listed by wildcard patterns, one list per pattern in the order asked.
 struct FolderListing {
     std::vector<QStringList> matches;
+    // The names a listing's filter took, in the file system's order.
+    QStringList filtered;
     // Set when the folder could not be opened or read to its end; the lists hold what was read.
     FileError error;
 };
@@ -31,6 +33,15 @@ struct FolderListing {
 // left out. Each pattern's matches come in natural name order ignoring case (IMG_2 before IMG_10),
 // ties broken by code-point order. The folder is read once, whatever the number of patterns.
 FolderListing listFolder(const QString& folder, const QStringList& patterns);
+
+// Decides whether a name belongs in a listing besides its patterns; asked for every name that is
+// not hidden, so it must be cheap.
+using NameFilter = std::function<bool(const QString& name)>;
+
+// As listFolder, and in the same single read also collects the regular files, not hidden, whose
+// names the filter takes, in `filtered` (unsorted).
+FolderListing listFolder(const QString& folder, const QStringList& patterns,
+                         const NameFilter& alsoTake);
 
 // Receives one entry of a folder: its decoded name, the folder's open descriptor and the entry as
 // readdir gives it (both valid only during the call).

@@ -47,6 +47,21 @@ TEST(ListFolder, LeavesOutNamesThatAreNotValidUtf8) {
     EXPECT_EQ(listOne(folder, "*.jpg"), QStringList({"good.jpg"}));
 }
 
+TEST(ListFolder, TakesFilteredFilesInTheSameRead) {
+    TempFolder folder;
+    folder.writeNamed({"a.jpg", "a.CR2", ".b.cr2", "c.txt"});
+    folder.makeFolder("d.cr2");
+    ASSERT_EQ(symlink("a.CR2", folder.filePath("e.cr2").toUtf8().constData()), 0);
+    const km::fs::FolderListing listing =
+        km::fs::listFolder(folder.path(), {"*.jpg"}, [](const QString& name) {
+            return name.endsWith(".cr2", Qt::CaseInsensitive);
+        });
+    EXPECT_EQ(listing.matches.at(0), QStringList({"a.jpg"}));
+    QStringList taken = listing.filtered;
+    taken.sort();
+    EXPECT_EQ(taken, QStringList({"a.CR2", "e.cr2"}));
+}
+
 TEST(ListFolder, AMissingFolderGivesAnEmptyListAndAnError) {
     TempFolder folder;
     const km::fs::FolderListing listing =

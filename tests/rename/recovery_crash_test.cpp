@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch_fakes.h"
 #include "rename/batch.h"
+#include "rename/companions.h"
 #include "rename/journal.h"
 #include "rename/recovery.h"
 #include "support/temp_folder.h"
@@ -63,39 +64,63 @@ const char* directionName(RecoveryDirection direction) {
     return direction == RecoveryDirection::Finish ? "finish" : "roll back";
 }
 
+// The files of a folder and a batch over some of them.
+struct Scenario {
+    QStringList files;
+    std::vector<km::RenamePair> pairs;
+};
+
 // Five files with a swap (a <-> b) and a chain (c -> d -> f), next to files the batch leaves alone.
+Scenario swapAndChain() {
+    return {{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "g.jpg", "keep.jpg", ".hidden"},
+            {{"a.jpg", "b.jpg"},
+             {"b.jpg", "a.jpg"},
+             {"c.jpg", "d.jpg"},
+             {"d.jpg", "f.jpg"},
+             {"g.jpg", "h.jpg"}}};
+}
+
+// Two photos swapping names, each with a RAW file and sidecars that follow it, next to a RAW file
+// of no listed photo.
+Scenario photosWithCompanions() {
+    const QStringList photos{"IMG_2.JPG", "IMG_1.JPG"};
+    const QStringList newNames{"IMG_1.JPG", "IMG_2.JPG"};
+    const QStringList companions{"IMG_1.CR2",     "IMG_1.JPG.xmp", "IMG_2.cr2",
+                                 "img_2.CR2.xmp", "IMG_2.xmp",     "IMG_3.CR2"};
+    Scenario scenario{photos + companions, {{photos[0], newNames[0]}, {photos[1], newNames[1]}}};
+    const km::CompanionPlan plan = km::planCompanions(photos, newNames, companions);
+    scenario.pairs.insert(scenario.pairs.end(), plan.pairs.begin(), plan.pairs.end());
+    return scenario;
+}
+
 class CrashTest : public testing::Test {
 protected:
-    static constexpr int Renames = 10;
-
     void SetUp() override {
-        m_photos.writeNamed({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "g.jpg", "keep.jpg", ".hidden"});
+        for (const QString& name : m_scenario.files)
+            m_photos.write(name, name.toUtf8());
     }
 
-    km::BatchPlan plan() const {
-        return {m_photos.pathWithSeparator(),
-                {{"a.jpg", "b.jpg"},
-                 {"b.jpg", "a.jpg"},
-                 {"c.jpg", "d.jpg"},
-                 {"d.jpg", "f.jpg"},
-                 {"g.jpg", "h.jpg"}}};
+    int renames() const { return 2 * static_cast<int>(m_scenario.pairs.size()); }
+
+    km::BatchPlan plan() const { return {m_photos.pathWithSeparator(), m_scenario.pairs}; }
+
+    Snapshot original() const {
+        Snapshot files;
+        for (const QString& name : m_scenario.files)
+            files[name] = name.toUtf8();
+        return files;
     }
 
-    static Snapshot original() {
-        return namedFiles({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "g.jpg", "keep.jpg", ".hidden"});
+    Snapshot renamed() const {
+        Snapshot files = original();
+        for (const km::RenamePair& pair : m_scenario.pairs)
+            files.erase(pair.from);
+        for (const km::RenamePair& pair : m_scenario.pairs)
+            files[pair.to] = pair.from.toUtf8();
+        return files;
     }
 
-    static Snapshot renamed() {
-        return moved({{"b.jpg", "a.jpg"},
-                      {"a.jpg", "b.jpg"},
-                      {"d.jpg", "c.jpg"},
-                      {"f.jpg", "d.jpg"},
-                      {"h.jpg", "g.jpg"},
-                      {"keep.jpg", "keep.jpg"},
-                      {".hidden", ".hidden"}});
-    }
-
-    static Snapshot expected(RecoveryDirection direction) {
+    Snapshot expected(RecoveryDirection direction) const {
         return direction == RecoveryDirection::Finish ? renamed() : original();
     }
 
@@ -144,31 +169,42 @@ protected:
         SetUp();
     }
 
+    void killAfterEveryRenameAndRecover() {
+        for (int done = 0; done < renames(); ++done) {
+            for (const RecoveryDirection direction :
+                 {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+                SCOPED_TRACE("killed after " + std::to_string(done) + " renames");
+                reset();
+                ASSERT_TRUE(crashBatch(done + 1));
+                recoverAndCheck(direction);
+            }
+        }
+    }
+
     TempFolder m_photos;
     TempFolder m_state;
+    Scenario m_scenario = swapAndChain();
 };
 
 TEST_F(CrashTest, ABatchKilledAfterAnyNumberOfRenamesIsFinishedOrRolledBack) {
-    for (int done = 0; done < Renames; ++done) {
-        for (const RecoveryDirection direction :
-             {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
-            SCOPED_TRACE("killed after " + std::to_string(done) + " renames");
-            reset();
-            ASSERT_TRUE(crashBatch(done + 1));
-            recoverAndCheck(direction);
-        }
-    }
+    killAfterEveryRenameAndRecover();
+}
+
+TEST_F(CrashTest, PhotosAndTheirCompanionsKilledAfterAnyNumberOfRenamesAreRecovered) {
+    m_scenario = photosWithCompanions();
+    ASSERT_EQ(renames(), 14);
+    killAfterEveryRenameAndRecover();
 }
 
 TEST_F(CrashTest, ABatchKilledAfterItsLastRenameCanStillGoEitherWay) {
-    ASSERT_FALSE(crashBatch(Renames + 1));
+    ASSERT_FALSE(crashBatch(renames() + 1));
     EXPECT_EQ(m_photos.snapshot(), renamed());
     EXPECT_EQ(km::journalsIn(m_state.path()), QStringList());
 
     for (const RecoveryDirection direction :
          {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
         reset();
-        ASSERT_TRUE(crashBatch(Renames + 1, true));
+        ASSERT_TRUE(crashBatch(renames() + 1, true));
         EXPECT_EQ(m_photos.snapshot(), renamed());
         recoverAndCheck(direction);
     }
@@ -214,7 +250,7 @@ TEST_F(CrashTest, ARecoveryKilledHalfwayIsRecoveredAgainEitherWay) {
                         break;
                     }
                     recoverAndCheck(second);
-                    ASSERT_LT(recovered, Renames);
+                    ASSERT_LT(recovered, renames());
                 }
             }
         }
