@@ -8,8 +8,10 @@
 #include "main_window/preview_drawing.h"
 #include "main_window/recovery_questions.h"
 #include "numbers/rounding.h"
+#include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
+#include "rename/companions.h"
 #include "rename/conflicts.h"
 #include "rename/naming.h"
 #include "widgets/busy_cursor.h"
@@ -100,6 +102,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
         ilImgIcons.add(name, QPixmap(QStringLiteral(":/main/%1.png").arg(name.toLower())));
     }
     m_form.lvFiles->bindImageList([this](const QString& key) { return ilImgIcons.icon(key); });
+    m_form.lvFiles->photos().setToolTipProvider([this](int row) { return rowToolTip(row); });
     auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
@@ -345,6 +348,7 @@ void MainWindow::FillFileList(QString& folder) {
     folder = km::fs::withTrailingSeparator(folder);
     FoundCount = 0;
     FoundFiles.clear();
+    m_rowHasDate.clear();
     QStringList patterns;
     if (m_form.cbJPG->value() == 1)
         patterns << QStringLiteral("*.jpg") << QStringLiteral("*.jpeg");
@@ -352,10 +356,16 @@ void MainWindow::FillFileList(QString& folder) {
         patterns << QStringLiteral("*.bmp");
     if (m_form.cbGIF->value() == 1)
         patterns << QStringLiteral("*.gif");
-    // A folder that vanished or cannot be read gives an empty (or partial) list.
-    const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns);
+    // A folder that vanished or cannot be read gives an empty (or partial) list. RAW and sidecar
+    // files come from the same single read.
+    const km::fs::FolderListing listing =
+        m_options.companions ? km::fs::listFolder(folder, patterns, km::isCompanionCandidate)
+                             : km::fs::listFolder(folder, patterns);
     for (const QStringList& names : listing.matches)
         FoundFiles += names;
+    m_companionCandidates = listing.filtered;
+    if (m_options.order == km::PhotoOrder::Taken && !orderByDateTaken(folder))
+        return;
     FoundCount = static_cast<qint32>(FoundFiles.size());
 
     m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
@@ -363,6 +373,59 @@ void MainWindow::FillFileList(QString& folder) {
         m_form.lvFiles->setSelected(1, true);
     UpdateNewNames();
     ShowPreview(0);
+}
+
+// Puts the found files in the order they were taken. Reading dates not yet known lets events run,
+// with the list empty, its header showing the progress and Rename! off; false when the window was
+// unloaded meanwhile.
+bool MainWindow::orderByDateTaken(const QString& folder) {
+    bool reading = false;
+    const auto dates =
+        km::readDatesTaken(folder, FoundFiles, m_dateCache, [&](int done, int total) {
+            if (!reading) {
+                reading = m_readingDates = true;
+                m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
+                m_form.bRename->setEnabled(false);
+            }
+            showDateProgress(done, total);
+            km::deliverPendingEvents();
+            return !m_unloaded;
+        });
+    m_readingDates = false;
+    showOrderInHeader();
+    if (!dates) {
+        FoundFiles.clear();
+        return false;
+    }
+    QStringList ordered;
+    ordered.reserve(FoundFiles.size());
+    for (const int index : km::orderTaken(*dates)) {
+        ordered.append(FoundFiles[index]);
+        m_rowHasDate.push_back((*dates)[static_cast<size_t>(index)].has_value());
+    }
+    FoundFiles = std::move(ordered);
+    return true;
+}
+
+void MainWindow::showDateProgress(int done, int total) {
+    const int percent = total > 0 ? static_cast<int>(qint64(done) * 100 / total) : 100;
+    m_form.lvFiles->photos().setColumnHeader(
+        0, QStringLiteral("Original Name (reading dates taken: %1%)").arg(percent));
+}
+
+// A row's tooltip: whether its photo has no date taken, and the files renamed with it.
+QString MainWindow::rowToolTip(int row) const {
+    QStringList lines;
+    if (m_options.order == km::PhotoOrder::Taken &&
+        static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
+        lines << QStringLiteral("no date taken");
+    if (m_options.companions && static_cast<size_t>(row) < m_companions.ofRow.size()) {
+        for (const std::size_t pair : m_companions.ofRow[static_cast<size_t>(row)]) {
+            const km::RenamePair& companion = m_companions.pairs[pair];
+            lines << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void MainWindow::UpdateNewNames() {
@@ -376,7 +439,12 @@ void MainWindow::UpdateNewNames() {
         km::computeNewNames(fields, renameAll, photos.names().mid(0, FoundCount),
                             [&selected](int row0) { return selected[static_cast<size_t>(row0)]; });
     photos.setNewNames(std::move(proposal.names));
-    m_form.bRename->setEnabled(proposal.renameEnabled);
+    m_companions = m_options.companions
+                       ? km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
+                                            m_companionCandidates)
+                       : km::CompanionPlan();
+    // While dates are read the list is not complete yet.
+    m_form.bRename->setEnabled(proposal.renameEnabled && !m_readingDates);
     km::deliverPendingEvents();
     CheckDuplicates();
 }
@@ -388,7 +456,10 @@ void MainWindow::ShowExample() {
 
 bool MainWindow::CheckDuplicates() {
     km::PhotoListModel& photos = m_form.lvFiles->photos();
-    const km::Conflicts conflicts = km::findConflicts(photos.names(), photos.newNames());
+    const km::Conflicts conflicts =
+        m_options.companions
+            ? km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions)
+            : km::findConflicts(photos.names(), photos.newNames());
     photos.setConflictRows(conflicts.redRows);
     return conflicts.found;
 }
@@ -495,9 +566,13 @@ void MainWindow::bRename_Click() {
     // The batch is the list as it stands at the click, whatever happens while the user answers.
     const QString folder = km::fs::withTrailingSeparator(CurrentFolder);
     const km::BatchPlan plan = renamePlan(folder);
-    if (ShowMessageBox(QStringLiteral("Are you absolutely sure you want to\r\n"
-                                      "rename these images?"),
-                       kStyleQuestion, QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
+    if (const QString refusal = km::companionRefusal(m_companions, FoundFiles);
+        !refusal.isEmpty()) {
+        ShowMessageBox(refusal, kStyleWarning, QStringLiteral("Rename Images"));
+        return;
+    }
+    if (ShowMessageBox(renameQuestion(m_companions.pairs.size()), kStyleQuestion,
+                       QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
         return;
     if (plan.pairs.empty()) {
         // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
@@ -528,6 +603,18 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
 }
 
+// The question before a rename; it counts the RAW and sidecar files renamed with the photos.
+QString MainWindow::renameQuestion(std::size_t companions) {
+    QString question = QStringLiteral("Are you absolutely sure you want to\r\n"
+                                      "rename these images?");
+    if (companions == 1)
+        question += QStringLiteral("\r\n1 RAW or sidecar file is renamed with them.");
+    else if (companions > 1)
+        question +=
+            QStringLiteral("\r\n%1 RAW and sidecar files are renamed with them.").arg(companions);
+    return question;
+}
+
 // A refused batch touched nothing. Rows it found in conflict turn red; otherwise the list is
 // brought up to date, since the refusal may come from files that changed since the scan.
 void MainWindow::showRenameRefusal(const km::BatchOutcome& outcome) {
@@ -553,6 +640,7 @@ void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> jou
         m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
 }
 
+// The photos' pairs in row order, then their RAW and sidecar files'.
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     km::BatchPlan plan{folder, {}};
@@ -561,6 +649,7 @@ km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
         if (!newName.isEmpty())
             plan.pairs.push_back({photos.names()[row], newName});
     }
+    plan.pairs.insert(plan.pairs.end(), m_companions.pairs.begin(), m_companions.pairs.end());
     return plan;
 }
 
@@ -568,15 +657,21 @@ void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
     if (outcome.duplicateTargets.empty())
         return;
     km::PhotoListModel& photos = m_form.lvFiles->photos();
-    // The plan holds the numbered rows in row order; find each pair's row again.
+    // The plan holds the numbered rows in row order, then their companions; find each pair's row.
     std::vector<int> rowOfPair;
     for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
         if (!photos.newNames()[row].isEmpty())
             rowOfPair.push_back(row);
     }
+    const std::size_t photoPairs = rowOfPair.size();
+    rowOfPair.resize(photoPairs + m_companions.pairs.size(), -1);
+    for (std::size_t row = 0; row < m_companions.ofRow.size(); ++row) {
+        for (const std::size_t pair : m_companions.ofRow[row])
+            rowOfPair[photoPairs + pair] = static_cast<int>(row);
+    }
     std::vector<int> red = photos.conflictRows();
     for (std::size_t index : outcome.duplicateTargets) {
-        if (index < rowOfPair.size())
+        if (index < rowOfPair.size() && rowOfPair[index] >= 0)
             red.push_back(rowOfPair[index]);
     }
     photos.setConflictRows(red);

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "main_window/main_form.h"
+#include "photo_dates/date_taken_cache.h"
 #include "rename/batch.h"
+#include "rename/companions.h"
 #include "rename/journal.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
@@ -104,6 +106,10 @@ private:
     km::BatchPlan renamePlan(const QString& folder) const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::BatchOutcome& outcome);
+    static QString renameQuestion(std::size_t companions);
+    bool orderByDateTaken(const QString& folder);
+    void showDateProgress(int done, int total);
+    QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);
     void chooseCompanions(bool on);
     void saveOptions() const;
@@ -137,6 +143,15 @@ private:
     QString m_optionsFile;
     // The choices of the photo list's menu.
     km::Options m_options;
+    // Dates taken read so far; a rescan reads only files that changed.
+    km::DateTakenCache m_dateCache;
+    // In the order taken, whether each row's photo has a date taken.
+    std::vector<bool> m_rowHasDate;
+    bool m_readingDates = false;
+    // The folder's RAW and sidecar files, listed with the photos while they follow them, and
+    // which of them follow which row's photo.
+    QStringList m_companionCandidates;
+    km::CompanionPlan m_companions;
     km::DiskFileOps m_fileOps;
     // The journal of a batch that left files stranded, held while the undo record describes them.
     std::unique_ptr<km::JournalFile> m_strandedJournal;
