@@ -420,10 +420,13 @@ QString MainWindow::rowToolTip(int row) const {
         static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
         lines << QStringLiteral("no date taken");
     if (m_options.companions && static_cast<size_t>(row) < m_companions.ofRow.size()) {
+        QStringList companions;
         for (const std::size_t pair : m_companions.ofRow[static_cast<size_t>(row)]) {
             const km::RenamePair& companion = m_companions.pairs[pair];
-            lines << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
+            companions << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
         }
+        km::fs::sortNaturally(companions);
+        lines += companions;
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -52,13 +52,16 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     companions->setCheckable(true);
     companions->setChecked(options.companions);
 
-    const QAction* chosen = menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));
-    if (chosen == byName && options.order != PhotoOrder::Name)
-        emit orderChosen(PhotoOrder::Name);
-    else if (chosen == byTaken && options.order != PhotoOrder::Taken)
-        emit orderChosen(PhotoOrder::Taken);
-    else if (chosen == companions)
-        emit companionsChosen(!options.companions);
+    connect(byName, &QAction::triggered, this, [this, options] {
+        if (options.order != PhotoOrder::Name)
+            emit orderChosen(PhotoOrder::Name);
+    });
+    connect(byTaken, &QAction::triggered, this, [this, options] {
+        if (options.order != PhotoOrder::Taken)
+            emit orderChosen(PhotoOrder::Taken);
+    });
+    connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
+    menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));
 }
 
 } // namespace km

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "camera_files.h"
+#include "dialogs/message_box.h"
+#include "photo_list/list_view.h"
+#include "support/temp_folder.h"
+#include "window_under_test.h"
+#include "xpbutton/xpbutton.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Content = std::map<QString, QByteArray>;
+
+// The photo list's two choices, set in options.ini or through the list's menu.
+class PhotographerChoicesTest : public testing::Test {
+protected:
+    void start(const QByteArray& options) {
+        if (!options.isNull())
+            config.write("options.ini", options);
+        window = std::make_unique<WindowUnderTest>(program.path(), photos.path(), QString(),
+                                                   config.path());
+        window->load();
+    }
+
+    void writePhoto(const QString& name, const QString& taken) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        photos.write(name, km::fixtures::jpegBytes(image));
+        if (!taken.isEmpty())
+            km::fixtures::setExifTags(photos.filePath(name),
+                                      {{"Exif.Photo.DateTimeOriginal", taken}});
+    }
+
+    QStringList rows() const {
+        QStringList texts;
+        for (int row = 1; row <= window->lvFiles->rowTotal(); ++row)
+            texts << window->lvFiles->text(row);
+        return texts;
+    }
+
+    QString header() const {
+        return window->lvFiles->model()->headerData(0, Qt::Horizontal).toString();
+    }
+
+    QString toolTip(int row) const {
+        return window->lvFiles->model()->index(row - 1, 0).data(Qt::ToolTipRole).toString();
+    }
+
+    // Chooses the menu entry whose text is `entry` once the menu opens.
+    void chooseInMenuWhenOpen(const QString& entry) {
+        QTimer::singleShot(0, [entry] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == entry)
+                    action->trigger();
+            }
+            menu->close();
+        });
+    }
+
+    void press(km::XPButton* button, km::BoxAnswer answer) {
+        km::MessageBoxSeam::setNextAnswer(answer);
+        km::MessageBoxSeam::setNextAnswer(km::BoxAnswer::Ok);
+        emit button->Click();
+        km::MessageBoxSeam::clearNextAnswers();
+    }
+
+    TempFolder program;
+    TempFolder photos;
+    TempFolder config;
+    std::unique_ptr<WindowUnderTest> window;
+};
+
+TEST_F(PhotographerChoicesTest, TheMenuSwitchesToTheOrderTakenAndKeepsTheChoice) {
+    writePhoto("IMG_0001.jpg", "2024:06:01 12:00:03");
+    writePhoto("IMG_0002.jpg", "2024:06:01 12:00:01");
+    writePhoto("IMG_0003.jpg", "");
+    start(QByteArray());
+    EXPECT_EQ(header(), "Original Name");
+    EXPECT_EQ(rows(), QStringList({"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
+    EXPECT_TRUE(toolTip(3).isEmpty());
+
+    chooseInMenuWhenOpen("Number in order taken");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(header(), "Original Name (in order taken)");
+    EXPECT_EQ(rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
+    EXPECT_EQ(toolTip(3), "no date taken");
+    EXPECT_TRUE(toolTip(1).isEmpty());
+    EXPECT_EQ(config.snapshot().at("options.ini"), "[General]\norder=taken\ncompanions=false\n");
+    EXPECT_FALSE(program.snapshot().count("Kestrelmark.cfg"));
+}
+
+TEST_F(PhotographerChoicesTest, RawAndSidecarFilesAreRenamedAndUndoneWithTheirPhoto) {
+    writePhoto("IMG_0001.JPG", "");
+    photos.write("IMG_0001.CR2", "raw");
+    photos.write("img_0001.xmp", "xmp");
+    photos.write("IMG_0001.JPG.xmp", "jpg xmp");
+    photos.write("IMG_0001.CR2.xmp", "raw xmp");
+    photos.write("IMG_0002.nef", "stray raw");
+    start("order=name\ncompanions=true\n");
+    const Content before = photos.snapshot();
+    EXPECT_EQ(toolTip(1).split('\n').size(), 4);
+
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "4 RAW and sidecar files are renamed with them."));
+    Content after = photos.snapshot();
+    for (const char* name : {"foto_001.JPG", "foto_001.CR2", "foto_001.xmp", "foto_001.JPG.xmp",
+                             "foto_001.CR2.xmp", "IMG_0002.nef"})
+        EXPECT_EQ(after.count(name), 1u) << name;
+    EXPECT_EQ(after.at("foto_001.CR2"), "raw");
+
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+TEST_F(PhotographerChoicesTest, AFileTwoPhotosClaimIsNamedAndNothingIsRenamed) {
+    writePhoto("IMG_1.jpg", "");
+    writePhoto("IMG_1.jpeg", "");
+    photos.write("IMG_1.CR2", "raw");
+    start("companions=true\n");
+    const Content before = photos.snapshot();
+    press(window->bRename, km::BoxAnswer::Ok);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("\"IMG_1.CR2\""));
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith("Nothing was renamed."));
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_FALSE(window->bUndo->Enabled());
+}
+
+} // namespace
