@@ -57,8 +57,10 @@ std::optional<FileVersion> versionOf(int folderFd, const QString& name) {
                        info.st_ino};
 }
 
+// Opened without blocking, in case the file was replaced by a pipe since it was stated.
 std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
-    const int fd = ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd =
+        ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     QFile file;
