@@ -22,7 +22,8 @@ struct FolderNotice {
 // (inotify), so that files nobody touched need not be stated again. Only folders on local file
 // systems are watched: changes made by other machines to a network share are never notified.
 // Writes through another hard link or to the target of a symbolic link are notified at the other
-// place only, so such files have to be stated every time.
+// place only, so such files have to be stated every time. Not notified at all: writes through a
+// shared memory mapping, and writes through a hard link made elsewhere after the file was stated.
 class FolderChanges {
 public:
     FolderChanges();

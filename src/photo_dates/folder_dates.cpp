@@ -75,11 +75,10 @@ std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
         ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
+    // The file closes the descriptor when it goes, even when it could not be opened.
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return std::nullopt;
-    }
     return readDateTaken(file);
 }
 
