@@ -24,6 +24,29 @@ int daysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
+// A date as two numbers that order as the date does (for a valid stamp): the stamp's digits
+// (YYYYMMDDhhmmss) and the first nine digits of the fraction, so that sorting thousands of dates
+// compares numbers rather than texts.
+struct SortKey {
+    qint64 stamp = 0;
+    qint64 fraction = 0;
+
+    auto operator<=>(const SortKey&) const = default;
+};
+
+SortKey sortKey(const DateTaken& date) {
+    SortKey key;
+    int digits = 0;
+    for (const QChar c : date.stamp)
+        if (c.isDigit() && digits++ < 14)
+            key.stamp = key.stamp * 10 + c.digitValue();
+    for (qsizetype i = 0; i < 9; ++i)
+        key.fraction =
+            key.fraction * 10 +
+            (i < date.subSeconds.size() ? std::max(0, date.subSeconds[i].digitValue()) : 0);
+    return key;
+}
+
 } // namespace
 
 std::weak_ordering operator<=>(const DateTaken& a, const DateTaken& b) {
@@ -55,14 +78,25 @@ bool isValidStamp(const QString& text) {
 }
 
 std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates) {
+    struct Dated {
+        SortKey key;
+        int index;
+    };
+    std::vector<Dated> dated;
     std::vector<int> order;
     order.reserve(dates.size());
     for (int i = 0; i < static_cast<int>(dates.size()); ++i)
-        if (dates[static_cast<size_t>(i)])
-            order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return takenBefore(*dates[static_cast<size_t>(a)], *dates[static_cast<size_t>(b)]);
+        if (const auto& date = dates[static_cast<size_t>(i)])
+            dated.push_back({sortKey(*date), i});
+    // Equal keys: longer fractions or stamps that are no valid dates, compared in full.
+    std::stable_sort(dated.begin(), dated.end(), [&](const Dated& a, const Dated& b) {
+        if (a.key != b.key)
+            return a.key < b.key;
+        return takenBefore(*dates[static_cast<size_t>(a.index)],
+                           *dates[static_cast<size_t>(b.index)]);
     });
+    for (const Dated& date : dated)
+        order.push_back(date.index);
     for (int i = 0; i < static_cast<int>(dates.size()); ++i)
         if (!dates[static_cast<size_t>(i)])
             order.push_back(i);

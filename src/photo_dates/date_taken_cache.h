@@ -5,9 +5,12 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace km {
+
+class FolderChanges;
 
 // One version of a file as the file system describes it. A file written again, or another file
 // moved to its name, differs in one of these.
@@ -19,36 +22,76 @@ struct FileVersion {
     bool operator==(const FileVersion&) const = default;
 };
 
-// The dates taken read so far, per folder and file name, each with the version of the file it
-// was read from. The folders used last are kept; older ones are forgotten.
-class DateTakenCache {
+// The dates taken read from the files of one folder, by file name, each with the version of the
+// file it was read from.
+class FolderDates {
 public:
+    // The date of a file stated while its folder was watched and not changed since; nothing
+    // otherwise.
+    const std::optional<DateTaken>* findUnchanged(const QString& name) const;
     // The date read from this version of the file (which may be no date); nothing when that
-    // version was never read.
-    const std::optional<DateTaken>* find(const QString& folder, const QString& name,
-                                         const FileVersion& version) const;
-    void store(const QString& folder, const QString& name, const FileVersion& version,
+    // version was never read. Watchable tells that changes to the file, just stated, are notified
+    // in this folder (a regular file with one link).
+    const std::optional<DateTaken>* find(const QString& name, const FileVersion& version,
+                                         bool watchable);
+    void store(const QString& name, const FileVersion& version, bool watchable,
                const std::optional<DateTaken>& date);
-    // Forgets the files of folder whose names are not among names.
-    void keepOnly(const QString& folder, const QStringList& names);
+    // Forgets the files whose names are not among names.
+    void keepOnly(const QStringList& names);
 
-    // The number of files of folder held.
-    qsizetype count(const QString& folder) const;
+    qsizetype count() const { return m_files.size(); }
 
 private:
+    friend class DateTakenCache;
+
     struct Entry {
         FileVersion version;
         std::optional<DateTaken> date;
-    };
-    struct Folder {
-        QHash<QString, Entry> files;
-        quint64 lastUse = 0;
+        // Stated while the folder was watched and no change notified since.
+        bool unchanged = false;
     };
 
+    void distrust();
+
+    QHash<QString, Entry> m_files;
+    int m_watch = -1;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
+    quint64 m_lastUse = 0;
+};
+
+// The dates taken read so far, per folder. The folders used last are kept; older ones are
+// forgotten.
+//
+// Where the kernel notifies changes to a folder's files, the cache watches the folder, and a file
+// stated while it was watched and not notified since is known to be unchanged without stating it
+// again: for a folder of thousands of photos, stating every file costs more than listing them.
+class DateTakenCache {
+public:
+    DateTakenCache();
+    ~DateTakenCache();
+    DateTakenCache(DateTakenCache&&) noexcept;
+    DateTakenCache& operator=(DateTakenCache&&) noexcept;
+
+    // The dates of the folder at path, open as folderFd, once the change notifications received
+    // for every folder are taken, and the folder watched. What was held for another folder that
+    // had this path before is forgotten. Valid until the next call.
+    FolderDates& folder(const QString& path, int folderFd);
+
+    // The number of files held for the folder at path.
+    qsizetype count(const QString& path) const;
+
+private:
     static constexpr int foldersKept = 8;
 
-    QHash<QString, Folder> m_folders;
+    void takeChanges();
+    void forget(QHash<QString, FolderDates>::iterator folder);
+    // Forgets the folder used longest ago when more than foldersKept are held.
+    void forgetOldest();
+
+    QHash<QString, FolderDates> m_folders;
     quint64 m_uses = 0;
+    std::unique_ptr<FolderChanges> m_changes;
 };
 
 } // namespace km

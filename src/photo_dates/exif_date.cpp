@@ -13,7 +13,7 @@ constexpr unsigned char endOfImage = 0xd9;
 constexpr unsigned char app1 = 0xe1;
 // Cameras put the EXIF segment first; a file that has not reached it within this many bytes of
 // other segments is not read further.
-constexpr qint64 longestHead = 16 * 1024 * 1024;
+constexpr qint64 longestHead = 4 * 1024 * 1024;
 
 constexpr uint16_t exifIfdTag = 0x8769;
 constexpr uint16_t dateTimeOriginalTag = 0x9003;
@@ -133,15 +133,18 @@ QString subSecondsAt(const Tiff& tiff, qint64 ifd, uint16_t tag) {
     return QString::fromLatin1(trimmed.first(digits));
 }
 
-// The next marker's code, skipping the fill bytes before it; 0 when there is none, or only a
-// long run of fill bytes, which no camera writes.
-unsigned char nextMarker(QIODevice& device) {
+// The next marker's code, skipping the fill bytes before it and counting every byte in read; 0
+// when there is none, or only a long run of fill bytes, which no camera writes.
+unsigned char nextMarker(QIODevice& device, qint64& read) {
     char byte = 0;
     if (!device.getChar(&byte) || byte != '\xff')
         return 0;
-    for (int fill = 0; fill < 1024 && device.getChar(&byte); ++fill)
+    ++read;
+    for (int fill = 0; fill < 1024 && device.getChar(&byte); ++fill) {
+        ++read;
         if (byte != '\xff')
             return static_cast<unsigned char>(byte);
+    }
     return 0;
 }
 
@@ -172,7 +175,7 @@ std::optional<DateTaken> readDateTaken(QIODevice& device) {
     if (device.read(2) != QByteArrayView("\xff\xd8", 2))
         return std::nullopt;
     for (qint64 read = 2; read < longestHead;) {
-        const unsigned char code = nextMarker(device);
+        const unsigned char code = nextMarker(device, read);
         if (code == 0 || code == startOfScan || code == endOfImage)
             return std::nullopt;
         if (standsAlone(code))
@@ -193,7 +196,7 @@ std::optional<DateTaken> readDateTaken(QIODevice& device) {
         } else if (device.skip(length - 2) != length - 2) {
             return std::nullopt;
         }
-        read += 2 + length;
+        read += length;
     }
     return std::nullopt;
 }

@@ -44,35 +44,48 @@ private:
     int m_fd = -1;
 };
 
-// The version of a regular file of the folder; nothing when it cannot be stated or is no
-// regular file.
-std::optional<FileVersion> versionOf(int folderFd, const QString& name) {
+// A regular file of the folder as just stated.
+struct StatedFile {
+    FileVersion version;
+    // Its changes are notified in this folder: it is no link, and has no other name elsewhere.
+    bool watchable = false;
+};
+
+// Nothing when the file cannot be stated or is no regular file; a link counts as what it points
+// to.
+std::optional<StatedFile> stateFile(int folderFd, const QString& name) {
     const QByteArray native = fs::nativePath(name);
     struct stat info {};
-    if (native.isEmpty() || fstatat(folderFd, native.constData(), &info, 0) != 0 ||
-        !S_ISREG(info.st_mode))
+    if (native.isEmpty() || fstatat(folderFd, native.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return std::nullopt;
-    return FileVersion{info.st_size,
-                       qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-                       info.st_ino};
+    const bool link = S_ISLNK(info.st_mode);
+    if (link && fstatat(folderFd, native.constData(), &info, 0) != 0)
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        return std::nullopt;
+    const FileVersion version{info.st_size,
+                              qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                              info.st_ino};
+    return StatedFile{version, !link && info.st_nlink == 1};
 }
 
+// Opened without blocking, in case the file was replaced by a pipe since it was stated.
 std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
-    const int fd = ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd =
+        ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
+    // The file closes the descriptor when it goes, even when it could not be opened.
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return std::nullopt;
-    }
     return readDateTaken(file);
 }
 
 // A file to read: its place in the names and the version stated before reading.
 struct Job {
     int index;
-    FileVersion version;
+    StatedFile file;
 };
 
 // Reads the jobs' files into dates on worker threads while polling on this one; false when poll
@@ -130,19 +143,25 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     const FolderHandle handle(folder);
     if (handle.fd() < 0)
         return dates;
+    FolderDates& held = cache.folder(folder, handle.fd());
     std::vector<Job> jobs;
     qsizetype known = 0;
     for (int i = 0; i < names.size(); ++i) {
         if (!isJpegName(names[i]))
             continue;
-        const auto version = versionOf(handle.fd(), names[i]);
-        if (!version)
+        if (const auto* date = held.findUnchanged(names[i])) {
+            dates[static_cast<size_t>(i)] = *date;
+            ++known;
             continue;
-        if (const auto* date = cache.find(folder, names[i], *version)) {
+        }
+        const auto file = stateFile(handle.fd(), names[i]);
+        if (!file)
+            continue;
+        if (const auto* date = held.find(names[i], file->version, file->watchable)) {
             dates[static_cast<size_t>(i)] = *date;
             ++known;
         } else {
-            jobs.push_back({i, *version});
+            jobs.push_back({i, *file});
         }
     }
     if (!jobs.empty()) {
@@ -153,15 +172,16 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
             if (!finished[job])
                 continue;
             const int index = jobs[job].index;
-            cache.store(folder, names[index], jobs[job].version, dates[static_cast<size_t>(index)]);
+            held.store(names[index], jobs[job].file.version, jobs[job].file.watchable,
+                       dates[static_cast<size_t>(index)]);
             ++known;
         }
         if (!complete)
             return std::nullopt;
     }
     // Every file held that is still there was found above; anything more has gone.
-    if (cache.count(folder) > known)
-        cache.keepOnly(folder, names);
+    if (held.count() > known)
+        held.keepOnly(names);
     return dates;
 }
 

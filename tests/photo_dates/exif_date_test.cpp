@@ -3,6 +3,7 @@
 #include "photo_dates/exif_date.h"
 #include "support/temp_folder.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -110,6 +111,12 @@ TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
     const qsizetype app1 = photo.indexOf("\xff\xe1");
     QByteArray scanFirst = photo.first(2) + QByteArray("\xff\xda\x00\x02", 4) + photo.sliced(app1);
     EXPECT_FALSE(km::readDateTaken(scanFirst));
+    // Nor is a file read to its end when its head never ends.
+    QBuffer endless;
+    endless.setData(photo.first(2) + QByteArray("\xff\xd0").repeated(4 << 20) + photo.sliced(2));
+    ASSERT_TRUE(endless.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(km::readDateTaken(endless));
+    EXPECT_LT(endless.pos(), 5 << 20);
 }
 
 } // namespace

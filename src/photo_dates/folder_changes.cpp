@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "photo_dates/folder_changes.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <cstring>
+#include <linux/magic.h>
+#include <sys/inotify.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+namespace km {
+namespace {
+
+constexpr uint32_t fileChanges =
+    IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
+constexpr uint32_t folderChanges = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
+
+// File systems whose every change goes through this machine's kernel, where it is notified.
+bool changesAreNotified(int folderFd) {
+    struct statfs info {};
+    if (fstatfs(folderFd, &info) != 0)
+        return false;
+    constexpr long exfat = 0x2011bab0;
+    constexpr long f2fs = 0xf2f52010;
+    switch (static_cast<long>(info.f_type)) {
+    case EXT4_SUPER_MAGIC: // also ext2 and ext3
+    case BTRFS_SUPER_MAGIC:
+    case XFS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case MSDOS_SUPER_MAGIC:
+    case exfat:
+    case f2fs:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FolderChanges::FolderChanges() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+
+FolderChanges::~FolderChanges() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int FolderChanges::watch(int folderFd) {
+    if (m_fd < 0 || !changesAreNotified(folderFd))
+        return -1;
+    // Through the open descriptor, so the watch is on the folder that was opened even if another
+    // one has taken its path since.
+    const QByteArray path = "/proc/self/fd/" + QByteArray::number(folderFd);
+    return inotify_add_watch(m_fd, path.constData(), fileChanges | folderChanges | IN_ONLYDIR);
+}
+
+void FolderChanges::unwatch(int watch) {
+    if (m_fd >= 0 && watch >= 0)
+        inotify_rm_watch(m_fd, watch);
+}
+
+void FolderChanges::take(const std::function<void(const FolderNotice&)>& receive) {
+    if (m_fd < 0)
+        return;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
+        if (length <= 0)
+            return;
+        for (ssize_t at = 0; at + ssize_t(sizeof(inotify_event)) <= length;) {
+            inotify_event event;
+            std::memcpy(&event, buffer + at, sizeof event);
+            const char* name = buffer + at + sizeof event;
+            at += ssize_t(sizeof event) + event.len;
+            if (event.mask & IN_Q_OVERFLOW)
+                receive({FolderNotice::Kind::Lost, -1, {}});
+            else if (event.mask & folderChanges)
+                receive({FolderNotice::Kind::Folder, event.wd, {}});
+            else if (event.len > 0 && at <= length)
+                receive({FolderNotice::Kind::File, event.wd,
+                         QFile::decodeName(QByteArray(name, qstrnlen(name, event.len)))});
+        }
+    }
+}
+
+} // namespace km
