@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "photo_dates/folder_dates.h"
 
+#include "files/file_descriptor.h"
 #include "files/file_system.h"
 #include "photo_dates/exif_date.h"
 
@@ -23,26 +24,12 @@ bool isJpegName(const QString& name) {
            name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
 }
 
-// An open folder, closed when it goes.
-class FolderHandle {
-public:
-    explicit FolderHandle(const QString& folder) {
-        const QByteArray path = fs::nativePath(folder);
-        if (!path.isEmpty())
-            m_fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    }
-    ~FolderHandle() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderHandle(const FolderHandle&) = delete;
-    FolderHandle& operator=(const FolderHandle&) = delete;
-
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd = -1;
-};
+// The folder opened for reading its files by name; none when it cannot be opened.
+fs::FileDescriptor openFolder(const QString& folder) {
+    const QByteArray path = fs::nativePath(folder);
+    return fs::FileDescriptor(
+        path.isEmpty() ? -1 : ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
 
 // A regular file of the folder as just stated.
 struct StatedFile {
@@ -140,10 +127,10 @@ std::optional<std::vector<std::optional<DateTaken>>>
 readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
     std::vector<std::optional<DateTaken>> dates(static_cast<size_t>(names.size()));
-    const FolderHandle handle(folder);
-    if (handle.fd() < 0)
+    const fs::FileDescriptor handle = openFolder(folder);
+    if (handle.get() < 0)
         return dates;
-    FolderDates& held = cache.folder(folder, handle.fd());
+    FolderDates& held = cache.folder(folder, handle.get());
     std::vector<Job> jobs;
     qsizetype known = 0;
     for (int i = 0; i < names.size(); ++i) {
@@ -154,7 +141,7 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
             ++known;
             continue;
         }
-        const auto file = stateFile(handle.fd(), names[i]);
+        const auto file = stateFile(handle.get(), names[i]);
         if (!file)
             continue;
         if (const auto* date = held.find(names[i], file->version, file->watchable)) {
@@ -167,7 +154,7 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     if (!jobs.empty()) {
         std::vector<char> finished(jobs.size());
         const bool complete =
-            readOnThreads(handle.fd(), names, jobs, dates, finished, poll, pollInterval);
+            readOnThreads(handle.get(), names, jobs, dates, finished, poll, pollInterval);
         for (size_t job = 0; job < jobs.size(); ++job) {
             if (!finished[job])
                 continue;

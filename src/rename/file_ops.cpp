@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/file_ops.h"
 
+#include "files/file_descriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -119,22 +121,6 @@ bool folderTypeIgnoresCase(int dirFd) {
     return ioctl(dirFd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 fs::FileError DiskFileOps::renameNoReplace(const QString& from, const QString& to) {
@@ -153,7 +139,7 @@ FolderEntries DiskFileOps::listFolder(const QString& folder) {
 bool DiskFileOps::ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) {
     constexpr int MaxLookUps = 8;
     const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
-    const FileDescriptor fd(
+    const fs::FileDescriptor fd(
         native.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0)
         return true;
@@ -178,7 +164,7 @@ fs::FileError syncFolderEntries(const QString& folder) {
     const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
     if (native.isEmpty())
         return fromErrno(EINVAL);
-    const FileDescriptor fd(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0)
         return fromErrno(errno);
     if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS)
