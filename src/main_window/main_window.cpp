@@ -410,7 +410,7 @@ bool MainWindow::orderByDateTaken(const QString& folder) {
 void MainWindow::showDateProgress(int done, int total) {
     const int percent = total > 0 ? static_cast<int>(qint64(done) * 100 / total) : 100;
     m_form.lvFiles->photos().setColumnHeader(
-        0, QStringLiteral("Original Name (reading dates taken: %1%)").arg(percent));
+        0, QStringLiteral("Reading dates taken: %1%").arg(percent));
 }
 
 // A row's tooltip: whether its photo has no date taken, and the files renamed with it.
