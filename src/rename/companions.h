@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace km {
@@ -31,8 +32,9 @@ struct CompanionPlan {
     // Companions of photos being renamed, in row order; appended to the photos' own pairs they
     // make the batch.
     std::vector<RenamePair> pairs;
-    // Per listed row: indices into pairs of that row's companions.
-    std::vector<std::vector<std::size_t>> ofRow;
+    // Where each listed row's companions lie in pairs: row r has pairs[firstPair[r]] up to, not
+    // including, pairs[firstPair[r + 1]]. One entry more than there are rows.
+    std::vector<std::size_t> firstPair;
     // Companions of photos not being renamed, which keep their names, and the row of each.
     QStringList kept;
     std::vector<int> keptRow;
@@ -42,6 +44,11 @@ struct CompanionPlan {
     // Companions claimed by several photos of which at least one is being renamed: the rename
     // must be refused, since each claimant would take it along.
     std::vector<SharedCompanion> claimedTwice;
+
+    // The companion pairs of one row.
+    std::span<const RenamePair> pairsOf(int row) const;
+    // The row whose photo pairs[pair] follows.
+    int rowOf(std::size_t pair) const;
 };
 
 // Plans the companions of the listed photos. newNames[row] is the row's new name, empty (or
