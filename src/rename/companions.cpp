@@ -373,7 +373,7 @@ Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStri
     std::vector<bool> red(static_cast<std::size_t>(rows), false);
     for (const int entry : entries.redRows) {
         const int row = entry < rows ? entry : plan.rowOf(static_cast<std::size_t>(entry - rows));
-        if (row >= 0)
+        if (row >= 0 && row < rows)
             red[static_cast<std::size_t>(row)] = true;
     }
     for (int row = 0; row < rows; ++row) {
