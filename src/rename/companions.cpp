@@ -174,21 +174,18 @@ struct Claim {
 class Planner {
 public:
     Planner(const QStringList& photoNames, const QStringList& newNames)
-        : m_photoNames(photoNames), m_newNames(newNames), m_byStem(photoNames.size()),
-          m_byName(photoNames.size()) {
-        for (int row = 0; row < photoNames.size(); ++row) {
-            const QString& name = photoNames[row];
-            m_byStem[stemOf(name)].add(row, renamed(row));
-            m_byName[name].add(row, renamed(row));
-        }
+        : m_photoNames(photoNames), m_newNames(newNames), m_byStem(photoNames.size()) {
+        for (int row = 0; row < photoNames.size(); ++row)
+            m_byStem[stemOf(photoNames[row])].add(row, renamed(row));
     }
 
     CompanionPlan plan(const QStringList& candidates) {
         std::vector<Claim> claims(static_cast<std::size_t>(candidates.size()));
-        // First the claims through the photo's base name or whole name; a RAW companion found
-        // there may in turn carry an ".xmp" of its own, looked up once all RAW files are known.
-        ClaimIndex rawCompanions(candidates.size());
-        bool anyRaw = false;
+        // First the claims through the photo's base name. An ".xmp" whose stem holds a dot may
+        // also be a photo's or a RAW companion's whole name plus ".xmp"; those few are looked up
+        // afterwards, in indexes built only when such a name exists.
+        std::vector<qsizetype> rawFound;
+        std::vector<qsizetype> wholeNameXmps;
         for (qsizetype i = 0; i < candidates.size(); ++i) {
             const QString& name = candidates[i];
             const CompanionKind kind = kindOf(name);
@@ -199,19 +196,23 @@ public:
             if (const Claimants* found = m_byStem.find(stem)) {
                 claim.claimants.add(*found);
                 claim.endingAt = name.size() - kExtensionLength;
-                if (kind == CompanionKind::Raw) {
-                    rawCompanions[name].add(*found);
-                    anyRaw = true;
-                }
+                if (kind == CompanionKind::Raw)
+                    rawFound.push_back(i);
             }
-            if (packedTail(name) == kXmp)
-                addThroughWholeName(claim, name, m_byName);
+            if (packedTail(name) == kXmp && stem.contains(QLatin1Char('.')))
+                wholeNameXmps.push_back(i);
         }
-        if (anyRaw) {
-            for (qsizetype i = 0; i < candidates.size(); ++i) {
-                const QString& name = candidates[i];
-                if (kindOf(name) == CompanionKind::Sidecar && packedTail(name) == kXmp)
-                    addThroughWholeName(claims[static_cast<std::size_t>(i)], name, rawCompanions);
+        if (!wholeNameXmps.empty()) {
+            ClaimIndex byName(m_photoNames.size());
+            for (int row = 0; row < m_photoNames.size(); ++row)
+                byName[m_photoNames[row]].add(row, renamed(row));
+            ClaimIndex rawCompanions(static_cast<qsizetype>(rawFound.size()));
+            for (const qsizetype i : rawFound)
+                rawCompanions[candidates[i]].add(claims[static_cast<std::size_t>(i)].claimants);
+            for (const qsizetype i : wholeNameXmps) {
+                Claim& claim = claims[static_cast<std::size_t>(i)];
+                addThroughWholeName(claim, candidates[i], byName);
+                addThroughWholeName(claim, candidates[i], rawCompanions);
             }
         }
         return collect(candidates, claims);
@@ -296,7 +297,6 @@ private:
     const QStringList& m_photoNames;
     const QStringList& m_newNames;
     ClaimIndex m_byStem;
-    ClaimIndex m_byName;
 };
 
 } // namespace
