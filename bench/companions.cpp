@@ -24,15 +24,17 @@ using km::bench::threadSeconds;
 const km::NamingFields kFields{QStringLiteral("foto_"), QStringLiteral("1"), QStringLiteral("5")};
 const QStringList kPatterns{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")};
 
-// DSC_<n>.JPG with DSC_<n>.NEF and DSC_<n>.xmp, empty files, every third JPEG in lower case.
+// DSC_<n>.JPG with DSC_<n>.NEF and a sidecar, empty files, every third JPEG in lower case. The
+// sidecar is DSC_<n>.xmp, or the RAW file's whole name plus ".xmp" (DSC_<n>.NEF.xmp), as some
+// editors write it, which takes the planner's second look-up.
 class CompanionFolder {
 public:
-    explicit CompanionFolder(int photos) {
+    CompanionFolder(int photos, bool rawNamedSidecars) {
         for (int i = 1; i <= photos; ++i) {
             const QString stem = QStringLiteral("DSC_%1").arg(i);
             touch(stem + (i % 3 ? QStringLiteral(".JPG") : QStringLiteral(".jpg")));
             touch(stem + QStringLiteral(".NEF"));
-            touch(stem + QStringLiteral(".xmp"));
+            touch(stem + (rawNamedSidecars ? QStringLiteral(".NEF.xmp") : QStringLiteral(".xmp")));
         }
     }
 
@@ -56,7 +58,7 @@ km::NewNames allRenamed(const QStringList& photos) {
 }
 
 void BM_ScanWithCompanions(benchmark::State& state) {
-    const CompanionFolder folder(static_cast<int>(state.range(0)));
+    const CompanionFolder folder(static_cast<int>(state.range(0)), state.range(1) != 0);
     double withoutSeconds = 0;
     double withSeconds = 0;
     double companionSeconds = 0;
@@ -94,7 +96,12 @@ void BM_ScanWithCompanions(benchmark::State& state) {
     state.counters["ratio"] = withSeconds / withoutSeconds;
 }
 
-BENCHMARK(BM_ScanWithCompanions)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanWithCompanions)
+    ->ArgNames({"photos", "raw_named_xmp"})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
