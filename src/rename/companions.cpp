@@ -234,14 +234,14 @@ private:
 
     // The photo's new name without the extension it kept from the photo; without the last
     // extension when the new name does not end with the photo's own.
-    QString newStemOf(int row) const {
+    QStringView newStemOf(int row) const {
         const QString& photo = m_photoNames[row];
         const QString& newName = m_newNames[row];
         const qsizetype dot = photo.lastIndexOf(QLatin1Char('.'));
         const QStringView extension = dot < 0 ? QStringView() : QStringView(photo).sliced(dot);
         if (newName.endsWith(extension))
-            return newName.chopped(extension.size());
-        return stemOf(newName).toString();
+            return QStringView(newName).chopped(extension.size());
+        return stemOf(newName);
     }
 
     CompanionPlan collect(const QStringList& candidates, const std::vector<Claim>& claims) const {
@@ -280,7 +280,7 @@ private:
         for (std::size_t row = 0; row < rows; ++row) {
             if (firstPair[row] == firstPair[row + 1])
                 continue;
-            const QString newStem = newStemOf(static_cast<int>(row));
+            const QStringView newStem = newStemOf(static_cast<int>(row));
             for (std::size_t k = firstPair[row]; k < firstPair[row + 1]; ++k) {
                 const QString& name = candidates[followers[k]];
                 const QStringView ending = QStringView(name).sliced(
