@@ -20,7 +20,7 @@ bool isCompanionCandidate(const QString& name);
 // A companion that more than one listed photo claims, so it cannot follow any of them.
 struct SharedCompanion {
     QString name;
-    // The claiming rows, ascending (the first two are enough to name them).
+    // Two of the claiming rows, ascending: enough to name them.
     std::vector<int> rows;
 };
 
@@ -42,7 +42,7 @@ struct CompanionPlan {
     // or by several. Other names may still collide with them.
     QStringList unowned;
     // Companions claimed by several photos of which at least one is being renamed: the rename
-    // must be refused, since each claimant would take it along.
+    // must be refused, as the file cannot follow both and staying behind parts it from one.
     std::vector<SharedCompanion> claimedTwice;
 
     // The companion pairs of one row.
