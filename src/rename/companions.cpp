@@ -3,9 +3,10 @@
 
 #include "rename/message_text.h"
 
-#include <QHash>
+#include <QHashFunctions>
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace km {
 
@@ -64,8 +65,20 @@ QStringView stemOf(QStringView name) {
     return dot < 0 ? name : name.first(dot);
 }
 
-QString folded(QStringView name) {
-    return name.toString().toCaseFolded();
+// The name under Qt's case folding, written into scratch. Plain ASCII names, the usual case, are
+// folded here without allocating; Qt folds ASCII the same way (A to Z, nothing else).
+QStringView foldInto(QString& scratch, QStringView name) {
+    scratch.resize(name.size());
+    QChar* out = scratch.data();
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit >= 0x80) {
+            scratch = name.toString().toCaseFolded();
+            return scratch;
+        }
+        out[i] = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
+    }
+    return scratch;
 }
 
 // The photos that claim one name. Two are enough to tell one owner from several and to name them
@@ -93,7 +106,64 @@ struct Claimants {
     }
 };
 
-using ClaimIndex = QHash<QString, Claimants>;
+// Names (views into lists that outlive the index) mapped to their claimants, looked up under case
+// folding. Folding goes through scratch buffers, so a lookup of an ASCII name allocates nothing.
+class ClaimIndex {
+public:
+    explicit ClaimIndex(qsizetype expected) {
+        // At most half full, which keeps probe runs short.
+        m_slots.resize(std::bit_ceil(static_cast<std::size_t>(2 * expected + 2)));
+        m_mask = m_slots.size() - 1;
+        m_entries.reserve(static_cast<std::size_t>(expected));
+    }
+
+    // The claimants of name, added when the name is new.
+    Claimants& operator[](QStringView name) {
+        const std::size_t hash = hashOf(name);
+        std::size_t i = hash & m_mask;
+        for (; m_slots[i].entry >= 0; i = (i + 1) & m_mask) {
+            if (matches(m_slots[i], hash, name))
+                return m_entries[static_cast<std::size_t>(m_slots[i].entry)].claimants;
+        }
+        m_slots[i] = {hash, static_cast<qsizetype>(m_entries.size())};
+        m_entries.push_back({name, {}});
+        return m_entries.back().claimants;
+    }
+
+    const Claimants* find(QStringView name) {
+        const std::size_t hash = hashOf(name);
+        for (std::size_t i = hash & m_mask; m_slots[i].entry >= 0; i = (i + 1) & m_mask) {
+            if (matches(m_slots[i], hash, name))
+                return &m_entries[static_cast<std::size_t>(m_slots[i].entry)].claimants;
+        }
+        return nullptr;
+    }
+
+private:
+    struct Slot {
+        std::size_t hash = 0;
+        qsizetype entry = -1;
+    };
+    struct Entry {
+        QStringView name;
+        Claimants claimants;
+    };
+
+    std::size_t hashOf(QStringView name) { return qHash(foldInto(m_scratch, name), m_seed); }
+
+    bool matches(const Slot& slot, std::size_t hash, QStringView name) {
+        return slot.hash == hash &&
+               foldInto(m_scratch, m_entries[static_cast<std::size_t>(slot.entry)].name) ==
+                   foldInto(m_otherScratch, name);
+    }
+
+    std::vector<Slot> m_slots;
+    std::size_t m_mask = 0;
+    std::vector<Entry> m_entries;
+    std::size_t m_seed = QHashSeed::globalSeed();
+    QString m_scratch;
+    QString m_otherScratch;
+};
 
 // One candidate's claim: who claims it and where its ending (kept as it is) begins.
 struct Claim {
@@ -104,43 +174,45 @@ struct Claim {
 class Planner {
 public:
     Planner(const QStringList& photoNames, const QStringList& newNames)
-        : m_photoNames(photoNames), m_newNames(newNames) {
-        m_byStem.reserve(photoNames.size());
-        m_byName.reserve(photoNames.size());
-        for (int row = 0; row < photoNames.size(); ++row) {
-            const QString& name = photoNames[row];
-            m_byStem[folded(stemOf(name))].add(row, renamed(row));
-            m_byName[name.toCaseFolded()].add(row, renamed(row));
-        }
+        : m_photoNames(photoNames), m_newNames(newNames), m_byStem(photoNames.size()) {
+        for (int row = 0; row < photoNames.size(); ++row)
+            m_byStem[stemOf(photoNames[row])].add(row, renamed(row));
     }
 
     CompanionPlan plan(const QStringList& candidates) {
         std::vector<Claim> claims(static_cast<std::size_t>(candidates.size()));
-        // First the claims through the photo's base name or whole name; a RAW companion found
-        // there may in turn carry an ".xmp" of its own, looked up once all RAW files are known.
-        ClaimIndex rawCompanions;
+        // First the claims through the photo's base name. An ".xmp" whose stem holds a dot may
+        // also be a photo's or a RAW companion's whole name plus ".xmp"; those few are looked up
+        // afterwards, in indexes built only when such a name exists.
+        std::vector<qsizetype> rawFound;
+        std::vector<qsizetype> wholeNameXmps;
         for (qsizetype i = 0; i < candidates.size(); ++i) {
             const QString& name = candidates[i];
             const CompanionKind kind = kindOf(name);
             if (kind == CompanionKind::None)
                 continue;
             Claim& claim = claims[static_cast<std::size_t>(i)];
-            const QString stem = folded(stemOf(name));
-            if (const auto found = m_byStem.constFind(stem); found != m_byStem.cend()) {
+            const QStringView stem = stemOf(name);
+            if (const Claimants* found = m_byStem.find(stem)) {
                 claim.claimants.add(*found);
                 claim.endingAt = name.size() - kExtensionLength;
                 if (kind == CompanionKind::Raw)
-                    rawCompanions.insert(name.toCaseFolded(), *found);
+                    rawFound.push_back(i);
             }
-            if (packedTail(name) == kXmp)
-                addThroughWholeName(claim, name, stem, m_byName);
+            if (packedTail(name) == kXmp && stem.contains(QLatin1Char('.')))
+                wholeNameXmps.push_back(i);
         }
-        if (!rawCompanions.isEmpty()) {
-            for (qsizetype i = 0; i < candidates.size(); ++i) {
-                const QString& name = candidates[i];
-                if (kindOf(name) == CompanionKind::Sidecar && packedTail(name) == kXmp)
-                    addThroughWholeName(claims[static_cast<std::size_t>(i)], name,
-                                        folded(stemOf(name)), rawCompanions);
+        if (!wholeNameXmps.empty()) {
+            ClaimIndex byName(m_photoNames.size());
+            for (int row = 0; row < m_photoNames.size(); ++row)
+                byName[m_photoNames[row]].add(row, renamed(row));
+            ClaimIndex rawCompanions(static_cast<qsizetype>(rawFound.size()));
+            for (const qsizetype i : rawFound)
+                rawCompanions[candidates[i]].add(claims[static_cast<std::size_t>(i)].claimants);
+            for (const qsizetype i : wholeNameXmps) {
+                Claim& claim = claims[static_cast<std::size_t>(i)];
+                addThroughWholeName(claim, candidates[i], byName);
+                addThroughWholeName(claim, candidates[i], rawCompanions);
             }
         }
         return collect(candidates, claims);
@@ -150,38 +222,39 @@ private:
     bool renamed(int row) const { return row < m_newNames.size() && !m_newNames[row].isEmpty(); }
 
     // "<whole name>.xmp": the ending starts at the last dot of the whole name.
-    static void addThroughWholeName(Claim& claim, const QString& name, const QString& foldedStem,
-                                    const ClaimIndex& index) {
-        const auto found = index.constFind(foldedStem);
-        if (found == index.cend())
+    static void addThroughWholeName(Claim& claim, const QString& name, ClaimIndex& index) {
+        const QStringView whole = QStringView(name).first(name.size() - kExtensionLength);
+        const Claimants* found = index.find(whole);
+        if (!found)
             return;
         claim.claimants.add(*found);
-        const qsizetype dot =
-            QStringView(name).first(name.size() - kExtensionLength).lastIndexOf(QLatin1Char('.'));
-        claim.endingAt = dot < 0 ? name.size() - kExtensionLength : dot;
+        const qsizetype dot = whole.lastIndexOf(QLatin1Char('.'));
+        claim.endingAt = dot < 0 ? whole.size() : dot;
     }
 
     // The photo's new name without the extension it kept from the photo; without the last
     // extension when the new name does not end with the photo's own.
-    QString newStemOf(int row) const {
+    QStringView newStemOf(int row) const {
         const QString& photo = m_photoNames[row];
         const QString& newName = m_newNames[row];
         const qsizetype dot = photo.lastIndexOf(QLatin1Char('.'));
         const QStringView extension = dot < 0 ? QStringView() : QStringView(photo).sliced(dot);
         if (newName.endsWith(extension))
-            return newName.chopped(extension.size());
-        return stemOf(newName).toString();
+            return QStringView(newName).chopped(extension.size());
+        return stemOf(newName);
     }
 
     CompanionPlan collect(const QStringList& candidates, const std::vector<Claim>& claims) const {
         CompanionPlan result;
-        result.ofRow.resize(static_cast<std::size_t>(m_photoNames.size()));
-        // Companions grouped by row first, so the pairs come in row order.
-        std::vector<std::vector<qsizetype>> followers(result.ofRow.size());
+        const std::size_t rows = static_cast<std::size_t>(m_photoNames.size());
+        // The followers of each row, counted first and then placed, so the pairs come in row
+        // order and candidate order within a row.
+        std::vector<std::size_t>& firstPair = result.firstPair;
+        firstPair.assign(rows + 1, 0);
         for (qsizetype i = 0; i < candidates.size(); ++i) {
             const Claimants& claimants = claims[static_cast<std::size_t>(i)].claimants;
             if (claimants.count() == 1 && renamed(claimants.first)) {
-                followers[static_cast<std::size_t>(claimants.first)].push_back(i);
+                ++firstPair[static_cast<std::size_t>(claimants.first) + 1];
             } else if (claimants.count() == 1) {
                 result.kept.append(candidates[i]);
                 result.keptRow.push_back(claimants.first);
@@ -193,16 +266,28 @@ private:
                                                     std::max(claimants.first, claimants.second)}});
             }
         }
-        for (std::size_t row = 0; row < followers.size(); ++row) {
-            if (followers[row].empty())
+        for (std::size_t row = 0; row < rows; ++row)
+            firstPair[row + 1] += firstPair[row];
+        std::vector<qsizetype> followers(firstPair[rows]);
+        std::vector<std::size_t> next(firstPair.begin(), firstPair.end() - 1);
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            const Claimants& claimants = claims[static_cast<std::size_t>(i)].claimants;
+            if (claimants.count() == 1 && renamed(claimants.first))
+                followers[next[static_cast<std::size_t>(claimants.first)]++] = i;
+        }
+
+        result.pairs.reserve(followers.size());
+        for (std::size_t row = 0; row < rows; ++row) {
+            if (firstPair[row] == firstPair[row + 1])
                 continue;
-            const QString newStem = newStemOf(static_cast<int>(row));
-            for (const qsizetype i : followers[row]) {
-                result.ofRow[row].push_back(result.pairs.size());
-                const QString& name = candidates[i];
-                QString newName = newStem;
-                newName.append(
-                    QStringView(name).sliced(claims[static_cast<std::size_t>(i)].endingAt));
+            const QStringView newStem = newStemOf(static_cast<int>(row));
+            for (std::size_t k = firstPair[row]; k < firstPair[row + 1]; ++k) {
+                const QString& name = candidates[followers[k]];
+                const QStringView ending = QStringView(name).sliced(
+                    claims[static_cast<std::size_t>(followers[k])].endingAt);
+                QString newName;
+                newName.reserve(newStem.size() + ending.size());
+                newName.append(newStem).append(ending);
                 result.pairs.push_back({name, std::move(newName)});
             }
         }
@@ -212,10 +297,24 @@ private:
     const QStringList& m_photoNames;
     const QStringList& m_newNames;
     ClaimIndex m_byStem;
-    ClaimIndex m_byName;
 };
 
 } // namespace
+
+std::span<const RenamePair> CompanionPlan::pairsOf(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) + 1 >= firstPair.size())
+        return {};
+    return std::span(pairs).subspan(firstPair[static_cast<std::size_t>(row)],
+                                    firstPair[static_cast<std::size_t>(row) + 1] -
+                                        firstPair[static_cast<std::size_t>(row)]);
+}
+
+int CompanionPlan::rowOf(std::size_t pair) const {
+    // The last row starting at or before the pair; rows without companions start where the next
+    // one does, so the upper bound skips them.
+    const auto after = std::upper_bound(firstPair.begin(), firstPair.end(), pair);
+    return static_cast<int>(after - firstPair.begin()) - 1;
+}
 
 bool isCompanionCandidate(const QString& name) {
     return kindOf(name) != CompanionKind::None;
@@ -244,6 +343,12 @@ QString companionRefusal(const CompanionPlan& plan, const QStringList& photoName
 Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStringList& newNames,
                                       const CompanionPlan& plan) {
     const qsizetype rows = photoNames.size();
+    // With every file renamed nothing can collide, and the lists are not worth building.
+    bool photoKept = false;
+    for (qsizetype row = 0; row < rows && !photoKept; ++row)
+        photoKept = row >= newNames.size() || newNames[row].isEmpty();
+    if (!photoKept && plan.kept.isEmpty() && plan.unowned.isEmpty())
+        return {};
     QStringList originals = photoNames;
     QStringList targets = newNames.mid(0, rows);
     const qsizetype extra =
@@ -253,12 +358,6 @@ Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStri
     while (targets.size() < rows)
         targets.append(QString());
 
-    // Entry rows + k is companion pair k, whose collision belongs to its photo's row.
-    std::vector<int> rowOfPair(plan.pairs.size(), -1);
-    for (std::size_t row = 0; row < plan.ofRow.size(); ++row) {
-        for (const std::size_t pair : plan.ofRow[row])
-            rowOfPair[pair] = static_cast<int>(row);
-    }
     for (const RenamePair& pair : plan.pairs) {
         originals.append(pair.from);
         targets.append(pair.to);
@@ -273,8 +372,8 @@ Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStri
     result.found = entries.found;
     std::vector<bool> red(static_cast<std::size_t>(rows), false);
     for (const int entry : entries.redRows) {
-        const int row = entry < rows ? entry : rowOfPair[static_cast<std::size_t>(entry - rows)];
-        if (row >= 0)
+        const int row = entry < rows ? entry : plan.rowOf(static_cast<std::size_t>(entry - rows));
+        if (row >= 0 && row < rows)
             red[static_cast<std::size_t>(row)] = true;
     }
     for (int row = 0; row < rows; ++row) {

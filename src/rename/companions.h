@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace km {
@@ -19,7 +20,7 @@ bool isCompanionCandidate(const QString& name);
 // A companion that more than one listed photo claims, so it cannot follow any of them.
 struct SharedCompanion {
     QString name;
-    // The claiming rows, ascending (the first two are enough to name them).
+    // Two of the claiming rows, ascending: enough to name them.
     std::vector<int> rows;
 };
 
@@ -31,8 +32,9 @@ struct CompanionPlan {
     // Companions of photos being renamed, in row order; appended to the photos' own pairs they
     // make the batch.
     std::vector<RenamePair> pairs;
-    // Per listed row: indices into pairs of that row's companions.
-    std::vector<std::vector<std::size_t>> ofRow;
+    // Where each listed row's companions lie in pairs: row r has pairs[firstPair[r]] up to, not
+    // including, pairs[firstPair[r + 1]]. One entry more than there are rows.
+    std::vector<std::size_t> firstPair;
     // Companions of photos not being renamed, which keep their names, and the row of each.
     QStringList kept;
     std::vector<int> keptRow;
@@ -40,8 +42,13 @@ struct CompanionPlan {
     // or by several. Other names may still collide with them.
     QStringList unowned;
     // Companions claimed by several photos of which at least one is being renamed: the rename
-    // must be refused, since each claimant would take it along.
+    // must be refused, as the file cannot follow both and staying behind parts it from one.
     std::vector<SharedCompanion> claimedTwice;
+
+    // The companion pairs of one row.
+    std::span<const RenamePair> pairsOf(int row) const;
+    // The row whose photo pairs[pair] follows.
+    int rowOf(std::size_t pair) const;
 };
 
 // Plans the companions of the listed photos. newNames[row] is the row's new name, empty (or

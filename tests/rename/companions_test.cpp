@@ -37,7 +37,7 @@ TEST(Companions, EachKindFollowsItsPhotoKeepingItsOwnEnding) {
         const km::CompanionPlan plan = km::planCompanions(photos, newNames, candidates);
         ASSERT_EQ(plan.pairs.size(), static_cast<std::size_t>(candidates.size()));
         EXPECT_EQ(plan.pairs.front(), km::RenamePair({candidates[0], "foto_001" + ending}));
-        EXPECT_EQ(plan.ofRow.front().size(), plan.pairs.size());
+        EXPECT_EQ(plan.pairsOf(0).size(), plan.pairs.size());
     }
 }
 
@@ -53,7 +53,7 @@ TEST(Companions, APhotoNotRenamedKeepsItsCompanions) {
     const km::CompanionPlan plan = km::planCompanions({"A.jpg", "B.jpg", "C.gif"}, {"x_1.jpg", ""},
                                                       {"B.CR2", "A.nef", "b.xmp"});
     EXPECT_EQ(plan.pairs, Pairs({{"A.nef", "x_1.nef"}}));
-    EXPECT_EQ(plan.ofRow, (std::vector<std::vector<std::size_t>>{{0}, {}, {}}));
+    EXPECT_EQ(plan.firstPair, std::vector<std::size_t>({0, 1, 1, 1}));
     EXPECT_EQ(plan.kept, QStringList({"B.CR2", "b.xmp"}));
     EXPECT_EQ(plan.keptRow, std::vector<int>({1, 1}));
 }
