@@ -419,12 +419,10 @@ QString MainWindow::rowToolTip(int row) const {
     if (m_options.order == km::PhotoOrder::Taken &&
         static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
         lines << QStringLiteral("no date taken");
-    if (m_options.companions && static_cast<size_t>(row) < m_companions.ofRow.size()) {
+    if (m_options.companions) {
         QStringList companions;
-        for (const std::size_t pair : m_companions.ofRow[static_cast<size_t>(row)]) {
-            const km::RenamePair& companion = m_companions.pairs[pair];
+        for (const km::RenamePair& companion : m_companions.pairsOf(row))
             companions << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
-        }
         km::fs::sortNaturally(companions);
         lines += companions;
     }
@@ -666,12 +664,8 @@ void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
         if (!photos.newNames()[row].isEmpty())
             rowOfPair.push_back(row);
     }
-    const std::size_t photoPairs = rowOfPair.size();
-    rowOfPair.resize(photoPairs + m_companions.pairs.size(), -1);
-    for (std::size_t row = 0; row < m_companions.ofRow.size(); ++row) {
-        for (const std::size_t pair : m_companions.ofRow[row])
-            rowOfPair[photoPairs + pair] = static_cast<int>(row);
-    }
+    for (std::size_t pair = 0; pair < m_companions.pairs.size(); ++pair)
+        rowOfPair.push_back(m_companions.rowOf(pair));
     std::vector<int> red = photos.conflictRows();
     for (std::size_t index : outcome.duplicateTargets) {
         if (index < rowOfPair.size() && rowOfPair[index] >= 0)
