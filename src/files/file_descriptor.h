@@ -2,21 +2,31 @@
 #pragma once
 
 #include <unistd.h>
+#include <utility>
 
 namespace km::fs {
 
 // An open file descriptor, closed when it goes; -1 holds none.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        if (this != &other) {
+            reset();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int get() const { return m_fd; }
+    // Closes the descriptor held, if any.
+    void reset() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
 
 private:
     int m_fd;

@@ -41,31 +41,27 @@ bool changesAreNotified(int folderFd) {
 
 FolderChanges::FolderChanges() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
 
-FolderChanges::~FolderChanges() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
 int FolderChanges::watch(int folderFd) {
-    if (m_fd < 0 || !changesAreNotified(folderFd))
+    if (m_fd.get() < 0 || !changesAreNotified(folderFd))
         return -1;
     // Through the open descriptor, so the watch is on the folder that was opened even if another
     // one has taken its path since.
     const QByteArray path = "/proc/self/fd/" + QByteArray::number(folderFd);
-    return inotify_add_watch(m_fd, path.constData(), fileChanges | folderChanges | IN_ONLYDIR);
+    return inotify_add_watch(m_fd.get(), path.constData(),
+                             fileChanges | folderChanges | IN_ONLYDIR);
 }
 
 void FolderChanges::unwatch(int watch) {
-    if (m_fd >= 0 && watch >= 0)
-        inotify_rm_watch(m_fd, watch);
+    if (m_fd.get() >= 0 && watch >= 0)
+        inotify_rm_watch(m_fd.get(), watch);
 }
 
 void FolderChanges::take(const std::function<void(const FolderNotice&)>& receive) {
-    if (m_fd < 0)
+    if (m_fd.get() < 0)
         return;
     alignas(inotify_event) char buffer[64 * 1024];
     for (;;) {
-        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
+        const ssize_t length = ::read(m_fd.get(), buffer, sizeof buffer);
         if (length <= 0)
             return;
         for (ssize_t at = 0; at + ssize_t(sizeof(inotify_event)) <= length;) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_descriptor.h"
+
 #include <QString>
 #include <functional>
 
@@ -27,7 +29,6 @@ struct FolderNotice {
 class FolderChanges {
 public:
     FolderChanges();
-    ~FolderChanges();
     FolderChanges(const FolderChanges&) = delete;
     FolderChanges& operator=(const FolderChanges&) = delete;
 
@@ -40,7 +41,7 @@ public:
     void take(const std::function<void(const FolderNotice&)>& receive);
 
 private:
-    int m_fd = -1;
+    fs::FileDescriptor m_fd;
 };
 
 } // namespace km

@@ -265,12 +265,9 @@ void removeAbandoned(const QString& path, const QString& name) {
     const QByteArray native = fs::nativePath(path);
     if (native.isEmpty() || writerMayBeAlive(name))
         return;
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    if (lockedAndNamed(fd, native))
+    const fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() >= 0 && lockedAndNamed(fd.get(), native))
         ::unlink(native.constData());
-    ::close(fd);
 }
 
 // Journals of earlier versions, which had one fixed name, come before every batch's own.
@@ -314,10 +311,10 @@ fs::FileError JournalFile::begin(const BatchRecord& record) {
     const QByteArray native = fs::nativePath(unfinished);
     if (native.isEmpty() || fs::nativePath(m_folder).isEmpty() || !QDir().mkpath(m_folder))
         return journalError(finished, failed, ENOENT);
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
+    fs::FileDescriptor fd(::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
         return journalError(finished, failed, errno);
-    fs::FileError error = lockAndWrite(fd, encodeJournal(record));
+    fs::FileError error = lockAndWrite(fd.get(), encodeJournal(record));
     if (error.ok())
         error = fs::renameNoReplace(unfinished, finished);
     if (!error.ok()) {
@@ -327,11 +324,9 @@ fs::FileError JournalFile::begin(const BatchRecord& record) {
         if (!error.ok())
             ::unlink(fs::nativePath(finished).constData());
     }
-    if (!error.ok()) {
-        ::close(fd);
+    if (!error.ok())
         return journalError(finished, failed, error.code);
-    }
-    m_fd = fd;
+    m_fd = std::move(fd);
     m_path = finished;
     return {};
 }
@@ -346,9 +341,7 @@ fs::FileError JournalFile::end() {
 }
 
 void JournalFile::release() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    m_fd.reset();
     m_path.clear();
 }
 
@@ -356,15 +349,11 @@ std::unique_ptr<JournalFile> JournalFile::claim(const QString& path) {
     const QByteArray native = fs::nativePath(path);
     if (native.isEmpty())
         return nullptr;
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0 || !lockedAndNamed(fd.get(), native))
         return nullptr;
-    if (!lockedAndNamed(fd, native)) {
-        ::close(fd);
-        return nullptr;
-    }
     auto journal = std::make_unique<JournalFile>(QFileInfo(path).absolutePath());
-    journal->m_fd = fd;
+    journal->m_fd = std::move(fd);
     journal->m_path = path;
     return journal;
 }

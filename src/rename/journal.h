@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_descriptor.h"
 #include "rename/batch_record.h"
 
 #include <QByteArray>
@@ -76,7 +77,7 @@ public:
 private:
     QString m_folder;
     QString m_path;
-    int m_fd = -1;
+    fs::FileDescriptor m_fd;
 };
 
 // The journals in folder (names ending in ".journal", the single journal of earlier versions
