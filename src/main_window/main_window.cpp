@@ -379,11 +379,10 @@ void MainWindow::FillFileList(QString& folder) {
 // with the list empty, its header showing the progress and Rename! off; false when the window was
 // unloaded meanwhile.
 bool MainWindow::orderByDateTaken(const QString& folder) {
-    bool reading = false;
     const auto dates =
         km::readDatesTaken(folder, FoundFiles, m_dateCache, [&](int done, int total) {
-            if (!reading) {
-                reading = m_readingDates = true;
+            if (!m_readingDates) {
+                m_readingDates = true;
                 m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
                 m_form.bRename->setEnabled(false);
             }
