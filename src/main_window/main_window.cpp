@@ -364,6 +364,7 @@ void MainWindow::FillFileList(QString& folder) {
     for (const QStringList& names : listing.matches)
         FoundFiles += names;
     m_companionCandidates = listing.filtered;
+    m_companionsStale = true;
     if (m_options.order == km::PhotoOrder::Taken && !orderByDateTaken(folder))
         return;
     FoundCount = static_cast<qint32>(FoundFiles.size());
@@ -418,13 +419,11 @@ QString MainWindow::rowToolTip(int row) const {
     if (m_options.order == km::PhotoOrder::Taken &&
         static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
         lines << QStringLiteral("no date taken");
-    if (m_options.companions) {
-        QStringList companions;
-        for (const km::RenamePair& companion : m_companions.pairsOf(row))
-            companions << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
-        km::fs::sortNaturally(companions);
-        lines += companions;
-    }
+    QStringList companions;
+    for (const km::RenamePair& companion : m_companions.pairsOf(row))
+        companions << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
+    km::fs::sortNaturally(companions);
+    lines += companions;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -438,11 +437,12 @@ void MainWindow::UpdateNewNames() {
     km::NewNames proposal =
         km::computeNewNames(fields, renameAll, photos.names().mid(0, FoundCount),
                             [&selected](int row0) { return selected[static_cast<size_t>(row0)]; });
-    photos.setNewNames(std::move(proposal.names));
-    m_companions = m_options.companions
-                       ? km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
-                                            m_companionCandidates)
-                       : km::CompanionPlan();
+    // The companions follow the new names; a click that changes none keeps them.
+    if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
+        m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
+                                          m_companionCandidates);
+        m_companionsStale = false;
+    }
     // While dates are read the list is not complete yet.
     m_form.bRename->setEnabled(proposal.renameEnabled && !m_readingDates);
     km::deliverPendingEvents();
@@ -457,9 +457,7 @@ void MainWindow::ShowExample() {
 bool MainWindow::CheckDuplicates() {
     km::PhotoListModel& photos = m_form.lvFiles->photos();
     const km::Conflicts conflicts =
-        m_options.companions
-            ? km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions)
-            : km::findConflicts(photos.names(), photos.newNames());
+        km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions);
     photos.setConflictRows(conflicts.redRows);
     return conflicts.found;
 }
@@ -640,15 +638,23 @@ void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> jou
         m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
 }
 
+// The rows that get a new name, in row order: the order of the photos' pairs in the plan.
+std::vector<int> MainWindow::renamedRows() const {
+    const km::PhotoListModel& photos = m_form.lvFiles->photos();
+    std::vector<int> rows;
+    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
+        if (!photos.newNames()[row].isEmpty())
+            rows.push_back(row);
+    }
+    return rows;
+}
+
 // The photos' pairs in row order, then their RAW and sidecar files'.
 km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     km::BatchPlan plan{folder, {}};
-    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
-        const QString& newName = photos.newNames()[row];
-        if (!newName.isEmpty())
-            plan.pairs.push_back({photos.names()[row], newName});
-    }
+    for (const int row : renamedRows())
+        plan.pairs.push_back({photos.names()[row], photos.newNames()[row]});
     plan.pairs.insert(plan.pairs.end(), m_companions.pairs.begin(), m_companions.pairs.end());
     return plan;
 }
@@ -657,12 +663,8 @@ void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
     if (outcome.duplicateTargets.empty())
         return;
     km::PhotoListModel& photos = m_form.lvFiles->photos();
-    // The plan holds the numbered rows in row order, then their companions; find each pair's row.
-    std::vector<int> rowOfPair;
-    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
-        if (!photos.newNames()[row].isEmpty())
-            rowOfPair.push_back(row);
-    }
+    // Each pair of the plan back to its row.
+    std::vector<int> rowOfPair = renamedRows();
     for (std::size_t pair = 0; pair < m_companions.pairs.size(); ++pair)
         rowOfPair.push_back(m_companions.rowOf(pair));
     std::vector<int> red = photos.conflictRows();

@@ -103,6 +103,7 @@ private:
     std::unique_ptr<km::JournalFile> newJournal() const;
     void keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
                                     const km::BatchOutcome& outcome);
+    std::vector<int> renamedRows() const;
     km::BatchPlan renamePlan(const QString& folder) const;
     void markDuplicateTargets(const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::BatchOutcome& outcome);
@@ -152,6 +153,8 @@ private:
     // which of them follow which row's photo.
     QStringList m_companionCandidates;
     km::CompanionPlan m_companions;
+    // Set by a scan: the companions must be planned again even if no new name changed.
+    bool m_companionsStale = false;
     km::DiskFileOps m_fileOps;
     // The journal of a batch that left files stranded, held while the undo record describes them.
     std::unique_ptr<km::JournalFile> m_strandedJournal;

@@ -87,12 +87,13 @@ qint8 PhotoListModel::iconIndex(const QString& key) {
     return static_cast<qint8>(index);
 }
 
-void PhotoListModel::setNewNames(QStringList newNames) {
+bool PhotoListModel::setNewNames(QStringList newNames) {
     newNames.resize(m_names.size());
     const auto changed = changedRows(m_newNames, newNames);
     m_newNames = std::move(newNames);
     if (changed && columnCount() > 1)
         emit dataChanged(index(changed->first, 1), index(changed->second, 1), {Qt::DisplayRole});
+    return changed.has_value();
 }
 
 void PhotoListModel::setConflictRows(const std::vector<int>& rows) {

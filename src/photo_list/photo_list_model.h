@@ -32,7 +32,8 @@ public:
                    const std::function<QString(const QString& name)>& iconKeyOf);
     // newNames[i] becomes row i's new name; rows past its end get an empty one. This and
     // setConflictRows announce only the span of rows that changed, as views redraw row by row.
-    void setNewNames(QStringList newNames);
+    // True when a new name changed.
+    bool setNewNames(QStringList newNames);
     // Shows these rows in conflict colours and every other row in the normal ones.
     void setConflictRows(const std::vector<int>& rows);
 

@@ -322,6 +322,9 @@ bool isCompanionCandidate(const QString& name) {
 
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,
                              const QStringList& candidateNames) {
+    // Without candidates (companions off, or none in the folder) no photo has any.
+    if (candidateNames.isEmpty())
+        return {};
     return Planner(photoNames, newNames).plan(candidateNames);
 }
 
@@ -342,6 +345,8 @@ QString companionRefusal(const CompanionPlan& plan, const QStringList& photoName
 
 Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStringList& newNames,
                                       const CompanionPlan& plan) {
+    if (plan.pairs.empty() && plan.kept.isEmpty() && plan.unowned.isEmpty())
+        return findConflicts(photoNames, newNames);
     const qsizetype rows = photoNames.size();
     // With every file renamed nothing can collide, and the lists are not worth building.
     bool photoKept = false;
