@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/companions.h"
 
+#include "rename/folded_name.h"
 #include "rename/message_text.h"
 
 #include <QHashFunctions>
@@ -63,22 +64,6 @@ CompanionKind kindOf(const QString& name) {
 QStringView stemOf(QStringView name) {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? name : name.first(dot);
-}
-
-// The name under Qt's case folding, written into scratch. Plain ASCII names, the usual case, are
-// folded here without allocating; Qt folds ASCII the same way (A to Z, nothing else).
-QStringView foldInto(QString& scratch, QStringView name) {
-    scratch.resize(name.size());
-    QChar* out = scratch.data();
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name[i].unicode();
-        if (unit >= 0x80) {
-            scratch = name.toString().toCaseFolded();
-            return scratch;
-        }
-        out[i] = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
-    }
-    return scratch;
 }
 
 // The photos that claim one name. Two are enough to tell one owner from several and to name them

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/conflicts.h"
 
+#include "rename/folded_name.h"
+
 #include <QHashFunctions>
 #include <bit>
 
@@ -11,22 +13,6 @@ namespace {
 const QString& newNameOf(const QStringList& newNames, int row0) {
     static const QString kept;
     return row0 < newNames.size() ? newNames[row0] : kept;
-}
-
-// The name under Qt's case folding, written into scratch. Plain ASCII names, the usual case, are
-// folded here without allocating; Qt folds ASCII the same way (A to Z, nothing else).
-QStringView foldInto(QString& scratch, const QString& name) {
-    scratch.resize(name.size());
-    QChar* out = scratch.data();
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name[i].unicode();
-        if (unit >= 0x80) {
-            scratch = name.toCaseFolded();
-            return scratch;
-        }
-        out[i] = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
-    }
-    return scratch;
 }
 
 // A row and the hash of its case-folded name.
