@@ -152,8 +152,8 @@ bool standsAlone(unsigned char code) {
     return code == 0x01 || (code >= 0xd0 && code <= 0xd7);
 }
 
-} // namespace
-
+// The date from the TIFF structure an EXIF segment holds after its "Exif\0\0" header, in either
+// byte order.
 std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
     Tiff tiff(bytes);
     if (!tiff.readHeader())
@@ -170,6 +170,8 @@ std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
         return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, subSecTimeDigitizedTag)};
     return std::nullopt;
 }
+
+} // namespace
 
 std::optional<DateTaken> readDateTaken(QIODevice& device) {
     if (device.read(2) != QByteArrayView("\xff\xd8", 2))

@@ -4,7 +4,6 @@
 #include "photo_dates/date_taken.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <optional>
 
 class QIODevice;
@@ -20,9 +19,5 @@ std::optional<DateTaken> readDateTaken(QIODevice& jpeg);
 
 // The same from a JPEG file's bytes (the head of the file is enough).
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg);
-
-// The same from the TIFF structure an EXIF segment holds after its "Exif\0\0" header, in either
-// byte order.
-std::optional<DateTaken> dateTakenFromTiff(QByteArrayView tiff);
 
 } // namespace km

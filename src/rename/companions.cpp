@@ -13,7 +13,7 @@ namespace km {
 
 namespace {
 
-enum class CompanionKind { None, Raw, Sidecar };
+enum class CompanionKind { None, Raw, Xmp, Sidecar };
 
 // Every RAW and sidecar extension has three characters; each is held as its three lower-case
 // ASCII letters packed into one number.
@@ -52,6 +52,8 @@ CompanionKind kindOf(const QString& name) {
         name[name.size() - kExtensionLength] != QLatin1Char('.'))
         return CompanionKind::None;
     const quint32 tail = packedTail(name);
+    if (tail == kXmp)
+        return CompanionKind::Xmp;
     if (std::find(kSidecarExtensions.begin(), kSidecarExtensions.end(), tail) !=
         kSidecarExtensions.end())
         return CompanionKind::Sidecar;
@@ -184,7 +186,7 @@ public:
                 if (kind == CompanionKind::Raw)
                     rawFound.push_back(i);
             }
-            if (packedTail(name) == kXmp && stem.contains(QLatin1Char('.')))
+            if (kind == CompanionKind::Xmp && stem.contains(QLatin1Char('.')))
                 wholeNameXmps.push_back(i);
         }
         if (!wholeNameXmps.empty()) {
