@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "photo_dates/exif_date.h"
 
+#include "jpeg/jpeg_markers.h"
+
 #include <QBuffer>
 #include <QIODevice>
 #include <cstdint>
@@ -8,9 +10,6 @@
 namespace km {
 namespace {
 
-constexpr unsigned char startOfScan = 0xda;
-constexpr unsigned char endOfImage = 0xd9;
-constexpr unsigned char app1 = 0xe1;
 // Cameras put the EXIF segment first; a file that has not reached it within this many bytes of
 // other segments is not read further.
 constexpr qint64 longestHead = 4 * 1024 * 1024;
@@ -133,25 +132,6 @@ QString subSecondsAt(const Tiff& tiff, qint64 ifd, uint16_t tag) {
     return QString::fromLatin1(trimmed.first(digits));
 }
 
-// The next marker's code, skipping the fill bytes before it and counting every byte in read; 0
-// when there is none, or only a long run of fill bytes, which no camera writes.
-unsigned char nextMarker(QIODevice& device, qint64& read) {
-    char byte = 0;
-    if (!device.getChar(&byte) || byte != '\xff')
-        return 0;
-    ++read;
-    for (int fill = 0; fill < 1024 && device.getChar(&byte); ++fill) {
-        ++read;
-        if (byte != '\xff')
-            return static_cast<unsigned char>(byte);
-    }
-    return 0;
-}
-
-bool standsAlone(unsigned char code) {
-    return code == 0x01 || (code >= 0xd0 && code <= 0xd7);
-}
-
 // The date from the TIFF structure an EXIF segment holds after its "Exif\0\0" header, in either
 // byte order.
 std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
@@ -174,31 +154,28 @@ std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
 } // namespace
 
 std::optional<DateTaken> readDateTaken(QIODevice& device) {
-    if (device.read(2) != QByteArrayView("\xff\xd8", 2))
+    if (!jpeg::readStartOfImage(device))
         return std::nullopt;
     for (qint64 read = 2; read < longestHead;) {
-        const unsigned char code = nextMarker(device, read);
-        if (code == 0 || code == startOfScan || code == endOfImage)
+        const unsigned char code = jpeg::nextMarker(device, read);
+        if (code == 0 || code == jpeg::kStartOfScan || code == jpeg::kEndOfImage)
             return std::nullopt;
-        if (standsAlone(code))
+        if (jpeg::standsAlone(code))
             continue;
-        unsigned char lengthField[2];
-        if (device.read(reinterpret_cast<char*>(lengthField), 2) != 2)
+        const int length = jpeg::readSegmentLength(device);
+        if (length < 0)
             return std::nullopt;
-        const int length = (lengthField[0] << 8) | lengthField[1];
-        if (length < 2)
-            return std::nullopt;
-        if (code == app1) {
+        if (code == jpeg::kApp1) {
             // At most 64 KiB, as the length field allows.
-            const QByteArray content = device.read(length - 2);
-            if (content.size() != length - 2)
+            const QByteArray content = device.read(length);
+            if (content.size() != length)
                 return std::nullopt;
             if (content.startsWith(QByteArrayView("Exif\0\0", 6)))
                 return dateTakenFromTiff(QByteArrayView(content).sliced(6));
-        } else if (device.skip(length - 2) != length - 2) {
+        } else if (device.skip(length) != length) {
             return std::nullopt;
         }
-        read += length;
+        read += length + 2;
     }
     return std::nullopt;
 }
