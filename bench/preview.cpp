@@ -3,7 +3,7 @@
 // at full size and scaling them down. Prints the speed-up of each way over that baseline.
 
 #include "camera_files.h"
-#include "main_window/preview_drawing.h"
+#include "preview/preview_drawing.h"
 #include "support/benchmark_main.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"

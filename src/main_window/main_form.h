@@ -2,7 +2,7 @@
 #pragma once
 
 #include "main_window/main_layout.h"
-#include "main_window/preview_column.h"
+#include "preview/preview_column.h"
 
 #include <QWidget>
 #include <vector>

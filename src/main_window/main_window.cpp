@@ -5,13 +5,11 @@
 #include "dialogs/message_box.h"
 #include "files/file_system.h"
 #include "main_window/photo_list_menu.h"
-#include "main_window/preview_drawing.h"
-#include "main_window/recovery_questions.h"
 #include "numbers/rounding.h"
 #include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
-#include "rename/companions.h"
+#include "preview/preview_drawing.h"
 #include "rename/conflicts.h"
 #include "rename/naming.h"
 #include "widgets/busy_cursor.h"
@@ -22,7 +20,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,9 +32,6 @@ namespace km {
 namespace {
 
 using km::ShowMessageBox;
-
-constexpr qint32 kStyleWarning = km::BoxExclamation;
-constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
 QString iconKeyFor(const QString& name) {
@@ -52,45 +46,12 @@ QString iconKeyFor(const QString& name) {
     return {};
 }
 
-qint16 modifierBit(int key) {
-    switch (key) {
-    case Qt::Key_Shift:
-        return 1;
-    case Qt::Key_Control:
-        return 2;
-    case Qt::Key_Alt:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-// The modifier mask of a set of modifiers: 1 Shift, 2 Ctrl, 4 Alt.
-qint16 modifierMask(Qt::KeyboardModifiers modifiers) {
-    qint16 mask = 0;
-    if (modifiers & Qt::ShiftModifier)
-        mask |= 1;
-    if (modifiers & Qt::ControlModifier)
-        mask |= 2;
-    if (modifiers & Qt::AltModifier)
-        mask |= 4;
-    return mask;
-}
-
-// The modifier mask after the event. Window systems differ on whether a modifier key's own event
-// already counts that key, so its bit is set or cleared here.
-qint16 modifierMask(const QKeyEvent& event) {
-    const qint16 mask = modifierMask(event.modifiers());
-    const qint16 own = modifierBit(event.key());
-    return event.type() == QEvent::KeyPress ? (mask | own) : (mask & ~own);
-}
-
 } // namespace
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
                        const QString& journalFolder, const QString& optionsFolder, QWidget* parent)
     : QWidget(parent), m_form(*this, folderTreeStart), Timer1(new QTimer(this)),
-      m_settingsFolder(settingsFolder), m_journalFolder(journalFolder) {
+      m_settingsFolder(settingsFolder), m_renames(journalFolder, m_fileOps, m_recoveryQuestions) {
     if (!optionsFolder.isEmpty())
         m_optionsFile = optionsFolder + QLatin1Char('/') + QLatin1String(km::kOptionsFileName);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -107,10 +68,17 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
     connectHandlers();
-    qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    stopReadingDates();
+}
+
+// The background reading uses the window's date cache: it must end before the window does.
+void MainWindow::stopReadingDates() {
+    m_dateReading.cancel();
+    m_dateReading.waitForFinished();
+}
 
 QString MainWindow::FolderTreeStartDefault() {
     return FolderTree::defaultStartFolder();
@@ -143,6 +111,9 @@ void MainWindow::connectHandlers() {
     connect(m_form.bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(m_form.bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(&m_dateReading, &QFutureWatcherBase::progressValueChanged, this,
+            [this](int done) { showDateProgress(done, m_dateReading.progressMaximum()); });
+    connect(&m_dateReading, &QFutureWatcherBase::finished, this, &MainWindow::datesRead);
 }
 
 // Runs a command now, or, when it arrives during another command's event deliveries, once that
@@ -172,20 +143,13 @@ void MainWindow::runQueuedCommands() {
     m_queuedCommands.clear();
 }
 
-void MainWindow::rescanCommand() {
-    FillFileList(CurrentFolder);
-}
-
 // Offers again the interrupted batches whose questions were left unanswered. True when the
 // command may go on: nothing is left unanswered and no file was moved under the list.
 bool MainWindow::settleInterruptedBatches() {
-    if (!m_recoveryUnanswered)
-        return true;
-    const InterruptedBatchOutcome outcome = recoverInterruptedBatches(m_journalFolder, m_fileOps);
-    m_recoveryUnanswered = outcome.unanswered;
-    if (outcome.filesMoved)
-        FillFileList(CurrentFolder);
-    return !outcome.unanswered && !outcome.filesMoved;
+    const km::RenameSession::Settled settled = m_renames.settle();
+    if (settled.filesMoved)
+        FillFileList();
+    return settled.mayGoOn;
 }
 
 void MainWindow::Form_Load() {
@@ -195,7 +159,7 @@ void MainWindow::Form_Load() {
     m_form.bUndo->setEnabled(false);
     Preview.count = 1;
     Preview.loaded = std::max(Preview.loaded, 1);
-    m_recoveryUnanswered = recoverInterruptedBatches(m_journalFolder, m_fileOps).unanswered;
+    m_renames.recoverAtStart();
     if (FileExists(SettingsFile))
         applySettings(km::readSettingsFile(SettingsFile));
     applyStartFolder();
@@ -218,7 +182,7 @@ void MainWindow::Form_Load() {
     m_form.FolderTreeview1->setFocus(Qt::OtherFocusReason);
     ShowExample();
     if (!CurrentFolder.isEmpty())
-        FillFileList(CurrentFolder);
+        FillFileList();
     RescanDueTick = 0;
     Preview.dueTick = 0;
     TickCount = 0;
@@ -294,6 +258,7 @@ void MainWindow::Form_Unload() {
         return;
     m_unloaded = true;
     Timer1->stop();
+    stopReadingDates();
     // A folder that cannot be written must not keep the program from ending.
     km::writeSettingsFile(SettingsFile, currentSettings());
 }
@@ -313,39 +278,28 @@ void MainWindow::Form_Resize() {
     m_form.layoutControls(Preview, TickCount);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    // Key preview: the window records the modifiers before the focused control sees the key.
-    // An event passed on to parents is seen again, which only stores the same mask once more.
-    if (keyEvent && widget && widget->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyPress)
-            Form_KeyDown(key->key(), modifierMask(*key));
-        else
-            Form_KeyUp(key->key(), modifierMask(*key));
-    }
-    // A key released while a dialog had the keyboard (Alt after Alt+A) never reaches the window:
-    // take the modifiers as they are now whenever the window is active again.
-    if (watched == this && event->type() == QEvent::WindowActivate)
-        ShiftState = modifierMask(QGuiApplication::queryKeyboardModifiers());
-    return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::Form_KeyDown(int, int shift) {
-    ShiftState = static_cast<qint16>(shift);
-}
-
-void MainWindow::Form_KeyUp(int, int shift) {
-    ShiftState = static_cast<qint16>(shift);
+// The application follows the modifier keys whichever window has the keyboard, so a key released
+// while a dialog had it (Alt after Alt+A) is not taken for one still held.
+qint16 MainWindow::ShiftState() {
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    qint16 mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
 }
 
 bool MainWindow::FileExists(const QString& path) const {
     return km::fs::isListableFile(path);
 }
 
-void MainWindow::FillFileList(QString& folder) {
-    folder = km::fs::withTrailingSeparator(folder);
+void MainWindow::FillFileList() {
+    CurrentFolder = km::fs::withTrailingSeparator(CurrentFolder);
+    const QString& folder = CurrentFolder;
+    ++m_listings;
     FoundCount = 0;
     FoundFiles.clear();
     m_rowHasDate.clear();
@@ -365,10 +319,14 @@ void MainWindow::FillFileList(QString& folder) {
         FoundFiles += names;
     m_companionCandidates = listing.filtered;
     m_companionsStale = true;
-    if (m_options.order == km::PhotoOrder::Taken && !orderByDateTaken(folder))
+    if (m_options.order == km::PhotoOrder::Taken && !orderByDateTaken())
         return;
-    FoundCount = static_cast<qint32>(FoundFiles.size());
+    showFoundFiles();
+}
 
+// The end of the scan: the found files become the list's rows.
+void MainWindow::showFoundFiles() {
+    FoundCount = static_cast<qint32>(FoundFiles.size());
     m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
     if (FoundCount >= 1)
         m_form.lvFiles->setSelected(1, true);
@@ -376,39 +334,75 @@ void MainWindow::FillFileList(QString& folder) {
     ShowPreview(0);
 }
 
-// Puts the found files in the order they were taken. Reading dates not yet known lets events run,
-// with the list empty, its header showing the progress and Rename! off; false when the window was
-// unloaded meanwhile.
-bool MainWindow::orderByDateTaken(const QString& folder) {
-    const auto dates =
-        km::readDatesTaken(folder, FoundFiles, m_dateCache, [&](int done, int total) {
-            if (!m_readingDates) {
-                m_readingDates = true;
-                m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
-                m_form.bRename->setEnabled(false);
-            }
-            showDateProgress(done, total);
-            km::deliverPendingEvents();
-            return !m_unloaded;
-        });
-    m_readingDates = false;
-    showOrderInHeader();
-    if (!dates) {
-        FoundFiles.clear();
+// Puts the found files in the order they were taken. Dates the cache holds, and those read within
+// the first moments, come at once; false when the rest are read in the background, with the list
+// empty, its header showing the progress and Rename! off, until datesRead() fills the list.
+bool MainWindow::orderByDateTaken() {
+    if (m_dateReading.isRunning()) {
+        // The reading of an earlier listing holds the cache: it is stopped, then this listing
+        // is read anew.
+        m_dateReading.cancel();
+        m_fillAfterReading = true;
+        showDatesBeingRead();
         return false;
     }
-    QStringList ordered;
-    ordered.reserve(FoundFiles.size());
-    for (const int index : km::orderTaken(*dates)) {
-        ordered.append(FoundFiles[index]);
-        m_rowHasDate.push_back((*dates)[static_cast<size_t>(index)].has_value());
+    const auto dates = km::readDatesTaken(
+        CurrentFolder, FoundFiles, m_dateCache, [](int, int) { return false; }, m_datesAtOnceFor);
+    if (!dates) {
+        m_readingListing = m_listings;
+        m_dateReading.setFuture(
+            km::readDatesTakenInBackground(CurrentFolder, FoundFiles, m_dateCache));
+        showDatesBeingRead();
+        return false;
     }
-    FoundFiles = std::move(ordered);
+    putInOrderTaken(*dates);
     return true;
 }
 
+void MainWindow::showDatesBeingRead() {
+    m_readingDates = true;
+    m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
+    m_form.bRename->setEnabled(false);
+    showDateProgress(m_dateReading.progressValue(), m_dateReading.progressMaximum());
+}
+
+// The background reading ended: its dates order the list, unless it was stopped or the folder is
+// to be listed again. Like any command, this waits while another one runs (a question may be
+// open).
+void MainWindow::datesRead() {
+    if (m_unloaded)
+        return;
+    if (m_fillAfterReading || m_dateReading.future().resultCount() == 0) {
+        m_fillAfterReading = false;
+        runCommand(&MainWindow::FillFileList);
+        return;
+    }
+    runCommand(&MainWindow::showDatesRead);
+}
+
+void MainWindow::showDatesRead() {
+    // A listing made since then has its own dates.
+    if (m_readingListing != m_listings || m_dateReading.isRunning())
+        return;
+    putInOrderTaken(m_dateReading.result());
+    showFoundFiles();
+}
+
+void MainWindow::putInOrderTaken(const std::vector<std::optional<km::DateTaken>>& dates) {
+    m_readingDates = false;
+    showOrderInHeader();
+    QStringList ordered;
+    ordered.reserve(FoundFiles.size());
+    m_rowHasDate.clear();
+    for (const int index : km::orderTaken(dates)) {
+        ordered.append(FoundFiles[index]);
+        m_rowHasDate.push_back(dates[static_cast<size_t>(index)].has_value());
+    }
+    FoundFiles = std::move(ordered);
+}
+
 void MainWindow::showDateProgress(int done, int total) {
-    const int percent = total > 0 ? static_cast<int>(qint64(done) * 100 / total) : 100;
+    const int percent = total > 0 ? static_cast<int>(qint64(done) * 100 / total) : 0;
     m_form.lvFiles->photos().setColumnHeader(
         0, QStringLiteral("Reading dates taken: %1%").arg(percent));
 }
@@ -494,12 +488,12 @@ void MainWindow::ShowPreview(int start) {
 
 void MainWindow::FolderTreeview1_Click() {
     CurrentFolder = m_form.FolderTreeview1->selectedPath();
-    FillFileList(CurrentFolder);
+    FillFileList();
 }
 
 void MainWindow::rescanUnlessLoading() {
     if (!Loading)
-        FillFileList(CurrentFolder);
+        FillFileList();
 }
 
 void MainWindow::cbJPG_Click() {
@@ -529,7 +523,7 @@ void MainWindow::obRenameSelected_Click() {
 
 void MainWindow::lvFiles_Click() {
     UpdateNewNames();
-    if (ShiftState == 0)
+    if (ShiftState() == 0)
         ShowPreview(0);
 }
 
@@ -558,47 +552,38 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(QStringLiteral("Can't rename since this will result\r\n"
                                       "in duplicate filenames. These are\r\n"
                                       "shown in RED in the file list."),
-                       kStyleWarning, QStringLiteral("Duplicates found"));
+                       km::kStyleWarning, QStringLiteral("Duplicates found"));
         return;
     }
     // The batch is the list as it stands at the click, whatever happens while the user answers.
-    const QString folder = km::fs::withTrailingSeparator(CurrentFolder);
-    const km::BatchPlan plan = renamePlan(folder);
+    const km::RowsBatch batch = renameOfListedRows();
     if (const QString refusal = km::companionRefusal(m_companions, FoundFiles);
         !refusal.isEmpty()) {
-        ShowMessageBox(refusal, kStyleWarning, QStringLiteral("Rename Images"));
+        ShowMessageBox(refusal, km::kStyleWarning, QStringLiteral("Rename Images"));
         return;
     }
-    if (ShowMessageBox(renameQuestion(m_companions.pairs.size()), kStyleQuestion,
+    if (ShowMessageBox(renameQuestion(m_companions.pairs.size()), km::kStyleQuestion,
                        QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
         return;
-    if (plan.pairs.empty()) {
+    if (batch.plan.pairs.empty()) {
         // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
-        FillFileList(CurrentFolder);
+        FillFileList();
         return;
     }
-    std::unique_ptr<km::JournalFile> journal = newJournal();
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::renameBatch(plan, m_fileOps, journal.get());
+        outcome = m_renames.rename(batch.plan);
     }
     if (!outcome.touched) {
-        showRenameRefusal(outcome);
+        showRenameRefusal(batch, outcome);
         return;
     }
-    if (outcome.done) {
-        UndoList = plan;
-    } else if (!outcome.stranded.empty()) {
-        // Files that could not be put back: the record now describes the folder as it is.
-        UndoList = {folder, outcome.stranded};
-    }
-    keepJournalOfStrandedFiles(std::move(journal), outcome);
-    FillFileList(CurrentFolder);
+    FillFileList();
     if (outcome.done || !outcome.stranded.empty())
         m_form.bUndo->setEnabled(true);
     if (!outcome.message.isEmpty())
-        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+        ShowMessageBox(outcome.message, km::kStyleWarning, QStringLiteral("Rename Images"));
 }
 
 // The question before a rename; it counts the RAW and sidecar files renamed with the photos.
@@ -615,63 +600,28 @@ QString MainWindow::renameQuestion(std::size_t companions) {
 
 // A refused batch touched nothing. Rows it found in conflict turn red; otherwise the list is
 // brought up to date, since the refusal may come from files that changed since the scan.
-void MainWindow::showRenameRefusal(const km::BatchOutcome& outcome) {
+void MainWindow::showRenameRefusal(const km::RowsBatch& batch, const km::BatchOutcome& outcome) {
     if (outcome.duplicateTargets.empty())
-        FillFileList(CurrentFolder);
+        FillFileList();
     else
-        markDuplicateTargets(outcome);
-    ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Rename Images"));
+        markDuplicateTargets(batch, outcome);
+    ShowMessageBox(outcome.message, km::kStyleWarning, QStringLiteral("Rename Images"));
 }
 
-std::unique_ptr<km::JournalFile> MainWindow::newJournal() const {
-    if (m_journalFolder.isEmpty())
-        return nullptr;
-    return std::make_unique<km::JournalFile>(m_journalFolder);
-}
-
-// A batch that left files stranded keeps its journal. This window holds it while the undo record
-// describes those files, and removes it once an undo has put them back; a later rename lets go of
-// it, so that the next start offers it.
-void MainWindow::keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
-                                            const km::BatchOutcome& outcome) {
-    if (outcome.done || !outcome.stranded.empty())
-        m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
-}
-
-// The rows that get a new name, in row order: the order of the photos' pairs in the plan.
-std::vector<int> MainWindow::renamedRows() const {
+// The listed rows with a new name in row order, then their RAW and sidecar files.
+km::RowsBatch MainWindow::renameOfListedRows() const {
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
-    std::vector<int> rows;
-    for (int row = 0; row < std::min(FoundCount, photos.count()); ++row) {
-        if (!photos.newNames()[row].isEmpty())
-            rows.push_back(row);
-    }
-    return rows;
+    const qsizetype rows = std::min<qsizetype>(FoundCount, photos.count());
+    return km::renameOfRows(km::fs::withTrailingSeparator(CurrentFolder),
+                            photos.names().mid(0, rows), photos.newNames().mid(0, rows),
+                            m_companions);
 }
 
-// The photos' pairs in row order, then their RAW and sidecar files'.
-km::BatchPlan MainWindow::renamePlan(const QString& folder) const {
-    const km::PhotoListModel& photos = m_form.lvFiles->photos();
-    km::BatchPlan plan{folder, {}};
-    for (const int row : renamedRows())
-        plan.pairs.push_back({photos.names()[row], photos.newNames()[row]});
-    plan.pairs.insert(plan.pairs.end(), m_companions.pairs.begin(), m_companions.pairs.end());
-    return plan;
-}
-
-void MainWindow::markDuplicateTargets(const km::BatchOutcome& outcome) {
-    if (outcome.duplicateTargets.empty())
-        return;
+void MainWindow::markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome) {
     km::PhotoListModel& photos = m_form.lvFiles->photos();
-    // Each pair of the plan back to its row.
-    std::vector<int> rowOfPair = renamedRows();
-    for (std::size_t pair = 0; pair < m_companions.pairs.size(); ++pair)
-        rowOfPair.push_back(m_companions.rowOf(pair));
     std::vector<int> red = photos.conflictRows();
-    for (std::size_t index : outcome.duplicateTargets) {
-        if (index < rowOfPair.size() && rowOfPair[index] >= 0)
-            red.push_back(rowOfPair[index]);
-    }
+    for (const int row : batch.rowsOf(outcome.duplicateTargets))
+        red.push_back(row);
     photos.setConflictRows(red);
 }
 
@@ -679,36 +629,21 @@ void MainWindow::bUndo_Click() {
     if (!settleInterruptedBatches())
         return;
     if (ShowMessageBox(QStringLiteral("Do you want to UNDO the last rename operation?"),
-                       kStyleQuestion, QStringLiteral("Undo Rename")) != km::BoxAnswer::Yes)
+                       km::kStyleQuestion, QStringLiteral("Undo Rename")) != km::BoxAnswer::Yes)
         return;
     m_form.bUndo->setEnabled(false);
-    std::unique_ptr<km::JournalFile> journal = newJournal();
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
-        outcome = km::undoBatch(UndoList, m_fileOps, journal.get());
+        outcome = m_renames.undo();
     }
-    if (outcome.done) {
-        // Files a failed rename had stranded are back too: their journal has served.
-        if (m_strandedJournal)
-            m_strandedJournal->end();
-        m_strandedJournal.reset();
-    } else {
-        // Nothing was undone, or files remain under other names: the record must still serve.
-        for (const km::RenamePair& stranded : outcome.stranded) {
-            for (km::RenamePair& entry : UndoList.pairs) {
-                if (entry.from == stranded.from)
-                    entry.to = stranded.to;
-            }
-        }
-        if (!outcome.stranded.empty())
-            m_strandedJournal = std::move(journal);
+    // Nothing was undone, or files remain under other names: the record must still serve.
+    if (!outcome.done)
         m_form.bUndo->setEnabled(true);
-    }
     if (outcome.touched)
-        FillFileList(CurrentFolder);
+        FillFileList();
     if (!outcome.message.isEmpty())
-        ShowMessageBox(outcome.message, kStyleWarning, QStringLiteral("Undo Rename"));
+        ShowMessageBox(outcome.message, km::kStyleWarning, QStringLiteral("Undo Rename"));
 }
 
 void MainWindow::bExit_Click() {
@@ -726,13 +661,13 @@ void MainWindow::chooseOrder(km::PhotoOrder order) {
     m_options.order = order;
     saveOptions();
     showOrderInHeader();
-    runCommand(&MainWindow::rescanCommand);
+    runCommand(&MainWindow::FillFileList);
 }
 
 void MainWindow::chooseCompanions(bool on) {
     m_options.companions = on;
     saveOptions();
-    runCommand(&MainWindow::rescanCommand);
+    runCommand(&MainWindow::FillFileList);
 }
 
 void MainWindow::saveOptions() const {
@@ -755,7 +690,7 @@ void MainWindow::Timer1_Timer() {
     // No rescan while a command runs (a question may be open): it waits for a later tick.
     if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10 && !m_commandRunning) {
         RescanDueTick = 0;
-        runCommand(&MainWindow::rescanCommand);
+        runCommand(&MainWindow::FillFileList);
     }
     if (Preview.dueTick != 0 && TickCount - Preview.dueTick >= 3) {
         Preview.dueTick = 0;

@@ -2,14 +2,17 @@
 #pragma once
 
 #include "main_window/main_form.h"
+#include "main_window/recovery_questions.h"
 #include "photo_dates/date_taken_cache.h"
 #include "rename/batch.h"
 #include "rename/companions.h"
-#include "rename/journal.h"
+#include "rename/rename_session.h"
+#include "rename/rows_batch.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "widgets/image_list.h"
 
+#include <QFutureWatcher>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -51,7 +54,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -61,10 +63,8 @@ private:
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
-    void Form_KeyDown(int keyCode, int shift);
-    void Form_KeyUp(int keyCode, int shift);
 
-    void FillFileList(QString& folder);
+    void FillFileList();
     void UpdateNewNames();
     void ShowExample();
     bool CheckDuplicates();
@@ -91,7 +91,6 @@ private:
     void connectHandlers();
     void runCommand(Command command);
     void runQueuedCommands();
-    void rescanCommand();
     bool settleInterruptedBatches();
     void centreOnScreen();
     void centreOnceFramed();
@@ -100,15 +99,17 @@ private:
     km::Settings currentSettings() const;
     void rescanUnlessLoading();
     void namingFieldChanged();
-    std::unique_ptr<km::JournalFile> newJournal() const;
-    void keepJournalOfStrandedFiles(std::unique_ptr<km::JournalFile> journal,
-                                    const km::BatchOutcome& outcome);
-    std::vector<int> renamedRows() const;
-    km::BatchPlan renamePlan(const QString& folder) const;
-    void markDuplicateTargets(const km::BatchOutcome& outcome);
-    void showRenameRefusal(const km::BatchOutcome& outcome);
+    km::RowsBatch renameOfListedRows() const;
+    void markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
+    void showRenameRefusal(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
     static QString renameQuestion(std::size_t companions);
-    bool orderByDateTaken(const QString& folder);
+    void showFoundFiles();
+    bool orderByDateTaken();
+    void showDatesBeingRead();
+    void datesRead();
+    void showDatesRead();
+    void putInOrderTaken(const std::vector<std::optional<km::DateTaken>>& dates);
+    void stopReadingDates();
     void showDateProgress(int done, int total);
     QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);
@@ -123,7 +124,8 @@ private:
     QString CurrentFolder;
     QString SettingsFile;
     bool Loading = false;
-    qint16 ShiftState = 0;
+    // The modifier mask of the keys held now: 1 Shift, 2 Ctrl, 4 Alt.
+    static qint16 ShiftState();
     bool PreviewRunning = false;
     qint32 TickCount = 0;
     qint32 RescanDueTick = 0;
@@ -131,15 +133,11 @@ private:
     qint32 FoundCount = 0;
     // PreviewCount, PreviewLoaded, PreviewStart and PreviewDueTick.
     km::PreviewColumn Preview;
-    // The last rename: its folder (ending with "/") and each file's original and new name, kept
-    // as separate names because a Linux file name may hold any separator.
-    km::BatchPlan UndoList;
     QTimer* Timer1;
     // The three 16 x 16 file-type icons of the photo list.
     ImageList ilImgIcons;
 
     QString m_settingsFolder;
-    QString m_journalFolder;
     QString m_startFolder;
     QString m_optionsFile;
     // The choices of the photo list's menu.
@@ -149,6 +147,16 @@ private:
     // In the order taken, whether each row's photo has a date taken.
     std::vector<bool> m_rowHasDate;
     bool m_readingDates = false;
+    // The dates of files not yet in the cache, read in the background, and the listing they
+    // belong to; each scan is a new listing.
+    QFutureWatcher<std::vector<std::optional<km::DateTaken>>> m_dateReading;
+    quint64 m_listings = 0;
+    // How long a scan waits for the dates of files not in the cache before it reads them in the
+    // background.
+    std::chrono::milliseconds m_datesAtOnceFor{50};
+    quint64 m_readingListing = 0;
+    // A scan came while dates were read: the folder is listed again once the reading stopped.
+    bool m_fillAfterReading = false;
     // The folder's RAW and sidecar files, listed with the photos while they follow them, and
     // which of them follow which row's photo.
     QStringList m_companionCandidates;
@@ -156,9 +164,10 @@ private:
     // Set by a scan: the companions must be planned again even if no new name changed.
     bool m_companionsStale = false;
     km::DiskFileOps m_fileOps;
-    // The journal of a batch that left files stranded, held while the undo record describes them.
-    std::unique_ptr<km::JournalFile> m_strandedJournal;
-    bool m_recoveryUnanswered = false;
+    km::MessageBoxRecoveryQuestions m_recoveryQuestions;
+    // The undo record UndoList, the journals of the batches and interrupted batches left
+    // unanswered.
+    km::RenameSession m_renames;
     bool m_commandRunning = false;
     std::deque<Command> m_queuedCommands;
     // Until the window manager has framed the window, its frame is not known: centre it again then.

@@ -3,6 +3,8 @@
 
 #include "main_window/main_window.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTimer>
 
 namespace km {
@@ -16,7 +18,20 @@ void MainWindowTestSeam::tick() {
 }
 
 void MainWindowTestSeam::rescan() {
-    m_window.runCommand(&MainWindow::rescanCommand);
+    m_window.runCommand(&MainWindow::FillFileList);
+}
+
+void MainWindowTestSeam::readDatesInBackground() {
+    m_window.m_datesAtOnceFor = std::chrono::milliseconds(0);
+}
+
+bool MainWindowTestSeam::waitForDatesTaken() {
+    const QDeadlineTimer deadline(10'000);
+    while (m_window.m_readingDates && !deadline.hasExpired()) {
+        m_window.m_dateReading.waitForFinished();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return !m_window.m_readingDates;
 }
 
 QString MainWindowTestSeam::currentFolder() const {
@@ -32,7 +47,7 @@ bool MainWindowTestSeam::loading() const {
 }
 
 qint16 MainWindowTestSeam::shiftState() const {
-    return m_window.ShiftState;
+    return MainWindow::ShiftState();
 }
 
 qint32 MainWindowTestSeam::rescanDueTick() const {
@@ -52,7 +67,7 @@ PreviewColumn MainWindowTestSeam::preview() const {
 }
 
 BatchPlan MainWindowTestSeam::undoList() const {
-    return m_window.UndoList;
+    return m_window.m_renames.undoList();
 }
 
 } // namespace km

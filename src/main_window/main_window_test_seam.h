@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "main_window/preview_column.h"
+#include "preview/preview_column.h"
 #include "rename/batch.h"
 
 #include <QString>
@@ -25,6 +25,11 @@ public:
     void tick();
     // Lists the current folder again, as the delayed rescan does.
     void rescan();
+    // Dates taken not yet cached are read in the background at once, without a first wait.
+    void readDatesInBackground();
+    // Waits (10 s at most) until dates taken read in the background have ordered the list; true
+    // when none are being read any more.
+    bool waitForDatesTaken();
 
     QString currentFolder() const;
     QString settingsFile() const;

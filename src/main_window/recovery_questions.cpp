@@ -2,45 +2,16 @@
 #include "main_window/recovery_questions.h"
 
 #include "dialogs/message_box.h"
-#include "rename/journal.h"
-#include "rename/recovery.h"
 #include "widgets/busy_cursor.h"
 
-#include <cerrno>
-#include <memory>
+namespace km {
 
 namespace {
 
-using km::ShowMessageBox;
-
 const QString kTitle = QStringLiteral("Interrupted Rename");
-constexpr qint32 kStyleWarning = km::BoxExclamation;
-constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
-void reportDamagedJournal(const QString& journalPath, const QString& reason) {
-    QString asidePath;
-    const km::fs::FileError aside = km::setJournalAside(journalPath, &asidePath);
-    QString prompt = QStringLiteral("The record of an interrupted rename cannot be read:\r\n") +
-                     reason + QStringLiteral("\r\n\r\n");
-    prompt += aside.ok() ? QStringLiteral("It was kept as ") + asidePath + QStringLiteral(".")
-                         : QStringLiteral("It could not be moved aside: ") + aside.message;
-    ShowMessageBox(prompt, kStyleWarning, kTitle);
-}
-
-// Discards the journal only on an explicit No; false when the question was left unanswered.
-bool offerToDiscard(km::JournalFile& journal, const km::BatchRecord& record) {
-    const QString prompt =
-        QStringLiteral("A rename in the folder\r\n") + record.folder +
-        QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
-                       "Keep the record of it for when the folder is back?");
-    const km::BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
-    if (answer == km::BoxAnswer::No)
-        journal.end();
-    return answer == km::BoxAnswer::Yes || answer == km::BoxAnswer::No;
-}
-
-QString question(const km::BatchRecord& record) {
-    const QString what = record.kind == km::BatchKind::Rename
+QString question(const BatchRecord& record) {
+    const QString what = record.kind == BatchKind::Rename
                              ? QStringLiteral("renaming %1 files")
                              : QStringLiteral("undoing the rename of %1 files");
     return QStringLiteral("Kestrelmark was interrupted while ") + what.arg(record.moves.size()) +
@@ -49,7 +20,31 @@ QString question(const km::BatchRecord& record) {
                           "No: put every file back under the name it had before.");
 }
 
-void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileError& error) {
+} // namespace
+
+void MessageBoxRecoveryQuestions::damagedJournal(const QString& reason, const QString& asidePath,
+                                                 const fs::FileError& aside) {
+    QString prompt = QStringLiteral("The record of an interrupted rename cannot be read:\r\n") +
+                     reason + QStringLiteral("\r\n\r\n");
+    prompt += aside.ok() ? QStringLiteral("It was kept as ") + asidePath + QStringLiteral(".")
+                         : QStringLiteral("It could not be moved aside: ") + aside.message;
+    ShowMessageBox(prompt, kStyleWarning, kTitle);
+}
+
+std::optional<bool>
+MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const BatchRecord& record) {
+    const QString prompt =
+        QStringLiteral("A rename in the folder\r\n") + record.folder +
+        QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
+                       "Keep the record of it for when the folder is back?");
+    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
+        return std::nullopt;
+    return answer == BoxAnswer::Yes;
+}
+
+void MessageBoxRecoveryQuestions::unreadableFolder(const BatchRecord& record,
+                                                   const fs::FileError& error) {
     ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + record.folder +
                        QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
                        error.message +
@@ -57,59 +52,24 @@ void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileErr
                    kStyleWarning, kTitle);
 }
 
-// Finishes or rolls back the batch as the user says; false when the question was left unanswered.
-bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, km::FileOps& ops,
-                      InterruptedBatchOutcome& outcome) {
-    const km::BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
-    if (answer != km::BoxAnswer::Yes && answer != km::BoxAnswer::No)
-        return false;
-    const km::RecoveryDirection direction = answer == km::BoxAnswer::Yes
-                                                ? km::RecoveryDirection::Finish
-                                                : km::RecoveryDirection::RollBack;
-    km::RecoveryReport report;
-    {
-        km::BusyCursor busy;
-        report = km::recoverBatch(record, direction, ops, journal);
-    }
-    outcome.filesMoved = true;
-    if (!report.message.isEmpty())
-        ShowMessageBox(report.message, report.consistent ? km::BoxInformation : kStyleWarning,
-                       kTitle);
-    return true;
+std::optional<RecoveryDirection>
+MessageBoxRecoveryQuestions::finishOrRollBack(const BatchRecord& record) {
+    const BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
+    if (answer == BoxAnswer::Yes)
+        return RecoveryDirection::Finish;
+    if (answer == BoxAnswer::No)
+        return RecoveryDirection::RollBack;
+    return std::nullopt;
 }
 
-// Deals with one journal this process could claim; false when a question was left unanswered.
-bool recoverOne(km::JournalFile& journal, km::FileOps& ops, InterruptedBatchOutcome& outcome) {
-    const QString path = journal.path();
-    const km::LoadedJournal loaded = km::loadJournal(path);
-    if (loaded.status == km::JournalStatus::Absent)
-        return true;
-    if (loaded.status == km::JournalStatus::Damaged) {
-        reportDamagedJournal(path, loaded.message);
-        return true;
-    }
-    const km::fs::FileError folderError = km::locateFiles(loaded.record, ops).folderError;
-    if (folderError.code == ENOENT || folderError.code == ENOTDIR)
-        return offerToDiscard(journal, loaded.record);
-    if (!folderError.ok()) {
-        // The folder is there but cannot be read now: keep the record for a later start.
-        reportUnreadableFolder(loaded.record, folderError);
-        return true;
-    }
-    return finishOrRollBack(journal, loaded.record, ops, outcome);
+RecoveryReport
+MessageBoxRecoveryQuestions::whileBusy(const std::function<RecoveryReport()>& recover) {
+    BusyCursor busy;
+    return recover();
 }
 
-} // namespace
-
-InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops) {
-    InterruptedBatchOutcome outcome;
-    if (journalFolder.isEmpty())
-        return outcome;
-    for (const QString& path : km::journalsIn(journalFolder)) {
-        // A journal held by a batch that is running now, here or in another copy, is not ours.
-        const std::unique_ptr<km::JournalFile> journal = km::JournalFile::claim(path);
-        if (journal && !recoverOne(*journal, ops, outcome))
-            outcome.unanswered = true;
-    }
-    return outcome;
+void MessageBoxRecoveryQuestions::recovered(const RecoveryReport& report) {
+    ShowMessageBox(report.message, report.consistent ? BoxInformation : kStyleWarning, kTitle);
 }
+
+} // namespace km

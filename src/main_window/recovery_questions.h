@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include "rename/interrupted_batches.h"
 
 namespace km {
-class FileOps;
-}
 
-// What start-up recovery did with the batches it found.
-struct InterruptedBatchOutcome {
-    // A question was closed without a Yes or No: its batch's journal stays, to be asked about
-    // again.
-    bool unanswered = false;
-    // Files were moved, so a list of their folder is out of date.
-    bool filesMoved = false;
+// The questions about interrupted batches as message boxes titled "Interrupted Rename"; a box
+// closed without Yes or No leaves its question unanswered. The cursor shows the wait while
+// files are moved.
+class MessageBoxRecoveryQuestions final : public RecoveryQuestions {
+public:
+    void damagedJournal(const QString& reason, const QString& asidePath,
+                        const fs::FileError& aside) override;
+    std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) override;
+    void unreadableFolder(const BatchRecord& record, const fs::FileError& error) override;
+    std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record) override;
+    RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) override;
+    void recovered(const RecoveryReport& report) override;
 };
 
-// Offers every batch (rename or undo) that was cut short and whose journal in journalFolder no
-// running batch holds: asks whether to finish it or put every file back, does so, and reports
-// what it could not do. A damaged journal is set aside and reported once. A question left without
-// a Yes or No touches nothing and keeps the journal. Nothing here ever stops start-up.
-InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops);
+} // namespace km

@@ -6,7 +6,9 @@
 #include "photo_dates/exif_date.h"
 
 #include <QFile>
+#include <QPromise>
 #include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -170,6 +172,20 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     if (held.count() > known)
         held.keepOnly(names);
     return dates;
+}
+
+QFuture<std::vector<std::optional<DateTaken>>>
+readDatesTakenInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache) {
+    using Dates = std::vector<std::optional<DateTaken>>;
+    return QtConcurrent::run([folder, names, &cache](QPromise<Dates>& promise) {
+        const auto dates = readDatesTaken(folder, names, cache, [&promise](int done, int total) {
+            promise.setProgressRange(0, total);
+            promise.setProgressValue(done);
+            return !promise.isCanceled();
+        });
+        if (dates)
+            promise.addResult(*dates);
+    });
 }
 
 } // namespace km

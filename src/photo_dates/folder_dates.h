@@ -4,6 +4,7 @@
 #include "photo_dates/date_taken.h"
 #include "photo_dates/date_taken_cache.h"
 
+#include <QFuture>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -27,5 +28,11 @@ std::optional<std::vector<std::optional<DateTaken>>>
 readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll,
                std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50));
+
+// readDatesTaken on a thread of its own, for a caller that must not wait: the future reports the
+// files read as its progress (of a range of the files to read) and stops reading when it is
+// cancelled, leaving no result. Nothing else may use the cache until the future has finished.
+QFuture<std::vector<std::optional<DateTaken>>>
+readDatesTakenInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache);
 
 } // namespace km

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/naming.h"
 
+#include "numbers/number_text.h"
 #include "numbers/rounding.h"
-#include "rename/number_text.h"
 
 #include <algorithm>
 #include <cmath>

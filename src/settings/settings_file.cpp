@@ -2,7 +2,7 @@
 #include "settings/settings_file.h"
 
 #include "numbers/rounding.h"
-#include "rename/number_text.h"
+#include "numbers/number_text.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/main_layout.h"
-#include "main_window/preview_column.h"
+#include "preview/preview_column.h"
 
 #include <gtest/gtest.h>
 

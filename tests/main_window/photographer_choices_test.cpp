@@ -89,12 +89,30 @@ TEST_F(PhotographerChoicesTest, TheMenuSwitchesToTheOrderTakenAndKeepsTheChoice)
 
     chooseInMenuWhenOpen("Number in order taken");
     QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
     EXPECT_EQ(header(), "Original Name (in order taken)");
     EXPECT_EQ(rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
     EXPECT_EQ(toolTip(3), "no date taken");
     EXPECT_TRUE(toolTip(1).isEmpty());
     EXPECT_EQ(config.snapshot().at("options.ini"), "[General]\norder=taken\ncompanions=false\n");
     EXPECT_FALSE(program.snapshot().count("Kestrelmark.cfg"));
+}
+
+// Dates not yet cached are read while the window goes on; a scan asked for meanwhile lists the
+// folder as it is then.
+TEST_F(PhotographerChoicesTest, DatesReadInTheBackgroundOrderTheListOnceRead) {
+    writePhoto("IMG_0001.jpg", "2024:06:01 12:00:03");
+    writePhoto("IMG_0002.jpg", "2024:06:01 12:00:01");
+    start("order=name\n");
+    window->seam.readDatesInBackground();
+    chooseInMenuWhenOpen("Number in order taken");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    writePhoto("IMG_0003.jpg", "2024:06:01 12:00:02");
+    window->seam.rescan();
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_EQ(header(), "Original Name (in order taken)");
+    EXPECT_EQ(rows(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg", "IMG_0001.jpg"}));
+    EXPECT_TRUE(window->bRename->Enabled());
 }
 
 TEST_F(PhotographerChoicesTest, RawAndSidecarFilesAreRenamedAndUndoneWithTheirPhoto) {

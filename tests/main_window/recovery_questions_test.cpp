@@ -12,6 +12,14 @@
 namespace {
 
 using Content = std::map<QString, QByteArray>;
+using km::InterruptedBatchOutcome;
+
+// Settles the interrupted batches, asking through message boxes as the window does.
+InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder,
+                                                  km::FileOps& ops) {
+    km::MessageBoxRecoveryQuestions questions;
+    return km::settleInterruptedBatches(journalFolder, ops, questions);
+}
 constexpr km::BoxAnswer kYes = km::BoxAnswer::Yes;
 constexpr km::BoxAnswer kNo = km::BoxAnswer::No;
 constexpr km::BoxAnswer kClosedWithoutAnswer = km::BoxAnswer::Cancel;

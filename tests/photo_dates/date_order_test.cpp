@@ -154,4 +154,38 @@ TEST_F(ReadDatesTaken, CancelledByPollKeepsWhatWasRead) {
     EXPECT_LE(lastTotal, names.size() - kept);
 }
 
+TEST_F(ReadDatesTaken, InTheBackgroundAllOrNothingAndTheCacheStaysSound) {
+    QStringList names;
+    for (int i = 0; i < 200; ++i) {
+        names.append(QStringLiteral("%1.jpg").arg(i));
+        writePhoto(names.back(),
+                   QStringLiteral("2023:05:01 10:00:%1").arg(i % 60, 2, 10, QChar('0')));
+    }
+    // Stopped at once: no result at all, or (read before the stop came) every date.
+    QFuture<std::vector<std::optional<DateTaken>>> stopped =
+        km::readDatesTakenInBackground(m_folder.pathWithSeparator(), names, m_cache);
+    stopped.cancel();
+    stopped.waitForFinished();
+    if (stopped.resultCount() > 0) {
+        EXPECT_EQ(stopped.result().size(), static_cast<size_t>(names.size()));
+    }
+
+    QFuture<std::vector<std::optional<DateTaken>>> reading =
+        km::readDatesTakenInBackground(m_folder.pathWithSeparator(), names, m_cache);
+    reading.waitForFinished();
+    ASSERT_EQ(reading.resultCount(), 1);
+    const std::vector<std::optional<DateTaken>> dates = reading.result();
+    ASSERT_EQ(dates.size(), static_cast<size_t>(names.size()));
+    for (int i = 0; i < names.size(); ++i) {
+        ASSERT_TRUE(dates[static_cast<size_t>(i)]);
+        EXPECT_EQ(dates[static_cast<size_t>(i)]->stamp,
+                  QStringLiteral("2023:05:01 10:00:%1").arg(i % 60, 2, 10, QChar('0')));
+    }
+    // Everything is cached now: nothing is read again.
+    int polls = 0;
+    read(
+        names, [&](int, int) { return ++polls > 0; }, std::chrono::milliseconds(0));
+    EXPECT_EQ(polls, 0);
+}
+
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "rename/number_text.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <charconv>

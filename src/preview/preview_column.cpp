@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/preview_column.h"
+#include "preview/preview_column.h"
 
 #include <algorithm>
 #include <cmath>

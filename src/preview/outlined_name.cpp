@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/outlined_name.h"
+#include "preview/outlined_name.h"
 
 #include "widgets/picture_box.h"
 

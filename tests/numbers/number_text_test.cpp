@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "rename/number_text.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/preview_fit.h"
+#include "preview/preview_fit.h"
 
 #include "numbers/rounding.h"
 

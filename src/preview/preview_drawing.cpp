@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/preview_drawing.h"
+#include "preview/preview_drawing.h"
 
-#include "main_window/outlined_name.h"
-#include "main_window/preview_fit.h"
 #include "numbers/rounding.h"
+#include "preview/outlined_name.h"
+#include "preview/preview_fit.h"
 #include "thumbnails/thumbnail.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"

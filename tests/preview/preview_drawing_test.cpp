@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/preview_drawing.h"
-#include "main_window/preview_fit.h"
+#include "preview/preview_drawing.h"
+#include "preview/preview_fit.h"
 #include "support/temp_folder.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"

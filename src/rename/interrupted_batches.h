@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rename/batch_record.h"
+#include "rename/file_ops.h"
+#include "rename/recovery.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace km {
+
+// What settling the interrupted batches did.
+struct InterruptedBatchOutcome {
+    // A question was closed without a Yes or No: its batch's journal stays, to be asked about
+    // again.
+    bool unanswered = false;
+    // Files were moved, so a list of their folder is out of date.
+    bool filesMoved = false;
+};
+
+// What the user is asked and told while interrupted batches are settled. An answer that is
+// nothing means the question was closed without one: nothing is touched then.
+class RecoveryQuestions {
+public:
+    virtual ~RecoveryQuestions() = default;
+
+    // A journal that cannot be read; it was set aside under asidePath, unless `aside` says why not.
+    virtual void damagedJournal(const QString& reason, const QString& asidePath,
+                                const fs::FileError& aside) = 0;
+    // The batch's folder is gone: true keeps the journal for when it is back, false discards it.
+    virtual std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) = 0;
+    // The batch's folder is there but cannot be read: the journal is kept for a later start.
+    virtual void unreadableFolder(const BatchRecord& record, const fs::FileError& error) = 0;
+    virtual std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record) = 0;
+    // Runs the recovery's moves; a window shows meanwhile that it is busy.
+    virtual RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) {
+        return recover();
+    }
+    // How the recovery ended, when its report has something to say.
+    virtual void recovered(const RecoveryReport& report) = 0;
+};
+
+// Offers every batch (rename or undo) that was cut short and whose journal in journalFolder no
+// running batch holds: asks whether to finish it or put every file back, does so, and reports
+// what it could not do. A damaged journal is set aside and reported once. A question left without
+// an answer touches nothing and keeps the journal. Nothing here ever stops the caller.
+InterruptedBatchOutcome settleInterruptedBatches(const QString& journalFolder, FileOps& ops,
+                                                 RecoveryQuestions& questions);
+
+} // namespace km

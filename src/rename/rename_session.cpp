@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "rename/rename_session.h"
+
+#include <utility>
+
+namespace km {
+
+RenameSession::RenameSession(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
+    : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions) {}
+
+RenameSession::~RenameSession() = default;
+
+void RenameSession::recoverAtStart() {
+    m_recoveryUnanswered = settleInterruptedBatches(m_journalFolder, m_ops, m_questions).unanswered;
+}
+
+RenameSession::Settled RenameSession::settle() {
+    if (!m_recoveryUnanswered)
+        return {};
+    const InterruptedBatchOutcome outcome =
+        settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
+    m_recoveryUnanswered = outcome.unanswered;
+    return {!outcome.unanswered && !outcome.filesMoved, outcome.filesMoved};
+}
+
+BatchOutcome RenameSession::rename(const BatchPlan& plan) {
+    std::unique_ptr<JournalFile> journal = newJournal();
+    BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
+    if (!outcome.touched)
+        return outcome;
+    if (outcome.done) {
+        m_undoList = plan;
+    } else if (!outcome.stranded.empty()) {
+        // Files that could not be put back: the record now describes the folder as it is.
+        m_undoList = {plan.folder, outcome.stranded};
+    }
+    keepJournalOfStrandedFiles(std::move(journal), outcome);
+    return outcome;
+}
+
+BatchOutcome RenameSession::undo() {
+    std::unique_ptr<JournalFile> journal = newJournal();
+    BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
+    if (outcome.done) {
+        // Files a failed rename had stranded are back too: their journal has served.
+        if (m_strandedJournal)
+            m_strandedJournal->end();
+        m_strandedJournal.reset();
+        return outcome;
+    }
+    for (const RenamePair& stranded : outcome.stranded) {
+        for (RenamePair& entry : m_undoList.pairs) {
+            if (entry.from == stranded.from)
+                entry.to = stranded.to;
+        }
+    }
+    if (!outcome.stranded.empty())
+        m_strandedJournal = std::move(journal);
+    return outcome;
+}
+
+std::unique_ptr<JournalFile> RenameSession::newJournal() const {
+    if (m_journalFolder.isEmpty())
+        return nullptr;
+    return std::make_unique<JournalFile>(m_journalFolder);
+}
+
+// A batch that left files stranded keeps its journal, held while the undo record describes
+// those files, until an undo has put them back; a later rename lets go of it, so that the next
+// start offers it.
+void RenameSession::keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
+                                               const BatchOutcome& outcome) {
+    if (outcome.done || !outcome.stranded.empty())
+        m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
+}
+
+} // namespace km

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rename/batch.h"
+#include "rename/interrupted_batches.h"
+#include "rename/journal.h"
+
+#include <QString>
+#include <memory>
+
+namespace km {
+
+// The bookkeeping of a window's renames and undos: the undo record of the last rename, the
+// journal of a batch that left files stranded, and interrupted batches whose question was left
+// unanswered. Each batch is journalled in journalFolder (none when it is empty) while it runs.
+//
+//     RenameSession session(journalFolder, ops, questions);
+//     session.recoverAtStart();
+//     if (session.settle().mayGoOn) outcome = session.rename(plan);
+//     ...
+//     if (session.settle().mayGoOn) outcome = session.undo();
+class RenameSession {
+public:
+    RenameSession(QString journalFolder, FileOps& ops, RecoveryQuestions& questions);
+    ~RenameSession();
+    RenameSession(const RenameSession&) = delete;
+    RenameSession& operator=(const RenameSession&) = delete;
+
+    // Offers the batches a crash left interrupted. One whose question is left unanswered is
+    // offered again by settle().
+    void recoverAtStart();
+
+    struct Settled {
+        // Nothing is left unanswered and no file moved: a rename or undo may go on.
+        bool mayGoOn = true;
+        // Recovery moved files: a list of their folder is out of date.
+        bool filesMoved = false;
+    };
+    // Offers again the interrupted batches whose questions were left unanswered.
+    Settled settle();
+
+    // Renames the plan's files. A batch that moved files becomes the undo record: the whole plan
+    // when it is done, the files left stranded by a failed roll-back otherwise.
+    BatchOutcome rename(const BatchPlan& plan);
+    // Gives the files of the undo record their names back. When files remain under other names,
+    // the record takes the names they have now, so that it still serves.
+    BatchOutcome undo();
+
+    // The last rename: its folder (ending with "/") and each file's original and new name.
+    const BatchPlan& undoList() const { return m_undoList; }
+
+private:
+    std::unique_ptr<JournalFile> newJournal() const;
+    void keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
+                                    const BatchOutcome& outcome);
+
+    QString m_journalFolder;
+    FileOps& m_ops;
+    RecoveryQuestions& m_questions;
+    BatchPlan m_undoList;
+    // The journal of a batch that left files stranded, held while the undo record describes them.
+    std::unique_ptr<JournalFile> m_strandedJournal;
+    bool m_recoveryUnanswered = false;
+};
+
+} // namespace km

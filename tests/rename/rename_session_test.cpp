@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "batch_fakes.h"
+#include "rename/journal.h"
+#include "rename/rename_session.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+// Answers the recovery questions from a script; an empty script leaves a question unanswered.
+class ScriptedQuestions final : public km::RecoveryQuestions {
+public:
+    std::vector<std::optional<km::RecoveryDirection>> answers;
+    int asked = 0;
+
+    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
+    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
+    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&) override {
+        ++asked;
+        if (answers.empty())
+            return std::nullopt;
+        const auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    void recovered(const km::RecoveryReport&) override {}
+};
+
+class RenameSessionTest : public testing::Test {
+protected:
+    km::BatchPlan swap() const {
+        return {photos.pathWithSeparator(), {{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}}};
+    }
+
+    TempFolder photos;
+    TempFolder journals;
+    km::DiskFileOps disk;
+    ScriptedQuestions questions;
+};
+
+TEST_F(RenameSessionTest, ARenameBecomesTheUndoRecordAndItsUndoLeavesNoJournal) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    km::RenameSession session(journals.path(), disk, questions);
+    ASSERT_TRUE(session.rename(swap()).done);
+    EXPECT_EQ(session.undoList().pairs, swap().pairs);
+    EXPECT_EQ(photos.snapshot(), moved({{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}}));
+    ASSERT_TRUE(session.undo().done);
+    EXPECT_EQ(photos.snapshot(), namedFiles({"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(km::journalsIn(journals.path()).isEmpty());
+}
+
+// The second pass fails at b.jpg's file and the roll-back cannot move a.jpg's file off x.jpg: that
+// file is what the undo record holds, and its journal stays until an undo has put it back.
+TEST_F(RenameSessionTest, StrandedFilesKeepTheirJournalUntilAnUndoPutsThemBack) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    ScriptedFileOps failing(disk);
+    failing.failRename(4, EIO);
+    failing.failRename(5, EACCES);
+    km::RenameSession session(journals.path(), failing, questions);
+    const km::BatchPlan plan{photos.pathWithSeparator(), {{"a.jpg", "x.jpg"}, {"b.jpg", "y.jpg"}}};
+    const km::BatchOutcome outcome = session.rename(plan);
+    ASSERT_FALSE(outcome.done);
+    ASSERT_EQ(outcome.stranded, (std::vector<km::RenamePair>{{"a.jpg", "x.jpg"}}));
+    EXPECT_EQ(session.undoList().pairs, outcome.stranded);
+    EXPECT_EQ(km::journalsIn(journals.path()).size(), 1);
+
+    EXPECT_TRUE(session.undo().done);
+    EXPECT_EQ(photos.snapshot(), namedFiles({"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(km::journalsIn(journals.path()).isEmpty());
+}
+
+TEST_F(RenameSessionTest, ABatchLeftUnansweredAtStartIsOfferedAgainUntilAnswered) {
+    photos.writeNamed({"a.jpg"});
+    {
+        km::JournalFile journal(journals.path());
+        ASSERT_TRUE(
+            journal
+                .begin(
+                    {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
+                .ok());
+    }
+    ASSERT_TRUE(QFile::rename(photos.filePath("a.jpg"), photos.filePath("_KM_x.jpg")));
+    km::RenameSession session(journals.path(), disk, questions);
+    session.recoverAtStart();
+    EXPECT_EQ(questions.asked, 1);
+
+    questions.answers = {km::RecoveryDirection::Finish};
+    const km::RenameSession::Settled settled = session.settle();
+    EXPECT_EQ(questions.asked, 2);
+    // Files moved under the list: the command that asked must not go on with it.
+    EXPECT_FALSE(settled.mayGoOn);
+    EXPECT_TRUE(settled.filesMoved);
+    EXPECT_EQ(photos.snapshot(), moved({{"x.jpg", "a.jpg"}}));
+
+    EXPECT_TRUE(session.settle().mayGoOn);
+    EXPECT_EQ(questions.asked, 2);
+}
+
+} // namespace
