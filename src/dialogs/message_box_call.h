@@ -17,6 +17,10 @@ enum BoxStyleFlag : qint32 {
     BoxInformation = 64,
 };
 
+// The styles the program's boxes use: a warning with OK, and a Yes/No question.
+constexpr qint32 kStyleWarning = BoxExclamation;
+constexpr qint32 kStyleQuestion = BoxYesNo | BoxQuestion;
+
 // The answer of a message box: the button pressed. None until a box has been answered.
 enum class BoxAnswer : qint32 { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 

@@ -9,17 +9,15 @@
 #include <cerrno>
 #include <memory>
 
+namespace km {
+
 namespace {
 
-using km::ShowMessageBox;
-
 const QString kTitle = QStringLiteral("Interrupted Rename");
-constexpr qint32 kStyleWarning = km::BoxExclamation;
-constexpr qint32 kStyleQuestion = km::BoxYesNo | km::BoxQuestion;
 
 void reportDamagedJournal(const QString& journalPath, const QString& reason) {
     QString asidePath;
-    const km::fs::FileError aside = km::setJournalAside(journalPath, &asidePath);
+    const fs::FileError aside = setJournalAside(journalPath, &asidePath);
     QString prompt = QStringLiteral("The record of an interrupted rename cannot be read:\r\n") +
                      reason + QStringLiteral("\r\n\r\n");
     prompt += aside.ok() ? QStringLiteral("It was kept as ") + asidePath + QStringLiteral(".")
@@ -28,19 +26,19 @@ void reportDamagedJournal(const QString& journalPath, const QString& reason) {
 }
 
 // Discards the journal only on an explicit No; false when the question was left unanswered.
-bool offerToDiscard(km::JournalFile& journal, const km::BatchRecord& record) {
+bool offerToDiscard(JournalFile& journal, const BatchRecord& record) {
     const QString prompt =
         QStringLiteral("A rename in the folder\r\n") + record.folder +
         QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
                        "Keep the record of it for when the folder is back?");
-    const km::BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
-    if (answer == km::BoxAnswer::No)
+    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    if (answer == BoxAnswer::No)
         journal.end();
-    return answer == km::BoxAnswer::Yes || answer == km::BoxAnswer::No;
+    return answer == BoxAnswer::Yes || answer == BoxAnswer::No;
 }
 
-QString question(const km::BatchRecord& record) {
-    const QString what = record.kind == km::BatchKind::Rename
+QString question(const BatchRecord& record) {
+    const QString what = record.kind == BatchKind::Rename
                              ? QStringLiteral("renaming %1 files")
                              : QStringLiteral("undoing the rename of %1 files");
     return QStringLiteral("Kestrelmark was interrupted while ") + what.arg(record.moves.size()) +
@@ -49,7 +47,7 @@ QString question(const km::BatchRecord& record) {
                           "No: put every file back under the name it had before.");
 }
 
-void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileError& error) {
+void reportUnreadableFolder(const BatchRecord& record, const fs::FileError& error) {
     ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + record.folder +
                        QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
                        error.message +
@@ -58,37 +56,35 @@ void reportUnreadableFolder(const km::BatchRecord& record, const km::fs::FileErr
 }
 
 // Finishes or rolls back the batch as the user says; false when the question was left unanswered.
-bool finishOrRollBack(km::JournalFile& journal, const km::BatchRecord& record, km::FileOps& ops,
+bool finishOrRollBack(JournalFile& journal, const BatchRecord& record, FileOps& ops,
                       InterruptedBatchOutcome& outcome) {
-    const km::BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
-    if (answer != km::BoxAnswer::Yes && answer != km::BoxAnswer::No)
+    const BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
+    if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
         return false;
-    const km::RecoveryDirection direction = answer == km::BoxAnswer::Yes
-                                                ? km::RecoveryDirection::Finish
-                                                : km::RecoveryDirection::RollBack;
-    km::RecoveryReport report;
+    const RecoveryDirection direction =
+        answer == BoxAnswer::Yes ? RecoveryDirection::Finish : RecoveryDirection::RollBack;
+    RecoveryReport report;
     {
-        km::BusyCursor busy;
-        report = km::recoverBatch(record, direction, ops, journal);
+        BusyCursor busy;
+        report = recoverBatch(record, direction, ops, journal);
     }
     outcome.filesMoved = true;
     if (!report.message.isEmpty())
-        ShowMessageBox(report.message, report.consistent ? km::BoxInformation : kStyleWarning,
-                       kTitle);
+        ShowMessageBox(report.message, report.consistent ? BoxInformation : kStyleWarning, kTitle);
     return true;
 }
 
 // Deals with one journal this process could claim; false when a question was left unanswered.
-bool recoverOne(km::JournalFile& journal, km::FileOps& ops, InterruptedBatchOutcome& outcome) {
+bool recoverOne(JournalFile& journal, FileOps& ops, InterruptedBatchOutcome& outcome) {
     const QString path = journal.path();
-    const km::LoadedJournal loaded = km::loadJournal(path);
-    if (loaded.status == km::JournalStatus::Absent)
+    const LoadedJournal loaded = loadJournal(path);
+    if (loaded.status == JournalStatus::Absent)
         return true;
-    if (loaded.status == km::JournalStatus::Damaged) {
+    if (loaded.status == JournalStatus::Damaged) {
         reportDamagedJournal(path, loaded.message);
         return true;
     }
-    const km::fs::FileError folderError = km::locateFiles(loaded.record, ops).folderError;
+    const fs::FileError folderError = locateFiles(loaded.record, ops).folderError;
     if (folderError.code == ENOENT || folderError.code == ENOTDIR)
         return offerToDiscard(journal, loaded.record);
     if (!folderError.ok()) {
@@ -101,15 +97,17 @@ bool recoverOne(km::JournalFile& journal, km::FileOps& ops, InterruptedBatchOutc
 
 } // namespace
 
-InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops) {
+InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, FileOps& ops) {
     InterruptedBatchOutcome outcome;
     if (journalFolder.isEmpty())
         return outcome;
-    for (const QString& path : km::journalsIn(journalFolder)) {
+    for (const QString& path : journalsIn(journalFolder)) {
         // A journal held by a batch that is running now, here or in another copy, is not ours.
-        const std::unique_ptr<km::JournalFile> journal = km::JournalFile::claim(path);
+        const std::unique_ptr<JournalFile> journal = JournalFile::claim(path);
         if (journal && !recoverOne(*journal, ops, outcome))
             outcome.unanswered = true;
     }
     return outcome;
 }
+
+} // namespace km

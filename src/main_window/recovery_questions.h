@@ -4,8 +4,8 @@
 #include <QString>
 
 namespace km {
+
 class FileOps;
-}
 
 // What start-up recovery did with the batches it found.
 struct InterruptedBatchOutcome {
@@ -20,4 +20,6 @@ struct InterruptedBatchOutcome {
 // running batch holds: asks whether to finish it or put every file back, does so, and reports
 // what it could not do. A damaged journal is set aside and reported once. A question left without
 // a Yes or No touches nothing and keeps the journal. Nothing here ever stops start-up.
-InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops);
+InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, FileOps& ops);
+
+} // namespace km

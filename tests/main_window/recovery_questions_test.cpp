@@ -39,10 +39,10 @@ protected:
                   0);
     }
 
-    InterruptedBatchOutcome recover(std::initializer_list<km::BoxAnswer> answers) {
+    km::InterruptedBatchOutcome recover(std::initializer_list<km::BoxAnswer> answers) {
         for (km::BoxAnswer answer : answers)
             km::MessageBoxSeam::setNextAnswer(answer);
-        const InterruptedBatchOutcome outcome = recoverInterruptedBatches(data.path(), ops);
+        const km::InterruptedBatchOutcome outcome = km::recoverInterruptedBatches(data.path(), ops);
         km::MessageBoxSeam::clearNextAnswers();
         return outcome;
     }
@@ -107,7 +107,7 @@ TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
     data.write("batch.journal", "not a journal\n\x01\x02");
     km::DiskFileOps ops;
     km::MessageBoxSeam::setNextAnswer(km::BoxAnswer::Ok);
-    recoverInterruptedBatches(data.path(), ops);
+    km::recoverInterruptedBatches(data.path(), ops);
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
     const Content content = data.snapshot();
@@ -116,7 +116,7 @@ TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
     EXPECT_EQ(content.begin()->second, "not a journal\n\x01\x02");
 
     const int callsBefore = km::MessageBoxSeam::callCount();
-    recoverInterruptedBatches(data.path(), ops);
+    km::recoverInterruptedBatches(data.path(), ops);
     EXPECT_EQ(km::MessageBoxSeam::callCount(), callsBefore);
 }
 
@@ -132,13 +132,13 @@ TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) 
     km::DiskFileOps ops;
     for (km::BoxAnswer keeping : {kYes, kClosedWithoutAnswer}) {
         km::MessageBoxSeam::setNextAnswer(keeping);
-        EXPECT_EQ(recoverInterruptedBatches(data.path(), ops).unanswered,
+        EXPECT_EQ(km::recoverInterruptedBatches(data.path(), ops).unanswered,
                   keeping == kClosedWithoutAnswer);
         EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("/no/such/folder/"));
         EXPECT_TRUE(QFileInfo::exists(path));
     }
     km::MessageBoxSeam::setNextAnswer(kNo);
-    recoverInterruptedBatches(data.path(), ops);
+    km::recoverInterruptedBatches(data.path(), ops);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
@@ -182,7 +182,7 @@ TEST(InterruptedBatch, AFolderThatCannotBeReadKeepsTheJournalWithoutAsking) {
     }
     UnreadableFolderOps ops;
     km::MessageBoxSeam::setNextAnswer(kNo);
-    recoverInterruptedBatches(data.path(), ops);
+    km::recoverInterruptedBatches(data.path(), ops);
     km::MessageBoxSeam::clearNextAnswers();
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
     EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("Permission denied"));
