@@ -17,7 +17,7 @@ enum BoxStyleFlag : qint32 {
     BoxInformation = 64,
 };
 
-// The styles the program's warnings and yes-or-no questions use.
+// The styles the program's boxes use: a warning with OK, and a Yes/No question.
 constexpr qint32 kStyleWarning = BoxExclamation;
 constexpr qint32 kStyleQuestion = BoxYesNo | BoxQuestion;
 

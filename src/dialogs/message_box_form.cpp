@@ -17,7 +17,7 @@ namespace km {
 
 namespace {
 
-const QColor BackColor(236, 233, 216);
+const QColor kBackColor(236, 233, 216);
 
 // The stored settings of the dialog's two buttons.
 km::XPButtonSettings storedButtonSettings(const QString& caption, km::Colour backColour) {
@@ -64,7 +64,7 @@ frmMessageBox::frmMessageBox(km::MessageBoxState& state) : QDialog(nullptr), m_s
     setWindowTitle(QStringLiteral("Messagebox"));
     setFont(km::designedFont());
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, BackColor);
+    colours.setColor(QPalette::Window, kBackColor);
     setPalette(colours);
     setAutoFillBackground(true);
     resize(km::twipsToPixels(3825), km::twipsToPixels(1650));

@@ -9,10 +9,10 @@ namespace km {
 
 namespace {
 
-constexpr double MarginPixelsX = 72;
-constexpr double MarginPixelsY = 60;
-constexpr double ButtonGap = 120;
-constexpr double ButtonRowFromBottom = 510;
+constexpr double kMarginPixelsX = 72;
+constexpr double kMarginPixelsY = 60;
+constexpr double kButtonGap = 120;
+constexpr double kButtonRowFromBottom = 510;
 
 } // namespace
 
@@ -21,18 +21,18 @@ MessageBoxPlacement placeMessageBox(const MessageBoxMeasures& measures) {
     const double borderWidth = roundHalfEven(measures.borderWidth);
     const double borderHeight = roundHalfEven(measures.borderHeight);
     place.window.width =
-        MarginPixelsX * measures.twipsPerPixelX + borderWidth + measures.promptWidth;
+        kMarginPixelsX * measures.twipsPerPixelX + borderWidth + measures.promptWidth;
     place.window.height =
-        MarginPixelsY * measures.twipsPerPixelY + borderHeight + measures.promptHeight;
+        kMarginPixelsY * measures.twipsPerPixelY + borderHeight + measures.promptHeight;
     place.clientWidth = place.window.width - borderWidth;
     place.clientHeight = place.window.height - borderHeight;
 
     const double rowWidth = measures.noCancelShown
-                                ? measures.yesOkWidth + measures.noCancelWidth + ButtonGap
+                                ? measures.yesOkWidth + measures.noCancelWidth + kButtonGap
                                 : measures.yesOkWidth;
     place.yesOkLeft = std::floor(place.clientWidth / 2 - rowWidth / 2);
-    place.noCancelLeft = place.yesOkLeft + measures.yesOkWidth + ButtonGap;
-    place.buttonTop = place.clientHeight - ButtonRowFromBottom;
+    place.noCancelLeft = place.yesOkLeft + measures.yesOkWidth + kButtonGap;
+    place.buttonTop = place.clientHeight - kButtonRowFromBottom;
 
     place.iconLeft = 165;
     place.iconTop = 135;

@@ -57,8 +57,7 @@ bool isRegularEntry(int dirFd, const dirent* entry) {
         return true;
     if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
         return false;
-    struct stat info {};
-    return fstatat(dirFd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+    return regularFileAt(dirFd, entry->d_name).has_value();
 }
 
 // Decodes a name from the file system; nothing when it does not round-trip, since such a file
@@ -69,10 +68,6 @@ std::optional<QString> decodeName(const char* bytes) {
     if (QFile::encodeName(name) != raw)
         return std::nullopt;
     return name;
-}
-
-FileError fromErrno(int code) {
-    return FileError{code, errorText(code)};
 }
 
 FileError renameWithFlag(const QByteArray& from, const QByteArray& to) {
@@ -112,6 +107,10 @@ bool linkUnsupported(int code) {
 }
 
 } // namespace
+
+FileError fromErrno(int code) {
+    return FileError{code, errorText(code)};
+}
 
 QByteArray nativePath(const QString& path) {
     if (path.contains(QChar(u'\0')))
@@ -245,8 +244,28 @@ bool isListableFile(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (path.mid(slash + 1).startsWith(QLatin1Char('.')))
         return false;
-    struct stat info {};
-    return stat(native.constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return regularFileAt(AT_FDCWD, native.constData()).has_value();
+}
+
+std::optional<RegularFile> regularFileAt(int folderFd, const char* name) {
+    RegularFile file{};
+    if (fstatat(folderFd, name, &file.info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    file.viaLink = S_ISLNK(file.info.st_mode);
+    if (file.viaLink && fstatat(folderFd, name, &file.info, 0) != 0)
+        return std::nullopt;
+    if (!S_ISREG(file.info.st_mode))
+        return std::nullopt;
+    return file;
+}
+
+FileDescriptor openFolder(const QString& folder) {
+    const QByteArray path = nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
+    if (path.isEmpty()) {
+        errno = EINVAL;
+        return FileDescriptor();
+    }
+    return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 QString withTrailingSeparator(const QString& folder) {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_descriptor.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 struct dirent;
@@ -18,6 +22,9 @@ struct FileError {
 
     bool ok() const { return code == 0; }
 };
+
+// The error of an errno value, with its text for the user.
+FileError fromErrno(int code);
 
 // The names of one folder listed by wildcard patterns, one list per pattern in the order asked.
 struct FolderListing {
@@ -70,6 +77,21 @@ FileError renameNoReplace(const QString& from, const QString& to,
 // True when path names an existing regular file (following links) whose name does not start
 // with "."; every error counts as absent.
 bool isListableFile(const QString& path);
+
+// A regular file as stated, links followed.
+struct RegularFile {
+    struct stat info;
+    // The name itself is a symbolic link.
+    bool viaLink = false;
+};
+
+// The regular file that name (relative to folderFd, or AT_FDCWD) leads to, following links;
+// nothing when it cannot be stated or is no regular file.
+std::optional<RegularFile> regularFileAt(int folderFd, const char* name);
+
+// The folder opened for use as a descriptor (O_DIRECTORY, closed on exec); an empty folder means
+// "/". Holds none, with errno set, when it cannot be opened.
+FileDescriptor openFolder(const QString& folder);
 
 // The folder with "/" at its end, as the program keeps folders; an empty folder is "/".
 QString withTrailingSeparator(const QString& folder);

@@ -22,7 +22,6 @@ namespace km {
 namespace {
 
 const QColor kCaptionBlue(0, 0, 255);
-const QColor kBandViolet(128, 128, 255);
 
 // A frame whose caption is blue while the controls inside it keep the window's text colour.
 QGroupBox* makeFrame(const QString& title, const km::TwipRect& rect, QWidget* parent) {
@@ -145,7 +144,8 @@ void MainForm::createPreviewFrame() {
 }
 
 void MainForm::createButtonBand(const km::MainLayout& l) {
-    Shape1 = place(new Shape(kBandViolet, &m_window), l.shape1, "Shape1");
+    Shape1 =
+        place(new Shape(toQColor(kBandColour, m_window.palette()), &m_window), l.shape1, "Shape1");
     bExit = makeButton(l.bExit, "bExit", &m_window);
     bAbout = makeButton(l.bAbout, "bAbout", &m_window);
     bUndo = makeButton(l.bUndo, "bUndo", &m_window);

@@ -2,14 +2,10 @@
 #include "main_window/main_form_buttons.h"
 
 #include "widgets/designed_font.h"
-#include "xpbutton/colour.h"
 
 namespace km {
 
 namespace {
-
-// The violet of the band behind the buttons.
-constexpr km::Colour kBandColour = km::rgb(128, 128, 255);
 
 // 855 x 315 twips in HIMETRIC; kept with the settings, never read by the button.
 constexpr int kExtentX = 1508;

@@ -72,7 +72,7 @@ void DateTakenCache::forget(QHash<QString, FolderDates>::iterator folder) {
 }
 
 void DateTakenCache::forgetOldest() {
-    if (m_folders.size() <= foldersKept)
+    if (m_folders.size() <= kFoldersKept)
         return;
     auto oldest = m_folders.begin();
     for (auto at = m_folders.begin(); at != m_folders.end(); ++at)

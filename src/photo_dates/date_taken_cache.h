@@ -82,11 +82,11 @@ public:
     qsizetype count(const QString& path) const;
 
 private:
-    static constexpr int foldersKept = 8;
+    static constexpr int kFoldersKept = 8;
 
     void takeChanges();
     void forget(QHash<QString, FolderDates>::iterator folder);
-    // Forgets the folder used longest ago when more than foldersKept are held.
+    // Forgets the folder used longest ago when more than kFoldersKept are held.
     void forgetOldest();
 
     QHash<QString, FolderDates> m_folders;

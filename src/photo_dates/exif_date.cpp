@@ -12,18 +12,18 @@ namespace {
 
 // Cameras put the EXIF segment first; a file that has not reached it within this many bytes of
 // other segments is not read further.
-constexpr qint64 longestHead = 4 * 1024 * 1024;
+constexpr qint64 kLongestHead = 4 * 1024 * 1024;
 
-constexpr uint16_t exifIfdTag = 0x8769;
-constexpr uint16_t dateTimeOriginalTag = 0x9003;
-constexpr uint16_t dateTimeDigitizedTag = 0x9004;
-constexpr uint16_t subSecTimeOriginalTag = 0x9291;
-constexpr uint16_t subSecTimeDigitizedTag = 0x9292;
+constexpr uint16_t kExifIfdTag = 0x8769;
+constexpr uint16_t kDateTimeOriginalTag = 0x9003;
+constexpr uint16_t kDateTimeDigitizedTag = 0x9004;
+constexpr uint16_t kSubSecTimeOriginalTag = 0x9291;
+constexpr uint16_t kSubSecTimeDigitizedTag = 0x9292;
 
-constexpr uint16_t typeAscii = 2;
-constexpr uint16_t typeLong = 4;
-constexpr uint16_t typeUndefined = 7;
-constexpr uint16_t typeIfd = 13;
+constexpr uint16_t kTypeAscii = 2;
+constexpr uint16_t kTypeLong = 4;
+constexpr uint16_t kTypeUndefined = 7;
+constexpr uint16_t kTypeIfd = 13;
 
 // The TIFF structure of one EXIF segment, every read checked against its end.
 class Tiff {
@@ -75,7 +75,7 @@ public:
     // NUL; nothing when the value does not fit.
     std::optional<QByteArrayView> textOf(qsizetype entry) const {
         const uint16_t type = u16(entry + 2);
-        if (type != typeAscii && type != typeUndefined)
+        if (type != kTypeAscii && type != kTypeUndefined)
             return std::nullopt;
         const qint64 count = u32(entry + 4);
         const qint64 at = count <= 4 ? entry + 8 : qint64(u32(entry + 8));
@@ -90,7 +90,7 @@ public:
     // The offset of the directory an entry points to; -1 when it is no pointer.
     qint64 pointerOf(qsizetype entry) const {
         const uint16_t type = u16(entry + 2);
-        if ((type != typeLong && type != typeIfd) || u32(entry + 4) != 1)
+        if ((type != kTypeLong && type != kTypeIfd) || u32(entry + 4) != 1)
             return -1;
         return u32(entry + 8);
     }
@@ -138,16 +138,16 @@ std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
     Tiff tiff(bytes);
     if (!tiff.readHeader())
         return std::nullopt;
-    const qsizetype pointer = tiff.findEntry(tiff.u32(4), exifIfdTag);
+    const qsizetype pointer = tiff.findEntry(tiff.u32(4), kExifIfdTag);
     if (pointer < 0)
         return std::nullopt;
     const qint64 exifIfd = tiff.pointerOf(pointer);
     if (exifIfd < 0)
         return std::nullopt;
-    if (auto stamp = stampAt(tiff, exifIfd, dateTimeOriginalTag))
-        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, subSecTimeOriginalTag)};
-    if (auto stamp = stampAt(tiff, exifIfd, dateTimeDigitizedTag))
-        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, subSecTimeDigitizedTag)};
+    if (auto stamp = stampAt(tiff, exifIfd, kDateTimeOriginalTag))
+        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, kSubSecTimeOriginalTag)};
+    if (auto stamp = stampAt(tiff, exifIfd, kDateTimeDigitizedTag))
+        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, kSubSecTimeDigitizedTag)};
     return std::nullopt;
 }
 
@@ -156,7 +156,7 @@ std::optional<DateTaken> dateTakenFromTiff(QByteArrayView bytes) {
 std::optional<DateTaken> readDateTaken(QIODevice& device) {
     if (!jpeg::readStartOfImage(device))
         return std::nullopt;
-    for (qint64 read = 2; read < longestHead;) {
+    for (qint64 read = 2; read < kLongestHead;) {
         const unsigned char code = jpeg::nextMarker(device, read);
         if (code == 0 || code == jpeg::kStartOfScan || code == jpeg::kEndOfImage)
             return std::nullopt;

@@ -12,25 +12,23 @@
 namespace km {
 namespace {
 
-constexpr uint32_t fileChanges =
+constexpr uint32_t kFileChanges =
     IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
-constexpr uint32_t folderChanges = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
+constexpr uint32_t kFolderChanges = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
 
 // File systems whose every change goes through this machine's kernel, where it is notified.
 bool changesAreNotified(int folderFd) {
     struct statfs info {};
     if (fstatfs(folderFd, &info) != 0)
         return false;
-    constexpr long exfat = 0x2011bab0;
-    constexpr long f2fs = 0xf2f52010;
     switch (static_cast<long>(info.f_type)) {
     case EXT4_SUPER_MAGIC: // also ext2 and ext3
     case BTRFS_SUPER_MAGIC:
     case XFS_SUPER_MAGIC:
     case TMPFS_MAGIC:
     case MSDOS_SUPER_MAGIC:
-    case exfat:
-    case f2fs:
+    case EXFAT_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
         return true;
     default:
         return false;
@@ -48,7 +46,7 @@ int FolderChanges::watch(int folderFd) {
     // one has taken its path since.
     const QByteArray path = "/proc/self/fd/" + QByteArray::number(folderFd);
     return inotify_add_watch(m_fd.get(), path.constData(),
-                             fileChanges | folderChanges | IN_ONLYDIR);
+                             kFileChanges | kFolderChanges | IN_ONLYDIR);
 }
 
 void FolderChanges::unwatch(int watch) {
@@ -71,7 +69,7 @@ void FolderChanges::take(const std::function<void(const FolderNotice&)>& receive
             at += ssize_t(sizeof event) + event.len;
             if (event.mask & IN_Q_OVERFLOW)
                 receive({FolderNotice::Kind::Lost, -1, {}});
-            else if (event.mask & folderChanges)
+            else if (event.mask & kFolderChanges)
                 receive({FolderNotice::Kind::Folder, event.wd, {}});
             else if (event.len > 0 && at <= length)
                 receive({FolderNotice::Kind::File, event.wd,

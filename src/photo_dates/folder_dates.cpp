@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "photo_dates/folder_dates.h"
 
-#include "files/file_descriptor.h"
 #include "files/file_system.h"
 #include "photo_dates/exif_date.h"
 
@@ -14,7 +13,6 @@
 #include <condition_variable>
 #include <fcntl.h>
 #include <mutex>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -24,13 +22,6 @@ namespace {
 bool isJpegName(const QString& name) {
     return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
            name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
-}
-
-// The folder opened for reading its files by name; none when it cannot be opened.
-fs::FileDescriptor openFolder(const QString& folder) {
-    const QByteArray path = fs::nativePath(folder);
-    return fs::FileDescriptor(
-        path.isEmpty() ? -1 : ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 // A regular file of the folder as just stated.
@@ -44,18 +35,15 @@ struct StatedFile {
 // to.
 std::optional<StatedFile> stateFile(int folderFd, const QString& name) {
     const QByteArray native = fs::nativePath(name);
-    struct stat info {};
-    if (native.isEmpty() || fstatat(folderFd, native.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+    const std::optional<fs::RegularFile> file =
+        native.isEmpty() ? std::nullopt : fs::regularFileAt(folderFd, native.constData());
+    if (!file)
         return std::nullopt;
-    const bool link = S_ISLNK(info.st_mode);
-    if (link && fstatat(folderFd, native.constData(), &info, 0) != 0)
-        return std::nullopt;
-    if (!S_ISREG(info.st_mode))
-        return std::nullopt;
+    const struct stat& info = file->info;
     const FileVersion version{info.st_size,
                               qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
                               info.st_ino};
-    return StatedFile{version, !link && info.st_nlink == 1};
+    return StatedFile{version, !file->viaLink && info.st_nlink == 1};
 }
 
 // Opened without blocking, in case the file was replaced by a pipe since it was stated.
@@ -129,7 +117,7 @@ std::optional<std::vector<std::optional<DateTaken>>>
 readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
     std::vector<std::optional<DateTaken>> dates(static_cast<size_t>(names.size()));
-    const fs::FileDescriptor handle = openFolder(folder);
+    const fs::FileDescriptor handle = fs::openFolder(folder);
     if (handle.get() < 0)
         return dates;
     FolderDates& held = cache.folder(folder, handle.get());

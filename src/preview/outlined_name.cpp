@@ -24,7 +24,7 @@ constexpr std::array<PrintPosition, 8> outlinePositions{{
     {45, 30},
     {60, 30},
 }};
-constexpr PrintPosition letterPosition{60, 15};
+constexpr PrintPosition kLetterPosition{60, 15};
 
 } // namespace
 
@@ -32,7 +32,7 @@ void printOutlinedName(PictureBox& box, const QString& name) {
     const QColor black(0, 0, 0);
     for (const PrintPosition& position : outlinePositions)
         box.printText(name, position.left, position.top, black);
-    box.printText(name, letterPosition.left, letterPosition.top, QColor(255, 255, 255));
+    box.printText(name, kLetterPosition.left, kLetterPosition.top, QColor(255, 255, 255));
 }
 
 } // namespace km

@@ -6,17 +6,17 @@
 namespace km {
 namespace {
 
-constexpr double margin = 60;
-constexpr double centreShift = 15;
+constexpr double kMargin = 60;
+constexpr double kCentreShift = 15;
 
 } // namespace
 
 bool boxHoldsPicture(QSizeF inner) {
-    return inner.width() > margin && inner.height() > margin;
+    return inner.width() > kMargin && inner.height() > kMargin;
 }
 
 FitLimits fitLimits(QSizeF inner) {
-    return {roundHalfEven(inner.width() - margin), roundHalfEven(inner.height() - margin)};
+    return {roundHalfEven(inner.width() - kMargin), roundHalfEven(inner.height() - kMargin)};
 }
 
 TwipRect fitPicture(QSizeF natural, const FitLimits& limits, QSizeF inner) {
@@ -33,8 +33,8 @@ TwipRect fitPicture(QSizeF natural, const FitLimits& limits, QSizeF inner) {
         width = limits.maxWidth;
         height = roundHalfEven(height / ratio);
     }
-    const double left = roundHalfEven(inner.width() / 2 - width / 2 - centreShift);
-    const double top = roundHalfEven(inner.height() / 2 - height / 2 - centreShift);
+    const double left = roundHalfEven(inner.width() / 2 - width / 2 - kCentreShift);
+    const double top = roundHalfEven(inner.height() / 2 - height / 2 - kCentreShift);
     return {left, top, width, height};
 }
 

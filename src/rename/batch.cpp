@@ -11,7 +11,7 @@ namespace km {
 
 namespace {
 
-const QString NothingRenamed = QStringLiteral("Nothing was renamed.");
+const QString kNothingRenamed = QStringLiteral("Nothing was renamed.");
 
 std::vector<RenamePair> reversed(const std::vector<RenamePair>& pairs) {
     std::vector<RenamePair> moves;
@@ -86,14 +86,14 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
     const PreflightResult preflight = preflightBatch(kind, folder, moves, ops);
     outcome.duplicateTargets = preflight.duplicateTargets;
     if (!preflight.ok()) {
-        outcome.message = joinLines({preflight.problem, NothingRenamed});
+        outcome.message = joinLines({preflight.problem, kNothingRenamed});
         return outcome;
     }
     if (journal) {
         const fs::FileError error =
             journal->begin(recordOf(kind, folder, moves, preflight.identities));
         if (!error.ok()) {
-            outcome.message = joinLines({error.message, NothingRenamed});
+            outcome.message = joinLines({error.message, kNothingRenamed});
             return outcome;
         }
     }

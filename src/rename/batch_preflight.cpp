@@ -10,15 +10,15 @@ namespace km {
 
 namespace {
 
-constexpr std::size_t None = static_cast<std::size_t>(-1);
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // Everything the checks need to know about one name: what the folder holds under it and which
 // moves use it as source, target or temporary name.
 struct NameUse {
     EntryInfo onDisk;
-    std::size_t firstSource = None;
-    std::size_t firstTarget = None;
-    std::size_t temporaryOwner = None;
+    std::size_t firstSource = kNone;
+    std::size_t firstTarget = kNone;
+    std::size_t temporaryOwner = kNone;
     int targets = 0;
 };
 
@@ -93,7 +93,7 @@ private:
     }
 
     static void setFirst(std::size_t& index, std::size_t i) {
-        if (index == None)
+        if (index == kNone)
             index = i;
     }
 
@@ -186,7 +186,7 @@ private:
         if (target.firstTarget != i)
             return QStringLiteral("%1 is also the new name of %2")
                 .arg(quoted(move.to), quoted(m_moves[target.firstTarget].from));
-        if (target.temporaryOwner != None)
+        if (target.temporaryOwner != kNone)
             return QStringLiteral("%1 is also the temporary name used while renaming %2")
                 .arg(quoted(move.to), quoted(m_moves[target.temporaryOwner].from));
         return {};
@@ -203,7 +203,7 @@ private:
     QString checkTargets(std::size_t i) const {
         const QString& to = m_moves[i].to;
         const NameUse& target = *m_names.move(i).to;
-        if (target.firstSource == None) {
+        if (target.firstSource == kNone) {
             const QString problem = takenProblem(quoted(to), target.onDisk.kind);
             if (!problem.isEmpty())
                 return problem;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "rename/file_ops.h"
 
-#include "files/file_descriptor.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -18,10 +16,6 @@ namespace km {
 
 namespace {
 
-fs::FileError fromErrno(int code) {
-    return fs::FileError{code, fs::errorText(code)};
-}
-
 EntryKind kindOf(const struct stat& info) {
     if (S_ISREG(info.st_mode))
         return EntryKind::File;
@@ -31,10 +25,7 @@ EntryKind kindOf(const struct stat& info) {
 }
 
 EntryKind followedKind(int dirFd, const char* name) {
-    struct stat target {};
-    if (fstatat(dirFd, name, &target, 0) == 0 && S_ISREG(target.st_mode))
-        return EntryKind::File;
-    return EntryKind::Other;
+    return fs::regularFileAt(dirFd, name) ? EntryKind::File : EntryKind::Other;
 }
 
 EntryInfo entryInfo(int dirFd, const dirent& entry) {
@@ -101,7 +92,8 @@ CaseAnswer lookUpSwapped(int dirFd, const QString& name, const QString& swapped,
 // Without an entry to look up: the file systems known to fold case, or unknown to this program
 // (FUSE), count as ignoring it, as does a folder with the case-folding flag.
 bool folderTypeIgnoresCase(int dirFd) {
-    constexpr unsigned long NtfsMagic = 0x5346544e;
+    // The older kernel NTFS driver's number, which <linux/magic.h> does not name.
+    constexpr unsigned long kNtfsMagic = 0x5346544e;
     struct statfs info {};
     if (fstatfs(dirFd, &info) != 0)
         return true;
@@ -112,7 +104,7 @@ bool folderTypeIgnoresCase(int dirFd) {
     case CIFS_SUPER_MAGIC:
     case SMB2_SUPER_MAGIC:
     case FUSE_SUPER_MAGIC:
-    case NtfsMagic:
+    case kNtfsMagic:
         return true;
     default:
         break;
@@ -137,14 +129,12 @@ FolderEntries DiskFileOps::listFolder(const QString& folder) {
 }
 
 bool DiskFileOps::ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) {
-    constexpr int MaxLookUps = 8;
-    const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
-    const fs::FileDescriptor fd(
-        native.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    constexpr int kMaxLookUps = 8;
+    const fs::FileDescriptor fd = fs::openFolder(folder);
     if (fd.get() < 0)
         return true;
     int lookUps = 0;
-    for (auto entry = entries.begin(); entry != entries.end() && lookUps < MaxLookUps; ++entry) {
+    for (auto entry = entries.begin(); entry != entries.end() && lookUps < kMaxLookUps; ++entry) {
         const QString swapped = swapAsciiCase(entry->name);
         if (swapped == entry->name)
             continue;
@@ -161,14 +151,11 @@ fs::FileError DiskFileOps::syncFolder(const QString& folder) {
 }
 
 fs::FileError syncFolderEntries(const QString& folder) {
-    const QByteArray native = fs::nativePath(folder.isEmpty() ? QStringLiteral("/") : folder);
-    if (native.isEmpty())
-        return fromErrno(EINVAL);
-    const fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const fs::FileDescriptor fd = fs::openFolder(folder);
     if (fd.get() < 0)
-        return fromErrno(errno);
+        return fs::fromErrno(errno);
     if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS)
-        return fromErrno(errno);
+        return fs::fromErrno(errno);
     return {};
 }
 

@@ -24,7 +24,7 @@ namespace km {
 
 namespace {
 
-const QByteArray Header = "KESTRELMARK-JOURNAL\t1";
+const QByteArray kHeader = "KESTRELMARK-JOURNAL\t1";
 const char Hex[] = "0123456789ABCDEF";
 
 bool needsEscape(unsigned char byte) {
@@ -119,7 +119,7 @@ private:
     }
 
     bool readHeader() {
-        if (m_lines.value(0) != Header) {
+        if (m_lines.value(0) != kHeader) {
             m_next = 1;
             return fail(QStringLiteral("not a journal of this version"));
         }
@@ -225,13 +225,13 @@ fs::FileError lockAndWrite(int fd, const QByteArray& bytes) {
     return error;
 }
 
-const QString JournalSuffix = QStringLiteral(".journal");
-const QString UnfinishedSuffix = QStringLiteral(".new");
-const QString BatchPrefix = QStringLiteral("batch-");
+const QString kJournalSuffix = QStringLiteral(".journal");
+const QString kUnfinishedSuffix = QStringLiteral(".new");
+const QString kBatchPrefix = QStringLiteral("batch-");
 
 // "batch-<UTC milliseconds>-<process id>-<random>": names sort in the order they were made.
 QString freshName() {
-    return BatchPrefix +
+    return kBatchPrefix +
            QStringLiteral("%1-%2-%3")
                .arg(QDateTime::currentMSecsSinceEpoch(), 15, 10, QLatin1Char('0'))
                .arg(::getpid())
@@ -272,15 +272,15 @@ void removeAbandoned(const QString& path, const QString& name) {
 
 // Journals of earlier versions, which had one fixed name, come before every batch's own.
 bool olderByName(const QString& left, const QString& right) {
-    const bool leftBatch = left.startsWith(BatchPrefix);
-    const bool rightBatch = right.startsWith(BatchPrefix);
+    const bool leftBatch = left.startsWith(kBatchPrefix);
+    const bool rightBatch = right.startsWith(kBatchPrefix);
     return leftBatch != rightBatch ? rightBatch : left < right;
 }
 
 } // namespace
 
 QByteArray encodeJournal(const BatchRecord& record) {
-    QByteArray text = Header + '\n';
+    QByteArray text = kHeader + '\n';
     text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
     text += "folder\t" + escaped(record.folder) + '\n';
     text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
@@ -306,8 +306,8 @@ fs::FileError JournalFile::begin(const BatchRecord& record) {
     release();
     const QString failed = QStringLiteral("written");
     const QString name = freshName();
-    const QString unfinished = inFolder(m_folder, name + UnfinishedSuffix);
-    const QString finished = inFolder(m_folder, name + JournalSuffix);
+    const QString unfinished = inFolder(m_folder, name + kUnfinishedSuffix);
+    const QString finished = inFolder(m_folder, name + kJournalSuffix);
     const QByteArray native = fs::nativePath(unfinished);
     if (native.isEmpty() || fs::nativePath(m_folder).isEmpty() || !QDir().mkpath(m_folder))
         return journalError(finished, failed, ENOENT);
@@ -362,9 +362,9 @@ QStringList journalsIn(const QString& folder) {
     QStringList journals;
     QStringList unfinished;
     fs::readFolderEntries(folder, [&](QString name, int /*folderFd*/, const dirent& /*entry*/) {
-        if (name.endsWith(JournalSuffix))
+        if (name.endsWith(kJournalSuffix))
             journals << std::move(name);
-        else if (name.startsWith(BatchPrefix) && name.endsWith(UnfinishedSuffix))
+        else if (name.startsWith(kBatchPrefix) && name.endsWith(kUnfinishedSuffix))
             unfinished << std::move(name);
     });
     for (const QString& name : unfinished)

@@ -7,7 +7,7 @@ namespace km {
 
 namespace {
 
-constexpr qsizetype MaxNameBytes = 255;
+constexpr qsizetype kMaxNameBytes = 255;
 
 } // namespace
 
@@ -25,9 +25,9 @@ QString invalidNameReason(const QString& name) {
     if (name.contains(QChar(u'\0')))
         return QStringLiteral("a file name cannot contain a NUL character");
     const qsizetype bytes = name.toUtf8().size();
-    if (bytes > MaxNameBytes)
+    if (bytes > kMaxNameBytes)
         return QStringLiteral("the name is longer than 255 bytes");
-    if (bytes + temporaryName(QString()).size() > MaxNameBytes)
+    if (bytes + temporaryName(QString()).size() > kMaxNameBytes)
         return QStringLiteral("its temporary name %1 would be longer than 255 bytes")
             .arg(quoted(temporaryName(name)));
     return {};

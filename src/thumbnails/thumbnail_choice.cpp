@@ -8,7 +8,7 @@
 namespace km {
 namespace {
 
-constexpr double smallestShare = 0.9;
+constexpr double kSmallestShare = 0.9;
 
 long long pixelsOf(QSize size) {
     return static_cast<long long>(size.width()) * size.height();
@@ -19,8 +19,8 @@ long long pixelsOf(QSize size) {
 bool embeddedPreviewFits(QSize preview, QSize picture, QSize drawn) {
     if (drawn.isEmpty() || !sameProportions(preview, picture))
         return false;
-    return preview.width() >= smallestShare * drawn.width() &&
-           preview.height() >= smallestShare * drawn.height();
+    return preview.width() >= kSmallestShare * drawn.width() &&
+           preview.height() >= kSmallestShare * drawn.height();
 }
 
 std::vector<std::size_t> previewsToTry(const std::vector<QSize>& previews, QSize picture,

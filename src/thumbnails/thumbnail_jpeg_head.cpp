@@ -8,7 +8,7 @@
 namespace km {
 namespace {
 
-constexpr qsizetype largestHead = 4 * 1024 * 1024;
+constexpr qsizetype kLargestHead = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -17,7 +17,7 @@ QByteArray readJpegHead(QIODevice& device) {
         return {};
     QByteArray head("\xff\xd8", 2);
     qint64 consumed = 2;
-    while (head.size() < largestHead) {
+    while (head.size() < kLargestHead) {
         const unsigned char code = jpeg::nextMarker(device, consumed);
         if (code == 0)
             break;

@@ -9,12 +9,12 @@
 namespace km {
 namespace {
 
-constexpr double proportionTolerance = 0.02;
+constexpr double kProportionTolerance = 0.02;
 // Mean distance of a bar line's pixels from the bar colour that JPEG noise explains.
-constexpr int barNoise = 16;
+constexpr int kBarNoise = 16;
 // The compression blurs colour across the bar's last lines, but keeps their brightness.
-constexpr int smearedLines = 2;
-constexpr int smearedBrightnessNoise = 24;
+constexpr int kSmearedLines = 2;
+constexpr int kSmearedBrightnessNoise = 24;
 
 double shapeOf(QSize size) {
     return double(size.width()) / size.height();
@@ -87,13 +87,13 @@ struct Bar {
 Bar barFrom(const Lines& lines, Colour colour, int first, int step) {
     const int most = lines.count() / 2;
     Bar bar;
-    while (bar.clean < most && lines.deviation(first + step * bar.clean, colour) <= barNoise)
+    while (bar.clean < most && lines.deviation(first + step * bar.clean, colour) <= kBarNoise)
         ++bar.clean;
     if (bar.clean == 0)
         return bar;
-    while (bar.smeared < smearedLines && bar.clean + bar.smeared < most &&
+    while (bar.smeared < kSmearedLines && bar.clean + bar.smeared < most &&
            lines.brightnessDeviation(first + step * (bar.clean + bar.smeared), colour) <=
-               smearedBrightnessNoise)
+               kSmearedBrightnessNoise)
         ++bar.smeared;
     return bar;
 }
@@ -108,7 +108,7 @@ struct Band {
 std::optional<Band> pictureBand(const Lines& lines, double pictureShape) {
     const int count = lines.count();
     const Colour colour = lines.average(0);
-    if (lines.deviation(count - 1, colour) > barNoise)
+    if (lines.deviation(count - 1, colour) > kBarNoise)
         return std::nullopt;
     const Bar before = barFrom(lines, colour, 0, 1);
     const Bar after = barFrom(lines, colour, count - 1, -1);
@@ -118,7 +118,7 @@ std::optional<Band> pictureBand(const Lines& lines, double pictureShape) {
     const int betweenSmeared = betweenClean - before.smeared - after.smeared;
     const auto hasShape = [&](int length) {
         return std::abs(double(lines.length()) / length / pictureShape - 1.0) <=
-               proportionTolerance;
+               kProportionTolerance;
     };
     if (betweenSmeared <= 2 || !(hasShape(betweenClean) || hasShape(betweenSmeared)))
         return std::nullopt;
@@ -141,7 +141,7 @@ QRect trimmedToShape(QRect area, QSize picture) {
 bool sameProportions(QSize first, QSize second) {
     if (first.isEmpty() || second.isEmpty())
         return false;
-    return std::abs(shapeOf(first) / shapeOf(second) - 1.0) <= proportionTolerance;
+    return std::abs(shapeOf(first) / shapeOf(second) - 1.0) <= kProportionTolerance;
 }
 
 QSize largestPictureArea(QSize preview, QSize picture) {

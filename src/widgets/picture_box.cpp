@@ -9,16 +9,16 @@ namespace km {
 
 namespace {
 
-constexpr int borderWidth = 1;
-constexpr double defaultFontPoints = 8.25;
-constexpr double metresPerInch = 0.0254;
+constexpr int kBorderWidth = 1;
+constexpr double kDefaultFontPoints = 8.25;
+constexpr double kMetresPerInch = 0.0254;
 
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent), m_background(64, 64, 64), m_border(128, 128, 128) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFontSize(defaultFontPoints);
+    setFontSize(kDefaultFontPoints);
 }
 
 PictureBox* PictureBox::createCopy() const {
@@ -120,7 +120,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 QRect PictureBox::innerRect() const {
-    return rect().adjusted(borderWidth, borderWidth, -borderWidth, -borderWidth);
+    return rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth);
 }
 
 bool PictureBox::ensureSurface() {
@@ -134,9 +134,9 @@ bool PictureBox::ensureSurface() {
 
     QImage grown(physical, QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);
-    const int dotsPerMetre = qRound(logicalDpiX() / metresPerInch);
+    const int dotsPerMetre = qRound(logicalDpiX() / kMetresPerInch);
     grown.setDotsPerMeterX(dotsPerMetre);
-    grown.setDotsPerMeterY(qRound(logicalDpiY() / metresPerInch));
+    grown.setDotsPerMeterY(qRound(logicalDpiY() / kMetresPerInch));
     grown.fill(m_background);
     if (!m_surface.isNull()) {
         QPainter painter(&grown);

@@ -35,11 +35,4 @@ QValidator::State SingleLineValidator::validate(QString& input, int& position) c
     return Acceptable;
 }
 
-QString SingleLineValidator::withoutControlCharacters(const QString& text) {
-    QString kept = text;
-    int position = 0;
-    SingleLineValidator().validate(kept, position);
-    return kept;
-}
-
 } // namespace km

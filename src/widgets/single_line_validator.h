@@ -14,9 +14,6 @@ public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& position) const override;
-
-    // The text without control characters and line separators.
-    static QString withoutControlCharacters(const QString& text);
 };
 
 } // namespace km

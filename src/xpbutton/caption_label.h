@@ -32,7 +32,6 @@ public:
     void setGeometry(const QRect& geometry) { m_geometry = geometry; }
     void moveLeft(int left) { m_geometry.moveLeft(left); }
     void moveTop(int top) { m_geometry.moveTop(top); }
-    void setWidth(int width) { m_geometry.setWidth(width); }
     void setHeight(int height) { m_geometry.setHeight(height); }
 
     // Takes the size of the caption's text, as the label's auto-size does.

@@ -14,10 +14,8 @@ class PollingTimer : public QObject {
 public:
     explicit PollingTimer(QObject* parent = nullptr);
 
-    bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
 
     bool isTicking() const { return m_timer.isActive(); }

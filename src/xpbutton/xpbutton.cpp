@@ -77,15 +77,38 @@ void XPButton::setLineColor(Colour color) {
 }
 
 void XPButton::setEnabled(bool enabled) {
-    m_enabled = enabled;
-    m_label1.setColour(enabled ? kEnabledCaption : kDisabledCaption);
+    storeEnabled(enabled);
+    // Set first, so that the window's change event sees nothing left to follow.
+    m_windowEnabled = enabled;
     QWidget::setEnabled(enabled);
     scheduleRepaint();
     PropertyChanged(QStringLiteral("Enabled"));
 }
 
+void XPButton::storeEnabled(bool enabled) {
+    m_enabled = enabled;
+    m_label1.setColour(enabled ? kEnabledCaption : kDisabledCaption);
+}
+
+void XPButton::followWindowEnabled() {
+    const bool windowEnabled = !testAttribute(Qt::WA_ForceDisabled);
+    if (windowEnabled == m_windowEnabled)
+        return;
+    m_windowEnabled = windowEnabled;
+    storeEnabled(windowEnabled);
+    PropertyChanged(QStringLiteral("Enabled"));
+}
+
 void XPButton::setFont(const QFont& font) {
     m_font = font;
+    PropertyChanged(QStringLiteral("Font"));
+}
+
+void XPButton::followWindowFont() {
+    // Only a font set on the button itself; a parent's font is the container's, not a setting.
+    if (!testAttribute(Qt::WA_SetFont) || font() == m_font)
+        return;
+    m_font = font();
     PropertyChanged(QStringLiteral("Font"));
 }
 
@@ -242,8 +265,20 @@ void XPButton::resizeEvent(QResizeEvent*) {
 }
 
 void XPButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        followWindowEnabled();
         scheduleRepaint();
+        break;
+    case QEvent::FontChange:
+        followWindowFont();
+        break;
+    case QEvent::PaletteChange:
+        scheduleRepaint();
+        break;
+    default:
+        break;
+    }
     QWidget::changeEvent(event);
 }
 

@@ -35,15 +35,19 @@ public:
     explicit XPButton(QWidget* parent = nullptr);
     ~XPButton() override;
 
+    // The designed properties and container operations. The program's forms create every button
+    // from stored settings (createXPButton) and then set only Enabled; the other setters and
+    // UserControl_WriteProperties serve a form designer, and only the tests call them.
     Colour LineColor() const { return m_lineColor; }
     void setLineColor(Colour color);
 
-    // The stored enabled value; the face follows the window's enabled state instead.
+    // The stored enabled value; the face follows the window's enabled state instead. The setter
+    // takes its steps even for the value held; QWidget::setEnabled, called through a QWidget
+    // pointer, takes them when it changes the button's own enabled state (changeEvent).
     bool Enabled() const { return m_enabled; }
-    // Hides QWidget::setEnabled so that calls through an XPButton pointer run the property's steps.
     void setEnabled(bool enabled);
 
-    // The stored font; the caption keeps its own.
+    // The stored font; the caption keeps its own. QWidget::setFont stores the widget's font too.
     QFont Font() const { return m_font; }
     void setFont(const QFont& font);
 
@@ -131,6 +135,11 @@ private:
     bool IsMouseOver() const;
 
     void PropertyChanged(const QString& name);
+    // The Enabled setter's steps before the window is enabled or disabled.
+    void storeEnabled(bool enabled);
+    // A change of the window's own enabled flag or font made without the property setter.
+    void followWindowEnabled();
+    void followWindowFont();
     QFont ambientFont() const;
     // The whole control is drawn anew (background, face, children) before it is next shown.
     void scheduleRepaint();
@@ -139,6 +148,8 @@ private:
 
     Colour m_lineColor = kDefaultLineColor;
     bool m_enabled = true;
+    // The window's own enabled flag as last seen; a parent's state does not change it.
+    bool m_windowEnabled = true;
     QFont m_font;
     std::int16_t m_backStyle = 0;
     std::int16_t m_borderStyle = 0;

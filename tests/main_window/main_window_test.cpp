@@ -29,20 +29,6 @@ protected:
 
     void writeSettings(const QByteArray& content) { program.write("Kestrelmark.cfg", content); }
 
-    static QStringList rows(const WindowUnderTest& window) {
-        QStringList texts;
-        for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
-            texts << window.lvFiles->text(row);
-        return texts;
-    }
-
-    static QStringList newNames(const WindowUnderTest& window) {
-        QStringList names;
-        for (int row = 1; row <= window.lvFiles->rowTotal(); ++row)
-            names << window.lvFiles->subItem(row);
-        return names;
-    }
-
     TempFolder program;
     TempFolder photos;
 };
@@ -61,8 +47,8 @@ TEST_F(MainWindowTest, WithoutSettingsFileTheDesignedValuesListTheTreesFolder) {
     EXPECT_FALSE(window->bUndo->Enabled());
     EXPECT_EQ(window->seam.currentFolder(), photos.pathWithSeparator());
     EXPECT_EQ(window->seam.settingsFile(), program.filePath("Kestrelmark.cfg"));
-    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
-    EXPECT_EQ(newNames(*window), QStringList({"foto_001.jpg", "foto_002.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(window->newNames(), QStringList({"foto_001.jpg", "foto_002.jpg"}));
     EXPECT_EQ(window->lblExample->text(), "(Example: foto_001, foto_002, foto_003)");
     EXPECT_TRUE(window->bRename->Enabled());
     EXPECT_TRUE(window->Timer1->isActive());
@@ -84,8 +70,8 @@ TEST_F(MainWindowTest, SettingsFileIsRestoredAndWrittenBackOnUnload) {
     EXPECT_TRUE(window->obRenameSelected->isChecked());
     EXPECT_EQ(window->FolderTreeview1->selectedPath(), other.path());
     EXPECT_EQ(window->seam.currentFolder(), other.pathWithSeparator());
-    EXPECT_EQ(rows(*window), QStringList({"x.bmp"}));
-    EXPECT_EQ(newNames(*window), QStringList({"img_07.bmp"}));
+    EXPECT_EQ(window->rows(), QStringList({"x.bmp"}));
+    EXPECT_EQ(window->newNames(), QStringList({"img_07.bmp"}));
 
     window->tbStart->setText("not a number");
     window->close();
@@ -142,7 +128,7 @@ TEST_F(MainWindowTest, AStartFolderIsListedInsteadOfTheSettingsFolderAndKeptAtEx
     WindowUnderTest window(program.path(), photos.path());
     window.setStartFolder(trip.path());
     window.load();
-    EXPECT_EQ(newNames(window), QStringList({"pic_001.jpg"}));
+    EXPECT_EQ(window.newNames(), QStringList({"pic_001.jpg"}));
     window.close();
     EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg"),
               (trip.path() + "\r\npic_\r\n1\r\n3\r\n1\r\n0\r\n0\r\n0\r\nY\r\n").toUtf8());
@@ -153,9 +139,9 @@ TEST_F(MainWindowTest, ScanListsEachTypeGroupWithItsIconAndSelectsTheFirstRow) {
     auto window = start();
     window->cbBMP->setValue(1);
     window->cbGIF->setValue(1);
-    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.JPG", "c.jpeg", "d.bmp", "e.gif"}));
+    EXPECT_EQ(window->rows(), QStringList({"a.jpg", "b.JPG", "c.jpeg", "d.bmp", "e.gif"}));
     EXPECT_EQ(window->seam.foundCount(), 5);
-    EXPECT_EQ(window->seam.foundFiles(), rows(*window));
+    EXPECT_EQ(window->seam.foundFiles(), window->rows());
     const QAbstractItemModel* model = window->lvFiles->model();
     for (int row : {0, 1, 2, 3, 4})
         EXPECT_TRUE(model->index(row, 0).data(Qt::DecorationRole).isValid()) << row;
@@ -163,12 +149,12 @@ TEST_F(MainWindowTest, ScanListsEachTypeGroupWithItsIconAndSelectsTheFirstRow) {
         EXPECT_EQ(window->lvFiles->isSelected(row), row == 1) << row;
 
     window->cbJPG->setValue(0);
-    EXPECT_EQ(rows(*window), QStringList({"d.bmp", "e.gif"}));
+    EXPECT_EQ(window->rows(), QStringList({"d.bmp", "e.gif"}));
     EXPECT_TRUE(window->lvFiles->isSelected(1));
     EXPECT_FALSE(window->lvFiles->isSelected(2));
 
     window->cbGIF->setValue(0);
-    EXPECT_EQ(rows(*window), QStringList({"d.bmp"}));
+    EXPECT_EQ(window->rows(), QStringList({"d.bmp"}));
 }
 
 TEST_F(MainWindowTest, ATypeClickWithAnEmptyFolderListsTheRoot) {
@@ -190,10 +176,10 @@ TEST_F(MainWindowTest, EditsRescanTenTicksAfterTheLastKeystroke) {
     EXPECT_EQ(window->seam.rescanDueTick(), 5);
     for (int i = 0; i < 9; ++i)
         window->seam.tick();
-    EXPECT_EQ(rows(*window), QStringList({"a.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"a.jpg"}));
     window->seam.tick();
-    EXPECT_EQ(rows(*window), QStringList({"a.jpg", "b.jpg"}));
-    EXPECT_EQ(newNames(*window), QStringList({"x_001.jpg", "x_002.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(window->newNames(), QStringList({"x_001.jpg", "x_002.jpg"}));
     EXPECT_EQ(window->seam.rescanDueTick(), 0);
 }
 
@@ -224,7 +210,7 @@ TEST_F(MainWindowTest, APastedLineBreakReachesNeitherTheNamesNorTheSettingsFile)
     window->tbPre->insert("x\r\ny\tz_");
     EXPECT_EQ(window->tbPre->text(), "xyz_");
     window->seam.rescan();
-    EXPECT_EQ(newNames(*window), QStringList({"xyz_001.jpg"}));
+    EXPECT_EQ(window->newNames(), QStringList({"xyz_001.jpg"}));
     window->close();
     EXPECT_EQ(program.snapshot().at("Kestrelmark.cfg").split('\n').size(), 10);
 }

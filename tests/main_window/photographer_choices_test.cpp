@@ -37,13 +37,6 @@ protected:
                                       {{"Exif.Photo.DateTimeOriginal", taken}});
     }
 
-    QStringList rows() const {
-        QStringList texts;
-        for (int row = 1; row <= window->lvFiles->rowTotal(); ++row)
-            texts << window->lvFiles->text(row);
-        return texts;
-    }
-
     QString header() const {
         return window->lvFiles->model()->headerData(0, Qt::Horizontal).toString();
     }
@@ -84,14 +77,14 @@ TEST_F(PhotographerChoicesTest, TheMenuSwitchesToTheOrderTakenAndKeepsTheChoice)
     writePhoto("IMG_0003.jpg", "");
     start(QByteArray());
     EXPECT_EQ(header(), "Original Name");
-    EXPECT_EQ(rows(), QStringList({"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
     EXPECT_TRUE(toolTip(3).isEmpty());
 
     chooseInMenuWhenOpen("Number in order taken");
     QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_TRUE(window->seam.waitForDatesTaken());
     EXPECT_EQ(header(), "Original Name (in order taken)");
-    EXPECT_EQ(rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
     EXPECT_EQ(toolTip(3), "no date taken");
     EXPECT_TRUE(toolTip(1).isEmpty());
     EXPECT_EQ(config.snapshot().at("options.ini"), "[General]\norder=taken\ncompanions=false\n");

@@ -15,8 +15,7 @@ using Content = std::map<QString, QByteArray>;
 using km::InterruptedBatchOutcome;
 
 // Settles the interrupted batches, asking through message boxes as the window does.
-InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder,
-                                                  km::FileOps& ops) {
+InterruptedBatchOutcome recoverInterruptedBatches(const QString& journalFolder, km::FileOps& ops) {
     km::MessageBoxRecoveryQuestions questions;
     return km::settleInterruptedBatches(journalFolder, ops, questions);
 }
@@ -47,10 +46,10 @@ protected:
                   0);
     }
 
-    InterruptedBatchOutcome recover(std::initializer_list<km::BoxAnswer> answers) {
+    km::InterruptedBatchOutcome recover(std::initializer_list<km::BoxAnswer> answers) {
         for (km::BoxAnswer answer : answers)
             km::MessageBoxSeam::setNextAnswer(answer);
-        const InterruptedBatchOutcome outcome = recoverInterruptedBatches(data.path(), ops);
+        const km::InterruptedBatchOutcome outcome = recoverInterruptedBatches(data.path(), ops);
         km::MessageBoxSeam::clearNextAnswers();
         return outcome;
     }

@@ -37,12 +37,6 @@ protected:
     }
 
     QString lastTitle() const { return km::MessageBoxSeam::lastCall().BoxTitle; }
-    QStringList rows() const {
-        QStringList texts;
-        for (int row = 1; row <= window->lvFiles->rowTotal(); ++row)
-            texts << window->lvFiles->text(row);
-        return texts;
-    }
     bool isRed(int row) const {
         return window->lvFiles->model()
                    ->index(row - 1, 1)
@@ -64,7 +58,7 @@ TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"},
                                           {"foto_002.jpg", "IMG_2.jpg"},
                                           {"notes.txt", "notes.txt"}}));
-    EXPECT_EQ(rows(), QStringList({"foto_001.JPG", "foto_002.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"foto_001.JPG", "foto_002.jpg"}));
     EXPECT_EQ(window->seam.undoList().folder, photos.pathWithSeparator());
     EXPECT_EQ(window->seam.undoList().pairs,
               (std::vector<km::RenamePair>{{"IMG_1.JPG", "foto_001.JPG"},
@@ -75,7 +69,7 @@ TEST_F(RenameUndoTest, RenameAfterYesThenUndoAfterYesRestoresEveryName) {
     EXPECT_EQ(lastTitle(), "Undo Rename");
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_FALSE(window->bUndo->Enabled());
-    EXPECT_EQ(rows(), QStringList({"IMG_1.JPG", "IMG_2.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"IMG_1.JPG", "IMG_2.jpg"}));
 }
 
 TEST_F(RenameUndoTest, AChainIntoNamesTheBatchFreesSucceedsBothWays) {
@@ -135,7 +129,7 @@ TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
     photos.writeNamed({"a.jpg", "b.jpg", "_KM_foto_002.jpg"});
     start();
     const Content before = photos.snapshot();
-    ASSERT_EQ(rows(), QStringList({"_KM_foto_002.jpg", "a.jpg", "b.jpg"}));
+    ASSERT_EQ(window->rows(), QStringList({"_KM_foto_002.jpg", "a.jpg", "b.jpg"}));
     // Only a.jpg and b.jpg are numbered, so the leftover stands in the way of b.jpg's move.
     window->obRenameSelected->setChecked(true);
     window->lvFiles->setSelected(1, false);
@@ -176,7 +170,7 @@ TEST_F(RenameUndoTest, UndoWorksInTheRenamedFolderWhileAnotherIsShown) {
     press(window->bUndo, kYes);
     EXPECT_EQ(photos.snapshot(), (Content{{"IMG_1.JPG", "IMG_1.JPG"}}));
     EXPECT_EQ(other.snapshot(), (Content{{"x.jpg", "x.jpg"}}));
-    EXPECT_EQ(rows(), QStringList({"x.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"x.jpg"}));
 }
 
 TEST_F(RenameUndoTest, RenamingTwiceThenUndoReversesOnlyTheSecond) {

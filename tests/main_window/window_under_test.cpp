@@ -47,3 +47,17 @@ WindowUnderTest::WindowUnderTest(const QString& settingsFolder, const QString& f
 km::PictureBox* WindowUnderTest::pbPreview(int index) const {
     return child<km::PictureBox>(*this, QStringLiteral("pbPreview%1").arg(index));
 }
+
+QStringList WindowUnderTest::rows() const {
+    QStringList texts;
+    for (int row = 1; row <= lvFiles->rowTotal(); ++row)
+        texts << lvFiles->text(row);
+    return texts;
+}
+
+QStringList WindowUnderTest::newNames() const {
+    QStringList names;
+    for (int row = 1; row <= lvFiles->rowTotal(); ++row)
+        names << lvFiles->subItem(row);
+    return names;
+}

@@ -4,6 +4,8 @@
 #include "main_window/main_window.h"
 #include "main_window/main_window_test_seam.h"
 
+#include <QStringList>
+
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -26,6 +28,9 @@ public:
 
     // Element `index` of the preview column; the column grows with the window.
     km::PictureBox* pbPreview(int index) const;
+    // The photo list's names and new names, top to bottom.
+    QStringList rows() const;
+    QStringList newNames() const;
 
     km::FolderTree* const FolderTreeview1;
     km::ListView* const lvFiles;

@@ -134,3 +134,25 @@ TEST(XPButtonSettings, EnabledSetterRecoloursTheCaption) {
     EXPECT_EQ(button.Label1().colour(), km::rgb(0, 0, 0));
     EXPECT_TRUE(button.isEnabled());
 }
+
+TEST(XPButtonSettings, EnabledAndFontSetThroughAPlainWidgetTakeTheSettersSteps) {
+    QWidget form;
+    XPButton* button = createXPButton(&form, {.enabled = false});
+    QSignalSpy reports(button, &XPButton::propertyChanged);
+    // The parent's state is not the button's setting: the stored value stays unapplied.
+    form.setEnabled(false);
+    form.setEnabled(true);
+    EXPECT_FALSE(button->Enabled());
+    QWidget* widget = button;
+    widget->setEnabled(false);
+    EXPECT_EQ(button->Label1().colour(), km::rgb(161, 161, 146));
+    widget->setEnabled(true);
+    EXPECT_TRUE(button->Enabled());
+    EXPECT_EQ(button->Label1().colour(), km::rgb(0, 0, 0));
+    widget->setFont(QFont(QStringLiteral("Serif"), 13));
+    EXPECT_EQ(button->Font().pointSize(), 13);
+    QStringList names;
+    for (const QList<QVariant>& report : reports)
+        names << report.at(0).toString();
+    EXPECT_EQ(names, QStringList({"Enabled", "Enabled", "Font"}));
+}
