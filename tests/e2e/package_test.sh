@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package of this build with CPack and checks what apt would install: exactly
-# the program, menu entry, metainfo, icons and Debian's documents; Depends naming the Qt and exiv2
-# libraries; the package's version reported by the program without a display; lintian and
-# appstreamcli where installed. usage: package_test.sh <build folder>; 77: no packaging tools.
+# the program, manual page, menu entry, metainfo, icons and Debian's documents; Depends naming the
+# Qt and exiv2 libraries; the package's version reported by the program without a display; lintian
+# and appstreamcli where installed. usage: package_test.sh <build folder>; 77: no packaging tools.
 set -uo pipefail
 # shellcheck source-path=SCRIPTDIR
 
@@ -24,7 +24,8 @@ deb=$(echo "$work"/out/*.deb)
 
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
 metainfo=$(grep -x 'usr/share/metainfo/[^/]*\.metainfo\.xml' <<<"$files")
-expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/applications/kestrelmark.desktop \
+expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/man/man1/kestrelmark.1.gz \
+    usr/share/applications/kestrelmark.desktop \
     "$metainfo" usr/share/doc/kestrelmark/{copyright,changelog.gz} \
     usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png | sort)
 [ "$files" = "$expected" ] || fail "the package holds other files than expected:
