@@ -4,7 +4,8 @@
 #   ./build.sh run     install what is missing, build, start the program
 #   ./build.sh test    install what is missing, build, run every test (also under ASan + UBSan)
 #   ./build.sh bench   install what is missing, build optimised, run the benchmarks
-#   ./build.sh package install what is missing, build the Debian package and check it with lintian
+#   ./build.sh package install what is missing, build the Debian package (with Debian's hardened
+#                      build flags) and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -63,11 +64,12 @@ bench)
     ;;
 package)
     install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"
-    build build/package -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=OFF
+    build build/package -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=OFF \
+        -DKESTRELMARK_DEBIAN_BUILD_FLAGS=ON -DCMAKE_INSTALL_PREFIX=/usr
     rm -f build/package/*.deb
     (cd build/package && cpack -G DEB)
     deb=$(echo build/package/*.deb)
-    lintian --fail-on error "$deb"
+    lintian --pedantic --display-info --fail-on error "$deb"
     echo "Built $deb; install it with: sudo apt install ./$deb"
     ;;
 *)

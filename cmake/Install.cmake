@@ -1,10 +1,18 @@
 # SPDX-License-Identifier: MIT
-# Installs the program as a desktop application: the executable, its menu entry, its icon in
-# the sizes of the hicolor theme and its description for software centres.
+# Installs the program as a desktop application: the executable, its manual page, its menu entry,
+# its icon in the sizes of the hicolor theme and its description for software centres.
 
 include(GNUInstallDirs)
 
 install(TARGETS kestrelmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The manual page compressed, as Debian wants it; -n leaves out the name and time, so the same
+# page gives the same file.
+configure_file(${PROJECT_SOURCE_DIR}/docs/kestrelmark.1.in ${PROJECT_BINARY_DIR}/man/kestrelmark.1
+    @ONLY)
+execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/man/kestrelmark.1
+    COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${PROJECT_BINARY_DIR}/man/kestrelmark.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/kestrelmark.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -48,4 +48,8 @@ execute_process(COMMAND gzip -9nf ${KESTRELMARK_DOC}/changelog COMMAND_ERROR_IS_
 install(FILES ${KESTRELMARK_DOC}/copyright ${KESTRELMARK_DOC}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrelmark)
 
+# What lintian reports wrongly about this package, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/kestrelmark.lintian-overrides
+    RENAME kestrelmark DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
+
 include(CPack)

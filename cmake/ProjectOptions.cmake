@@ -22,3 +22,20 @@ function(kestrelmark_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC project_options PRIVATE project_warnings)
 endfunction()
+
+# Debian's own build flags, as dpkg-buildflags gives them with every hardening feature on:
+# fortified functions, stack protector, read-only relocations bound at start (relro, bindnow).
+# The Debian package is built with them (build.sh package); _FORTIFY_SOURCE comes with -O2.
+option(KESTRELMARK_DEBIAN_BUILD_FLAGS "Build with Debian's hardened flags from dpkg-buildflags" OFF)
+if(KESTRELMARK_DEBIAN_BUILD_FLAGS)
+    foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+        execute_process(
+            COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                dpkg-buildflags --get ${kind}
+            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+            OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        separate_arguments(debian_${kind} UNIX_COMMAND "${flags}")
+    endforeach()
+    target_compile_options(project_options INTERFACE ${debian_CPPFLAGS} ${debian_CXXFLAGS})
+    target_link_options(project_options INTERFACE ${debian_LDFLAGS})
+endif()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package of this build with CPack and checks what apt would install: exactly
-# the program, menu entry, metainfo, icons and Debian's documents; Depends naming the Qt and exiv2
-# libraries; the package's version reported by the program without a display; lintian and
+# the program, manual page, menu entry, metainfo, icons, Debian's documents and lintian overrides;
+# Depends naming the Qt and exiv2 libraries; the package's version reported by the program without
+# a display; the program's hardening when the build has Debian's build flags; lintian and
 # appstreamcli where installed. usage: package_test.sh <build folder>; 77: no packaging tools.
 set -uo pipefail
 # shellcheck source-path=SCRIPTDIR
@@ -24,7 +25,8 @@ deb=$(echo "$work"/out/*.deb)
 
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
 metainfo=$(grep -x 'usr/share/metainfo/[^/]*\.metainfo\.xml' <<<"$files")
-expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/applications/kestrelmark.desktop \
+expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/man/man1/kestrelmark.1.gz \
+    usr/share/applications/kestrelmark.desktop usr/share/lintian/overrides/kestrelmark \
     "$metainfo" usr/share/doc/kestrelmark/{copyright,changelog.gz} \
     usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png | sort)
 [ "$files" = "$expected" ] || fail "the package holds other files than expected:
@@ -42,9 +44,29 @@ reported=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     fail "the program reports \"$reported\" in package version $(dpkg-deb -f "$deb" Version)"
 echo "ok: files, Depends ($depends) and version ($reported)"
 
+hardened=false
+grep -qx 'KESTRELMARK_DEBIAN_BUILD_FLAGS:BOOL=ON' "$build/CMakeCache.txt" && hardened=true
+if $hardened; then
+    elf=$(readelf -ldW --dyn-syms "$work/root/usr/bin/kestrelmark")
+    grep -q GNU_RELRO <<<"$elf" || fail "the program has no read-only relocations"
+    grep -Eq 'BIND_NOW|FLAGS_1.* NOW' <<<"$elf" ||
+        fail "the program's relocations are not bound at start (no BIND_NOW)"
+    grep -q __stack_chk_fail <<<"$elf" || fail "the program has no stack protector"
+    # The compiler calls a fortified function only where it cannot prove the size safe, so the
+    # flag is looked for where the program was compiled.
+    grep -q -- '-D_FORTIFY_SOURCE=' "$build/compile_commands.json" || fail "not built fortified"
+    echo "ok: relro, bindnow, stack protector and fortify"
+else
+    echo "not built with KESTRELMARK_DEBIAN_BUILD_FLAGS: the hardening is not checked"
+fi
+
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$work/root/$metainfo" || fail "appstreamcli refuses $metainfo"
 fi
 if command -v lintian >/dev/null; then
-    lintian --fail-on error "$deb" || fail "lintian finds errors in the package"
+    found=$(lintian --pedantic --display-info --fail-on error "$deb") || fail "lintian finds errors in the package:
+$found"
+    [ -z "$found" ] || echo "$found"
+    ! grep -q no-manual-page <<<"$found" || fail "lintian finds no manual page"
+    ! $hardened || ! grep -q ' hardening-' <<<"$found" || fail "lintian finds hardening missing"
 fi

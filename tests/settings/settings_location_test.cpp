@@ -29,6 +29,14 @@ TEST(SettingsLocation, AnInstalledProgramKeepsThemInTheUsersConfigurationFolder)
     EXPECT_TRUE(QFileInfo(chosen).isDir());
 }
 
+TEST(SettingsLocation, AProgramInItsInstallFolderOrASharedProgramFolderIsInstalled) {
+    EXPECT_TRUE(km::isInstalledProgramFolder("/opt/km/programs", "/opt/km/programs/"));
+    for (const char* folder : {"/usr/bin", "/bin", "/usr/local/sbin", "/home/ann/.local/bin"})
+        EXPECT_TRUE(km::isInstalledProgramFolder(folder, "/usr/local/bin")) << folder;
+    for (const char* folder : {"/home/ann/kestrelmark", "/home/ann/bin-old", "/usr/lib", "/"})
+        EXPECT_FALSE(km::isInstalledProgramFolder(folder, "/usr/local/bin")) << folder;
+}
+
 TEST(SettingsLocation, TheRealCheckSeesAWritableFolder) {
     TempFolder program;
     EXPECT_EQ(km::settingsFolder(program.path()), program.path());
