@@ -61,6 +61,8 @@ bench)
     for program in build/release/bench/bench_*; do
         [ -x "$program" ] && "$program"
     done
+    # The start-up as drawn in a real window; 77 means no X server could be started.
+    bash bench/startup_display.sh build/release/src/kestrelmark || [ $? -eq 77 ]
     ;;
 package)
     install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"

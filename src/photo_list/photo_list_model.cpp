@@ -55,36 +55,20 @@ void PhotoListModel::setToolTipProvider(std::function<QString(int row)> provider
 }
 
 void PhotoListModel::setPhotos(const QStringList& names,
-                               const std::function<QString(const QString&)>& iconKeyOf) {
+                               std::function<QString(const QString&)> iconKeyOf) {
     beginResetModel();
     m_names.clear();
     m_newNames.clear();
-    m_icons.clear();
     m_conflicts.clear();
     endResetModel();
+    m_iconKeyOf = std::move(iconKeyOf);
     if (names.isEmpty())
         return;
-    std::vector<qint8> icons;
-    icons.reserve(static_cast<size_t>(names.size()));
-    for (const QString& name : names)
-        icons.push_back(iconIndex(iconKeyOf ? iconKeyOf(name) : QString()));
     beginInsertRows({}, 0, static_cast<int>(names.size()) - 1);
     m_names = names;
     m_newNames.resize(names.size());
-    m_icons = std::move(icons);
     m_conflicts.assign(static_cast<size_t>(names.size()), false);
     endInsertRows();
-}
-
-qint8 PhotoListModel::iconIndex(const QString& key) {
-    if (key.isEmpty())
-        return -1;
-    qsizetype index = m_iconKeys.indexOf(key);
-    if (index < 0) {
-        m_iconKeys.append(key);
-        index = m_iconKeys.size() - 1;
-    }
-    return static_cast<qint8>(index);
 }
 
 bool PhotoListModel::setNewNames(QStringList newNames) {
@@ -151,10 +135,12 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PhotoListModel::icon(int row) const {
-    const qint8 icon = m_icons[static_cast<size_t>(row)];
-    if (icon < 0 || !m_iconProvider)
+    if (!m_iconKeyOf || !m_iconProvider)
         return {};
-    return m_iconProvider(m_iconKeys[icon]);
+    const QString key = m_iconKeyOf(m_names[row]);
+    if (key.isEmpty())
+        return {};
+    return m_iconProvider(key);
 }
 
 QVariant PhotoListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -27,9 +27,9 @@ public:
     void setToolTipProvider(std::function<QString(int row)> provider);
 
     // Replaces every row by one per name, with the small icon iconKeyOf(name) (empty for none),
-    // no new name and no conflict.
-    void setPhotos(const QStringList& names,
-                   const std::function<QString(const QString& name)>& iconKeyOf);
+    // no new name and no conflict. The key is asked for only when a row is drawn, so that a long
+    // list costs no more than the rows on screen.
+    void setPhotos(const QStringList& names, std::function<QString(const QString& name)> iconKeyOf);
     // newNames[i] becomes row i's new name; rows past its end get an empty one. This and
     // setConflictRows announce only the span of rows that changed, as views redraw row by row.
     // True when a new name changed.
@@ -50,14 +50,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    qint8 iconIndex(const QString& key);
     QVariant icon(int row) const;
 
     QStringList m_names;
     QStringList m_newNames;
-    std::vector<qint8> m_icons; // index into m_iconKeys, -1 for none
     std::vector<bool> m_conflicts;
-    QStringList m_iconKeys;
+    std::function<QString(const QString& name)> m_iconKeyOf;
     QStringList m_headers;
     std::function<QIcon(const QString&)> m_iconProvider;
     std::function<QString(int row)> m_toolTipProvider;

@@ -11,6 +11,19 @@ using km::ListView;
 
 namespace {
 
+// Counts the paint events of the object it filters.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(int& paints) : m_paints(paints) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        m_paints += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int& m_paints;
+};
+
 class ListViewTest : public testing::Test {
 protected:
     ListViewTest() {
@@ -103,6 +116,19 @@ TEST_F(ListViewTest, ThousandsOfRowsAreAnnouncedInOneNotificationEach) {
     list.photos().setConflictRows(red);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(list.model()->rowCount(), 5000);
+}
+
+TEST_F(ListViewTest, NewNamesOfManyRowsAreDrawnAgain) {
+    setRows({"a.jpg", "b.jpg", "c.jpg"});
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    QCoreApplication::processEvents();
+    int paints = 0;
+    const auto counter = std::make_unique<PaintCounter>(paints);
+    list.viewport()->installEventFilter(counter.get());
+    list.photos().setNewNames({"x.jpg", "y.jpg", "z.jpg"});
+    QCoreApplication::processEvents();
+    EXPECT_GT(paints, 0);
 }
 
 TEST_F(ListViewTest, RowsAddedAreShownOnceControlReturnsToTheEventLoop) {
