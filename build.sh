@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev libexiv2-dev fonts-dejavu-core fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick desktop-file-utils openbox x11-utils
@@ -18,6 +18,16 @@ PACKAGES=(
 # Building the Debian package and checking it; the tests build and check one too.
 PACKAGING=(dpkg-dev file lintian appstream)
 JOBS=$(nproc)
+# The end-to-end tests mostly wait for their X server, so ctest runs more tests than there are cores.
+TEST_JOBS=$((JOBS * 2))
+
+# step NAME COMMAND...: runs the command and tells how long it took.
+step() {
+    local name=$1 start=$SECONDS
+    shift
+    "$@"
+    echo "== $name: $((SECONDS - start)) s"
+}
 
 # install_missing PACKAGE...
 install_missing() {
@@ -34,12 +44,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...]; with ccache installed, a rebuild of sources compiled before (another
+# build folder, a branch switched back) takes the objects from its cache.
 build() {
-    local dir=$1
+    local dir=$1 launcher=()
     shift
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" -j "$JOBS"
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
+    CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} cmake --build "$dir" -j "$JOBS"
+}
+
+run_tests() {
+    ctest --test-dir "$1" --output-on-failure --parallel "$TEST_JOBS"
 }
 
 case "${1:-}" in
@@ -49,11 +65,14 @@ run)
     exec build/release/src/kestrelmark
     ;;
 test)
-    install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"
-    build build/debug -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_BENCH=ON
-    ctest --test-dir build/debug --output-on-failure
-    build build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_SANITIZE=ON -DKESTRELMARK_BENCH=OFF
-    ctest --test-dir build/asan --output-on-failure
+    start=$SECONDS
+    step "install packages" install_missing "${PACKAGES[@]}" "${PACKAGING[@]}"
+    step "build debug" build build/debug -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_BENCH=ON
+    step "ctest debug" run_tests build/debug
+    step "build asan" build build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRELMARK_SANITIZE=ON \
+        -DKESTRELMARK_BENCH=OFF
+    step "ctest asan" run_tests build/asan
+    echo "== ./build.sh test: $((SECONDS - start)) s"
     ;;
 bench)
     install_missing "${PACKAGES[@]}"

@@ -45,10 +45,19 @@ main_window_origin() {
     WINDOW_Y=$Y
 }
 
+pointer_at() {
+    [ "$(xdotool getmouselocation --shell 2>/dev/null | sed -n 's/^[XY]=//p' | paste -sd ' ' -)" = "$1 $2" ]
+}
+
 # click_in_main_window X Y: a left click at a point of the main window's client area.
 click_in_main_window() {
     main_window_origin
-    xdotool mousemove --sync $((WINDOW_X + $1)) $((WINDOW_Y + $2)) click 1
+    local x=$((WINDOW_X + $1)) y=$((WINDOW_Y + $2))
+    # Not "mousemove --sync": it waits for the pointer to move, which takes its 15 s time-out when
+    # the pointer is already there (the same button clicked in the window before).
+    xdotool mousemove "$x" "$y"
+    wait_until 5 pointer_at "$x" "$y" || fail "the pointer did not move to $x,$y"
+    xdotool click 1
 }
 
 # press_button NAME: Rename, Undo or Exit.
