@@ -77,8 +77,11 @@ test)
 bench)
     install_missing "${PACKAGES[@]}"
     build build/release -DCMAKE_BUILD_TYPE=Release -DKESTRELMARK_TESTS=OFF -DKESTRELMARK_BENCH=ON
+    # Each benchmark program; the build also leaves folders named bench_*_autogen there.
     for program in build/release/bench/bench_*; do
-        [ -x "$program" ] && "$program"
+        if [ -f "$program" ] && [ -x "$program" ]; then
+            "$program"
+        fi
     done
     # The start-up as drawn in a real window; 77 means no X server could be started.
     bash bench/startup_display.sh build/release/src/kestrelmark || [ $? -eq 77 ]

@@ -104,7 +104,7 @@ TEST_F(PhotographerChoicesTest, DatesReadInTheBackgroundOrderTheListOnceRead) {
     window->seam.rescan();
     ASSERT_TRUE(window->seam.waitForDatesTaken());
     EXPECT_EQ(header(), "Original Name (in order taken)");
-    EXPECT_EQ(rows(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg", "IMG_0001.jpg"}));
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0002.jpg", "IMG_0003.jpg", "IMG_0001.jpg"}));
     EXPECT_TRUE(window->bRename->Enabled());
 }
 
