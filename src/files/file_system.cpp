@@ -18,35 +18,138 @@ namespace km::fs {
 
 namespace {
 
-// A digit run is written as '0', then its length (leading zeros dropped), then its digits, so
-// that plain code-unit comparison of two keys orders numbers by value. The leading '0' keeps a
-// digit run sorting against other characters exactly as its first digit would.
-QString naturalKey(const QString& name) {
-    const QString folded = name.toCaseFolded();
-    QString key;
-    key.reserve(folded.size() + 8);
-    for (qsizetype i = 0; i < folded.size();) {
-        if (!folded[i].isDigit() || folded[i].unicode() > 127) {
-            key.append(folded[i++]);
-            continue;
-        }
-        qsizetype end = i;
-        while (end < folded.size() && folded[end].unicode() >= '0' && folded[end].unicode() <= '9')
-            ++end;
-        qsizetype first = i;
-        while (first < end - 1 && folded[first] == QLatin1Char('0'))
-            ++first;
-        key.append(QLatin1Char('0'));
-        key.append(QChar(static_cast<char16_t>(0x100 + std::min<qsizetype>(end - first, 0xFE00))));
-        key.append(QStringView(folded).mid(first, end - first));
-        i = end;
+// Natural sort keys of a whole list in one buffer. A key is the case-folded name with each
+// ASCII digit run written as '0', then its length (leading zeros dropped) as 0x100 + length, then
+// its digits, so that plain code-unit comparison of two keys orders numbers by value; the leading
+// '0' keeps a digit run sorting against other characters exactly as its first digit would. Units
+// are stored big-endian so that memcmp compares keys in code-unit order.
+class NaturalKeys {
+public:
+    explicit NaturalKeys(const QStringList& names) {
+        qsizetype units = 0;
+        for (const QString& name : names)
+            units += name.size() + 8;
+        m_bytes.reserve(static_cast<size_t>(2 * units));
+        m_entries.reserve(static_cast<size_t>(names.size()));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            add(names[i], static_cast<quint32>(i));
     }
-    return key;
-}
+
+    // The positions of the names in natural order, ties by code-point order of the names.
+    std::vector<quint32> order(const QStringList& names) {
+        std::sort(m_entries.begin(), m_entries.end(), [&](const Entry& a, const Entry& b) {
+            const int byKey = compareKeys(a, b);
+            return byKey != 0 ? byKey < 0 : names[a.index] < names[b.index];
+        });
+        std::vector<quint32> positions;
+        positions.reserve(m_entries.size());
+        for (const Entry& entry : m_entries)
+            positions.push_back(entry.index);
+        return positions;
+    }
+
+private:
+    struct Entry {
+        size_t offset;
+        quint32 length;
+        quint32 index;
+    };
+
+    void add(const QString& name, quint32 index) {
+        const size_t offset = m_bytes.size();
+        if (isAscii(name)) {
+            m_folded.resize(name.size());
+            std::transform(name.cbegin(), name.cend(), m_folded.data(),
+                           [](QChar c) { return QChar(lowerAscii(c.unicode())); });
+            appendKey(m_folded);
+        } else {
+            appendKey(name.toCaseFolded());
+        }
+        m_entries.push_back(Entry{offset, static_cast<quint32>(m_bytes.size() - offset), index});
+    }
+
+    void appendKey(QStringView folded) {
+        for (qsizetype i = 0; i < folded.size();) {
+            if (!isAsciiDigit(folded[i].unicode())) {
+                appendUnit(folded[i++].unicode());
+                continue;
+            }
+            qsizetype end = i;
+            while (end < folded.size() && isAsciiDigit(folded[end].unicode()))
+                ++end;
+            qsizetype first = i;
+            while (first < end - 1 && folded[first] == QLatin1Char('0'))
+                ++first;
+            appendUnit(u'0');
+            appendUnit(static_cast<char16_t>(0x100 + std::min<qsizetype>(end - first, 0xFE00)));
+            for (qsizetype digit = first; digit < end; ++digit)
+                appendUnit(folded[digit].unicode());
+            i = end;
+        }
+    }
+
+    void appendUnit(char16_t unit) {
+        m_bytes.push_back(static_cast<unsigned char>(unit >> 8));
+        m_bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
+    }
+
+    int compareKeys(const Entry& a, const Entry& b) const {
+        const int common = std::memcmp(m_bytes.data() + a.offset, m_bytes.data() + b.offset,
+                                       std::min(a.length, b.length));
+        if (common != 0)
+            return common;
+        return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
+    }
+
+    static bool isAscii(const QString& name) {
+        return std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    }
+    static bool isAsciiDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+    static char16_t lowerAscii(char16_t unit) {
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
+    }
+
+    std::vector<unsigned char> m_bytes;
+    std::vector<Entry> m_entries;
+    QString m_folded;
+};
+
+// One listing pattern. A pattern of "*" then plain characters (as "*.jpg") is checked against the
+// name's ending alone, which gives what matchesWildcard gives at a fraction of its cost.
+class ListingPattern {
+public:
+    explicit ListingPattern(const QString& pattern)
+        : m_pattern(pattern), m_endingOnly(pattern.startsWith(QLatin1Char('*')) &&
+                                           !ending().contains(QLatin1Char('*')) &&
+                                           !ending().contains(QLatin1Char('?'))) {}
+
+    bool matches(const QString& name) const {
+        return m_endingOnly ? endsWithIgnoringCase(name, ending())
+                            : matchesWildcard(name, m_pattern);
+    }
+
+private:
+    QStringView ending() const { return QStringView(m_pattern).sliced(1); }
+
+    QString m_pattern;
+    bool m_endingOnly;
+};
 
 struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
+
+bool unitsEqualIgnoringCase(char16_t a, char16_t b) {
+    if (a == b)
+        return true;
+    const auto lower = [](char16_t unit) {
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
+    };
+    // Beyond ASCII, case folding can meet an ASCII letter (KELVIN SIGN folds to "k").
+    if ((a | b) < 0x80)
+        return lower(a) == lower(b);
+    return QStringView(&a, 1).compare(QStringView(&b, 1), Qt::CaseInsensitive) == 0;
+}
 
 bool isDotOrDotDot(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
@@ -61,9 +164,13 @@ bool isRegularEntry(int dirFd, const dirent* entry) {
 }
 
 // Decodes a name from the file system; nothing when it does not round-trip, since such a file
-// could not be renamed back under the very same bytes.
+// could not be renamed back under the very same bytes. A name of ASCII bytes alone always does.
 std::optional<QString> decodeName(const char* bytes) {
-    const QByteArray raw(bytes);
+    const size_t length = std::strlen(bytes);
+    if (std::all_of(bytes, bytes + length,
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes, static_cast<qsizetype>(length));
+    const QByteArray raw(bytes, static_cast<qsizetype>(length));
     QString name = QFile::decodeName(raw);
     if (QFile::encodeName(name) != raw)
         return std::nullopt;
@@ -124,6 +231,17 @@ QString errorText(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+bool endsWithIgnoringCase(QStringView name, QStringView ending) {
+    if (name.size() < ending.size())
+        return false;
+    const QStringView tail = name.last(ending.size());
+    for (qsizetype i = 0; i < ending.size(); ++i) {
+        if (!unitsEqualIgnoringCase(tail[i].unicode(), ending[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
 bool matchesWildcard(const QString& name, const QString& pattern) {
     // Iterative glob with one back-tracking point for the last "*".
     qsizetype n = 0, p = 0, starP = -1, starN = 0;
@@ -150,13 +268,12 @@ bool matchesWildcard(const QString& name, const QString& pattern) {
 }
 
 void sortNaturally(QStringList& names) {
-    std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(names.size());
-    for (QString& name : names)
-        keyed.emplace_back(naturalKey(name), std::move(name));
-    std::sort(keyed.begin(), keyed.end());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        names[i] = std::move(keyed[static_cast<size_t>(i)].second);
+    const std::vector<quint32> positions = NaturalKeys(names).order(names);
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const quint32 position : positions)
+        sorted.append(std::move(names[position]));
+    names = std::move(sorted);
 }
 
 FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& visit) {
@@ -187,6 +304,7 @@ FolderListing listFolder(const QString& folder, const QStringList& patterns,
                          const NameFilter& alsoTake) {
     FolderListing listing;
     listing.matches.resize(static_cast<size_t>(patterns.size()));
+    const std::vector<ListingPattern> matchers(patterns.cbegin(), patterns.cend());
     listing.error = readFolderEntries(folder, [&](QString name, int folderFd, const dirent& entry) {
         if (entry.d_name[0] == '.')
             return;
@@ -197,12 +315,12 @@ FolderListing listFolder(const QString& folder, const QStringList& patterns,
                 regular = isRegularEntry(folderFd, &entry);
             return *regular;
         };
-        for (qsizetype i = 0; i < patterns.size(); ++i) {
-            if (!matchesWildcard(name, patterns[i]))
+        for (size_t i = 0; i < matchers.size(); ++i) {
+            if (!matchers[i].matches(name))
                 continue;
             if (!isRegular())
                 return;
-            listing.matches[static_cast<size_t>(i)].append(name);
+            listing.matches[i].append(name);
         }
         if (alsoTake && alsoTake(name) && isRegular())
             listing.filtered.append(name);

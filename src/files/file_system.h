@@ -63,6 +63,9 @@ FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& vis
 // True when name matches a pattern of "*" (any run) and "?" (one character), letter case ignored.
 bool matchesWildcard(const QString& name, const QString& pattern);
 
+// True when name ends with ending, letter case ignored as matchesWildcard ignores it.
+bool endsWithIgnoringCase(QStringView name, QStringView ending);
+
 // Sorts names in natural order ignoring case, ties broken by code-point order.
 void sortNaturally(QStringList& names);
 

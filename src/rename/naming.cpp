@@ -5,6 +5,8 @@
 #include "numbers/rounding.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -29,19 +31,49 @@ bool numbersFit(int numberedCount, double digits) {
 
 // The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
 QStringView extensionOf(QStringView name) {
-    const qint32 dot = findLastOf(name, u".");
-    return dot == 0 ? QStringView() : name.sliced(dot - 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QStringView() : name.sliced(dot);
 }
+
+// The text writeNumber gives, written without a heap allocation for whole numbers, which are
+// what counting gives.
+class NumberText {
+public:
+    explicit NumberText(double value) {
+        if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+            // Also turns -0 into "0", as writeNumber does.
+            const auto result =
+                std::to_chars(m_digits.begin(), m_digits.end(), static_cast<long long>(value));
+            m_view = QLatin1StringView(m_digits.data(), result.ptr - m_digits.data());
+        } else {
+            m_other = writeNumber(value);
+        }
+    }
+
+    qsizetype size() const { return m_other.isNull() ? m_view.size() : m_other.size(); }
+
+    void appendLast(QString& out, qsizetype count) const {
+        if (m_other.isNull())
+            out.append(m_view.last(count));
+        else
+            out.append(QStringView(m_other).last(count));
+    }
+
+private:
+    std::array<char, 24> m_digits{};
+    QLatin1StringView m_view;
+    QString m_other;
+};
 
 // The number part goes straight into out, so each name is built in one buffer.
 void appendNumberPart(QString& out, double value, int width) {
     if (width <= 0)
         return;
-    const QString text = writeNumber(value);
+    const NumberText text(value);
     const qsizetype missing = width - text.size();
     if (missing > 0)
         out.resize(out.size() + missing, QLatin1Char('0'));
-    out.append(QStringView(text).last(std::min<qsizetype>(width, text.size())));
+    text.appendLast(out, std::min<qsizetype>(width, text.size()));
 }
 
 QString composeName(const QString& prefix, double number, int width, QStringView extension) {

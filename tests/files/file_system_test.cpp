@@ -109,6 +109,21 @@ TEST(MatchesWildcard, HandlesStarsQuestionMarksAndCase) {
     EXPECT_FALSE(km::fs::matchesWildcard("ac", "a?c"));
 }
 
+// Listings check "*.ext" patterns by the name's ending alone; that check must agree with the
+// general matcher, including where case folding outside ASCII meets an ASCII letter.
+TEST(EndsWithIgnoringCase, AgreesWithTheWildcardMatcher) {
+    const QStringList names{"x.JPG",  "x.jpg.bmp", ".jpg",     "x.jpeg",       "xjpg",
+                            "x.Jpg ", "jpg",       "x.jp",     "x.JPÉ",        "x.jpé",
+                            "x.mK",   "x.m\u212A", "x.\u017F", "x.\U00010000", ""};
+    const QStringList endings{".jpg", ".jpeg", ".JPG", ".jpé", ".mk", ".s", "\U00010000"};
+    for (const QString& name : names) {
+        for (const QString& ending : endings)
+            EXPECT_EQ(km::fs::endsWithIgnoringCase(name, ending),
+                      km::fs::matchesWildcard(name, "*" + ending))
+                << name.toStdString() << " / " << ending.toStdString();
+    }
+}
+
 class RenameNoReplace : public testing::TestWithParam<NoReplaceMethod> {};
 
 TEST_P(RenameNoReplace, RenamesToAFreeName) {
