@@ -111,8 +111,12 @@ void MainWindow::connectHandlers() {
     connect(m_form.bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(m_form.bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-    connect(&m_dateReading, &QFutureWatcherBase::progressValueChanged, this,
-            [this](int done) { showDateProgress(done, m_dateReading.progressMaximum()); });
+    // A watcher given a new future still delivers what the old one had sent: only the current
+    // reading counts.
+    connect(&m_dateReading, &QFutureWatcherBase::progressValueChanged, this, [this](int done) {
+        if (m_readingDates && m_dateReading.isRunning())
+            showDateProgress(done, m_dateReading.progressMaximum());
+    });
     connect(&m_dateReading, &QFutureWatcherBase::finished, this, &MainWindow::datesRead);
 }
 
@@ -370,7 +374,7 @@ void MainWindow::showDatesBeingRead() {
 // to be listed again. Like any command, this waits while another one runs (a question may be
 // open).
 void MainWindow::datesRead() {
-    if (m_unloaded)
+    if (m_unloaded || !m_readingDates || !m_dateReading.isFinished())
         return;
     if (m_fillAfterReading || m_dateReading.future().resultCount() == 0) {
         m_fillAfterReading = false;
