@@ -2,6 +2,7 @@
 #include "dialogs/message_box_form.h"
 
 #include "dialogs/message_box_content.h"
+#include "dialogs/message_box_fit.h"
 #include "dialogs/message_box_icons.h"
 #include "dialogs/message_box_layout.h"
 #include "widgets/designed_font.h"
@@ -9,9 +10,12 @@
 #include "xpbutton/colour.h"
 #include "xpbutton/xpbutton.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 namespace km {
 
@@ -53,6 +57,13 @@ QString labelLines(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
+}
+
+// Where a window of `frame` size starting at `topLeft` goes to lie inside `area` as far as it can.
+QPoint keptInside(QPoint topLeft, QSize frame, const QRect& area) {
+    const int left = std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height()));
+    return {left, top};
 }
 
 } // namespace
@@ -128,6 +139,9 @@ void frmMessageBox::Form_Resize() {
     const QSize border = borderSize();
     const QScreen* where = screen();
     const QRect screenRect = where ? where->geometry() : QRect();
+    const QRect available = where ? where->availableGeometry() : QRect();
+    if (where)
+        fitPrompt(km::largestPromptSize(available.size(), border));
 
     km::MessageBoxMeasures measures;
     measures.promptWidth = km::pixelsToTwips(lblPrompt->width());
@@ -148,10 +162,23 @@ void frmMessageBox::Form_Resize() {
     bNoCancel->move(km::twipsToPixels(place.noCancelLeft), km::twipsToPixels(place.buttonTop));
     imgIcon->move(km::twipsToPixels(place.iconLeft), km::twipsToPixels(place.iconTop));
     lblPrompt->move(km::twipsToPixels(place.promptLeft), km::twipsToPixels(place.promptTop));
-    move(screenRect.topLeft() +
-         QPoint(km::twipsToPixels(place.window.left), km::twipsToPixels(place.window.top)));
+    const QPoint centred = screenRect.topLeft() + QPoint(km::twipsToPixels(place.window.left),
+                                                         km::twipsToPixels(place.window.top));
+    move(where ? keptInside(centred, size() + border, available) : centred);
     m_laidOutBorder = border;
     m_resizing = false;
+}
+
+// Fits the prompt into `room` from the full text each time, so a later border size refits it
+// from scratch. A prompt that had to be shortened or wrapped keeps its full text in the tooltip.
+void frmMessageBox::fitPrompt(QSize room) {
+    const QString full = labelLines(m_state.BoxPrompt);
+    const QString shown = km::fitPromptToRoom(full, lblPrompt->fontMetrics(), room);
+    if (lblPrompt->text() != shown) {
+        lblPrompt->setText(shown);
+        lblPrompt->adjustSize();
+    }
+    lblPrompt->setToolTip(shown == full ? QString() : full);
 }
 
 QSize frmMessageBox::borderSize() const {
@@ -179,6 +206,12 @@ void frmMessageBox::moveEvent(QMoveEvent* event) {
 void frmMessageBox::keyPressEvent(QKeyEvent* event) {
     // Only a button answers; Escape must not close the box with an answer nobody chose.
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // The whole prompt, also what a shortened prompt does not show.
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(labelLines(m_state.BoxPrompt));
         event->accept();
         return;
     }

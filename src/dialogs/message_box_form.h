@@ -16,8 +16,9 @@ class XPButton;
 namespace km {
 
 // The message box window: a prompt, at most one icon and one or two buttons, sized to the prompt
-// and centred on the screen. It fills itself from the module state when it is created and writes
-// the answer back there; each call creates a fresh one.
+// and centred on the screen. A prompt too large for the screen's free area is wrapped and
+// shortened to fit; Ctrl+C copies the whole prompt. It fills itself from the module state when
+// it is created and writes the answer back there; each call creates a fresh one.
 class frmMessageBox : public QDialog {
     Q_OBJECT
 
@@ -34,6 +35,7 @@ private:
     void createControls();
     void Form_Load();
     void Form_Resize();
+    void fitPrompt(QSize room);
     QSize borderSize() const;
     void bYesOk_Click();
     void bNoCancel_Click();

@@ -44,4 +44,9 @@ MessageBoxPlacement placeMessageBox(const MessageBoxMeasures& measures) {
     return place;
 }
 
+QSize largestPromptSize(QSize available, QSize border) {
+    return available - border -
+           QSize(static_cast<int>(kMarginPixelsX), static_cast<int>(kMarginPixelsY));
+}
+
 } // namespace km

@@ -3,6 +3,8 @@
 
 #include "widgets/twips.h"
 
+#include <QSize>
+
 namespace km {
 
 // What the message box's size and places depend on. Lengths in twips.
@@ -38,5 +40,8 @@ struct MessageBoxPlacement {
 // under the prompt (the pair centred) and centres the window on the screen. The buttons do not
 // widen the box: under a narrow prompt they reach past the client area's edges.
 MessageBoxPlacement placeMessageBox(const MessageBoxMeasures& measures);
+
+// The largest prompt, in pixels, whose box with this window border still fits in `available`.
+QSize largestPromptSize(QSize available, QSize border);
 
 } // namespace km

@@ -5,6 +5,7 @@
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -238,11 +239,47 @@ TEST(MessageBoxLayout, MarginsInPixelsScaleWithTheScreenAndFixedPlacesDoNot) {
     EXPECT_EQ(km::placeMessageBox(measures).window.width, place.window.width + 90);
 }
 
+void expectOnItsScreen(frmMessageBox* box) {
+    EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()))
+        << box->frameGeometry().width() << " x " << box->frameGeometry().height();
+}
+
+TEST(MessageBoxLayout, ANameWiderThanTheScreenIsShortenedInTheMiddle) {
+    const QString name = QStringLiteral("Start_%1_End.jpg").arg(QString(284, u'x'));
+    const QString text = name + QStringLiteral(" is not a valid name.\r\nNothing was renamed.");
+    showAndAct(text, km::kStyleWarning, {}, [&](frmMessageBox* box) {
+        expectOnItsScreen(box);
+        const QString shown = prompt(box)->text();
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("Start_xx"))) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QStringLiteral("xx_End.jpg"))) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QStringLiteral("...")) && !shown.contains(name));
+        EXPECT_TRUE(shown.contains(QStringLiteral("is not a valid name")));
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("\nNothing was renamed.")));
+        EXPECT_TRUE(prompt(box)->toolTip().startsWith(name));
+        QTest::keySequence(box->focusWidget(), QKeySequence::Copy);
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(name));
+        pressEnter(box);
+    });
+}
+
+TEST(MessageBoxLayout, ALongListIsCutAndALongLineWrapsToFitTheScreen) {
+    const QString words = QStringLiteral("word ").repeated(1000);
+    const QString list = words + QStringLiteral("\r\nname.jpg").repeated(500);
+    showAndAct(list, 0, {}, [](frmMessageBox* box) {
+        expectOnItsScreen(box);
+        EXPECT_TRUE(prompt(box)->text().startsWith(QStringLiteral("word word")));
+        EXPECT_TRUE(prompt(box)->text().endsWith(QStringLiteral("\n...")));
+        EXPECT_EQ(prompt(box)->toolTip().count(QStringLiteral("name.jpg")), 500);
+        pressEnter(box);
+    });
+}
+
 TEST(MessageBoxContent, TitleLosesItsBlanksAndPromptStaysPlainText) {
     const QString marked = QStringLiteral("<b>Tom & Jerry</b>");
     showAndAct(marked, 0, QStringLiteral("  Undo Rename  "), [&marked](frmMessageBox* box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Undo Rename"));
         EXPECT_EQ(prompt(box)->text(), marked);
+        EXPECT_EQ(prompt(box)->toolTip(), QString()); // nothing shortened
         EXPECT_GE(prompt(box)->width(), prompt(box)->fontMetrics().horizontalAdvance(marked));
         pressEnter(box);
     });
