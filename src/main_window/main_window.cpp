@@ -150,7 +150,7 @@ void MainWindow::runQueuedCommands() {
 // Offers again the interrupted batches whose questions were left unanswered. True when the
 // command may go on: nothing is left unanswered and no file was moved under the list.
 bool MainWindow::settleInterruptedBatches() {
-    const km::RenameSession::Settled settled = m_renames.settle();
+    const km::RenameKeeper::Settled settled = m_renames.settle();
     if (settled.filesMoved)
         FillFileList();
     return settled.mayGoOn;

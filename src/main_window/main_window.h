@@ -6,7 +6,7 @@
 #include "photo_dates/date_taken_cache.h"
 #include "rename/batch.h"
 #include "rename/companions.h"
-#include "rename/rename_session.h"
+#include "rename/rename_keeper.h"
 #include "rename/rows_batch.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
@@ -167,7 +167,7 @@ private:
     km::MessageBoxRecoveryQuestions m_recoveryQuestions;
     // The undo record UndoList, the journals of the batches and interrupted batches left
     // unanswered.
-    km::RenameSession m_renames;
+    km::RenameKeeper m_renames;
     bool m_commandRunning = false;
     std::deque<Command> m_queuedCommands;
     // Until the window manager has framed the window, its frame is not known: centre it again then.

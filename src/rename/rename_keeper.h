@@ -14,17 +14,17 @@ namespace km {
 // journal of a batch that left files stranded, and interrupted batches whose question was left
 // unanswered. Each batch is journalled in journalFolder (none when it is empty) while it runs.
 //
-//     RenameSession session(journalFolder, ops, questions);
-//     session.recoverAtStart();
-//     if (session.settle().mayGoOn) outcome = session.rename(plan);
+//     RenameKeeper keeper(journalFolder, ops, questions);
+//     keeper.recoverAtStart();
+//     if (keeper.settle().mayGoOn) outcome = keeper.rename(plan);
 //     ...
-//     if (session.settle().mayGoOn) outcome = session.undo();
-class RenameSession {
+//     if (keeper.settle().mayGoOn) outcome = keeper.undo();
+class RenameKeeper {
 public:
-    RenameSession(QString journalFolder, FileOps& ops, RecoveryQuestions& questions);
-    ~RenameSession();
-    RenameSession(const RenameSession&) = delete;
-    RenameSession& operator=(const RenameSession&) = delete;
+    RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions);
+    ~RenameKeeper();
+    RenameKeeper(const RenameKeeper&) = delete;
+    RenameKeeper& operator=(const RenameKeeper&) = delete;
 
     // Offers the batches a crash left interrupted. One whose question is left unanswered is
     // offered again by settle().

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "rename/rename_session.h"
+#include "rename/rename_keeper.h"
 
 #include <utility>
 
 namespace km {
 
-RenameSession::RenameSession(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
+RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
     : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions) {}
 
-RenameSession::~RenameSession() = default;
+RenameKeeper::~RenameKeeper() = default;
 
-void RenameSession::recoverAtStart() {
+void RenameKeeper::recoverAtStart() {
     m_recoveryUnanswered = settleInterruptedBatches(m_journalFolder, m_ops, m_questions).unanswered;
 }
 
-RenameSession::Settled RenameSession::settle() {
+RenameKeeper::Settled RenameKeeper::settle() {
     if (!m_recoveryUnanswered)
         return {};
     const InterruptedBatchOutcome outcome =
@@ -23,7 +23,7 @@ RenameSession::Settled RenameSession::settle() {
     return {!outcome.unanswered && !outcome.filesMoved, outcome.filesMoved};
 }
 
-BatchOutcome RenameSession::rename(const BatchPlan& plan) {
+BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
     if (!outcome.touched)
@@ -38,7 +38,7 @@ BatchOutcome RenameSession::rename(const BatchPlan& plan) {
     return outcome;
 }
 
-BatchOutcome RenameSession::undo() {
+BatchOutcome RenameKeeper::undo() {
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
     if (outcome.done) {
@@ -59,7 +59,7 @@ BatchOutcome RenameSession::undo() {
     return outcome;
 }
 
-std::unique_ptr<JournalFile> RenameSession::newJournal() const {
+std::unique_ptr<JournalFile> RenameKeeper::newJournal() const {
     if (m_journalFolder.isEmpty())
         return nullptr;
     return std::make_unique<JournalFile>(m_journalFolder);
@@ -68,8 +68,8 @@ std::unique_ptr<JournalFile> RenameSession::newJournal() const {
 // A batch that left files stranded keeps its journal, held while the undo record describes
 // those files, until an undo has put them back; a later rename lets go of it, so that the next
 // start offers it.
-void RenameSession::keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
-                                               const BatchOutcome& outcome) {
+void RenameKeeper::keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
+                                              const BatchOutcome& outcome) {
     if (outcome.done || !outcome.stranded.empty())
         m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
 }

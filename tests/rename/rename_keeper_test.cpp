@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch_fakes.h"
 #include "rename/journal.h"
-#include "rename/rename_session.h"
+#include "rename/rename_keeper.h"
 #include "support/temp_folder.h"
 
 #include <QFile>
@@ -30,7 +30,7 @@ public:
     void recovered(const km::RecoveryReport&) override {}
 };
 
-class RenameSessionTest : public testing::Test {
+class RenameKeeperTest : public testing::Test {
 protected:
     km::BatchPlan swap() const {
         return {photos.pathWithSeparator(), {{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}}};
@@ -42,38 +42,38 @@ protected:
     ScriptedQuestions questions;
 };
 
-TEST_F(RenameSessionTest, ARenameBecomesTheUndoRecordAndItsUndoLeavesNoJournal) {
+TEST_F(RenameKeeperTest, ARenameBecomesTheUndoRecordAndItsUndoLeavesNoJournal) {
     photos.writeNamed({"a.jpg", "b.jpg"});
-    km::RenameSession session(journals.path(), disk, questions);
-    ASSERT_TRUE(session.rename(swap()).done);
-    EXPECT_EQ(session.undoList().pairs, swap().pairs);
+    km::RenameKeeper keeper(journals.path(), disk, questions);
+    ASSERT_TRUE(keeper.rename(swap()).done);
+    EXPECT_EQ(keeper.undoList().pairs, swap().pairs);
     EXPECT_EQ(photos.snapshot(), moved({{"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}}));
-    ASSERT_TRUE(session.undo().done);
+    ASSERT_TRUE(keeper.undo().done);
     EXPECT_EQ(photos.snapshot(), namedFiles({"a.jpg", "b.jpg"}));
     EXPECT_TRUE(km::journalsIn(journals.path()).isEmpty());
 }
 
 // The second pass fails at b.jpg's file and the roll-back cannot move a.jpg's file off x.jpg: that
 // file is what the undo record holds, and its journal stays until an undo has put it back.
-TEST_F(RenameSessionTest, StrandedFilesKeepTheirJournalUntilAnUndoPutsThemBack) {
+TEST_F(RenameKeeperTest, StrandedFilesKeepTheirJournalUntilAnUndoPutsThemBack) {
     photos.writeNamed({"a.jpg", "b.jpg"});
     ScriptedFileOps failing(disk);
     failing.failRename(4, EIO);
     failing.failRename(5, EACCES);
-    km::RenameSession session(journals.path(), failing, questions);
+    km::RenameKeeper keeper(journals.path(), failing, questions);
     const km::BatchPlan plan{photos.pathWithSeparator(), {{"a.jpg", "x.jpg"}, {"b.jpg", "y.jpg"}}};
-    const km::BatchOutcome outcome = session.rename(plan);
+    const km::BatchOutcome outcome = keeper.rename(plan);
     ASSERT_FALSE(outcome.done);
     ASSERT_EQ(outcome.stranded, (std::vector<km::RenamePair>{{"a.jpg", "x.jpg"}}));
-    EXPECT_EQ(session.undoList().pairs, outcome.stranded);
+    EXPECT_EQ(keeper.undoList().pairs, outcome.stranded);
     EXPECT_EQ(km::journalsIn(journals.path()).size(), 1);
 
-    EXPECT_TRUE(session.undo().done);
+    EXPECT_TRUE(keeper.undo().done);
     EXPECT_EQ(photos.snapshot(), namedFiles({"a.jpg", "b.jpg"}));
     EXPECT_TRUE(km::journalsIn(journals.path()).isEmpty());
 }
 
-TEST_F(RenameSessionTest, ABatchLeftUnansweredAtStartIsOfferedAgainUntilAnswered) {
+TEST_F(RenameKeeperTest, ABatchLeftUnansweredAtStartIsOfferedAgainUntilAnswered) {
     photos.writeNamed({"a.jpg"});
     {
         km::JournalFile journal(journals.path());
@@ -84,19 +84,19 @@ TEST_F(RenameSessionTest, ABatchLeftUnansweredAtStartIsOfferedAgainUntilAnswered
                 .ok());
     }
     ASSERT_TRUE(QFile::rename(photos.filePath("a.jpg"), photos.filePath("_KM_x.jpg")));
-    km::RenameSession session(journals.path(), disk, questions);
-    session.recoverAtStart();
+    km::RenameKeeper keeper(journals.path(), disk, questions);
+    keeper.recoverAtStart();
     EXPECT_EQ(questions.asked, 1);
 
     questions.answers = {km::RecoveryDirection::Finish};
-    const km::RenameSession::Settled settled = session.settle();
+    const km::RenameKeeper::Settled settled = keeper.settle();
     EXPECT_EQ(questions.asked, 2);
     // Files moved under the list: the command that asked must not go on with it.
     EXPECT_FALSE(settled.mayGoOn);
     EXPECT_TRUE(settled.filesMoved);
     EXPECT_EQ(photos.snapshot(), moved({{"x.jpg", "a.jpg"}}));
 
-    EXPECT_TRUE(session.settle().mayGoOn);
+    EXPECT_TRUE(keeper.settle().mayGoOn);
     EXPECT_EQ(questions.asked, 2);
 }
 
