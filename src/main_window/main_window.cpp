@@ -323,9 +323,21 @@ void MainWindow::FillFileList() {
         FoundFiles += names;
     m_companionCandidates = listing.filtered;
     m_companionsStale = true;
-    if (m_options.order == km::PhotoOrder::Taken && !orderByDateTaken())
+    if (m_options.order != km::PhotoOrder::Taken)
+        stopShowingDatesRead();
+    else if (!orderByDateTaken())
         return;
     showFoundFiles();
+}
+
+// A list in name order waits for no dates: a reading still running is stopped and its end ignored.
+// The reading keeps the cache until it has ended; the next reading waits for that.
+void MainWindow::stopShowingDatesRead() {
+    if (!m_readingDates)
+        return;
+    m_dateReading.cancel();
+    m_readingDates = false;
+    m_fillAfterReading = false;
 }
 
 // The end of the scan: the found files become the list's rows.

@@ -106,6 +106,7 @@ private:
     void showFoundFiles();
     bool orderByDateTaken();
     void showDatesBeingRead();
+    void stopShowingDatesRead();
     void datesRead();
     void showDatesRead();
     void putInOrderTaken(const std::vector<std::optional<km::DateTaken>>& dates);

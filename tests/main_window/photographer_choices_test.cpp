@@ -108,6 +108,22 @@ TEST_F(PhotographerChoicesTest, DatesReadInTheBackgroundOrderTheListOnceRead) {
     EXPECT_TRUE(window->bRename->Enabled());
 }
 
+TEST_F(PhotographerChoicesTest, BackToNameOrderWhileDatesAreReadLeavesRenameOn) {
+    writePhoto("IMG_0001.jpg", "2024:06:01 12:00:03");
+    writePhoto("IMG_0002.jpg", "2024:06:01 12:00:01");
+    start("order=taken\n");
+    window->seam.readDatesInBackground();
+    writePhoto("IMG_0003.jpg", "2024:06:01 12:00:02");
+    window->seam.rescan();
+    chooseInMenuWhenOpen("Number in order of name");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header(), "Original Name");
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
+    EXPECT_TRUE(window->bRename->Enabled());
+}
+
 TEST_F(PhotographerChoicesTest, RawAndSidecarFilesAreRenamedAndUndoneWithTheirPhoto) {
     writePhoto("IMG_0001.JPG", "");
     photos.write("IMG_0001.CR2", "raw");
