@@ -98,6 +98,7 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
         }
     }
     outcome.touched = true;
+    outcome.identities = preflight.identities;
     BatchMover mover(folder, moves, ops);
     outcome.done = mover.run();
     if (!outcome.done) {

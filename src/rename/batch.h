@@ -37,6 +37,9 @@ struct BatchOutcome {
     std::vector<RenamePair> stranded;
     // Indices into the plan's pairs of every pair whose target another pair also has.
     std::vector<std::size_t> duplicateTargets;
+    // The identity of each moved file as the pre-flight saw it, in the order of the plan's pairs
+    // (empty when the batch was refused).
+    std::vector<FileIdentity> identities;
 };
 
 // Renames every pair's `from` to its `to` in two passes through temporary names, after checking

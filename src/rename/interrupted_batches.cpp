@@ -27,6 +27,8 @@ bool finishOrRollBack(JournalFile& journal, const BatchRecord& record, FileOps& 
     const RecoveryReport report =
         questions.whileBusy([&] { return recoverBatch(record, *direction, ops, journal); });
     outcome.filesMoved = true;
+    if (report.consistent && *direction == RecoveryDirection::Finish)
+        outcome.finished.push_back(record);
     if (!report.message.isEmpty())
         questions.recovered(report);
     return true;

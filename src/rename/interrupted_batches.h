@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace km {
 
@@ -18,6 +19,8 @@ struct InterruptedBatchOutcome {
     bool unanswered = false;
     // Files were moved, so a list of their folder is out of date.
     bool filesMoved = false;
+    // The batches a recovery finished: every file carries its new name.
+    std::vector<BatchRecord> finished;
 };
 
 // What the user is asked and told while interrupted batches are settled. An answer that is

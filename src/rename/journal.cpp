@@ -2,6 +2,7 @@
 #include "rename/journal.h"
 
 #include "rename/message_text.h"
+#include "rename/name_field.h"
 #include "rename/name_rules.h"
 
 #include <QDateTime>
@@ -25,60 +26,6 @@ namespace km {
 namespace {
 
 const QByteArray kHeader = "KESTRELMARK-JOURNAL\t1";
-const char Hex[] = "0123456789ABCDEF";
-
-bool needsEscape(unsigned char byte) {
-    return byte == '%' || byte < 0x20 || byte == 0x7F;
-}
-
-QByteArray escaped(const QString& text) {
-    const QByteArray bytes = QFile::encodeName(text);
-    QByteArray out;
-    out.reserve(bytes.size() + 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!needsEscape(byte)) {
-            out.append(c);
-            continue;
-        }
-        out.append('%');
-        out.append(Hex[byte >> 4]);
-        out.append(Hex[byte & 0xF]);
-    }
-    return out;
-}
-
-int hexValue(char c) {
-    const char* found = std::strchr(Hex, c);
-    return c != '\0' && found ? static_cast<int>(found - Hex) : -1;
-}
-
-std::optional<QString> unescaped(const QByteArray& field) {
-    QByteArray bytes;
-    bytes.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '%') {
-            bytes.append(field[i]);
-            continue;
-        }
-        const int high = i + 2 < field.size() ? hexValue(field[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(field[i + 2]) : -1;
-        if (low < 0)
-            return std::nullopt;
-        bytes.append(static_cast<char>(high * 16 + low));
-        i += 2;
-    }
-    return QFile::decodeName(bytes);
-}
-
-std::optional<quint64> number(const QByteArray& field) {
-    bool ok = false;
-    const quint64 value = field.toULongLong(&ok);
-    if (!ok || field.isEmpty() || field[0] < '0' || field[0] > '9')
-        return std::nullopt;
-    return value;
-}
-
 // Reads the journal line by line; each reader returns false and sets the error on a fault.
 class JournalReader {
 public:
@@ -144,7 +91,7 @@ private:
         const auto parts = fields("folder", 2);
         if (!parts)
             return false;
-        const std::optional<QString> folder = unescaped(parts->at(1));
+        const std::optional<QString> folder = nameFromField(parts->at(1));
         if (!folder || !folder->startsWith(QLatin1Char('/')) || !folder->endsWith(QLatin1Char('/')))
             return fail(QStringLiteral("not a folder"));
         record.folder = *folder;
@@ -155,7 +102,7 @@ private:
         const auto parts = fields("count", 2);
         if (!parts)
             return false;
-        const std::optional<quint64> value = number(parts->at(1));
+        const std::optional<quint64> value = numberFromField(parts->at(1));
         if (!value || *value > static_cast<quint64>(m_lines.size()))
             return fail(QStringLiteral("not a count of moves"));
         count = static_cast<qint64>(*value);
@@ -168,9 +115,9 @@ private:
             const auto parts = fields("move", 4);
             if (!parts)
                 return false;
-            const std::optional<quint64> inode = number(parts->at(1));
-            const std::optional<QString> from = unescaped(parts->at(2));
-            const std::optional<QString> to = unescaped(parts->at(3));
+            const std::optional<quint64> inode = numberFromField(parts->at(1));
+            const std::optional<QString> from = nameFromField(parts->at(2));
+            const std::optional<QString> to = nameFromField(parts->at(3));
             if (!inode)
                 return fail(QStringLiteral("not an inode number"));
             if (!from || !to || !invalidNameReason(*from).isEmpty() ||
@@ -282,11 +229,11 @@ bool olderByName(const QString& left, const QString& right) {
 QByteArray encodeJournal(const BatchRecord& record) {
     QByteArray text = kHeader + '\n';
     text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
-    text += "folder\t" + escaped(record.folder) + '\n';
+    text += "folder\t" + nameField(record.folder) + '\n';
     text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
     for (const BatchMove& move : record.moves) {
-        text += "move\t" + QByteArray::number(move.identity.inode) + '\t' + escaped(move.from) +
-                '\t' + escaped(move.to) + '\n';
+        text += "move\t" + QByteArray::number(move.identity.inode) + '\t' + nameField(move.from) +
+                '\t' + nameField(move.to) + '\n';
     }
     text += "end\n";
     return text;

@@ -1,33 +1,68 @@
 // SPDX-License-Identifier: MIT
 #include "rename/rename_keeper.h"
 
+#include "rename/history_folder.h"
+#include "rename/message_text.h"
+
+#include <QDateTime>
 #include <utility>
 
 namespace km {
 
+namespace {
+
+// When a batch begins: UTC milliseconds for the user, and the file system's clock, before
+// which every file it moves was born.
+struct BatchStart {
+    qint64 when = QDateTime::currentMSecsSinceEpoch();
+    qint64 bornBefore = fileClockNow();
+};
+
+std::vector<RenamePair> undoMoves(const BatchPlan& recorded) {
+    std::vector<RenamePair> moves;
+    moves.reserve(recorded.pairs.size());
+    for (const RenamePair& pair : recorded.pairs)
+        moves.push_back({pair.to, pair.from});
+    return moves;
+}
+
+} // namespace
+
 RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
-    : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions) {}
+    : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions) {
+    if (!m_journalFolder.isEmpty())
+        m_historyFolder = fs::withTrailingSeparator(m_journalFolder) + QStringLiteral("history");
+}
 
 RenameKeeper::~RenameKeeper() = default;
 
 void RenameKeeper::recoverAtStart() {
-    m_recoveryUnanswered = settleInterruptedBatches(m_journalFolder, m_ops, m_questions).unanswered;
+    const BatchStart start;
+    const InterruptedBatchOutcome outcome =
+        settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
+    m_recoveryUnanswered = outcome.unanswered;
+    recordRecovered(outcome, start.when, start.bornBefore);
 }
 
 RenameKeeper::Settled RenameKeeper::settle() {
     if (!m_recoveryUnanswered)
         return {};
+    const BatchStart start;
     const InterruptedBatchOutcome outcome =
         settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
     m_recoveryUnanswered = outcome.unanswered;
+    recordRecovered(outcome, start.when, start.bornBefore);
     return {!outcome.unanswered && !outcome.filesMoved, outcome.filesMoved};
 }
 
 BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
+    const BatchStart start;
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
     if (!outcome.touched)
         return outcome;
+    record(plan.folder, filesMovedBy(BatchKind::Rename, plan.pairs, outcome), start.when,
+           start.bornBefore, outcome);
     if (outcome.done) {
         m_undoList = plan;
     } else if (!outcome.stranded.empty()) {
@@ -39,8 +74,12 @@ BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
 }
 
 BatchOutcome RenameKeeper::undo() {
+    const BatchStart start;
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
+    if (outcome.touched)
+        record(m_undoList.folder, filesMovedBy(BatchKind::Undo, undoMoves(m_undoList), outcome),
+               start.when, start.bornBefore, outcome);
     if (outcome.done) {
         // Files a failed rename had stranded are back too: their journal has served.
         if (m_strandedJournal)
@@ -57,6 +96,51 @@ BatchOutcome RenameKeeper::undo() {
     if (!outcome.stranded.empty())
         m_strandedJournal = std::move(journal);
     return outcome;
+}
+
+RenameKeeper::EarlierUndo RenameKeeper::undoEarlier(const HistoryEntry& entry) {
+    const BatchStart start;
+    EarlierUndo undone{planEarlierUndo(entry, m_ops), {}};
+    const BatchPlan& record = undone.plan.record;
+    if (record.pairs.empty()) {
+        undone.outcome.done = true;
+        return undone;
+    }
+    // A journal left by files this undo strands stays on disk, offered at the next start.
+    const std::unique_ptr<JournalFile> journal = newJournal();
+    undone.outcome = undoBatch(record, m_ops, journal.get());
+    if (undone.outcome.touched)
+        this->record(record.folder,
+                     filesMovedBy(BatchKind::Undo, undoMoves(record), undone.outcome), start.when,
+                     start.bornBefore, undone.outcome);
+    return undone;
+}
+
+void RenameKeeper::record(const QString& folder, const std::vector<MovedFile>& moved, qint64 when,
+                          qint64 bornBefore, BatchOutcome& outcome) const {
+    if (m_historyFolder.isEmpty() || moved.empty())
+        return;
+    const fs::FileError error =
+        HistoryFolder(m_historyFolder).add(historyOfBatch(folder, moved, when, bornBefore));
+    if (!error.ok())
+        outcome.message =
+            outcome.message.isEmpty() ? error.message : joinLines({outcome.message, error.message});
+}
+
+// A recovery has no outcome of its own to carry a failure: the recovery questions tell it.
+void RenameKeeper::recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
+                                   qint64 bornBefore) const {
+    for (const BatchRecord& finished : settled.finished) {
+        std::vector<MovedFile> moved;
+        for (const BatchMove& move : finished.moves) {
+            if (move.from != move.to)
+                moved.push_back({move.from, move.to, move.identity});
+        }
+        BatchOutcome outcome;
+        record(finished.folder, moved, when, bornBefore, outcome);
+        if (!outcome.message.isEmpty())
+            m_questions.recovered({true, false, outcome.message});
+    }
 }
 
 std::unique_ptr<JournalFile> RenameKeeper::newJournal() const {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "rename/batch.h"
+#include "rename/batch_history.h"
+#include "rename/earlier_undo.h"
 #include "rename/interrupted_batches.h"
 #include "rename/journal.h"
 
@@ -12,7 +14,10 @@ namespace km {
 
 // The bookkeeping of a window's renames and undos: the undo record of the last rename, the
 // journal of a batch that left files stranded, and interrupted batches whose question was left
-// unanswered. Each batch is journalled in journalFolder (none when it is empty) while it runs.
+// unanswered. Each batch is journalled in journalFolder (none when it is empty) while it runs,
+// and every batch that moved files, recovered ones included, is recorded when it ends in the
+// history of earlier renames, the folder "history" inside journalFolder. A history that cannot be
+// written never fails a batch: the outcome's message says so.
 //
 //     RenameKeeper keeper(journalFolder, ops, questions);
 //     keeper.recoverAtStart();
@@ -46,15 +51,33 @@ public:
     // the record takes the names they have now, so that it still serves.
     BatchOutcome undo();
 
+    // Gives the files of an earlier batch their names back, those that are still the files it
+    // renamed and whose names before are free; the rest are left alone. Recorded in turn.
+    struct EarlierUndo {
+        EarlierUndoPlan plan;
+        BatchOutcome outcome;
+    };
+    EarlierUndo undoEarlier(const HistoryEntry& entry);
+
+    // Where the history of earlier renames is kept; empty for none.
+    const QString& historyFolder() const { return m_historyFolder; }
+
     // The last rename: its folder (ending with "/") and each file's original and new name.
     const BatchPlan& undoList() const { return m_undoList; }
 
 private:
     std::unique_ptr<JournalFile> newJournal() const;
+    // Records the files a batch that began at (when, bornBefore) moved; a failure to do so goes
+    // into the outcome's message.
+    void record(const QString& folder, const std::vector<MovedFile>& moved, qint64 when,
+                qint64 bornBefore, BatchOutcome& outcome) const;
+    void recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
+                         qint64 bornBefore) const;
     void keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
                                     const BatchOutcome& outcome);
 
     QString m_journalFolder;
+    QString m_historyFolder;
     FileOps& m_ops;
     RecoveryQuestions& m_questions;
     BatchPlan m_undoList;

@@ -3,6 +3,7 @@
 
 #include "rename/batch.h"
 #include "rename/file_ops.h"
+#include "rename/interrupted_batches.h"
 #include "support/temp_folder.h"
 
 #include <QByteArray>
@@ -10,6 +11,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
+#include <vector>
 
 // An in-memory folder behind the FileOps interface; optionally ignoring letter case in names as
 // FAT or NTFS do (names keep the case they were given).
@@ -150,4 +153,24 @@ struct DiskName {
     template <typename Disk> static std::string GetName(int /*index*/) {
         return Disk::IsReal ? "Real" : "Fake";
     }
+};
+
+// Answers the recovery questions from a script; an empty script leaves a question unanswered.
+class ScriptedQuestions final : public km::RecoveryQuestions {
+public:
+    std::vector<std::optional<km::RecoveryDirection>> answers;
+    int asked = 0;
+
+    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
+    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
+    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&) override {
+        ++asked;
+        if (answers.empty())
+            return std::nullopt;
+        const auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    void recovered(const km::RecoveryReport&) override {}
 };

@@ -2,8 +2,10 @@
 #include "batch_fakes.h"
 #include "rename/batch.h"
 #include "rename/companions.h"
+#include "rename/history_folder.h"
 #include "rename/journal.h"
 #include "rename/recovery.h"
+#include "rename/rename_keeper.h"
 #include "support/temp_folder.h"
 
 #include <csignal>
@@ -255,6 +257,44 @@ TEST_F(CrashTest, ARecoveryKilledHalfwayIsRecoveredAgainEitherWay) {
             }
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// An undo of an earlier batch is a batch of its own: cut short in its second pass, it is
+// finished at the next start, and recorded then.
+TEST(EarlierUndoCrash, AnUndoOfAnEarlierBatchCutShortIsFinishedAtTheNextStart) {
+    TempFolder photos;
+    TempFolder state;
+    photos.writeNamed({"a.jpg", "b.jpg", "c.jpg"});
+    km::DiskFileOps disk;
+    ScriptedQuestions questions;
+    const km::HistoryFolder history(state.filePath("history"));
+    {
+        km::RenameKeeper keeper(state.path(), disk, questions);
+        ASSERT_TRUE(keeper
+                        .rename({photos.pathWithSeparator(),
+                                 {{"a.jpg", "x.jpg"}, {"b.jpg", "y.jpg"}, {"c.jpg", "z.jpg"}}})
+                        .done);
+    }
+    const km::HistoryEntry entry = *km::loadHistory(history.files().front()).entry;
+    EXPECT_TRUE(killedInChild([&] {
+        KillingFileOps killing(disk, 5);
+        km::RenameKeeper keeper(state.path(), killing, questions);
+        keeper.undoEarlier(entry);
+    }));
+    EXPECT_EQ(km::journalsIn(state.path()).size(), 1);
+
+    questions.answers = {RecoveryDirection::Finish};
+    km::RenameKeeper keeper(state.path(), disk, questions);
+    keeper.recoverAtStart();
+    EXPECT_EQ(photos.snapshot(), namedFiles({"a.jpg", "b.jpg", "c.jpg"}));
+    EXPECT_TRUE(km::journalsIn(state.path()).isEmpty());
+    const QStringList recorded = history.files();
+    ASSERT_EQ(recorded.size(), 2);
+    EXPECT_EQ(km::loadHistory(recorded.front()).entry->files.front().renamed, "a.jpg");
 }
 
 } // namespace

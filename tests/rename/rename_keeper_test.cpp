@@ -10,26 +10,6 @@
 
 namespace {
 
-// Answers the recovery questions from a script; an empty script leaves a question unanswered.
-class ScriptedQuestions final : public km::RecoveryQuestions {
-public:
-    std::vector<std::optional<km::RecoveryDirection>> answers;
-    int asked = 0;
-
-    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
-    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
-    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&) override {
-        ++asked;
-        if (answers.empty())
-            return std::nullopt;
-        const auto answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-    void recovered(const km::RecoveryReport&) override {}
-};
-
 class RenameKeeperTest : public testing::Test {
 protected:
     km::BatchPlan swap() const {

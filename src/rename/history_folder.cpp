@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#include "rename/history_folder.h"
+
+#include "rename/file_ops.h"
+#include "rename/message_text.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace km {
+
+namespace {
+
+const QString kHistorySuffix = QStringLiteral(".history");
+const QString kUnfinishedHistorySuffix = QStringLiteral(".history-new");
+
+QString freshHistoryName() {
+    return QStringLiteral("%1-%2-%3")
+        .arg(QDateTime::currentMSecsSinceEpoch(), 15, 10, QLatin1Char('0'))
+        .arg(::getpid())
+        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+fs::FileError writeWholeFile(int fd, const QByteArray& bytes) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {errno, {}};
+        written += count;
+    }
+    return ::fsync(fd) == 0 ? fs::FileError{} : fs::FileError{errno, {}};
+}
+
+fs::FileError historyError(const QString& folder, int code) {
+    return {code, QStringLiteral("The rename could not be kept among the earlier renames in %1: "
+                                 "%2.")
+                      .arg(quoted(folder), fs::errorText(code))};
+}
+
+// A file a writer left unfinished, when that writer is no longer running.
+bool abandonedByItsWriter(const QString& name) {
+    bool ok = false;
+    const pid_t pid = static_cast<pid_t>(name.section(QLatin1Char('-'), 1, 1).toInt(&ok));
+    if (!ok || pid <= 0)
+        return true;
+    return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// 0, or the errno value that kept the file from being read whole.
+int readWholeFile(const QString& path, QByteArray& text) {
+    const QByteArray native = fs::nativePath(path);
+    const fs::FileDescriptor fd(
+        native.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return native.isEmpty() ? EINVAL : errno;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count == 0)
+            return 0;
+        if (count < 0 && errno != EINTR)
+            return errno;
+        if (count > 0)
+            text.append(buffer, count);
+    }
+}
+
+} // namespace
+
+fs::FileError HistoryFolder::add(const HistoryEntry& entry) const {
+    const QString name = freshHistoryName();
+    const QString folder = fs::withTrailingSeparator(m_folder);
+    const QString unfinished = folder + name + kUnfinishedHistorySuffix;
+    const QByteArray native = fs::nativePath(unfinished);
+    if (native.isEmpty() || !QDir().mkpath(m_folder))
+        return historyError(m_folder, native.isEmpty() ? EINVAL : EACCES);
+    const fs::FileDescriptor fd(
+        ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return historyError(m_folder, errno);
+    fs::FileError error = writeWholeFile(fd.get(), encodeHistory(entry));
+    if (error.ok())
+        error = fs::renameNoReplace(unfinished, folder + name + kHistorySuffix);
+    if (!error.ok()) {
+        ::unlink(native.constData());
+        return historyError(m_folder, error.code);
+    }
+    error = syncFolderEntries(m_folder);
+    dropOldest();
+    return error.ok() ? error : historyError(m_folder, error.code);
+}
+
+QStringList HistoryFolder::files() const {
+    QStringList names;
+    fs::readFolderEntries(m_folder, [&](QString name, int /*folderFd*/, const dirent& /*entry*/) {
+        if (name.endsWith(kHistorySuffix))
+            names << std::move(name);
+    });
+    std::sort(names.begin(), names.end(), std::greater<>());
+    const QString folder = fs::withTrailingSeparator(m_folder);
+    for (QString& name : names)
+        name.prepend(folder);
+    return names;
+}
+
+// The files beyond the newest kept ones go, and so do files a writer cut short.
+void HistoryFolder::dropOldest() const {
+    const QStringList kept = files();
+    for (qsizetype i = kKeptBatches; i < kept.size(); ++i)
+        ::unlink(fs::nativePath(kept[i]).constData());
+    const QString folder = fs::withTrailingSeparator(m_folder);
+    fs::readFolderEntries(m_folder, [&](QString name, int /*folderFd*/, const dirent& /*entry*/) {
+        if (name.endsWith(kUnfinishedHistorySuffix) && abandonedByItsWriter(name))
+            ::unlink(fs::nativePath(folder + name).constData());
+    });
+}
+
+LoadedHistory loadHistory(const QString& path) {
+    LoadedHistory loaded{path, std::nullopt, {}};
+    QByteArray text;
+    const int code = readWholeFile(path, text);
+    if (code != 0)
+        loaded.damage = fs::errorText(code);
+    else
+        loaded.entry = decodeHistory(text, &loaded.damage);
+    return loaded;
+}
+
+} // namespace km

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "rename/name_field.h"
+
+#include "files/file_system.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace km {
+
+namespace {
+
+const char kFieldHexDigits[] = "0123456789ABCDEF";
+
+bool needsEscape(unsigned char byte) {
+    return byte == '%' || byte < 0x20 || byte == 0x7F;
+}
+
+int hexValue(char c) {
+    const char* found = std::strchr(kFieldHexDigits, c);
+    return c != '\0' && found ? static_cast<int>(found - kFieldHexDigits) : -1;
+}
+
+} // namespace
+
+QByteArray nameField(const QString& name) {
+    const QByteArray bytes = fs::nativePath(name);
+    QByteArray out;
+    out.reserve(bytes.size() + 8);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!needsEscape(byte)) {
+            out.append(c);
+            continue;
+        }
+        out.append('%');
+        out.append(kFieldHexDigits[byte >> 4]);
+        out.append(kFieldHexDigits[byte & 0xF]);
+    }
+    return out;
+}
+
+std::optional<QString> nameFromField(QByteArrayView field) {
+    QByteArray bytes;
+    bytes.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != '%') {
+            bytes.append(field[i]);
+            continue;
+        }
+        const int high = i + 2 < field.size() ? hexValue(field[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(field[i + 2]) : -1;
+        if (low < 0)
+            return std::nullopt;
+        bytes.append(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    return QFile::decodeName(bytes);
+}
+
+std::optional<quint64> numberFromField(QByteArrayView field) {
+    if (field.isEmpty() || field.size() > 20)
+        return std::nullopt;
+    quint64 value = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const quint64 digit = static_cast<quint64>(c - '0');
+        if (value > (~quint64{0} - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+} // namespace km

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+namespace km {
+
+// A folder or file name as one field of the program's record files (journals, history): the
+// file system's bytes, with "%" and every byte below 0x20 or equal to 0x7F written as "%" and two
+// upper-case hex digits, so that TAB, CR and LF never appear inside a field and every name comes
+// back exactly.
+QByteArray nameField(const QString& name);
+
+// The name a field holds; nothing when an escape is cut short or not hex.
+std::optional<QString> nameFromField(QByteArrayView field);
+
+// A whole number field; nothing unless it is decimal digits alone.
+std::optional<quint64> numberFromField(QByteArrayView field);
+
+} // namespace km
