@@ -2,6 +2,7 @@
 #include "main_window/main_window.h"
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/earlier_renames_dialog.h"
 #include "dialogs/message_box.h"
 #include "files/file_system.h"
 #include "main_window/photo_list_menu.h"
@@ -11,6 +12,7 @@
 #include "photo_list/photo_list_model.h"
 #include "preview/preview_drawing.h"
 #include "rename/conflicts.h"
+#include "rename/earlier_undo.h"
 #include "rename/naming.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/check_box.h"
@@ -20,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -46,6 +49,44 @@ QString iconKeyFor(const QString& name) {
     return {};
 }
 
+const QString kEarlierRenamesTitle = QStringLiteral("Earlier Renames");
+
+QString earlierStateText(const km::LoadedHistory& loaded, km::FileOps& ops) {
+    if (!loaded.entry)
+        return QStringLiteral("damaged");
+    switch (km::earlierBatchState(km::planEarlierUndo(*loaded.entry, ops))) {
+    case km::EarlierBatchState::AsLeft:
+        return QStringLiteral("all files as left");
+    case km::EarlierBatchState::ChangedSince:
+        return QStringLiteral("some changed since");
+    case km::EarlierBatchState::FolderGone:
+        return QStringLiteral("folder gone");
+    case km::EarlierBatchState::FolderUnreadable:
+        break;
+    }
+    return QStringLiteral("folder cannot be read");
+}
+
+km::EarlierRenameRow earlierRenameRow(const km::LoadedHistory& loaded, km::FileOps& ops) {
+    km::EarlierRenameRow row;
+    row.state = earlierStateText(loaded, ops);
+    if (!loaded.entry) {
+        row.folder = loaded.path;
+        row.example = loaded.damage;
+        return row;
+    }
+    const km::HistoryEntry& entry = *loaded.entry;
+    row.when = QDateTime::fromMSecsSinceEpoch(entry.when)
+                   .toLocalTime()
+                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    row.folder = entry.folder;
+    row.files = QString::number(entry.files.size());
+    if (!entry.files.empty())
+        row.example =
+            entry.files.front().original + QStringLiteral(" -> ") + entry.files.front().renamed;
+    return row;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeStart,
@@ -67,6 +108,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
+    connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);
     connectHandlers();
 }
 
@@ -697,6 +739,51 @@ void MainWindow::showOrderInHeader() {
                                              m_options.order == km::PhotoOrder::Taken
                                                  ? QStringLiteral("Original Name (in order taken)")
                                                  : QStringLiteral("Original Name"));
+}
+
+// The window lists the recorded batches and only reports the choice: the undo runs as a command.
+void MainWindow::showEarlierRenames() {
+    m_earlierRenames.clear();
+    std::vector<km::EarlierRenameRow> rows;
+    if (const QString folder = m_renames.historyFolder(); !folder.isEmpty()) {
+        for (const QString& path : km::HistoryFolder(folder).files()) {
+            m_earlierRenames.push_back(km::loadHistory(path));
+            rows.push_back(earlierRenameRow(m_earlierRenames.back(), m_fileOps));
+        }
+    }
+    auto* window = new km::EarlierRenamesDialog(rows, this);
+    connect(window, &km::EarlierRenamesDialog::undoChosen, this, [this](int row) {
+        m_earlierChoice = row;
+        runCommand(&MainWindow::undoEarlierRename);
+    });
+    window->open();
+}
+
+void MainWindow::undoEarlierRename() {
+    if (m_earlierChoice < 0 || m_earlierChoice >= static_cast<int>(m_earlierRenames.size()))
+        return;
+    const km::LoadedHistory chosen = m_earlierRenames[static_cast<std::size_t>(m_earlierChoice)];
+    m_earlierChoice = -1;
+    if (!settleInterruptedBatches())
+        return;
+    if (!chosen.entry) {
+        ShowMessageBox(QStringLiteral("The record %1 is damaged (%2); nothing was renamed.")
+                           .arg(QLatin1Char('"') + chosen.path + QLatin1Char('"'), chosen.damage),
+                       km::kStyleWarning, kEarlierRenamesTitle);
+        return;
+    }
+    km::RenameKeeper::EarlierUndo undone;
+    {
+        BusyCursor busy;
+        undone = m_renames.undoEarlier(*chosen.entry);
+    }
+    if (undone.outcome.touched &&
+        chosen.entry->folder == km::fs::withTrailingSeparator(CurrentFolder))
+        FillFileList();
+    const bool clean = undone.outcome.done && undone.plan.leftAlone.empty() &&
+                       undone.outcome.message.isEmpty() && undone.plan.folderError.ok();
+    ShowMessageBox(km::earlierUndoMessage(undone.plan, undone.outcome),
+                   clean ? km::BoxInformation : km::kStyleWarning, kEarlierRenamesTitle);
 }
 
 void MainWindow::Timer1_Timer() {

@@ -6,6 +6,7 @@
 #include "photo_dates/date_taken_cache.h"
 #include "rename/batch.h"
 #include "rename/companions.h"
+#include "rename/history_folder.h"
 #include "rename/rename_keeper.h"
 #include "rename/rows_batch.h"
 #include "settings/options_file.h"
@@ -117,6 +118,8 @@ private:
     void chooseCompanions(bool on);
     void saveOptions() const;
     void showOrderInHeader();
+    void showEarlierRenames();
+    void undoEarlierRename();
 
     // The controls, built and laid out by the form.
     MainForm m_form;
@@ -169,6 +172,9 @@ private:
     // The undo record UndoList, the journals of the batches and interrupted batches left
     // unanswered.
     km::RenameKeeper m_renames;
+    // The earlier renames the "Earlier Renames" window lists, and the one chosen to be undone.
+    std::vector<km::LoadedHistory> m_earlierRenames;
+    int m_earlierChoice = -1;
     bool m_commandRunning = false;
     std::deque<Command> m_queuedCommands;
     // Until the window manager has framed the window, its frame is not known: centre it again then.

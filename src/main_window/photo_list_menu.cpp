@@ -51,6 +51,8 @@ void PhotoListMenu::open(QPoint viewportPoint) {
         menu.addAction(QStringLiteral("Rename RAW and sidecar files with their photo"));
     companions->setCheckable(true);
     companions->setChecked(options.companions);
+    menu.addSeparator();
+    QAction* earlier = menu.addAction(QStringLiteral("Undo an &Earlier Rename..."));
 
     connect(byName, &QAction::triggered, this, [this, options] {
         if (options.order != PhotoOrder::Name)
@@ -61,6 +63,7 @@ void PhotoListMenu::open(QPoint viewportPoint) {
             emit orderChosen(PhotoOrder::Taken);
     });
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
+    connect(earlier, &QAction::triggered, this, &PhotoListMenu::earlierRenamesChosen);
     menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));
 }
 

@@ -4,11 +4,11 @@
 #include "rename/file_ops.h"
 #include "rename/message_text.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -21,9 +21,13 @@ namespace {
 const QString kHistorySuffix = QStringLiteral(".history");
 const QString kUnfinishedHistorySuffix = QStringLiteral(".history-new");
 
+// Nanoseconds, not milliseconds: batches recorded one after another within a millisecond must
+// still sort in the order they were recorded.
 QString freshHistoryName() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
     return QStringLiteral("%1-%2-%3")
-        .arg(QDateTime::currentMSecsSinceEpoch(), 15, 10, QLatin1Char('0'))
+        .arg(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(), 20, 10,
+             QLatin1Char('0'))
         .arg(::getpid())
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }

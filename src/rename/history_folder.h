@@ -11,7 +11,7 @@
 namespace km {
 
 // The folder of the history of earlier renames: one file per batch, named
-// "<UTC milliseconds>-<process id>-<random>.history" so that names sort in the order the batches
+// "<UTC nanoseconds>-<process id>-<random>.history" so that names sort in the order the batches
 // were recorded. Only the newest kKeptBatches files are kept.
 class HistoryFolder {
 public:
