@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box.h"
 #include "photo_list/list_view.h"
+#include "rename/history_folder.h"
+#include "rename/journal.h"
 #include "support/temp_folder.h"
 #include "widgets/folder_tree.h"
 #include "window_under_test.h"
@@ -265,7 +267,9 @@ TEST(RenameWithJournal, TheJournalLivesOnlyWhileTheBatchRuns) {
     km::MessageBoxSeam::setNextAnswer(kYes);
     emit window.bRename->Click();
     EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.JPG", "IMG_1.JPG"}}));
-    EXPECT_TRUE(data.snapshot().empty());
+    // What stays is the batch's entry in the history of earlier renames.
+    EXPECT_TRUE(km::journalsIn(data.path()).isEmpty());
+    EXPECT_EQ(km::HistoryFolder(data.filePath("history")).files().size(), 1);
 }
 
 } // namespace
@@ -298,7 +302,9 @@ TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRena
     km::MessageBoxSeam::clearNextAnswers();
     EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxTitle, "Interrupted Rename");
     EXPECT_EQ(photos.snapshot(), (Content{{"x.jpg", "A"}}));
-    EXPECT_TRUE(data.snapshot().empty());
+    // The finished batch is recorded among the earlier renames.
+    EXPECT_TRUE(km::journalsIn(data.path()).isEmpty());
+    EXPECT_EQ(km::HistoryFolder(data.filePath("history")).files().size(), 1);
 }
 
 } // namespace
