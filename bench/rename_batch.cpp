@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: MIT
 // The batch rename (pre-flight and two passes through the real file system, without and with its
-// journal) against a bare loop of renameat2 calls making the same renames in the same run.
+// journal, and as the window runs it, with journal and history) against a bare loop of renameat2
+// calls making the same renames in the same run, and against that loop followed by one sync of
+// the folder, which makes the renames durable as the batch does.
 // Counters: "ratio" is engine wall time / bare loop wall time, "cpu_ratio" the same in thread CPU
-// time (system time included).
+// time (system time included), "sync_ratio" engine wall time / (bare loop + folder sync) wall
+// time. With history, "history_share" is the part of the batch's wall time that writing the
+// history takes: (batch with journal and history - batch with journal) / batch with journal.
 #include "rename/batch.h"
 #include "rename/journal.h"
 #include "rename/name_rules.h"
+#include "rename/rename_keeper.h"
 #include "support/thread_time.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +85,13 @@ public:
         }
     }
 
+    void syncFolder() const {
+        const int fd = ::open(QFile::encodeName(m_plan.folder).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0)
+            std::perror("syncing the folder");
+    }
+
     void bareRenames() const {
         for (std::size_t i = 0; i < m_from.size(); ++i)
             renameat2(AT_FDCWD, m_from[i].constData(), AT_FDCWD, m_temporary[i].constData(),
@@ -94,51 +109,104 @@ private:
     std::vector<QByteArray> m_to;
 };
 
-void renameBatch(benchmark::State& state, km::BatchJournal* journal) {
-    PhotoFolder folder(static_cast<int>(state.range(0)));
-    km::DiskFileOps ops;
-    folder.reset(false);
+// Asks no question: the benchmarks leave no batch interrupted.
+class NoQuestions final : public km::RecoveryQuestions {
+public:
+    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
+    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
+    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&) override {
+        return std::nullopt;
+    }
+    void recovered(const km::RecoveryReport&) override {}
+};
+
+using BatchRun = std::function<bool(const km::BatchPlan&)>;
+
+struct Totals {
     Timing bare;
+    Timing bareSynced;
     Timing engine;
+    Timing reference;
+
+    static void add(Timing& total, const Timing& run) {
+        total.wall += run.wall;
+        total.cpu += run.cpu;
+    }
+};
+
+// Runs `engine` once per iteration, each time on a fresh folder, next to the bare loop, the bare
+// loop with a folder sync and, when given, `reference`, whose time is the history's baseline.
+// Each run leaves the folder's file system with more to look through (names removed and made
+// again), so the runs take turns at going first.
+void renameBatch(benchmark::State& state, const BatchRun& engine, const BatchRun& reference = {}) {
+    PhotoFolder folder(static_cast<int>(state.range(0)));
+    Totals totals;
+    const BatchRun bare = [&](const km::BatchPlan&) {
+        folder.bareRenames();
+        return true;
+    };
+    const BatchRun bareSynced = [&](const km::BatchPlan&) {
+        folder.bareRenames();
+        folder.syncFolder();
+        return true;
+    };
+    std::vector<std::pair<Timing*, const BatchRun*>> runs{
+        {&totals.bare, &bare}, {&totals.bareSynced, &bareSynced}, {&totals.engine, &engine}};
+    if (reference)
+        runs.emplace_back(&totals.reference, &reference);
+    folder.reset(false);
     for (auto _ : state) {
-        state.PauseTiming();
-        folder.reset(false);
-        const Timing bareRun = timed([&] { folder.bareRenames(); });
-        folder.reset(true);
-        state.ResumeTiming();
-        bool done = false;
-        const Timing engineRun =
-            timed([&] { done = km::renameBatch(folder.plan(), ops, journal).done; });
-        if (!done)
-            state.SkipWithError("the batch did not complete");
-        state.PauseTiming();
-        folder.reset(true);
-        state.ResumeTiming();
-        bare.wall += bareRun.wall;
-        bare.cpu += bareRun.cpu;
-        engine.wall += engineRun.wall;
-        engine.cpu += engineRun.cpu;
+        for (auto& [total, run] : runs) {
+            bool done = false;
+            Totals::add(*total, timed([&] { done = (*run)(folder.plan()); }));
+            if (!done)
+                state.SkipWithError("the batch did not complete");
+            folder.reset(true);
+        }
+        std::rotate(runs.begin(), runs.begin() + 1, runs.end());
     }
     const double iterations = static_cast<double>(state.iterations());
-    state.counters["bare_ms"] = 1000 * bare.wall / iterations;
-    state.counters["ratio"] = engine.wall / bare.wall;
-    state.counters["cpu_ratio"] = engine.cpu / bare.cpu;
+    state.counters["bare_ms"] = 1000 * totals.bare.wall / iterations;
+    state.counters["bare_sync_ms"] = 1000 * totals.bareSynced.wall / iterations;
+    state.counters["ratio"] = totals.engine.wall / totals.bare.wall;
+    state.counters["cpu_ratio"] = totals.engine.cpu / totals.bare.cpu;
+    state.counters["sync_ratio"] = totals.engine.wall / totals.bareSynced.wall;
+    if (reference)
+        state.counters["history_share"] =
+            (totals.engine.wall - totals.reference.wall) / totals.reference.wall;
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_RenameBatch(benchmark::State& state) {
-    renameBatch(state, nullptr);
+    km::DiskFileOps ops;
+    renameBatch(state, [&](const km::BatchPlan& plan) { return km::renameBatch(plan, ops).done; });
 }
 
 // The journal goes where the program keeps it, on disk, so its two syncs are paid in full.
 void BM_RenameBatchWithJournal(benchmark::State& state) {
     QTemporaryDir stateFolder;
     km::JournalFile journal(stateFolder.filePath(QStringLiteral("journal")));
-    renameBatch(state, &journal);
+    km::DiskFileOps ops;
+    renameBatch(state, [&](const km::BatchPlan& plan) {
+        return km::renameBatch(plan, ops, &journal).done;
+    });
+}
+
+// As the window renames: journal and history on disk, through the rename bookkeeping.
+void BM_RenameBatchWithJournalAndHistory(benchmark::State& state) {
+    QTemporaryDir stateFolder;
+    km::DiskFileOps ops;
+    NoQuestions questions;
+    km::RenameKeeper keeper(stateFolder.path(), ops, questions);
+    km::JournalFile journal(stateFolder.filePath(QStringLiteral("journal")));
+    renameBatch(
+        state, [&](const km::BatchPlan& plan) { return keeper.rename(plan).done; },
+        [&](const km::BatchPlan& plan) { return km::renameBatch(plan, ops, &journal).done; });
 }
 
 BENCHMARK(BM_RenameBatch)->Arg(10000)->Iterations(8)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenameBatch)->Arg(100000)->Iterations(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameBatch)->Arg(100000)->Iterations(4)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournal)
     ->Arg(10000)
     ->Iterations(8)
@@ -146,7 +214,17 @@ BENCHMARK(BM_RenameBatchWithJournal)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournal)
     ->Arg(100000)
-    ->Iterations(2)
+    ->Iterations(4)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameBatchWithJournalAndHistory)
+    ->Arg(10000)
+    ->Iterations(8)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameBatchWithJournalAndHistory)
+    ->Arg(100000)
+    ->Iterations(4)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

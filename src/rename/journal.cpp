@@ -227,13 +227,21 @@ bool olderByName(const QString& left, const QString& right) {
 } // namespace
 
 QByteArray encodeJournal(const BatchRecord& record) {
-    QByteArray text = kHeader + '\n';
+    QByteArray text;
+    // About the size of a line per move, so that a large batch is not copied while it grows.
+    text.reserve(128 + static_cast<qsizetype>(record.moves.size()) * 64);
+    text += kHeader + '\n';
     text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
     text += "folder\t" + nameField(record.folder) + '\n';
     text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
     for (const BatchMove& move : record.moves) {
-        text += "move\t" + QByteArray::number(move.identity.inode) + '\t' + nameField(move.from) +
-                '\t' + nameField(move.to) + '\n';
+        text += "move\t";
+        appendNumberField(text, move.identity.inode);
+        text += '\t';
+        appendNameField(text, move.from);
+        text += '\t';
+        appendNameField(text, move.to);
+        text += '\n';
     }
     text += "end\n";
     return text;

@@ -4,6 +4,8 @@
 #include "files/file_system.h"
 
 #include <QFile>
+#include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace km {
@@ -21,23 +23,51 @@ int hexValue(char c) {
     return c != '\0' && found ? static_cast<int>(found - kFieldHexDigits) : -1;
 }
 
+void appendFieldByte(QByteArray& out, unsigned char byte) {
+    if (!needsEscape(byte)) {
+        out.append(static_cast<char>(byte));
+        return;
+    }
+    out.append('%');
+    out.append(kFieldHexDigits[byte >> 4]);
+    out.append(kFieldHexDigits[byte & 0xF]);
+}
+
+bool isAsciiWithoutNul(const QString& name) {
+    return std::all_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return c.unicode() != 0 && c.unicode() < 0x80; });
+}
+
 } // namespace
 
 QByteArray nameField(const QString& name) {
-    const QByteArray bytes = fs::nativePath(name);
     QByteArray out;
-    out.reserve(bytes.size() + 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!needsEscape(byte)) {
-            out.append(c);
-            continue;
-        }
-        out.append('%');
-        out.append(kFieldHexDigits[byte >> 4]);
-        out.append(kFieldHexDigits[byte & 0xF]);
-    }
+    appendNameField(out, name);
     return out;
+}
+
+// The file system's bytes of an ASCII name are its characters: journals and history of large
+// batches write many names, so these need no conversion.
+void appendNameField(QByteArray& out, const QString& name) {
+    if (isAsciiWithoutNul(name)) {
+        for (const QChar c : name)
+            appendFieldByte(out, static_cast<unsigned char>(c.unicode()));
+        return;
+    }
+    for (const char c : fs::nativePath(name))
+        appendFieldByte(out, static_cast<unsigned char>(c));
+}
+
+void appendNumberField(QByteArray& out, qint64 number) {
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, end.ptr - digits);
+}
+
+void appendNumberField(QByteArray& out, quint64 number) {
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    out.append(digits, end.ptr - digits);
 }
 
 std::optional<QString> nameFromField(QByteArrayView field) {

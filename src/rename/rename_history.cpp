@@ -182,16 +182,16 @@ QByteArray encodeHistory(const HistoryEntry& entry) {
     text += "count\t" + QByteArray::number(static_cast<qulonglong>(entry.files.size())) + '\n';
     for (const HistoryFile& file : entry.files) {
         text += "file\t";
-        text += nameField(file.original);
+        appendNameField(text, file.original);
         text += '\t';
-        text += nameField(file.renamed);
+        appendNameField(text, file.renamed);
         text += '\t';
         if (file.identity.basis == LastingIdentity::Basis::SizeAndTime) {
-            text += QByteArray::number(file.identity.size);
+            appendNumberField(text, file.identity.size);
             text += '\t';
-            text += QByteArray::number(file.identity.modified);
+            appendNumberField(text, file.identity.modified);
         } else {
-            text += QByteArray::number(file.identity.inode);
+            appendNumberField(text, file.identity.inode);
         }
         text += '\n';
     }
