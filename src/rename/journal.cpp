@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/journal.h"
 
+#include "files/file_names.h"
 #include "rename/message_text.h"
 #include "rename/name_rules.h"
 
@@ -32,7 +33,7 @@ bool needsEscape(unsigned char byte) {
 }
 
 QByteArray escaped(const QString& text) {
-    const QByteArray bytes = QFile::encodeName(text);
+    const QByteArray bytes = fs::nativeName(text);
     QByteArray out;
     out.reserve(bytes.size() + 8);
     for (const char c : bytes) {
@@ -68,7 +69,7 @@ std::optional<QString> unescaped(const QByteArray& field) {
         bytes.append(static_cast<char>(high * 16 + low));
         i += 2;
     }
-    return QFile::decodeName(bytes);
+    return fs::nameFromBytes(bytes);
 }
 
 std::optional<quint64> number(const QByteArray& field) {
