@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QStringList>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace km {
@@ -63,7 +64,30 @@ qsizetype linesInHeight(const QFontMetrics& metrics, int height) {
     return 1 + std::max(0, height - first) / step;
 }
 
+// A word of more characters than this gets break points in a tooltip.
+constexpr qsizetype kToolTipWordLength = 40;
+
+QString withBreakPoints(const QString& text) {
+    QString broken;
+    broken.reserve(text.size() + text.size() / kToolTipWordLength);
+    qsizetype wordLength = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            wordLength = 0;
+        } else if (++wordLength > kToolTipWordLength && !c.isLowSurrogate()) {
+            broken += QChar(0x200B);
+            wordLength = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
 } // namespace
+
+QString wrappingToolTip(const QString& prompt) {
+    return Qt::convertFromPlainText(withBreakPoints(prompt), Qt::WhiteSpaceNormal);
+}
 
 QString fitPromptToRoom(const QString& prompt, const QFontMetrics& metrics, QSize room) {
     const int width = std::max(room.width(), metrics.horizontalAdvance(kShortened));

@@ -14,4 +14,9 @@ namespace km {
 // and when the lines are more than the room's height holds, the last one that fits becomes "...".
 QString fitPromptToRoom(const QString& prompt, const QFontMetrics& metrics, QSize room);
 
+// The full prompt as a tooltip that wraps within the screen: as rich text, since Qt wraps only
+// those, with a zero-width space every few characters of a word too long for a line (a long file
+// name), where the line may break without anything being seen.
+QString wrappingToolTip(const QString& prompt);
+
 } // namespace km

@@ -178,7 +178,7 @@ void frmMessageBox::fitPrompt(QSize room) {
         lblPrompt->setText(shown);
         lblPrompt->adjustSize();
     }
-    lblPrompt->setToolTip(shown == full ? QString() : full);
+    lblPrompt->setToolTip(shown == full ? QString() : km::wrappingToolTip(full));
 }
 
 QSize frmMessageBox::borderSize() const {

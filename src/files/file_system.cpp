@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "files/file_system.h"
 
+#include "files/file_names.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
@@ -163,18 +165,14 @@ bool isRegularEntry(int dirFd, const dirent* entry) {
     return regularFileAt(dirFd, entry->d_name).has_value();
 }
 
-// Decodes a name from the file system; nothing when it does not round-trip, since such a file
-// could not be renamed back under the very same bytes. A name of ASCII bytes alone always does.
-std::optional<QString> decodeName(const char* bytes) {
+// Decodes a name from the file system byte-exact; a name of ASCII bytes alone, the most common
+// kind, needs no decoding.
+QString decodeName(const char* bytes) {
     const size_t length = std::strlen(bytes);
     if (std::all_of(bytes, bytes + length,
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(bytes, static_cast<qsizetype>(length));
-    const QByteArray raw(bytes, static_cast<qsizetype>(length));
-    QString name = QFile::decodeName(raw);
-    if (QFile::encodeName(name) != raw)
-        return std::nullopt;
-    return name;
+    return nameFromBytes(QByteArrayView(bytes, static_cast<qsizetype>(length)));
 }
 
 FileError renameWithFlag(const QByteArray& from, const QByteArray& to) {
@@ -222,7 +220,7 @@ FileError fromErrno(int code) {
 QByteArray nativePath(const QString& path) {
     if (path.contains(QChar(u'\0')))
         return {};
-    return QFile::encodeName(path);
+    return nativeName(path);
 }
 
 QString errorText(int code) {
@@ -291,8 +289,7 @@ FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& vis
             return errno == 0 ? FileError{} : fromErrno(errno);
         if (isDotOrDotDot(entry->d_name))
             continue;
-        if (std::optional<QString> name = decodeName(entry->d_name))
-            visit(std::move(*name), folderFd, *entry);
+        visit(decodeName(entry->d_name), folderFd, *entry);
     }
 }
 

@@ -36,9 +36,10 @@ struct FolderListing {
 };
 
 // Lists the regular files of a folder (a link counts as what it points to) whose names match each
-// pattern, letter case ignored. Names starting with "." and names that are not valid UTF-8 are
-// left out. Each pattern's matches come in natural name order ignoring case (IMG_2 before IMG_10),
-// ties broken by code-point order. The folder is read once, whatever the number of patterns.
+// pattern, letter case ignored. Names starting with "." are left out; names that are not valid
+// UTF-8 are taken as nameFromBytes gives them. Each pattern's matches come in natural name order
+// ignoring case (IMG_2 before IMG_10), ties broken by code-point order. The folder is read once,
+// whatever the number of patterns.
 FolderListing listFolder(const QString& folder, const QStringList& patterns);
 
 // Decides whether a name belongs in a listing besides its patterns; asked for every name that is
@@ -55,8 +56,8 @@ FolderListing listFolder(const QString& folder, const QStringList& patterns,
 using FolderEntryVisitor = std::function<void(QString name, int folderFd, const dirent& entry)>;
 
 // Reads a folder once and calls visit for every entry but "." and "..", in the file system's
-// order. Names that do not decode to a text giving back the very same bytes are skipped: such a
-// name could not be asked for again. An empty folder means "/". Returns the error that kept the
+// order. Each name comes as nameFromBytes gives it, so that nativePath gives its very bytes back.
+// An empty folder means "/". Returns the error that kept the
 // folder from being opened or read to its end.
 FileError readFolderEntries(const QString& folder, const FolderEntryVisitor& visit);
 
@@ -102,8 +103,8 @@ QString withTrailingSeparator(const QString& folder);
 // The folder that holds the running executable.
 QString programFolder();
 
-// The bytes the file system sees for a path; empty when the path holds a NUL character, which
-// would silently cut the path short.
+// The bytes the file system sees for a path (nativeName); empty when the path holds a NUL
+// character, which would silently cut the path short.
 QByteArray nativePath(const QString& path);
 
 // A text for the user from an errno value.

@@ -4,6 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/earlier_renames_dialog.h"
 #include "dialogs/message_box.h"
+#include "files/file_names.h"
 #include "files/file_system.h"
 #include "main_window/photo_list_menu.h"
 #include "numbers/rounding.h"
@@ -471,9 +472,13 @@ QString MainWindow::rowToolTip(int row) const {
     if (m_options.order == km::PhotoOrder::Taken &&
         static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
         lines << QStringLiteral("no date taken");
+    if (km::fs::hasRawBytes(m_form.lvFiles->photos().names().value(row)))
+        lines << QStringLiteral(
+            "This name is not UTF-8: each byte shown as \\xHH is kept as it is.");
     QStringList companions;
     for (const km::RenamePair& companion : m_companions.pairsOf(row))
-        companions << QStringLiteral("%1 \u2192 %2").arg(companion.from, companion.to);
+        companions << QStringLiteral("%1 \u2192 %2")
+                          .arg(km::fs::readableName(companion.from), companion.to);
     km::fs::sortNaturally(companions);
     lines += companions;
     return lines.join(QLatin1Char('\n'));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "photo_dates/folder_changes.h"
 
+#include "files/file_names.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <cstring>
 #include <linux/magic.h>
 #include <sys/inotify.h>
@@ -73,7 +74,7 @@ void FolderChanges::take(const std::function<void(const FolderNotice&)>& receive
                 receive({FolderNotice::Kind::Folder, event.wd, {}});
             else if (event.len > 0 && at <= length)
                 receive({FolderNotice::Kind::File, event.wd,
-                         QFile::decodeName(QByteArray(name, qstrnlen(name, event.len)))});
+                         fs::nameFromBytes(QByteArrayView(name, qstrnlen(name, event.len)))});
         }
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "photo_list/photo_list_model.h"
 
+#include "files/file_names.h"
+
 #include <QColor>
 #include <optional>
 #include <utility>
@@ -118,7 +120,7 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (index.column() > 1)
             return QString();
-        return index.column() == 0 ? m_names[row] : m_newNames[row];
+        return index.column() == 0 ? fs::readableName(m_names[row]) : m_newNames[row];
     case Qt::ForegroundRole:
         return QColor(m_conflicts[static_cast<size_t>(row)] ? kConflictColour : kNormalColour);
     case Qt::DecorationRole:

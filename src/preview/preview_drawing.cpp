@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "preview/preview_drawing.h"
 
+#include "files/file_names.h"
 #include "numbers/rounding.h"
 #include "preview/outlined_name.h"
 #include "preview/preview_fit.h"
@@ -85,7 +86,7 @@ private:
             return true;
         if (place)
             box->drawPicture(source.render(twipsToPixels(*place).size()), *place);
-        printOutlinedName(*box, name);
+        printOutlinedName(*box, fs::readableName(name));
         return deliverEventsAndContinue();
     }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "rename/message_text.h"
 
+#include "files/file_names.h"
+
 namespace km {
 
 QString quoted(const QString& name) {
-    return QLatin1Char('"') + name + QLatin1Char('"');
+    return QLatin1Char('"') + fs::readableName(name) + QLatin1Char('"');
 }
 
 QString joinLines(const QStringList& lines) {

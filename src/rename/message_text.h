@@ -6,7 +6,7 @@
 
 namespace km {
 
-// "name" in double quotes, as file names appear in messages.
+// "name" in double quotes, as file names appear in messages; bytes that are not UTF-8 as \xHH.
 QString quoted(const QString& name);
 
 // The lines of a message for the user, joined as the program's messages are.

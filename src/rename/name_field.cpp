@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/name_field.h"
 
-#include "files/file_system.h"
+#include "files/file_names.h"
 
-#include <QFile>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -54,7 +53,7 @@ void appendNameField(QByteArray& out, const QString& name) {
             appendFieldByte(out, static_cast<unsigned char>(c.unicode()));
         return;
     }
-    for (const char c : fs::nativePath(name))
+    for (const char c : fs::nativeName(name))
         appendFieldByte(out, static_cast<unsigned char>(c));
 }
 
@@ -85,7 +84,7 @@ std::optional<QString> nameFromField(QByteArrayView field) {
         bytes.append(static_cast<char>(high * 16 + low));
         i += 2;
     }
-    return QFile::decodeName(bytes);
+    return fs::nameFromBytes(bytes);
 }
 
 std::optional<quint64> numberFromField(QByteArrayView field) {

@@ -9,9 +9,9 @@
 namespace km {
 
 // A folder or file name as one field of the program's record files (journals, history): the
-// file system's bytes, with "%" and every byte below 0x20 or equal to 0x7F written as "%" and two
-// upper-case hex digits, so that TAB, CR and LF never appear inside a field and every name comes
-// back exactly.
+// file system's bytes (fs::nativeName, so that names that are not UTF-8 come back byte for byte),
+// with "%" and every byte below 0x20 or equal to 0x7F written as "%" and two upper-case hex digits,
+// so that TAB, CR and LF never appear inside a field and every name comes back exactly.
 QByteArray nameField(const QString& name);
 // The same, appended to `out`; a name of ASCII characters alone is written without allocating.
 void appendNameField(QByteArray& out, const QString& name);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "thumbnails/thumbnail.h"
 
+#include "files/file_system.h"
 #include "thumbnails/thumbnail_choice.h"
 #include "thumbnails/thumbnail_exif.h"
 #include "thumbnails/thumbnail_jpeg_head.h"
@@ -10,6 +11,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <fcntl.h>
 
 namespace km {
 namespace {
@@ -55,8 +57,11 @@ QSize pictureSizeOf(const QByteArray& bytes) {
 
 } // namespace
 
-ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>(path)) {
-    if (!m_file->open(QIODevice::ReadOnly))
+ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>()) {
+    // Opened through the file layer, which gives a name that is not UTF-8 its very bytes; the
+    // file closes the descriptor when it goes, even when it could not take it.
+    const int fd = ::open(fs::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || !m_file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return;
     // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
     // was not found there, are asked of the picture reader.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "files/file_names.h"
 #include "files/file_system.h"
 #include "support/temp_folder.h"
 
@@ -37,14 +38,43 @@ TEST(ListFolder, LeavesOutHiddenFilesFoldersAndDanglingLinks) {
     EXPECT_EQ(listOne(folder, "*.jpg"), QStringList({"link.jpg", "shown.jpg"}));
 }
 
-TEST(ListFolder, LeavesOutNamesThatAreNotValidUtf8) {
-    TempFolder folder;
-    folder.writeNamed({"good.jpg"});
-    const QByteArray bad = QFile::encodeName(folder.path()) + "/bad\xff.jpg";
-    FILE* raw = std::fopen(bad.constData(), "w");
-    ASSERT_NE(raw, nullptr);
-    std::fclose(raw);
-    EXPECT_EQ(listOne(folder, "*.jpg"), QStringList({"good.jpg"}));
+// Names as cards of older cameras and archives made on Windows write them: each is listed, read
+// as \xHH where its bytes are not UTF-8, and renamed away and back byte for byte.
+TEST(NamesThatAreNotUtf8, AreListedShownAndRenamedBackByteForByte) {
+    struct Case {
+        QByteArray bytes;
+        const char* readable;
+    };
+    const Case cases[] = {
+        {"caf\xE9.jpg", "caf\\xE9.jpg"},             // Latin-1
+        {"\x80lone.jpg", "\\x80lone.jpg"},           // a lone continuation byte
+        {"over\xC0\xAF.jpg", "over\\xC0\\xAF.jpg"},  // an overlong "/"
+        {"\xED\xA0\x80.jpg", "\\xED\\xA0\\x80.jpg"}, // an encoded surrogate
+        {"\xE9t\xE9 \xF0\x9F\x93\xB7.jpg", "\\xE9t\\xE9 \xF0\x9F\x93\xB7.jpg"}, // mixed
+        {"\x80\xA0\xFF\xFE.jpg", "\\x80\\xA0\\xFF\\xFE.jpg"},                   // 0x80-0xFF only
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.readable);
+        TempFolder folder;
+        folder.writeNamed({"a.jpg"});
+        const QByteArray native = QFile::encodeName(folder.path()) + '/' + c.bytes;
+        FILE* raw = std::fopen(native.constData(), "w");
+        ASSERT_NE(raw, nullptr);
+        std::fclose(raw);
+
+        const QStringList listed = listOne(folder, "*.jpg");
+        ASSERT_EQ(listed.size(), 2);
+        const QString name = listed.at(listed.at(0) == "a.jpg" ? 1 : 0);
+        EXPECT_TRUE(km::fs::hasRawBytes(name));
+        EXPECT_EQ(km::fs::nativeName(name), c.bytes);
+        EXPECT_EQ(km::fs::readableName(name), QString::fromUtf8(c.readable));
+        EXPECT_EQ(km::fs::nameFromBytes(c.bytes), name);
+
+        ASSERT_TRUE(km::fs::renameNoReplace(folder.filePath(name), folder.filePath("b.jpg")).ok());
+        EXPECT_NE(access(native.constData(), F_OK), 0);
+        ASSERT_TRUE(km::fs::renameNoReplace(folder.filePath("b.jpg"), folder.filePath(name)).ok());
+        EXPECT_EQ(access(native.constData(), F_OK), 0);
+    }
 }
 
 TEST(ListFolder, TakesFilteredFilesInTheSameRead) {

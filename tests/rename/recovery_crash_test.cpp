@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch_fakes.h"
+#include "files/file_names.h"
 #include "rename/batch.h"
 #include "rename/companions.h"
 #include "rename/history_folder.h"
@@ -95,11 +96,18 @@ Scenario photosWithCompanions() {
     return scenario;
 }
 
+// Names as older cameras write them, not UTF-8, going round in a circle.
+Scenario namesThatAreNotUtf8() {
+    const QString latin1 = km::fs::nameFromBytes("caf\xE9.jpg");
+    const QString lone = km::fs::nameFromBytes("\x80.jpg");
+    return {{latin1, lone, "b.jpg"}, {{latin1, "b.jpg"}, {"b.jpg", lone}, {lone, latin1}}};
+}
+
 class CrashTest : public testing::Test {
 protected:
     void SetUp() override {
         for (const QString& name : m_scenario.files)
-            m_photos.write(name, name.toUtf8());
+            m_photos.write(name, km::fs::nativeName(name));
     }
 
     int renames() const { return 2 * static_cast<int>(m_scenario.pairs.size()); }
@@ -109,7 +117,7 @@ protected:
     Snapshot original() const {
         Snapshot files;
         for (const QString& name : m_scenario.files)
-            files[name] = name.toUtf8();
+            files[name] = km::fs::nativeName(name);
         return files;
     }
 
@@ -118,7 +126,7 @@ protected:
         for (const km::RenamePair& pair : m_scenario.pairs)
             files.erase(pair.from);
         for (const km::RenamePair& pair : m_scenario.pairs)
-            files[pair.to] = pair.from.toUtf8();
+            files[pair.to] = km::fs::nativeName(pair.from);
         return files;
     }
 
@@ -167,7 +175,7 @@ protected:
 
     void reset() {
         for (const auto& [name, content] : m_photos.snapshot())
-            ASSERT_TRUE(QFile::remove(m_photos.filePath(name)));
+            ASSERT_EQ(::unlink(km::fs::nativePath(m_photos.filePath(name)).constData()), 0);
         SetUp();
     }
 
@@ -195,6 +203,11 @@ TEST_F(CrashTest, ABatchKilledAfterAnyNumberOfRenamesIsFinishedOrRolledBack) {
 TEST_F(CrashTest, PhotosAndTheirCompanionsKilledAfterAnyNumberOfRenamesAreRecovered) {
     m_scenario = photosWithCompanions();
     ASSERT_EQ(renames(), 14);
+    killAfterEveryRenameAndRecover();
+}
+
+TEST_F(CrashTest, NamesThatAreNotUtf8ComeBackByteForByteAfterACut) {
+    m_scenario = namesThatAreNotUtf8();
     killAfterEveryRenameAndRecover();
 }
 

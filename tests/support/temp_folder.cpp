@@ -1,13 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "support/temp_folder.h"
 
+#include "files/file_names.h"
+#include "files/file_system.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The content of a file by its native path; "<unreadable>" when it cannot be read.
+QByteArray contentOf(const QByteArray& path) {
+    QFile file;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+} // namespace
 
 TempFolder::TempFolder() {
     EXPECT_TRUE(m_dir.isValid());
+}
+
+// Qt's own removal cannot name files whose names are not UTF-8; those go first.
+TempFolder::~TempFolder() {
+    km::fs::readFolderEntries(path(), [](const QString& name, int folderFd, const dirent& entry) {
+        if (km::fs::hasRawBytes(name))
+            unlinkat(folderFd, entry.d_name, 0);
+    });
 }
 
 QString TempFolder::path() const {
@@ -22,9 +49,13 @@ QString TempFolder::filePath(const QString& name) const {
     return m_dir.filePath(name);
 }
 
+// Names go through the file layer, so names that are not UTF-8 get their very bytes.
 void TempFolder::write(const QString& name, const QByteArray& content) const {
-    QFile file(filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
+    const QByteArray path = km::fs::nativePath(filePath(name));
+    QFile file;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_TRUE(fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        << path.toStdString();
     ASSERT_EQ(file.write(content), content.size());
 }
 
@@ -39,15 +70,16 @@ void TempFolder::makeFolder(const QString& name) const {
 
 std::map<QString, QByteArray> TempFolder::snapshot() const {
     std::map<QString, QByteArray> entries;
-    const QDir dir(path());
-    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    for (const QFileInfo& info : dir.entryInfoList(filter)) {
-        if (info.isDir() && !info.isSymLink()) {
-            entries[info.fileName()] = "<dir>";
-            continue;
-        }
-        QFile file(info.filePath());
-        entries[info.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
-    }
+    const km::fs::FileError error =
+        km::fs::readFolderEntries(path(), [&](QString name, int folderFd, const dirent& entry) {
+            struct stat info {};
+            if (fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISDIR(info.st_mode)) {
+                entries[name] = "<dir>";
+                return;
+            }
+            entries[name] = contentOf(km::fs::nativePath(filePath(name)));
+        });
+    EXPECT_TRUE(error.ok()) << error.message.toStdString();
     return entries;
 }

@@ -10,6 +10,9 @@
 class TempFolder {
 public:
     TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
     // The folder's path, without a trailing separator.
     QString path() const;

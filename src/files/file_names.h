@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace km::fs {
+
+// Linux file names are bytes; most are UTF-8, but cards of older cameras and archives made on
+// Windows carry names in Latin-1 and other codes. The program keeps every name as a QString that
+// gives back its very bytes: the valid UTF-8 sequences as their characters, and each other byte
+// 0xHH as the lone low surrogate U+DCHH, which no valid UTF-8 decodes to. Equal names are equal
+// bytes, so lookups, collision checks and companions need nothing special.
+
+// The name the file system's bytes stand for, byte-exact in both directions with nativeName.
+QString nameFromBytes(QByteArrayView bytes);
+
+// The bytes of a name made by nameFromBytes, or UTF-8 for any other text.
+QByteArray nativeName(QStringView name);
+
+// True when the name holds bytes that are not UTF-8.
+bool hasRawBytes(QStringView name);
+
+// The name for people to read: each byte that is not UTF-8 written as \xHH.
+QString readableName(const QString& name);
+
+} // namespace km::fs
