@@ -19,6 +19,9 @@ struct NewNames {
     QStringList names;
     int numberedCount = 0;
     bool renameEnabled = false;
+    // With a date in the names: rows that would be numbered but have no date taken, so keep
+    // their names.
+    int undatedCount = 0;
 };
 
 // The longest number part a name may get: a file name cannot hold more characters.
@@ -33,6 +36,8 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
 // The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
 // foto_003)". Without a usable start or digit count it shows the prefix alone three times.
 QString exampleLine(const NamingFields& fields);
+// The same with a date text after the prefix: "(Example: foto_2024-05-01_001, ...)".
+QString exampleLine(const NamingFields& fields, QStringView dateText);
 
 // 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
 qint32 findLastOf(QStringView text, QStringView part);
