@@ -8,11 +8,13 @@
 #include <functional>
 
 class QAbstractItemView;
+class QMenu;
 
 namespace km {
 
-// The photo list's context menu: the order the photos are numbered in, and whether RAW and
-// sidecar files are renamed with their photo. It opens on the right mouse button, the Menu key
+// The photo list's context menu: the order the photos are numbered in, whether RAW and sidecar
+// files are renamed with their photo, whether the date taken goes into the new names and how
+// photos are numbered then. It opens on the right mouse button, the Menu key
 // and Shift+F10, showing the choices as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
@@ -27,12 +29,15 @@ public:
 signals:
     void orderChosen(km::PhotoOrder order);
     void companionsChosen(bool on);
+    void dateChosen(km::DateInNames date);
+    void numbersChosen(km::DateNumbering numbers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPoint keyboardPoint() const;
+    void addDateChoices(QMenu& menu, const Options& options);
 
     QAbstractItemView& m_list;
     std::function<Options()> m_current;
