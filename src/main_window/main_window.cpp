@@ -505,9 +505,7 @@ void MainWindow::ShowExample() {
     const QString stamp = !m_rowStamps.isEmpty() && !m_rowStamps.front().isEmpty()
                               ? m_rowStamps.front()
                               : QStringLiteral("2024:05:01 14:03:22");
-    QString dateText;
-    m_options.datePattern().appendTo(dateText, stamp);
-    m_form.lblExample->setText(km::exampleLine(fields, dateText));
+    m_form.lblExample->setText(km::exampleLine(fields, m_options.datePattern().textOf(stamp)));
 }
 
 bool MainWindow::CheckDuplicates() {

@@ -35,12 +35,11 @@ std::optional<DatePattern> DatePattern::read(QStringView text) {
 }
 
 bool DatePattern::parse(QStringView text) {
-    m_parts.clear();
+    m_text.clear();
+    m_fields.clear();
     m_keyFields.clear();
-    m_textLength = 0;
     if (text.size() > kMaxLength)
         return false;
-    bool hasField = false;
     qsizetype at = 0;
     while (at < text.size()) {
         const QStringView rest = text.sliced(at);
@@ -48,21 +47,19 @@ bool DatePattern::parse(QStringView text) {
             std::find_if(kDateFields.begin(), kDateFields.end(),
                          [rest](const DateField& each) { return rest.startsWith(each.token); });
         if (field != kDateFields.end()) {
-            m_parts.push_back({field->from, field->token.size(), QChar()});
+            m_fields.push_back({at, field->from, field->token.size()});
             at += field->token.size();
-            hasField = true;
         } else if (isDateSeparator(text[at])) {
-            m_parts.push_back({0, 0, text[at]});
             ++at;
         } else {
             return false;
         }
     }
-    m_textLength = text.size();
+    m_text = text.toString();
     for (const DateField& field : kDateFields)
         if (text.contains(field.token))
-            m_keyFields.push_back({field.from, field.token.size(), QChar()});
-    return hasField;
+            m_keyFields.push_back({0, field.from, field.token.size()});
+    return !m_fields.empty();
 }
 
 bool isDatePattern(QStringView text) {

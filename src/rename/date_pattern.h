@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -30,20 +31,25 @@ public:
     // field, or is longer than kMaxLength.
     static std::optional<DatePattern> read(QStringView text);
 
-    // Appends the date text of a valid stamp to out.
-    void appendTo(QString& out, QStringView stamp) const {
-        for (const Part& part : m_parts) {
-            if (part.length == 0)
-                out.append(part.separator);
-            else
-                out.append(stamp.sliced(part.from, part.length));
-        }
+    // Writes the date text of a valid stamp at out, textLength() characters: the pattern with
+    // each field's digits copied over it, as every field is as long as its digits. Returns the
+    // end of the text.
+    QChar* writeTo(QChar* out, QStringView stamp) const {
+        std::copy_n(m_text.constData(), m_text.size(), out);
+        for (const Field& field : m_fields)
+            std::copy_n(stamp.data() + field.from, field.length, out + field.at);
+        return out + m_text.size();
     }
-    qsizetype textLength() const { return m_textLength; }
+    QString textOf(QStringView stamp) const {
+        QString text(m_text.size(), Qt::Uninitialized);
+        writeTo(text.data(), stamp);
+        return text;
+    }
+    qsizetype textLength() const { return m_text.size(); }
     // A number that two valid stamps share exactly when their date texts are the same.
     qint64 key(QStringView stamp) const {
         qint64 key = 0;
-        for (const Part& field : m_keyFields)
+        for (const Field& field : m_keyFields)
             for (const QChar digit : stamp.sliced(field.from, field.length))
                 key = key * 10 + (digit.unicode() - u'0');
         return key;
@@ -52,19 +58,19 @@ public:
     static constexpr qsizetype kMaxLength = 64;
 
 private:
-    // A field copied from the stamp (length > 0), or one separator character.
-    struct Part {
+    // A field: its place in the pattern, and in the stamp.
+    struct Field {
+        qsizetype at = 0;
         qsizetype from = 0;
         qsizetype length = 0;
-        QChar separator;
     };
 
     bool parse(QStringView text);
 
-    std::vector<Part> m_parts;
+    QString m_text;
+    std::vector<Field> m_fields;
     // Each field of the pattern once, in the order of the stamp: at most its 14 digits.
-    std::vector<Part> m_keyFields;
-    qsizetype m_textLength = 0;
+    std::vector<Field> m_keyFields;
 };
 
 // True when text is a date pattern DatePattern::read accepts.

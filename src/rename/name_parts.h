@@ -61,6 +61,14 @@ public:
             out.append(QStringView(m_other).last(count));
     }
 
+    // Writes the last count characters at out; returns the end of what it wrote.
+    QChar* writeLast(QChar* out, qsizetype count) const {
+        if (m_other.isNull())
+            return std::transform(m_view.end() - count, m_view.end(), out,
+                                  [](char c) { return QChar(QLatin1Char(c)); });
+        return std::copy_n(m_other.constData() + m_other.size() - count, count, out);
+    }
+
 private:
     std::array<char, 24> m_digits{};
     QLatin1StringView m_view;
@@ -76,6 +84,17 @@ inline void appendNumberPart(QString& out, double value, int width) {
     if (missing > 0)
         out.resize(out.size() + missing, QLatin1Char('0'));
     text.appendLast(out, std::min<qsizetype>(width, text.size()));
+}
+
+// The same written at out, exactly width characters; returns their end.
+inline QChar* writeNumberPart(QChar* out, double value, int width) {
+    if (width <= 0)
+        return out;
+    const NumberText text(value);
+    const qsizetype missing = width - text.size();
+    if (missing > 0)
+        out = std::fill_n(out, missing, QChar(u'0'));
+    return text.writeLast(out, std::min<qsizetype>(width, text.size()));
 }
 
 } // namespace km::name_parts
