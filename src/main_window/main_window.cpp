@@ -500,12 +500,19 @@ void MainWindow::ShowExample() {
         m_form.lblExample->setText(km::exampleLine(fields));
         return;
     }
-    // The first dated photo listed (dated photos come first in the order taken), or an example
-    // date when there is none.
-    const QString stamp = !m_rowStamps.isEmpty() && !m_rowStamps.front().isEmpty()
-                              ? m_rowStamps.front()
-                              : QStringLiteral("2024:05:01 14:03:22");
-    m_form.lblExample->setText(km::exampleLine(fields, m_options.datePattern().textOf(stamp)));
+    // The name of the first dated photo listed (dated photos come first in the order taken), or
+    // of an example date when there is none.
+    const km::DatePattern pattern = m_options.datePattern();
+    const bool dated = !m_rowStamps.isEmpty() && !m_rowStamps.front().isEmpty();
+    const QString stamp = dated ? m_rowStamps.front() : QStringLiteral("2024:05:01 14:03:22");
+    bool numbered = true;
+    if (dated && m_options.numbers == km::DateNumbering::Shared) {
+        const qint64 key = pattern.key(stamp);
+        numbered = std::count_if(m_rowStamps.begin(), m_rowStamps.end(), [&](const QString& each) {
+                       return !each.isEmpty() && pattern.key(each) == key;
+                   }) > 1;
+    }
+    m_form.lblExample->setText(km::exampleLine(fields, pattern.textOf(stamp), numbered));
 }
 
 bool MainWindow::CheckDuplicates() {
@@ -749,6 +756,7 @@ void MainWindow::chooseDate(km::DateInNames date) {
 void MainWindow::chooseNumbers(km::DateNumbering numbers) {
     m_options.numbers = numbers;
     saveOptions();
+    ShowExample();
     runCommand(&MainWindow::UpdateNewNames);
 }
 

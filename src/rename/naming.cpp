@@ -59,10 +59,7 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
     return result;
 }
 
-namespace {
-
-// The three example names, each the stem, and the number after it when one can be shown.
-QString exampleOf(const NamingFields& fields, QStringView dateText) {
+QString exampleLine(const NamingFields& fields) {
     const double start = readNumber(fields.start);
     const std::optional<qint32> first = roundToInt32(start);
     const std::optional<qint32> last = roundToInt32(start + 2);
@@ -70,16 +67,13 @@ QString exampleOf(const NamingFields& fields, QStringView dateText) {
     const int width = numbersShown ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
 
     QString line = QStringLiteral("(Example: ");
-    line.reserve(line.size() + 3 * (fields.prefix.size() + dateText.size() + width + 3));
+    line.reserve(line.size() + 3 * (fields.prefix.size() + width + 2));
     // Counting from the rounded start always gives three numbers, even where start + 2 rounds
     // to a different neighbour than start does (0.5000000000000001).
     for (int offset = 0; offset < 3; ++offset) {
         if (offset > 0)
             line.append(QStringLiteral(", "));
         line.append(fields.prefix);
-        line.append(dateText);
-        if (!dateText.isEmpty() && width > 0)
-            line.append(QLatin1Char('_'));
         if (numbersShown)
             appendNumberPart(line, *first + offset, width);
     }
@@ -87,14 +81,17 @@ QString exampleOf(const NamingFields& fields, QStringView dateText) {
     return line;
 }
 
-} // namespace
-
-QString exampleLine(const NamingFields& fields) {
-    return exampleOf(fields, QStringView());
-}
-
-QString exampleLine(const NamingFields& fields, QStringView dateText) {
-    return exampleOf(fields, dateText);
+QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered) {
+    const std::optional<qint32> first = roundToInt32(readNumber(fields.start));
+    const int width = first && numbered ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
+    QString line = QStringLiteral("(Example: ") + fields.prefix;
+    line.append(dateText);
+    if (width > 0) {
+        line.append(QLatin1Char('_'));
+        appendNumberPart(line, *first, width);
+    }
+    line.append(QLatin1Char(')'));
+    return line;
 }
 
 qint32 findLastOf(QStringView text, QStringView part) {

@@ -36,8 +36,10 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
 // The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
 // foto_003)". Without a usable start or digit count it shows the prefix alone three times.
 QString exampleLine(const NamingFields& fields);
-// The same with a date text after the prefix: "(Example: foto_2024-05-01_001, ...)".
-QString exampleLine(const NamingFields& fields, QStringView dateText);
+// With the date taken in the names, the one name a photo of that date text gets, numbered from
+// the rounded start unless numbered is false: "(Example: foto_2024-05-01_001)". Three such names
+// would not fit the line.
+QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered);
 
 // 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
 qint32 findLastOf(QStringView text, QStringView part);

@@ -174,11 +174,10 @@ TEST(DatePattern, OnlyFieldsAndSafeSeparatorsAreAccepted) {
     EXPECT_FALSE(km::isDatePattern(QString("YYYY-").repeated(13)));
 }
 
-TEST(DatedExampleLine, PutsTheDateTextBetweenPrefixAndNumber) {
-    EXPECT_EQ(km::exampleLine(kTrip, u"2024-05-01"),
-              "(Example: Trip_2024-05-01_001, Trip_2024-05-01_002, Trip_2024-05-01_003)");
-    EXPECT_EQ(km::exampleLine({"", "1", "0"}, u"2024-05-01"),
-              "(Example: 2024-05-01, 2024-05-01, 2024-05-01)");
+TEST(DatedExampleLine, ShowsTheOneNameOfTheDateText) {
+    EXPECT_EQ(km::exampleLine(kTrip, u"2024-05-01", true), "(Example: Trip_2024-05-01_001)");
+    EXPECT_EQ(km::exampleLine(kTrip, u"2024-05-01", false), "(Example: Trip_2024-05-01)");
+    EXPECT_EQ(km::exampleLine({"", "1", "0"}, u"2024-05-01", true), "(Example: 2024-05-01)");
 }
 
 } // namespace
