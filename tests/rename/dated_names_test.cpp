@@ -125,16 +125,6 @@ TEST(DatedNames, NamesFromTheTable) {
          {{"a.jpg", "2024:05:01 10:00:00"}, {"b.jpg", "2024:05:02 10:00:00"}},
          {"Trip_2024-05-01.jpg", "Trip_2024-05-02.jpg"},
          false},
-        {"ten in a run do not fit one digit",
-         {"", "1", "1"},
-         DateInNames::Date,
-         DateNumbering::Run,
-         std::vector<DatedRow>(10, {"a.jpg", "2024:05:01 10:00:00"}),
-         QStringList({"2024-05-01_1.jpg", "2024-05-01_2.jpg", "2024-05-01_3.jpg",
-                      "2024-05-01_4.jpg", "2024-05-01_5.jpg", "2024-05-01_6.jpg",
-                      "2024-05-01_7.jpg", "2024-05-01_8.jpg", "2024-05-01_9.jpg",
-                      "2024-05-01_0.jpg"}),
-         false},
     };
     for (const DatedCase& each : cases) {
         const km::NewNames names = datedNames(each);
