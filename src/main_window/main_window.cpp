@@ -13,6 +13,7 @@
 #include "photo_list/photo_list_model.h"
 #include "preview/preview_drawing.h"
 #include "rename/conflicts.h"
+#include "rename/dated_names.h"
 #include "rename/earlier_undo.h"
 #include "rename/naming.h"
 #include "widgets/busy_cursor.h"
@@ -109,6 +110,8 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
+    connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
+    connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);
     connectHandlers();
 }
@@ -349,7 +352,7 @@ void MainWindow::FillFileList() {
     ++m_listings;
     FoundCount = 0;
     FoundFiles.clear();
-    m_rowHasDate.clear();
+    m_rowStamps.clear();
     QStringList patterns;
     if (m_form.cbJPG->value() == 1)
         patterns << QStringLiteral("*.jpg") << QStringLiteral("*.jpeg");
@@ -366,7 +369,7 @@ void MainWindow::FillFileList() {
         FoundFiles += names;
     m_companionCandidates = listing.filtered;
     m_companionsStale = true;
-    if (m_options.order != km::PhotoOrder::Taken)
+    if (m_options.orderInForce() != km::PhotoOrder::Taken)
         stopShowingDatesRead();
     else if (!orderByDateTaken())
         return;
@@ -390,6 +393,9 @@ void MainWindow::showFoundFiles() {
     if (FoundCount >= 1)
         m_form.lvFiles->setSelected(1, true);
     UpdateNewNames();
+    // The example shows the date of the first dated photo listed.
+    if (m_options.date != km::DateInNames::None)
+        ShowExample();
     ShowPreview(0);
 }
 
@@ -452,10 +458,12 @@ void MainWindow::putInOrderTaken(const std::vector<std::optional<km::DateTaken>>
     showOrderInHeader();
     QStringList ordered;
     ordered.reserve(FoundFiles.size());
-    m_rowHasDate.clear();
+    m_rowStamps.clear();
+    m_rowStamps.reserve(FoundFiles.size());
     for (const int index : km::orderTaken(dates)) {
         ordered.append(FoundFiles[index]);
-        m_rowHasDate.push_back(dates[static_cast<size_t>(index)].has_value());
+        const auto& date = dates[static_cast<size_t>(index)];
+        m_rowStamps.append(date ? date->stamp : QString());
     }
     FoundFiles = std::move(ordered);
 }
@@ -469,9 +477,12 @@ void MainWindow::showDateProgress(int done, int total) {
 // A row's tooltip: whether its photo has no date taken, and the files renamed with it.
 QString MainWindow::rowToolTip(int row) const {
     QStringList lines;
-    if (m_options.order == km::PhotoOrder::Taken &&
-        static_cast<size_t>(row) < m_rowHasDate.size() && !m_rowHasDate[static_cast<size_t>(row)])
-        lines << QStringLiteral("no date taken");
+    if (m_options.orderInForce() == km::PhotoOrder::Taken && row < m_rowStamps.size() &&
+        m_rowStamps[row].isEmpty())
+        lines << (m_options.date == km::DateInNames::None
+                      ? QStringLiteral("no date taken")
+                      : QStringLiteral("no date taken: the photo keeps its name, as the time "
+                                       "of its file may not be when it was taken"));
     if (km::fs::hasRawBytes(m_form.lvFiles->photos().names().value(row)))
         lines << QStringLiteral(
             "This name is not UTF-8: each byte shown as \\xHH is kept as it is.");
@@ -491,9 +502,8 @@ void MainWindow::UpdateNewNames() {
         renameAll ? std::vector<bool>() : m_form.lvFiles->selectedFlags();
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
-    km::NewNames proposal =
-        km::computeNewNames(fields, renameAll, photos.names().mid(0, FoundCount),
-                            [&selected](int row0) { return selected[static_cast<size_t>(row0)]; });
+    km::NewNames proposal = proposeNewNames(fields, renameAll, selected);
+    m_undatedCount = proposal.undatedCount;
     // The companions follow the new names; a click that changes none keeps them.
     if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
         m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
@@ -502,13 +512,54 @@ void MainWindow::UpdateNewNames() {
     }
     // While dates are read the list is not complete yet.
     m_form.bRename->setEnabled(proposal.renameEnabled && !m_readingDates);
+    showUndatedRows();
     km::deliverPendingEvents();
     CheckDuplicates();
 }
 
+km::NewNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool renameAll,
+                                         const std::vector<bool>& selected) const {
+    const QStringList names = m_form.lvFiles->photos().names().mid(0, FoundCount);
+    const auto isSelected = [&selected](int row0) {
+        return selected[static_cast<size_t>(row0)];
+    };
+    if (m_options.date == km::DateInNames::None)
+        return km::computeNewNames(fields, renameAll, names, isSelected);
+    return km::computeDatedNames(fields, renameAll, names, isSelected,
+                                 {m_options.datePattern(), m_options.numbers}, m_rowStamps);
+}
+
+// With a date in the names, the photos without one read "(no date taken)" as their new name.
+void MainWindow::showUndatedRows() {
+    std::vector<bool> undated;
+    if (m_options.date != km::DateInNames::None) {
+        undated.reserve(static_cast<size_t>(m_rowStamps.size()));
+        for (const QString& stamp : std::as_const(m_rowStamps))
+            undated.push_back(stamp.isEmpty());
+    }
+    m_form.lvFiles->photos().setLeftOutRows(std::move(undated), QStringLiteral("(no date taken)"));
+}
+
 void MainWindow::ShowExample() {
-    m_form.lblExample->setText(
-        km::exampleLine({m_form.tbPre->text(), m_form.tbStart->text(), m_form.tbLen->text()}));
+    const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
+                                  m_form.tbLen->text()};
+    if (m_options.date == km::DateInNames::None) {
+        m_form.lblExample->setText(km::exampleLine(fields));
+        return;
+    }
+    // The name of the first dated photo listed (dated photos come first in the order taken), or
+    // of an example date when there is none.
+    const km::DatePattern pattern = m_options.datePattern();
+    const bool dated = !m_rowStamps.isEmpty() && !m_rowStamps.front().isEmpty();
+    const QString stamp = dated ? m_rowStamps.front() : QStringLiteral("2024:05:01 14:03:22");
+    bool numbered = true;
+    if (dated && m_options.numbers == km::DateNumbering::Shared) {
+        const qint64 key = pattern.key(stamp);
+        numbered = std::count_if(m_rowStamps.begin(), m_rowStamps.end(), [&](const QString& each) {
+                       return !each.isEmpty() && pattern.key(each) == key;
+                   }) > 1;
+    }
+    m_form.lblExample->setText(km::exampleLine(fields, pattern.textOf(stamp), numbered));
 }
 
 bool MainWindow::CheckDuplicates() {
@@ -625,8 +676,8 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(refusal, km::kStyleWarning, QStringLiteral("Rename Images"));
         return;
     }
-    if (ShowMessageBox(renameQuestion(m_companions.pairs.size()), km::kStyleQuestion,
-                       QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
+    if (ShowMessageBox(renameQuestion(m_companions.pairs.size(), m_undatedCount),
+                       km::kStyleQuestion, QStringLiteral("Rename Images")) != km::BoxAnswer::Yes)
         return;
     if (batch.plan.pairs.empty()) {
         // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
@@ -649,8 +700,9 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(outcome.message, km::kStyleWarning, QStringLiteral("Rename Images"));
 }
 
-// The question before a rename; it counts the RAW and sidecar files renamed with the photos.
-QString MainWindow::renameQuestion(std::size_t companions) {
+// The question before a rename; it counts the RAW and sidecar files renamed with the photos and
+// the photos left out for want of a date taken.
+QString MainWindow::renameQuestion(std::size_t companions, int undated) {
     QString question = QStringLiteral("Are you absolutely sure you want to\r\n"
                                       "rename these images?");
     if (companions == 1)
@@ -658,6 +710,11 @@ QString MainWindow::renameQuestion(std::size_t companions) {
     else if (companions > 1)
         question +=
             QStringLiteral("\r\n%1 RAW and sidecar files are renamed with them.").arg(companions);
+    if (undated == 1)
+        question += QStringLiteral("\r\n1 photo without a date taken keeps its name.");
+    else if (undated > 1)
+        question +=
+            QStringLiteral("\r\n%1 photos without a date taken keep their names.").arg(undated);
     return question;
 }
 
@@ -733,6 +790,23 @@ void MainWindow::chooseCompanions(bool on) {
     runCommand(&MainWindow::FillFileList);
 }
 
+// A date in or out of the names may change the order and the dates to read: the folder is
+// listed again.
+void MainWindow::chooseDate(km::DateInNames date) {
+    m_options.date = date;
+    saveOptions();
+    showOrderInHeader();
+    ShowExample();
+    runCommand(&MainWindow::FillFileList);
+}
+
+void MainWindow::chooseNumbers(km::DateNumbering numbers) {
+    m_options.numbers = numbers;
+    saveOptions();
+    ShowExample();
+    runCommand(&MainWindow::UpdateNewNames);
+}
+
 void MainWindow::saveOptions() const {
     // A folder that cannot be written only means the choice is not kept for the next start.
     if (!m_optionsFile.isEmpty())
@@ -741,7 +815,7 @@ void MainWindow::saveOptions() const {
 
 void MainWindow::showOrderInHeader() {
     m_form.lvFiles->photos().setColumnHeader(0,
-                                             m_options.order == km::PhotoOrder::Taken
+                                             m_options.orderInForce() == km::PhotoOrder::Taken
                                                  ? QStringLiteral("Original Name (in order taken)")
                                                  : QStringLiteral("Original Name"));
 }

@@ -7,6 +7,7 @@
 #include "rename/batch.h"
 #include "rename/companions.h"
 #include "rename/history_folder.h"
+#include "rename/naming.h"
 #include "rename/rename_keeper.h"
 #include "rename/rows_batch.h"
 #include "settings/options_file.h"
@@ -103,7 +104,7 @@ private:
     km::RowsBatch renameOfListedRows() const;
     void markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
-    static QString renameQuestion(std::size_t companions);
+    static QString renameQuestion(std::size_t companions, int undated);
     void showFoundFiles();
     bool orderByDateTaken();
     void showDatesBeingRead();
@@ -116,6 +117,11 @@ private:
     QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);
     void chooseCompanions(bool on);
+    void chooseDate(km::DateInNames date);
+    void chooseNumbers(km::DateNumbering numbers);
+    km::NewNames proposeNewNames(const km::NamingFields& fields, bool renameAll,
+                                 const std::vector<bool>& selected) const;
+    void showUndatedRows();
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();
@@ -148,8 +154,11 @@ private:
     km::Options m_options;
     // Dates taken read so far; a rescan reads only files that changed.
     km::DateTakenCache m_dateCache;
-    // In the order taken, whether each row's photo has a date taken.
-    std::vector<bool> m_rowHasDate;
+    // In the order taken, when each row's photo was taken ("YYYY:MM:DD HH:MM:SS"); empty when
+    // it has no date taken.
+    QStringList m_rowStamps;
+    // With a date in the names: the photos the last proposal left out for want of a date.
+    int m_undatedCount = 0;
     bool m_readingDates = false;
     // The dates of files not yet in the cache, read in the background, and the listing they
     // belong to; each scan is a new listing.

@@ -5,6 +5,8 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <utility>
+#include <vector>
 
 namespace km {
 
@@ -45,14 +47,14 @@ void PhotoListMenu::open(QPoint viewportPoint) {
         action->setCheckable(true);
         order->addAction(action);
     }
-    (options.order == PhotoOrder::Taken ? byTaken : byName)->setChecked(true);
+    // A date in the names numbers the photos in the order taken: the name order waits meanwhile.
+    (options.orderInForce() == PhotoOrder::Taken ? byTaken : byName)->setChecked(true);
+    byName->setEnabled(options.date == DateInNames::None);
     menu.addSeparator();
     QAction* companions =
         menu.addAction(QStringLiteral("Rename RAW and sidecar files with their photo"));
     companions->setCheckable(true);
     companions->setChecked(options.companions);
-    menu.addSeparator();
-    QAction* earlier = menu.addAction(QStringLiteral("Undo an &Earlier Rename..."));
 
     connect(byName, &QAction::triggered, this, [this, options] {
         if (options.order != PhotoOrder::Name)
@@ -63,8 +65,54 @@ void PhotoListMenu::open(QPoint viewportPoint) {
             emit orderChosen(PhotoOrder::Taken);
     });
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
+    addDateChoices(menu, options);
+    menu.addSeparator();
+    QAction* earlier = menu.addAction(QStringLiteral("Undo an &Earlier Rename..."));
     connect(earlier, &QAction::triggered, this, &PhotoListMenu::earlierRenamesChosen);
     menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));
+}
+
+namespace {
+
+// Adds a group of checkable entries, one of them checked, each calling chosen with its value
+// when the user picks it anew.
+template <typename Choice>
+void addChoiceGroup(QMenu& menu, const std::vector<std::pair<QString, Choice>>& entries,
+                    Choice current, bool enabled, const std::function<void(Choice)>& chosen) {
+    auto* group = new QActionGroup(&menu);
+    for (const auto& [text, value] : entries) {
+        QAction* action = menu.addAction(text);
+        action->setCheckable(true);
+        action->setChecked(value == current);
+        action->setEnabled(enabled);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, &menu, [chosen, value, current] {
+            if (value != current)
+                chosen(value);
+        });
+    }
+}
+
+} // namespace
+
+void PhotoListMenu::addDateChoices(QMenu& menu, const Options& options) {
+    menu.addSeparator();
+    addChoiceGroup<DateInNames>(
+        menu,
+        {{QStringLiteral("No date in the names"), DateInNames::None},
+         {QStringLiteral("Date taken in the names (2024-05-01)"), DateInNames::Date},
+         {QStringLiteral("Date and time taken in the names (2024-05-01_14-03-22)"),
+          DateInNames::DateTime}},
+        options.date, true, [this](DateInNames date) { emit dateChosen(date); });
+    // The numbers choice counts only while a date is in the names.
+    menu.addSeparator();
+    addChoiceGroup<DateNumbering>(
+        menu,
+        {{QStringLiteral("Number all photos in one run"), DateNumbering::Run},
+         {QStringLiteral("Number again from the start for each date"), DateNumbering::Restart},
+         {QStringLiteral("Number only photos that share a date"), DateNumbering::Shared}},
+        options.numbers, options.date != DateInNames::None,
+        [this](DateNumbering numbers) { emit numbersChosen(numbers); });
 }
 
 } // namespace km

@@ -8,12 +8,14 @@
 #include <functional>
 
 class QAbstractItemView;
+class QMenu;
 
 namespace km {
 
 // The photo list's context menu: the order the photos are numbered in, whether RAW and sidecar
-// files are renamed with their photo, and the way to the earlier renames. It opens on the right
-// mouse button, the Menu key and Shift+F10, showing the choices as they stand.
+// files are renamed with their photo, whether the date taken goes into the new names and how
+// photos are numbered then, and the way to the earlier renames. It opens on the right mouse
+// button, the Menu key and Shift+F10, showing the choices as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
@@ -27,6 +29,8 @@ public:
 signals:
     void orderChosen(km::PhotoOrder order);
     void companionsChosen(bool on);
+    void dateChosen(km::DateInNames date);
+    void numbersChosen(km::DateNumbering numbers);
     void earlierRenamesChosen();
 
 protected:
@@ -34,6 +38,7 @@ protected:
 
 private:
     QPoint keyboardPoint() const;
+    void addDateChoices(QMenu& menu, const Options& options);
 
     QAbstractItemView& m_list;
     std::function<Options()> m_current;

@@ -4,6 +4,7 @@
 #include "files/file_names.h"
 
 #include <QColor>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -12,6 +13,7 @@ namespace {
 
 const QRgb kNormalColour = qRgb(0, 0, 0);
 const QRgb kConflictColour = qRgb(255, 0, 0);
+const QRgb kLeftOutColour = qRgb(128, 128, 128);
 
 // The first and the last row at which two lists differ; none when they are equal.
 template <typename List>
@@ -62,6 +64,7 @@ void PhotoListModel::setPhotos(const QStringList& names,
     m_names.clear();
     m_newNames.clear();
     m_conflicts.clear();
+    m_leftOut.clear();
     endResetModel();
     m_iconKeyOf = std::move(iconKeyOf);
     if (names.isEmpty())
@@ -95,6 +98,29 @@ void PhotoListModel::setConflictRows(const std::vector<int>& rows) {
                          {Qt::ForegroundRole});
 }
 
+void PhotoListModel::setLeftOutRows(std::vector<bool> leftOut, const QString& text) {
+    // No row flagged is held as none at all, so that lists without such rows pay nothing.
+    const auto rows = static_cast<size_t>(count());
+    leftOut.resize(std::find(leftOut.begin(), leftOut.end(), true) == leftOut.end() ? 0 : rows);
+    if (leftOut.empty() && m_leftOut.empty())
+        return;
+    std::vector<bool> before = std::move(m_leftOut);
+    before.resize(text == m_leftOutText ? rows : 0, false);
+    std::vector<bool> after = leftOut;
+    after.resize(rows, false);
+    const auto changed = changedRows(before, after);
+    m_leftOut = std::move(leftOut);
+    m_leftOutText = text;
+    if (changed && columnCount() > 1)
+        emit dataChanged(index(changed->first, 1), index(changed->second, 1),
+                         {Qt::DisplayRole, Qt::ForegroundRole});
+}
+
+bool PhotoListModel::showsLeftOut(int row) const {
+    return static_cast<size_t>(row) < m_leftOut.size() && m_leftOut[static_cast<size_t>(row)] &&
+           m_newNames[row].isEmpty();
+}
+
 std::vector<int> PhotoListModel::conflictRows() const {
     std::vector<int> rows;
     for (int row = 0; row < count(); ++row) {
@@ -120,9 +146,13 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (index.column() > 1)
             return QString();
-        return index.column() == 0 ? fs::readableName(m_names[row]) : m_newNames[row];
+        if (index.column() == 0)
+            return fs::readableName(m_names[row]);
+        return showsLeftOut(row) ? m_leftOutText : m_newNames[row];
     case Qt::ForegroundRole:
-        return QColor(m_conflicts[static_cast<size_t>(row)] ? kConflictColour : kNormalColour);
+        if (m_conflicts[static_cast<size_t>(row)])
+            return QColor(kConflictColour);
+        return QColor(index.column() == 1 && showsLeftOut(row) ? kLeftOutColour : kNormalColour);
     case Qt::DecorationRole:
         return index.column() == 0 ? icon(row) : QVariant();
     case Qt::ToolTipRole:

@@ -36,6 +36,9 @@ public:
     bool setNewNames(QStringList newNames);
     // Shows these rows in conflict colours and every other row in the normal ones.
     void setConflictRows(const std::vector<int>& rows);
+    // Rows flagged here that have no new name show text in grey in its place: the photo keeps
+    // its name, and text says why. Rows past the end of leftOut are not flagged.
+    void setLeftOutRows(std::vector<bool> leftOut, const QString& text);
 
     int count() const { return static_cast<int>(m_names.size()); }
     const QStringList& names() const { return m_names; }
@@ -51,10 +54,13 @@ public:
 
 private:
     QVariant icon(int row) const;
+    bool showsLeftOut(int row) const;
 
     QStringList m_names;
     QStringList m_newNames;
     std::vector<bool> m_conflicts;
+    std::vector<bool> m_leftOut;
+    QString m_leftOutText;
     std::function<QString(const QString& name)> m_iconKeyOf;
     QStringList m_headers;
     std::function<QIcon(const QString&)> m_iconProvider;

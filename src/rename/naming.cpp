@@ -3,10 +3,8 @@
 
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
+#include "rename/name_parts.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -15,66 +13,10 @@ namespace km {
 
 namespace {
 
-// The digit count rounded for padding and cutting; nothing when negative, not finite or above
-// kMaxDigitCount.
-std::optional<int> paddingWidth(double digits) {
-    const std::optional<qint32> width = roundToInt32(digits);
-    if (!width || *width < 0 || *width > kMaxDigitCount)
-        return std::nullopt;
-    return *width;
-}
-
-// True when at least one row is numbered and 10 to the power digits (unrounded) exceeds the count.
-bool numbersFit(int numberedCount, double digits) {
-    return numberedCount >= 1 && std::pow(10.0, digits) > numberedCount;
-}
-
-// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
-QStringView extensionOf(QStringView name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QStringView() : name.sliced(dot);
-}
-
-// The text writeNumber gives, written without a heap allocation for whole numbers, which are
-// what counting gives.
-class NumberText {
-public:
-    explicit NumberText(double value) {
-        if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-            // Also turns -0 into "0", as writeNumber does.
-            const auto result =
-                std::to_chars(m_digits.begin(), m_digits.end(), static_cast<long long>(value));
-            m_view = QLatin1StringView(m_digits.data(), result.ptr - m_digits.data());
-        } else {
-            m_other = writeNumber(value);
-        }
-    }
-
-    qsizetype size() const { return m_other.isNull() ? m_view.size() : m_other.size(); }
-
-    void appendLast(QString& out, qsizetype count) const {
-        if (m_other.isNull())
-            out.append(m_view.last(count));
-        else
-            out.append(QStringView(m_other).last(count));
-    }
-
-private:
-    std::array<char, 24> m_digits{};
-    QLatin1StringView m_view;
-    QString m_other;
-};
-
-// The number part goes straight into out, so each name is built in one buffer.
-void appendNumberPart(QString& out, double value, int width) {
-    if (width <= 0)
-        return;
-    const NumberText text(value);
-    const qsizetype missing = width - text.size();
-    if (missing > 0)
-        out.resize(out.size() + missing, QLatin1Char('0'));
-    text.appendLast(out, std::min<qsizetype>(width, text.size()));
-}
+using name_parts::appendNumberPart;
+using name_parts::extensionOf;
+using name_parts::numbersFit;
+using name_parts::paddingWidth;
 
 QString composeName(const QString& prefix, double number, int width, QStringView extension) {
     QString name;
@@ -134,6 +76,19 @@ QString exampleLine(const NamingFields& fields) {
         line.append(fields.prefix);
         if (numbersShown)
             appendNumberPart(line, *first + offset, width);
+    }
+    line.append(QLatin1Char(')'));
+    return line;
+}
+
+QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered) {
+    const std::optional<qint32> first = roundToInt32(readNumber(fields.start));
+    const int width = first && numbered ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
+    QString line = QStringLiteral("(Example: ") + fields.prefix;
+    line.append(dateText);
+    if (width > 0) {
+        line.append(QLatin1Char('_'));
+        appendNumberPart(line, *first, width);
     }
     line.append(QLatin1Char(')'));
     return line;

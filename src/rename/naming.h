@@ -19,6 +19,9 @@ struct NewNames {
     QStringList names;
     int numberedCount = 0;
     bool renameEnabled = false;
+    // With a date in the names: rows that would be numbered but have no date taken, so keep
+    // their names.
+    int undatedCount = 0;
 };
 
 // The longest number part a name may get: a file name cannot hold more characters.
@@ -33,6 +36,10 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
 // The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
 // foto_003)". Without a usable start or digit count it shows the prefix alone three times.
 QString exampleLine(const NamingFields& fields);
+// With the date taken in the names, the one name a photo of that date text gets, numbered from
+// the rounded start unless numbered is false: "(Example: foto_2024-05-01_001)". Three such names
+// would not fit the line.
+QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered);
 
 // 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
 qint32 findLastOf(QStringView text, QStringView part);

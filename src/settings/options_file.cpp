@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
+#include <utility>
 
 namespace km {
 
@@ -13,16 +15,53 @@ namespace {
 // More than any options file holds; a larger file is read only this far.
 constexpr qint64 kMaxBytes = 64 * 1024;
 
+constexpr std::array<std::pair<const char*, DateInNames>, 3> kDateValues{
+    {{"none", DateInNames::None},
+     {"date", DateInNames::Date},
+     {"datetime", DateInNames::DateTime}}};
+constexpr std::array<std::pair<const char*, DateNumbering>, 3> kNumbersValues{
+    {{"run", DateNumbering::Run},
+     {"restart", DateNumbering::Restart},
+     {"shared", DateNumbering::Shared}}};
+
+// The choice a value names; unchanged when it names none.
+template <typename Choice, std::size_t count>
+void readChoice(const QByteArray& value,
+                const std::array<std::pair<const char*, Choice>, count>& values, Choice& choice) {
+    for (const auto& [text, each] : values)
+        if (value == text)
+            choice = each;
+}
+
+template <typename Choice, std::size_t count>
+const char* choiceText(Choice choice,
+                       const std::array<std::pair<const char*, Choice>, count>& values) {
+    for (const auto& [text, each] : values)
+        if (choice == each)
+            return text;
+    return values.front().first;
+}
+
 void applyLine(const QByteArray& line, Options& options) {
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return;
     const QByteArray key = line.left(equals).trimmed().toLower();
-    const QByteArray value = line.mid(equals + 1).trimmed().toLower();
+    const QByteArray text = line.mid(equals + 1).trimmed();
+    const QByteArray value = text.toLower();
     if (key == "order" && (value == "name" || value == "taken"))
         options.order = value == "taken" ? PhotoOrder::Taken : PhotoOrder::Name;
     else if (key == "companions" && (value == "true" || value == "false"))
         options.companions = value == "true";
+    else if (key == "date")
+        readChoice(value, kDateValues, options.date);
+    else if (key == "numbers")
+        readChoice(value, kNumbersValues, options.numbers);
+    // A pattern holding anything else than fields and separators reads as the default, so no
+    // name gets a character a card or a share refuses.
+    else if (key == "dateformat")
+        options.dateFormat =
+            isDatePattern(QString::fromUtf8(text)) ? QString::fromUtf8(text) : QString();
 }
 
 } // namespace
@@ -46,6 +85,10 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     file.write("[General]\n");
     file.write(options.order == PhotoOrder::Taken ? "order=taken\n" : "order=name\n");
     file.write(options.companions ? "companions=true\n" : "companions=false\n");
+    file.write(QByteArray("date=") + choiceText(options.date, kDateValues) + '\n');
+    file.write(QByteArray("numbers=") + choiceText(options.numbers, kNumbersValues) + '\n');
+    if (isDatePattern(options.dateFormat))
+        file.write("dateformat=" + options.dateFormat.toUtf8() + '\n');
     return file.commit();
 }
 

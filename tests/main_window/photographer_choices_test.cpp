@@ -28,13 +28,17 @@ protected:
         window->load();
     }
 
-    void writePhoto(const QString& name, const QString& taken) {
+    void writePhoto(const QString& name, const QString& taken, const QString& subSeconds = {}) {
         QImage image(8, 8, QImage::Format_RGB32);
         image.fill(Qt::gray);
         photos.write(name, km::fixtures::jpegBytes(image));
+        km::fixtures::ExifTags tags;
         if (!taken.isEmpty())
-            km::fixtures::setExifTags(photos.filePath(name),
-                                      {{"Exif.Photo.DateTimeOriginal", taken}});
+            tags.push_back({"Exif.Photo.DateTimeOriginal", taken});
+        if (!subSeconds.isEmpty())
+            tags.push_back({"Exif.Photo.SubSecTimeOriginal", subSeconds});
+        if (!tags.empty())
+            km::fixtures::setExifTags(photos.filePath(name), tags);
     }
 
     QString header() const {
@@ -87,7 +91,8 @@ TEST_F(PhotographerChoicesTest, TheMenuSwitchesToTheOrderTakenAndKeepsTheChoice)
     EXPECT_EQ(window->rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
     EXPECT_EQ(toolTip(3), "no date taken");
     EXPECT_TRUE(toolTip(1).isEmpty());
-    EXPECT_EQ(config.snapshot().at("options.ini"), "[General]\norder=taken\ncompanions=false\n");
+    EXPECT_EQ(config.snapshot().at("options.ini"),
+              "[General]\norder=taken\ncompanions=false\ndate=none\nnumbers=run\n");
     EXPECT_FALSE(program.snapshot().count("Kestrelmark.cfg"));
 }
 
@@ -122,6 +127,72 @@ TEST_F(PhotographerChoicesTest, BackToNameOrderWhileDatesAreReadLeavesRenameOn) 
     EXPECT_EQ(header(), "Original Name");
     EXPECT_EQ(window->rows(), QStringList({"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
     EXPECT_TRUE(window->bRename->Enabled());
+}
+
+TEST_F(PhotographerChoicesTest, TheDateInTheNamesNumbersInTheOrderTakenMeanwhile) {
+    writePhoto("IMG_0001.jpg", "2024:06:01 12:00:03");
+    writePhoto("IMG_0002.jpg", "2024:06:01 12:00:01");
+    start("order=name\n");
+    chooseInMenuWhenOpen("Date taken in the names (2024-05-01)");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg"}));
+    EXPECT_EQ(window->newNames(),
+              QStringList({"foto_2024-06-01_001.jpg", "foto_2024-06-01_002.jpg"}));
+    EXPECT_EQ(config.snapshot().at("options.ini"),
+              "[General]\norder=name\ncompanions=false\ndate=date\nnumbers=run\n");
+
+    bool nameOrderOffered = true;
+    QTimer::singleShot(0, [&nameOrderOffered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == "Number in order of name")
+                nameOrderOffered = action->isEnabled() || action->isChecked();
+        menu->close();
+    });
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(nameOrderOffered);
+}
+
+// Two cameras with interleaved names, a burst in one second told apart by its sub-seconds, and a
+// scan without a date taken, which keeps its name.
+TEST_F(PhotographerChoicesTest, DateAndTimeNamesAreGivenInTheOrderTakenAndUndone) {
+    writePhoto("DSC_0001.jpg", "2024:05:01 14:03:22", "20");
+    writePhoto("DSC_0002.JPG", "2024:05:01 09:00:00");
+    writePhoto("IMG_0001.jpg", "2024:05:01 14:03:22", "5");
+    writePhoto("IMG_0002.jpg", "2024:05:01 14:03:22");
+    writePhoto("IMG_0003.jpg", "2024:05:02 08:00:00");
+    photos.write("Scan.bmp", "bmp");
+    program.write("Kestrelmark.cfg",
+                  (photos.path() + "\r\nTrip_\r\n1\r\n3\r\n1\r\n1\r\n0\r\n0\r\nY\r\n").toUtf8());
+    start("date=datetime\nnumbers=shared\n");
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    const Content before = photos.snapshot();
+    EXPECT_EQ(header(), "Original Name (in order taken)");
+    EXPECT_EQ(window->rows(), QStringList({"DSC_0002.JPG", "IMG_0002.jpg", "DSC_0001.jpg",
+                                           "IMG_0001.jpg", "IMG_0003.jpg", "Scan.bmp"}));
+    const QStringList renamed{"Trip_2024-05-01_09-00-00.JPG", "Trip_2024-05-01_14-03-22_001.jpg",
+                              "Trip_2024-05-01_14-03-22_002.jpg",
+                              "Trip_2024-05-01_14-03-22_003.jpg", "Trip_2024-05-02_08-00-00.jpg"};
+    EXPECT_EQ(window->newNames(), renamed + QStringList{""});
+    const QModelIndex scan = window->lvFiles->model()->index(5, 1);
+    EXPECT_EQ(scan.data().toString(), "(no date taken)");
+    EXPECT_EQ(scan.data(Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+    EXPECT_TRUE(toolTip(6).startsWith("no date taken: the photo keeps its name"));
+    // The first photo has its second alone.
+    EXPECT_EQ(window->lblExample->text(), "(Example: Trip_2024-05-01_09-00-00)");
+
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "rename these images?\r\n1 photo without a date taken keeps its name."));
+    QStringList after;
+    for (const auto& [name, content] : photos.snapshot())
+        after << name;
+    EXPECT_EQ(after, QStringList{"Scan.bmp"} + renamed);
+
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
 }
 
 TEST_F(PhotographerChoicesTest, RawAndSidecarFilesAreRenamedAndUndoneWithTheirPhoto) {

@@ -6,15 +6,21 @@
 
 namespace {
 
+using km::DateInNames;
+using km::DateNumbering;
 using km::Options;
 using km::PhotoOrder;
 
 TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     TempFolder config;
     const QString path = config.filePath("new/options.ini");
-    const Options chosen{PhotoOrder::Taken, true};
+    const Options chosen{PhotoOrder::Taken, true, DateInNames::DateTime, DateNumbering::Shared,
+                         "DD.MM.YYYY hh"};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
+    const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
+    ASSERT_TRUE(km::writeOptionsFile(path, restart));
+    EXPECT_EQ(km::readOptionsFile(path), restart);
     ASSERT_TRUE(km::writeOptionsFile(path, Options{}));
     EXPECT_EQ(km::readOptionsFile(path), Options{});
 }
@@ -28,8 +34,14 @@ TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
         {"", {}},
         {QByteArray("\x00\xff\xfe=\n=taken\n", 12), {}},
         {"order=sideways\ncompanions=maybe\n", {}},
-        {"[General]\r\nOrder = Taken\r\ncompanions=yes\r\n", {PhotoOrder::Taken, false}},
-        {"companions=true", {PhotoOrder::Name, true}},
+        {"[General]\r\nOrder = Taken\r\ncompanions=yes\r\n", {.order = PhotoOrder::Taken}},
+        {"companions=true", {.companions = true}},
+        {"date=DateTime\nnumbers=restart\ndateformat=YYYYMMDD-hhmm\n",
+         {.date = DateInNames::DateTime,
+          .numbers = DateNumbering::Restart,
+          .dateFormat = "YYYYMMDD-hhmm"}},
+        {"date=time\nnumbers=none\ndateformat=YYYY:MM:DD\n", {}},
+        {"date=date\ndateformat=YYYY/MM\n", {.date = DateInNames::Date}},
     };
     for (const auto& each : cases) {
         config.write("options.ini", each.content);
