@@ -11,9 +11,9 @@ class QAbstractItemView;
 
 namespace km {
 
-// The photo list's context menu: the order the photos are numbered in, and whether RAW and
-// sidecar files are renamed with their photo. It opens on the right mouse button, the Menu key
-// and Shift+F10, showing the choices as they stand.
+// The photo list's context menu: the order the photos are numbered in, whether RAW and
+// sidecar files are renamed with their photo, and whether phones' photo types are listed. It opens
+// on the right mouse button, the Menu key and Shift+F10, showing the choices as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
@@ -27,6 +27,7 @@ public:
 signals:
     void orderChosen(km::PhotoOrder order);
     void companionsChosen(bool on);
+    void moreTypesChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

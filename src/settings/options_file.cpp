@@ -23,6 +23,8 @@ void applyLine(const QByteArray& line, Options& options) {
         options.order = value == "taken" ? PhotoOrder::Taken : PhotoOrder::Name;
     else if (key == "companions" && (value == "true" || value == "false"))
         options.companions = value == "true";
+    else if (key == "moretypes" && (value == "true" || value == "false"))
+        options.moreTypes = value == "true";
 }
 
 } // namespace
@@ -46,6 +48,7 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     file.write("[General]\n");
     file.write(options.order == PhotoOrder::Taken ? "order=taken\n" : "order=name\n");
     file.write(options.companions ? "companions=true\n" : "companions=false\n");
+    file.write(options.moreTypes ? "moretypes=true\n" : "moretypes=false\n");
     return file.commit();
 }
 

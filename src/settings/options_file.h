@@ -14,14 +14,17 @@ struct Options {
     PhotoOrder order = PhotoOrder::Name;
     // RAW and sidecar files are renamed with their photo.
     bool companions = false;
+    // HEIC, HEIF, AVIF, PNG, TIFF and WebP photos are listed besides the designed three types.
+    bool moreTypes = false;
 
     bool operator==(const Options&) const = default;
 };
 
 inline constexpr const char* kOptionsFileName = "options.ini";
 
-// Reads an INI file with the keys "order" ("name" or "taken") and "companions" ("false" or
-// "true"). A missing or damaged file, and any key or value it cannot read, give the defaults.
+// Reads an INI file with the keys "order" ("name" or "taken"), "companions" and "moretypes"
+// ("false" or "true"). A missing or damaged file, and any key or value it cannot read, give the
+// defaults.
 Options readOptionsFile(const QString& path);
 
 // Writes the file whole through a temporary file, creating its folder; false when it could not.

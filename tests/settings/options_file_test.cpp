@@ -12,7 +12,7 @@ using km::PhotoOrder;
 TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     TempFolder config;
     const QString path = config.filePath("new/options.ini");
-    const Options chosen{PhotoOrder::Taken, true};
+    const Options chosen{PhotoOrder::Taken, true, true};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     ASSERT_TRUE(km::writeOptionsFile(path, Options{}));
@@ -30,6 +30,7 @@ TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
         {"order=sideways\ncompanions=maybe\n", {}},
         {"[General]\r\nOrder = Taken\r\ncompanions=yes\r\n", {PhotoOrder::Taken, false}},
         {"companions=true", {PhotoOrder::Name, true}},
+        {"moretypes=true\nmoretypes=heic\n", {PhotoOrder::Name, false, true}},
     };
     for (const auto& each : cases) {
         config.write("options.ini", each.content);
