@@ -11,7 +11,8 @@ set(CPACK_PACKAGE_CONTACT
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "rename the photos of a folder in one batch")
 # Lines of the extended description, each under 80 characters as Debian wants them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Kestrelmark gives every JPEG, Bitmap and GIF photo of a folder a new name\n"
+    "Kestrelmark gives every JPEG, Bitmap and GIF photo of a folder (and, when\n"
+    "chosen, HEIC, AVIF, PNG, TIFF and WebP photos) a new name\n"
     "made of a prefix, a zero-padded running number and the photo's own extension.\n"
     "Old and new names stand side by side before anything is renamed, a name that\n"
     "would collide is refused, the rename runs in two passes through temporary\n"
@@ -23,9 +24,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The designed control sizes are measured with Liberation Sans, which Qt loads by name: no library
-# the executable links names it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# The designed control sizes are measured with Liberation Sans, which Qt loads by name, and TIFF
+# and WebP pictures are read by Qt's image plugins, which it loads at run time: no library the
+# executable links names them. libheif (HEIC, AVIF) is linked, so dpkg-shlibdeps finds it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 
 # Debian wants a copyright notice and a changelog beside every package's documentation. The date

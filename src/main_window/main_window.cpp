@@ -6,6 +6,7 @@
 #include "dialogs/message_box.h"
 #include "files/file_names.h"
 #include "files/file_system.h"
+#include "main_window/more_photo_types.h"
 #include "main_window/photo_list_menu.h"
 #include "numbers/rounding.h"
 #include "photo_dates/folder_dates.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
+    connect(menu, &km::PhotoListMenu::moreTypesChosen, this, &MainWindow::chooseMoreTypes);
     connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
     connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);
@@ -360,20 +362,40 @@ void MainWindow::FillFileList() {
         patterns << QStringLiteral("*.bmp");
     if (m_form.cbGIF->value() == 1)
         patterns << QStringLiteral("*.gif");
+    if (m_options.moreTypes)
+        patterns += km::morePhotoTypePatterns();
     // A folder that vanished or cannot be read gives an empty (or partial) list. RAW and sidecar
-    // files come from the same single read.
-    const km::fs::FolderListing listing =
-        m_options.companions ? km::fs::listFolder(folder, patterns, km::isCompanionCandidate)
-                             : km::fs::listFolder(folder, patterns);
+    // files come from the same single read, and so do the photos of types left out, counted to
+    // say why a list stays empty.
+    const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns, alsoListedFilter());
     for (const QStringList& names : listing.matches)
         FoundFiles += names;
-    m_companionCandidates = listing.filtered;
+    m_companionCandidates.clear();
+    QStringList unlisted;
+    for (const QString& name : listing.filtered)
+        (!m_options.moreTypes && km::isMorePhotoType(name) ? unlisted : m_companionCandidates)
+            .append(name);
+    m_unlistedPhotos = km::unlistedPhotosText(unlisted);
     m_companionsStale = true;
     if (m_options.orderInForce() != km::PhotoOrder::Taken)
         stopShowingDatesRead();
     else if (!orderByDateTaken())
         return;
     showFoundFiles();
+}
+
+// The names the scan takes besides the checked types' photos: RAW and sidecar files while they
+// follow their photo, and the photos of types the list leaves out.
+km::fs::NameFilter MainWindow::alsoListedFilter() const {
+    if (m_options.companions && !m_options.moreTypes)
+        return [](const QString& name) {
+            return km::isCompanionCandidate(name) || km::isMorePhotoType(name);
+        };
+    if (m_options.companions)
+        return km::isCompanionCandidate;
+    if (!m_options.moreTypes)
+        return km::isMorePhotoType;
+    return {};
 }
 
 // A list in name order waits for no dates: a reading still running is stopped and its end ignored.
@@ -390,6 +412,7 @@ void MainWindow::stopShowingDatesRead() {
 void MainWindow::showFoundFiles() {
     FoundCount = static_cast<qint32>(FoundFiles.size());
     m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
+    m_form.lvFiles->setEmptyText(FoundCount == 0 ? m_unlistedPhotos : QString());
     if (FoundCount >= 1)
         m_form.lvFiles->setSelected(1, true);
     UpdateNewNames();
@@ -427,6 +450,7 @@ bool MainWindow::orderByDateTaken() {
 void MainWindow::showDatesBeingRead() {
     m_readingDates = true;
     m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
+    m_form.lvFiles->setEmptyText({});
     m_form.bRename->setEnabled(false);
     showDateProgress(m_dateReading.progressValue(), m_dateReading.progressMaximum());
 }
@@ -805,6 +829,12 @@ void MainWindow::chooseNumbers(km::DateNumbering numbers) {
     saveOptions();
     ShowExample();
     runCommand(&MainWindow::UpdateNewNames);
+}
+
+void MainWindow::chooseMoreTypes(bool on) {
+    m_options.moreTypes = on;
+    saveOptions();
+    runCommand(&MainWindow::FillFileList);
 }
 
 void MainWindow::saveOptions() const {

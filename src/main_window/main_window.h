@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_system.h"
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
 #include "photo_dates/date_taken_cache.h"
@@ -122,6 +123,8 @@ private:
     km::NewNames proposeNewNames(const km::NamingFields& fields, bool renameAll,
                                  const std::vector<bool>& selected) const;
     void showUndatedRows();
+    void chooseMoreTypes(bool on);
+    km::fs::NameFilter alsoListedFilter() const;
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();
@@ -174,6 +177,8 @@ private:
     // which of them follow which row's photo.
     QStringList m_companionCandidates;
     km::CompanionPlan m_companions;
+    // What the empty list says of the photos of types it leaves out; empty when there are none.
+    QString m_unlistedPhotos;
     // Set by a scan: the companions must be planned again even if no new name changed.
     bool m_companionsStale = false;
     km::DiskFileOps m_fileOps;

@@ -55,6 +55,9 @@ void PhotoListMenu::open(QPoint viewportPoint) {
         menu.addAction(QStringLiteral("Rename RAW and sidecar files with their photo"));
     companions->setCheckable(true);
     companions->setChecked(options.companions);
+    QAction* moreTypes = menu.addAction(QStringLiteral("List HEIC, PNG, TIFF and WebP photos too"));
+    moreTypes->setCheckable(true);
+    moreTypes->setChecked(options.moreTypes);
 
     connect(byName, &QAction::triggered, this, [this, options] {
         if (options.order != PhotoOrder::Name)
@@ -65,6 +68,7 @@ void PhotoListMenu::open(QPoint viewportPoint) {
             emit orderChosen(PhotoOrder::Taken);
     });
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
+    connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
     addDateChoices(menu, options);
     menu.addSeparator();
     QAction* earlier = menu.addAction(QStringLiteral("Undo an &Earlier Rename..."));

@@ -13,9 +13,10 @@ class QMenu;
 namespace km {
 
 // The photo list's context menu: the order the photos are numbered in, whether RAW and sidecar
-// files are renamed with their photo, whether the date taken goes into the new names and how
-// photos are numbered then, and the way to the earlier renames. It opens on the right mouse
-// button, the Menu key and Shift+F10, showing the choices as they stand.
+// files are renamed with their photo, whether phones' photo types are listed, whether the date
+// taken goes into the new names and how photos are numbered then, and the way to the earlier
+// renames. It opens on the right mouse button, the Menu key and Shift+F10, showing the choices
+// as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ signals:
     void dateChosen(km::DateInNames date);
     void numbersChosen(km::DateNumbering numbers);
     void earlierRenamesChosen();
+    void moreTypesChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,12 +10,14 @@ class QIODevice;
 
 namespace km {
 
-// When the JPEG photo on the device (read from its current position) was taken: the EXIF
+// When the photo on the device (read from its current position) was taken: the EXIF
 // DateTimeOriginal with SubSecTimeOriginal, else DateTimeDigitized with SubSecTimeDigitized.
-// Only the segments before the first EXIF segment and that segment are read, never the picture.
-// Nothing when the device holds no JPEG, no EXIF segment, no valid date there or damaged data.
-// The date of the last edit (IFD0 DateTime) is never taken for it.
-std::optional<DateTaken> readDateTaken(QIODevice& jpeg);
+// A JPEG's EXIF segment, a PNG's eXIf chunk, a WebP's EXIF chunk, a HEIF or AVIF file's Exif item
+// and a TIFF file's own tags are read alike; of a JPEG only the segments before the first EXIF
+// segment and that segment are read, and never the picture of any file. Nothing when the device
+// holds none of these, no EXIF data, no valid date there or damaged data. The date of the last
+// edit (IFD0 DateTime) and the file's own times are never taken for it.
+std::optional<DateTaken> readDateTaken(QIODevice& photo);
 
 // The same from a JPEG file's bytes (the head of the file is enough).
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg);

@@ -8,6 +8,7 @@
 #include <QPromise>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,9 +20,15 @@
 namespace km {
 namespace {
 
-bool isJpegName(const QString& name) {
-    return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+// The photos that may hold EXIF data; Bitmap and GIF files never do, and are not read.
+bool mayHoldDateTaken(const QString& name) {
+    static const QLatin1String kEndings[] = {
+        QLatin1String(".jpg"),  QLatin1String(".jpeg"), QLatin1String(".heic"),
+        QLatin1String(".heif"), QLatin1String(".avif"), QLatin1String(".png"),
+        QLatin1String(".tif"),  QLatin1String(".tiff"), QLatin1String(".webp")};
+    return std::any_of(std::begin(kEndings), std::end(kEndings), [&name](QLatin1String ending) {
+        return name.endsWith(ending, Qt::CaseInsensitive);
+    });
 }
 
 // A regular file of the folder as just stated.
@@ -124,7 +131,7 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     std::vector<Job> jobs;
     qsizetype known = 0;
     for (int i = 0; i < names.size(); ++i) {
-        if (!isJpegName(names[i]))
+        if (!mayHoldDateTaken(names[i]))
             continue;
         if (const auto* date = held.findUnchanged(names[i])) {
             dates[static_cast<size_t>(i)] = *date;

@@ -21,9 +21,10 @@ using DateReadingPoll = std::function<bool(int done, int total)>;
 // When each photo of names in folder (ending with "/") was taken, in the order of names. Files
 // whose version (size, modification time, inode) the cache holds are not read again; the others
 // are read on worker threads while the calling thread calls poll about every pollInterval (never
-// when there is nothing to read). Only .jpg and .jpeg files (any case) are read; other files, and
-// files that cannot be opened, have no date. Returns nothing when poll cancelled; the cache keeps
-// the dates read until then. The cache forgets files of the folder that are no longer among names.
+// when there is nothing to read). Only JPEG, HEIC, HEIF, AVIF, PNG, TIFF and WebP files are read
+// (by their endings, any case); other files, and files that cannot be opened, have no date. Returns
+// nothing when poll cancelled; the cache keeps the dates read until then. The cache forgets files
+// of the folder that are no longer among names.
 std::optional<std::vector<std::optional<DateTaken>>>
 readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll,

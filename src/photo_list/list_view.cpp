@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -136,6 +137,24 @@ void ListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottom
         return;
     }
     viewport()->update();
+}
+
+void ListView::setEmptyText(const QString& text) {
+    if (text == m_emptyText)
+        return;
+    m_emptyText = text;
+    viewport()->update();
+}
+
+void ListView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    if (m_emptyText.isEmpty() || m_model->count() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const int margin = fontMetrics().height() / 2;
+    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
+                     Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, m_emptyText);
 }
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {

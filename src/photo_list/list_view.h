@@ -39,6 +39,10 @@ public:
     // The number of the row the list reports as its selected item; 0 when none is selected.
     int selectedItemPosition() const;
 
+    // A line shown in the list while it has no rows; empty for none.
+    void setEmptyText(const QString& text);
+    QString emptyText() const { return m_emptyText; }
+
 signals:
     // A user's click in the list (or a keyboard move of the selection), selection already updated.
     void Click();
@@ -48,10 +52,12 @@ protected:
                      const QList<int>& roles) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     km::PhotoListModel* m_model;
     QStringList m_columnKeys;
+    QString m_emptyText;
 };
 
 } // namespace km

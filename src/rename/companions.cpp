@@ -25,7 +25,9 @@ constexpr std::array kRawExtensions{
     packed("cr2"), packed("cr3"), packed("crw"), packed("nef"), packed("nrw"), packed("arw"),
     packed("srf"), packed("sr2"), packed("raf"), packed("orf"), packed("rw2"), packed("pef"),
     packed("dng"), packed("srw"), packed("x3f"), packed("3fr"), packed("iiq"), packed("rwl"),
-    packed("erf"), packed("kdc"), packed("mrw"), packed("mos")};
+    packed("erf"), packed("kdc"), packed("mrw"), packed("mos"),
+    // The video of a phone's Live Photo (IMG_1234.HEIC with IMG_1234.MOV) travels like a RAW file.
+    packed("mov"), packed("mp4")};
 
 constexpr quint32 kXmp = packed("xmp");
 constexpr std::array kSidecarExtensions{kXmp, packed("pp3"), packed("dop"), packed("thm"),

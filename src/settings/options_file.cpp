@@ -62,6 +62,8 @@ void applyLine(const QByteArray& line, Options& options) {
     else if (key == "dateformat")
         options.dateFormat =
             isDatePattern(QString::fromUtf8(text)) ? QString::fromUtf8(text) : QString();
+    else if (key == "moretypes" && (value == "true" || value == "false"))
+        options.moreTypes = value == "true";
 }
 
 } // namespace
@@ -85,6 +87,7 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     file.write("[General]\n");
     file.write(options.order == PhotoOrder::Taken ? "order=taken\n" : "order=name\n");
     file.write(options.companions ? "companions=true\n" : "companions=false\n");
+    file.write(options.moreTypes ? "moretypes=true\n" : "moretypes=false\n");
     file.write(QByteArray("date=") + choiceText(options.date, kDateValues) + '\n');
     file.write(QByteArray("numbers=") + choiceText(options.numbers, kNumbersValues) + '\n');
     if (isDatePattern(options.dateFormat))

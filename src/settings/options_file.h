@@ -16,6 +16,8 @@ struct Options {
     PhotoOrder order = PhotoOrder::Name;
     // RAW and sidecar files are renamed with their photo.
     bool companions = false;
+    // HEIC, HEIF, AVIF, PNG, TIFF and WebP photos are listed besides the designed three types.
+    bool moreTypes = false;
     // The date taken in the new names, and how photos are numbered then.
     DateInNames date = DateInNames::None;
     DateNumbering numbers = DateNumbering::Run;
@@ -35,10 +37,10 @@ struct Options {
 
 inline constexpr const char* kOptionsFileName = "options.ini";
 
-// Reads an INI file with the keys "order" ("name" or "taken"), "companions" ("false" or
-// "true"), "date" ("none", "date" or "datetime"), "numbers" ("run", "restart" or "shared") and
-// "dateformat" (a date pattern, see DatePattern). A missing or damaged file, and any key or
-// value it cannot read, give the defaults.
+// Reads an INI file with the keys "order" ("name" or "taken"), "companions" and "moretypes"
+// ("false" or "true"), "date" ("none", "date" or "datetime"), "numbers" ("run", "restart" or
+// "shared") and "dateformat" (a date pattern, see DatePattern). A missing or damaged file, and
+// any key or value it cannot read, give the defaults.
 Options readOptionsFile(const QString& path);
 
 // Writes the file whole through a temporary file, creating its folder; false when it could not.

@@ -2,8 +2,13 @@
 #include "thumbnails/thumbnail.h"
 
 #include "files/file_system.h"
+#include "picture_formats/exif_place.h"
+#include "picture_formats/heif_file.h"
+#include "picture_formats/picture_format.h"
+#include "picture_formats/tiff_reader.h"
 #include "thumbnails/thumbnail_choice.h"
 #include "thumbnails/thumbnail_exif.h"
+#include "thumbnails/thumbnail_heif.h"
 #include "thumbnails/thumbnail_jpeg_head.h"
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
@@ -55,6 +60,24 @@ QSize pictureSizeOf(const QByteArray& bytes) {
     return pictureSizeOf(buffer);
 }
 
+constexpr uint16_t kOrientationTag = 0x0112;
+
+// The EXIF orientation of a PNG, TIFF or WebP file (a TIFF file's own tag); 1 when it has none.
+// Qt's readers are not asked, as they do not all read it.
+int orientationOf(QIODevice& device, PictureFormat format) {
+    if (!device.seek(0))
+        return 1;
+    const auto place = findExif(device, format);
+    if (!place)
+        return 1;
+    TiffReader tiff(device, place->start, place->length);
+    if (!tiff.readHeader())
+        return 1;
+    const auto orientation = tiff.number(tiff.firstDirectory(), kOrientationTag);
+    return orientation && *orientation >= 1 && *orientation <= 8 ? static_cast<int>(*orientation)
+                                                                 : 1;
+}
+
 } // namespace
 
 ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>()) {
@@ -63,9 +86,22 @@ ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<
     const int fd = ::open(fs::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || !m_file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return;
+    const PictureFormat format = pictureFormatOf(*m_file);
+    if (format == PictureFormat::Heif) {
+        // libheif turns the images itself, as the file's own boxes say; the EXIF orientation of a
+        // HEIF file only repeats them and is never applied on top.
+        m_heif = HeifFile::open(*m_file);
+        if (m_heif)
+            m_storedSize = heifPictureSize(*m_heif);
+        return;
+    }
+    if (format == PictureFormat::Png || format == PictureFormat::Tiff ||
+        format == PictureFormat::WebP)
+        m_orientation = orientationOf(*m_file, format);
     // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
     // was not found there, are asked of the picture reader.
-    const QByteArray jpegHead = readJpegHead(*m_file);
+    const QByteArray jpegHead =
+        format == PictureFormat::Jpeg ? readJpegHead(*m_file) : QByteArray();
     if (!jpegHead.isEmpty()) {
         ExifFacts facts = readExifFacts(jpegHead);
         m_orientation = facts.orientation;
@@ -93,6 +129,8 @@ QSize ThumbnailSource::naturalSize() const {
 QImage ThumbnailSource::render(QSize drawn) const {
     if (m_storedSize.isEmpty() || drawn.isEmpty())
         return {};
+    if (m_heif)
+        return renderHeif(*m_heif, drawn);
     // Decoding happens in the stored orientation; turning the small result is cheap.
     const QSize stored = uprightSize(drawn, m_orientation);
     QImage image = fromEmbeddedPreview(stored);

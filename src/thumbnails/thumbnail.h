@@ -12,8 +12,12 @@ class QFile;
 
 namespace km {
 
+class HeifFile;
+
 // One picture file prepared for drawing as a thumbnail. Constructing it opens the file once and
-// reads its header: the picture's size, and for a JPEG its orientation and embedded previews.
+// reads its header: the picture's size, and for a JPEG its orientation and embedded previews, for
+// a PNG, TIFF or WebP file the orientation its EXIF data gives, for a HEIF or AVIF file (read
+// through libheif) its images.
 class ThumbnailSource {
 public:
     explicit ThumbnailSource(const QString& path);
@@ -37,6 +41,7 @@ private:
     QImage fromPicture(QSize stored) const;
 
     std::unique_ptr<QFile> m_file;
+    std::unique_ptr<HeifFile> m_heif;
     QSize m_storedSize;
     int m_orientation = 1;
     std::vector<Preview> m_previews;

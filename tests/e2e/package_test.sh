@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package of this build with CPack and checks what apt would install: exactly
 # the program, manual page, menu entry, metainfo, icons, Debian's documents and lintian overrides;
-# Depends naming the Qt and exiv2 libraries; the package's version reported by the program without
-# a display; the program's hardening when the build has Debian's build flags; lintian and
-# appstreamcli where installed. usage: package_test.sh <build folder>; 77: no packaging tools.
+# Depends naming the Qt, exiv2 and libheif libraries and Qt's image plugins; the package's version
+# reported by the program without a display; the program's hardening when the build has Debian's
+# build flags; lintian and appstreamcli where installed.
+# usage: package_test.sh <build folder>; 77: no packaging tools.
 set -uo pipefail
 # shellcheck source-path=SCRIPTDIR
 
@@ -33,7 +34,8 @@ expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/man/man1/kestrelmark.1.gz
 $(diff <(echo "$expected") <(echo "$files"))"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 'libexiv2-[0-9]+' fonts-liberation2; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 'libexiv2-[0-9]+' 'libheif[0-9]+' \
+    fonts-liberation2 qt6-image-formats-plugins; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends does not name $library: $depends"
 done
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
 #include "dialogs/message_box.h"
+#include "main_window/more_photo_types.h"
 #include "photo_list/list_view.h"
 #include "support/temp_folder.h"
 #include "window_under_test.h"
@@ -91,8 +92,9 @@ TEST_F(PhotographerChoicesTest, TheMenuSwitchesToTheOrderTakenAndKeepsTheChoice)
     EXPECT_EQ(window->rows(), QStringList({"IMG_0002.jpg", "IMG_0001.jpg", "IMG_0003.jpg"}));
     EXPECT_EQ(toolTip(3), "no date taken");
     EXPECT_TRUE(toolTip(1).isEmpty());
-    EXPECT_EQ(config.snapshot().at("options.ini"),
-              "[General]\norder=taken\ncompanions=false\ndate=none\nnumbers=run\n");
+    EXPECT_EQ(
+        config.snapshot().at("options.ini"),
+        "[General]\norder=taken\ncompanions=false\nmoretypes=false\ndate=none\nnumbers=run\n");
     EXPECT_FALSE(program.snapshot().count("Kestrelmark.cfg"));
 }
 
@@ -140,7 +142,7 @@ TEST_F(PhotographerChoicesTest, TheDateInTheNamesNumbersInTheOrderTakenMeanwhile
     EXPECT_EQ(window->newNames(),
               QStringList({"foto_2024-06-01_001.jpg", "foto_2024-06-01_002.jpg"}));
     EXPECT_EQ(config.snapshot().at("options.ini"),
-              "[General]\norder=name\ncompanions=false\ndate=date\nnumbers=run\n");
+              "[General]\norder=name\ncompanions=false\nmoretypes=false\ndate=date\nnumbers=run\n");
 
     bool nameOrderOffered = true;
     QTimer::singleShot(0, [&nameOrderOffered] {
@@ -215,6 +217,43 @@ TEST_F(PhotographerChoicesTest, RawAndSidecarFilesAreRenamedAndUndoneWithTheirPh
         EXPECT_EQ(after.count(name), 1u) << name;
     EXPECT_EQ(after.at("foto_001.CR2"), "raw");
 
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+// Phones' photo types are listed once chosen; before that, an empty list says they are there.
+TEST_F(PhotographerChoicesTest, PhonePhotosAreListedWhenChosenAndCountedInAnEmptyListOtherwise) {
+    for (const char* name :
+         {"IMG_0010.heic", "IMG_0002.HEIC", "shot.png", "scan.TIF", "b.webp", "c.avif", "d.mov"})
+        photos.write(name, "not decodable");
+    start("order=name\n");
+    EXPECT_TRUE(window->rows().isEmpty());
+    EXPECT_EQ(window->lvFiles->emptyText(), "2 HEIC, 1 AVIF, 1 PNG, 1 TIFF and 1 WebP photos here: "
+                                            "the list's menu lists them too");
+
+    chooseInMenuWhenOpen("List HEIC, PNG, TIFF and WebP photos too");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(window->rows(), QStringList({"IMG_0002.HEIC", "IMG_0010.heic", "c.avif", "shot.png",
+                                           "scan.TIF", "b.webp"}));
+    EXPECT_TRUE(window->lvFiles->emptyText().isEmpty());
+    EXPECT_EQ(config.snapshot().at("options.ini"),
+              "[General]\norder=name\ncompanions=false\nmoretypes=true\ndate=none\nnumbers=run\n");
+    EXPECT_EQ(km::unlistedPhotosText({"a.tiff"}),
+              "1 TIFF photo here: the list's menu lists it too");
+}
+
+TEST_F(PhotographerChoicesTest, LivePhotoVideosAreRenamedAndUndoneWithTheirPicture) {
+    photos.write("IMG_1234.HEIC", "picture 1");
+    photos.write("IMG_1234.MOV", "video 1");
+    photos.write("IMG_1235.heic", "picture 2");
+    photos.write("img_1235.mp4", "video 2");
+    start("companions=true\nmoretypes=true\n");
+    const Content before = photos.snapshot();
+    press(window->bRename, km::BoxAnswer::Yes);
+    const Content after = photos.snapshot();
+    for (const char* name : {"foto_001.HEIC", "foto_001.MOV", "foto_002.heic", "foto_002.mp4"})
+        EXPECT_EQ(after.count(name), 1u) << name;
+    EXPECT_EQ(after.at("foto_001.MOV"), "video 1");
     press(window->bUndo, km::BoxAnswer::Yes);
     EXPECT_EQ(photos.snapshot(), before);
 }

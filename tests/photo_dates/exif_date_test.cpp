@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
+#include "phone_files.h"
 #include "photo_dates/exif_date.h"
+#include "photo_dates/folder_dates.h"
 #include "support/temp_folder.h"
 
 #include <QBuffer>
@@ -117,6 +119,78 @@ TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
     ASSERT_TRUE(endless.open(QIODevice::ReadOnly));
     EXPECT_FALSE(km::readDateTaken(endless));
     EXPECT_LT(endless.pos(), 5 << 20);
+}
+
+// Photos of phones and image programs: one file of each type, with its date as each keeps it.
+struct PhoneFile {
+    const char* name;
+    QByteArray bytes;
+    std::optional<DateTaken> expected;
+};
+
+std::vector<PhoneFile> phoneFiles() {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString day = QStringLiteral("2023:05:01 10:00:00");
+    const QString later = QStringLiteral("2023:05:02 11:30:59");
+    const ExifTags originalTags{{original, day}, {originalSub, "45"}, {digitized, later}};
+    const QByteArray exif = km::fixtures::exifTiff(originalTags);
+    const QByteArray bigEndian =
+        km::fixtures::exifTiff({{digitized, later}, {digitizedSub, "7"}}, ByteOrder::BigEndian);
+    using namespace km::fixtures;
+    return {{"IMG_0001.HEIC", heifBytes(image, {.exif = exif}), DateTaken{day, "45"}},
+            {"IMG_0002.avif", heifBytes(image, {.avif = true, .exif = bigEndian}),
+             DateTaken{later, "7"}},
+            {"IMG_0003.png", pngBytes(image, exif), DateTaken{day, "45"}},
+            {"IMG_0004.PNG", pngBytes(image, QByteArray("Exif\0\0", 6) + bigEndian),
+             DateTaken{later, "7"}},
+            {"IMG_0005.webp", webpBytes(image, exif), DateTaken{day, "45"}},
+            {"IMG_0006.tif", tiffBytes(image, originalTags), DateTaken{day, "45"}},
+            {"screenshot.png", pngBytes(image), std::nullopt},
+            {"IMG_0007.heic", heifBytes(image), std::nullopt},
+            {"IMG_0008.webp", webpBytes(image), std::nullopt},
+            {"scan.tiff", tiffBytes(image), std::nullopt}};
+}
+
+TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
+    const std::vector<PhoneFile> files = phoneFiles();
+    const TempFolder folder;
+    QStringList names;
+    for (const PhoneFile& file : files) {
+        folder.write(file.name, file.bytes);
+        names << file.name;
+    }
+    km::DateTakenCache cache;
+    const auto dates =
+        km::readDatesTaken(folder.pathWithSeparator(), names, cache, [](int, int) { return true; });
+    ASSERT_TRUE(dates);
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].name);
+        ASSERT_EQ((*dates)[i].has_value(), files[i].expected.has_value());
+        if (files[i].expected) {
+            EXPECT_EQ((*dates)[i]->stamp, files[i].expected->stamp);
+            EXPECT_EQ((*dates)[i]->subSeconds, files[i].expected->subSeconds);
+        }
+    }
+}
+
+TEST(ReadDateTaken, DamagedPhoneFilesGiveNoDateOrTheirOwn) {
+    std::mt19937 random(21);
+    for (const PhoneFile& file : phoneFiles()) {
+        SCOPED_TRACE(file.name);
+        for (qsizetype length = 0; length < 16; ++length)
+            ASSERT_FALSE(km::readDateTaken(file.bytes.first(length))) << length;
+        for (int round = 0; round < 300; ++round) {
+            QByteArray damaged = file.bytes.first(
+                std::uniform_int_distribution<qsizetype>(16, file.bytes.size())(random));
+            for (int i = 0; i < 3; ++i)
+                damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] =
+                    static_cast<char>(random());
+            if (const auto date = km::readDateTaken(damaged)) {
+                ASSERT_TRUE(km::isValidStamp(date->stamp));
+            }
+        }
+    }
 }
 
 } // namespace

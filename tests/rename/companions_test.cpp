@@ -20,8 +20,8 @@ TEST(Companions, EachKindFollowsItsPhotoKeepingItsOwnEnding) {
     const QStringList newNames{"foto_001.JPG"};
     QStringList endings{".JPG.xmp", ".jpg.XMP", ".Cr2", ".xmp", ".PP3", ".dop", ".thm", ".AAE"};
     for (const char* raw :
-         {"cr2", "CR3", "crw", "NEF", "nrw", "arw", "SRF", "sr2", "raf", "ORF", "rw2",
-          "pef", "DNG", "srw", "X3F", "3fr", "iiq", "rwl", "erf", "kdc", "mrw", "mos"})
+         {"cr2", "CR3", "crw", "NEF", "nrw", "arw", "SRF", "sr2", "raf", "ORF", "rw2", "pef",
+          "DNG", "srw", "X3F", "3fr", "iiq", "rwl", "erf", "kdc", "mrw", "mos", "MOV", "mp4"})
         endings << QStringLiteral(".%1").arg(raw) << QStringLiteral(".%1.xmp").arg(raw);
     for (const QString& ending : endings) {
         SCOPED_TRACE(ending.toStdString());

@@ -96,6 +96,17 @@ Scenario photosWithCompanions() {
     return scenario;
 }
 
+// Live Photos: two HEIC pictures, each with its video, renamed as a phone's folder is.
+Scenario livePhotos() {
+    const QStringList photos{"IMG_1234.HEIC", "IMG_1235.heic"};
+    const QStringList newNames{"foto_001.HEIC", "foto_002.heic"};
+    const QStringList videos{"IMG_1234.MOV", "img_1235.mp4", "IMG_1236.MOV"};
+    Scenario scenario{photos + videos, {{photos[0], newNames[0]}, {photos[1], newNames[1]}}};
+    const km::CompanionPlan plan = km::planCompanions(photos, newNames, videos);
+    scenario.pairs.insert(scenario.pairs.end(), plan.pairs.begin(), plan.pairs.end());
+    return scenario;
+}
+
 // Names as older cameras write them, not UTF-8, going round in a circle.
 Scenario namesThatAreNotUtf8() {
     const QString latin1 = km::fs::nameFromBytes("caf\xE9.jpg");
@@ -203,6 +214,12 @@ TEST_F(CrashTest, ABatchKilledAfterAnyNumberOfRenamesIsFinishedOrRolledBack) {
 TEST_F(CrashTest, PhotosAndTheirCompanionsKilledAfterAnyNumberOfRenamesAreRecovered) {
     m_scenario = photosWithCompanions();
     ASSERT_EQ(renames(), 14);
+    killAfterEveryRenameAndRecover();
+}
+
+TEST_F(CrashTest, LivePhotosKilledAfterAnyNumberOfRenamesAreRecoveredWithTheirVideos) {
+    m_scenario = livePhotos();
+    ASSERT_EQ(renames(), 8);
     killAfterEveryRenameAndRecover();
 }
 

@@ -14,8 +14,8 @@ using km::PhotoOrder;
 TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     TempFolder config;
     const QString path = config.filePath("new/options.ini");
-    const Options chosen{PhotoOrder::Taken, true, DateInNames::DateTime, DateNumbering::Shared,
-                         "DD.MM.YYYY hh"};
+    const Options chosen{PhotoOrder::Taken,     true,           true, DateInNames::DateTime,
+                         DateNumbering::Shared, "DD.MM.YYYY hh"};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
@@ -42,6 +42,7 @@ TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
           .dateFormat = "YYYYMMDD-hhmm"}},
         {"date=time\nnumbers=none\ndateformat=YYYY:MM:DD\n", {}},
         {"date=date\ndateformat=YYYY/MM\n", {.date = DateInNames::Date}},
+        {"moretypes=true\nmoretypes=heic\n", {.moreTypes = true}},
     };
     for (const auto& each : cases) {
         config.write("options.ini", each.content);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
+#include "phone_files.h"
 #include "support/temp_folder.h"
 #include "thumbnails/thumbnail.h"
 #include "thumbnails/thumbnail_choice.h"
@@ -368,6 +369,74 @@ TEST_F(ThumbnailSourceTest, ReadsBitmapsAtTheDrawnSize) {
     const QImage drawn = bmp.render({20, 15});
     EXPECT_EQ(drawn.size(), QSize(20, 15));
     EXPECT_TRUE(hasCorners(drawn, primaries));
+}
+
+// HEIC and AVIF files are turned by libheif as their own boxes say (the EXIF orientation phones
+// write too only repeats it); PNG, WebP and TIFF files by their EXIF orientation.
+TEST_F(ThumbnailSourceTest, ShowsPhotosOfEveryPhoneTypeUpright) {
+    using namespace km::fixtures;
+    const QImage stored = quadrants({240, 160});
+    const ExifTags turnedTags{{"Exif.Image.Orientation", "6"}};
+    const QByteArray turned = exifTiff(turnedTags);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"turned.heic", heifBytes(stored, {.exif = turned, .orientation = 6})},
+        {"turned.avif", heifBytes(stored, {.avif = true, .orientation = 6})},
+        {"turned.png", pngBytes(stored, turned)},
+        {"turned.webp", webpBytes(stored, turned)},
+        {"turned.tif", tiffBytes(stored, turnedTags)},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        m_folder.write(file.name, file.bytes);
+        const km::ThumbnailSource source(m_folder.filePath(file.name));
+        EXPECT_EQ(source.naturalSize(), QSize(160, 240));
+        const QImage drawn = source.render({40, 60});
+        EXPECT_EQ(drawn.size(), QSize(40, 60));
+        EXPECT_TRUE(hasCorners(drawn, uprightCorners(primaries, 6)));
+    }
+}
+
+TEST_F(ThumbnailSourceTest, DrawsAHeicFromItsOwnThumbnailWhenItIsLargeEnough) {
+    const QImage thumbnail = quadrants({120, 80}, secondaries);
+    m_folder.write("IMG_0001.HEIC",
+                   km::fixtures::heifBytes(quadrants({480, 320}), {.thumbnail = thumbnail}));
+    const km::ThumbnailSource source(m_folder.filePath("IMG_0001.HEIC"));
+    EXPECT_EQ(source.naturalSize(), QSize(480, 320));
+    EXPECT_TRUE(hasCorners(source.render({120, 80}), secondaries));
+    EXPECT_TRUE(hasCorners(source.render({240, 160}), primaries));
+}
+
+TEST_F(ThumbnailSourceTest, DamagedPhonePhotosDrawNothing) {
+    using namespace km::fixtures;
+    const QImage image = quadrants({240, 160});
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {{"a.heic", heifBytes(image, {.thumbnail = image.scaled(120, 80)})},
+                 {"a.avif", heifBytes(image, {.avif = true})},
+                 {"a.png", pngBytes(image, exifTiff({{"Exif.Image.Orientation", "3"}}))},
+                 {"a.webp", webpBytes(image)},
+                 {"a.tif", tiffBytes(image)}};
+    for (const auto& file : files) {
+        for (const qsizetype length : {qsizetype(0), qsizetype(40), file.bytes.size() / 2}) {
+            SCOPED_TRACE(QStringLiteral("%1 cut at %2").arg(file.name).arg(length).toStdString());
+            m_folder.write(file.name, file.bytes.first(length));
+            const km::ThumbnailSource source(m_folder.filePath(file.name));
+            const QImage drawn = source.render({60, 40});
+            if (length < 100) {
+                EXPECT_TRUE(drawn.isNull());
+            }
+        }
+        // The picture's data overwritten: whatever is drawn, nothing stops.
+        QByteArray scrambled = file.bytes;
+        for (qsizetype at = scrambled.size() / 3; at < scrambled.size(); at += 7)
+            scrambled[at] = static_cast<char>(at * 31);
+        m_folder.write(file.name, scrambled);
+        (void)km::ThumbnailSource(m_folder.filePath(file.name)).render({60, 40});
+    }
 }
 
 } // namespace

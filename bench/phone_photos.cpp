@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+// Phones' photos: a HEIC preview drawn from the file's own thumbnail against the same picture
+// without one (decoded whole and scaled), and the main window's scan of 10,000 HEIC, PNG, TIFF and
+// WebP photos with them listed against 10,000 JPEGs with the designed settings, each pair in the
+// same run. Prints the ratio of each pair.
+#include "main_window/main_window.h"
+#include "phone_files.h"
+#include "support/benchmark_main.h"
+#include "support/thread_time.h"
+#include "thumbnails/thumbnail.h"
+#include "widgets/check_box.h"
+#include "widgets/folder_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using km::bench::threadSeconds;
+
+// A phone's 12-megapixel picture: smooth gradients with a little sensor-like noise.
+QImage phoneLikePicture() {
+    QImage image(4032, 3024, QImage::Format_RGB32);
+    quint32 noise = 2463534242u;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            noise ^= noise << 13;
+            noise ^= noise >> 17;
+            noise ^= noise << 5;
+            const int grain = static_cast<int>(noise & 15) - 8;
+            line[x] = qRgb((x * 255 / image.width() + grain) & 255,
+                           (y * 255 / image.height() + grain) & 255,
+                           ((x + y) / 40 % 2 ? 200 : 60) + grain);
+        }
+    }
+    return image;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+}
+
+// The same picture as an iPhone stores it, with a 320 x 240 thumbnail, and without one.
+struct HeicFiles {
+    QTemporaryDir folder;
+    QString withThumbnail = folder.filePath("IMG_0001.HEIC");
+    QString withoutThumbnail = folder.filePath("IMG_0002.HEIC");
+
+    HeicFiles() {
+        const QImage picture = phoneLikePicture();
+        const QImage thumbnail =
+            picture.scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        writeFile(withThumbnail, km::fixtures::heifBytes(picture, {.thumbnail = thumbnail}));
+        writeFile(withoutThumbnail, km::fixtures::heifBytes(picture));
+    }
+};
+
+HeicFiles* heicFiles = nullptr;
+
+// A preview box at the main window's starting size.
+const QSize kDrawn(169, 127);
+
+void drawHeic(benchmark::State& state, const QString& path) {
+    for (auto _ : state) {
+        const QImage drawn = km::ThumbnailSource(path).render(kDrawn);
+        if (drawn.size() != kDrawn)
+            state.SkipWithError("nothing drawn");
+        benchmark::DoNotOptimize(drawn.constBits());
+    }
+}
+
+void heicFromItsThumbnail(benchmark::State& state) {
+    drawHeic(state, heicFiles->withThumbnail);
+}
+
+void heicDecodedWholeAndScaled(benchmark::State& state) {
+    drawHeic(state, heicFiles->withoutThumbnail);
+}
+
+BENCHMARK(heicDecodedWholeAndScaled)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(heicFromItsThumbnail)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+// Empty files named as a phone and image programs name them, or as a camera names its JPEGs.
+QString folderOf(QTemporaryDir& dir, int count, bool phoneTypes) {
+    static const char* const kPhoneEndings[] = {"HEIC", "heic", "PNG",  "png",
+                                                "tif",  "webp", "avif", "TIFF"};
+    for (int i = 1; i <= count; ++i) {
+        const QString name = phoneTypes
+                                 ? QStringLiteral("IMG_%1.%2").arg(i).arg(kPhoneEndings[i % 8])
+                                 : QStringLiteral("DSC_%1.%2").arg(i).arg(i % 3 ? "JPG" : "jpg");
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    }
+    return dir.path();
+}
+
+// The scan as a folder click runs it: listing, list fill, new names and collision check.
+struct ScannedWindow {
+    QTemporaryDir settings;
+    QTemporaryDir options;
+    std::unique_ptr<km::MainWindow> window;
+    km::FolderTree* tree = nullptr;
+
+    ScannedWindow(const QString& folder, bool moreTypes) {
+        if (moreTypes)
+            writeFile(options.filePath("options.ini"), "[General]\nmoretypes=true\n");
+        window =
+            std::make_unique<km::MainWindow>(settings.path(), folder, QString(), options.path());
+        // Start-up reads options.ini and lists the folder the tree starts in.
+        window->load();
+        window->findChild<km::CheckBox*>(QStringLiteral("cbJPG"))->setValue(1);
+        tree = window->findChild<km::FolderTree*>(QStringLiteral("FolderTreeview1"));
+        tree->setSelectedPath(folder);
+    }
+
+    double scanSeconds() {
+        const double begin = threadSeconds();
+        emit tree->Click();
+        return threadSeconds() - begin;
+    }
+};
+
+void scanPhonePhotosAgainstJpegs(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir phoneDir;
+    QTemporaryDir jpegDir;
+    ScannedWindow phones(folderOf(phoneDir, count, true), true);
+    ScannedWindow jpegs(folderOf(jpegDir, count, false), false);
+    double phoneSeconds = 0;
+    double jpegSeconds = 0;
+    for (auto _ : state) {
+        jpegSeconds += jpegs.scanSeconds();
+        phoneSeconds += phones.scanSeconds();
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["jpeg_ms"] = 1000 * jpegSeconds / iterations;
+    state.counters["phone_ms"] = 1000 * phoneSeconds / iterations;
+    state.counters["ratio"] = phoneSeconds / jpegSeconds;
+    std::printf("scan of %d phone photos against as many JPEGs: %.2fx (target 1.2x): %s\n", count,
+                phoneSeconds / jpegSeconds, phoneSeconds / jpegSeconds <= 1.2 ? "met" : "MISSED");
+}
+BENCHMARK(scanPhonePhotosAgainstJpegs)->Arg(10'000)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Keeps each benchmark's processor time per iteration, to give the thumbnail's speed-up at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                const double iterations = static_cast<double>(run.iterations);
+                m_wall[run.run_name.function_name] = run.real_accumulated_time / iterations;
+                m_cpu[run.run_name.function_name] = run.cpu_accumulated_time / iterations;
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printRatios() const {
+        const char* const name = "heicFromItsThumbnail";
+        const char* const baseline = "heicDecodedWholeAndScaled";
+        if (!m_wall.count(name) || !m_wall.count(baseline) || m_wall.at(name) <= 0 ||
+            m_cpu.at(name) <= 0)
+            return;
+        const double wall = m_wall.at(baseline) / m_wall.at(name);
+        const double cpu = m_cpu.at(baseline) / m_cpu.at(name);
+        std::printf("HEIC preview from its thumbnail faster than the whole decode: %.1fx wall "
+                    "clock, %.1fx processor time (target 20x): %s\n",
+                    wall, cpu, std::min(wall, cpu) >= 20 ? "met" : "MISSED");
+    }
+
+private:
+    std::map<std::string, double> m_wall;
+    std::map<std::string, double> m_cpu;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const km::bench::BenchmarkApplication application(argc, argv);
+    const auto files = std::make_unique<HeicFiles>();
+    heicFiles = files.get();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios();
+    benchmark::Shutdown();
+    return 0;
+}
