@@ -223,6 +223,20 @@ QByteArray nativePath(const QString& path) {
     return nativeName(path);
 }
 
+FileError writeAll(int fd, QByteArrayView bytes) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            ::write(fd, bytes.data() + written, static_cast<size_t>(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return fromErrno(errno);
+        written += count;
+    }
+    return {};
+}
+
 QString errorText(int code) {
     if (code == EEXIST)
         return QStringLiteral("a file of that name already exists");

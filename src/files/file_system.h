@@ -3,6 +3,7 @@
 
 #include "files/file_descriptor.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -106,6 +107,9 @@ QString programFolder();
 // The bytes the file system sees for a path (nativeName); empty when the path holds a NUL
 // character, which would silently cut the path short.
 QByteArray nativePath(const QString& path);
+
+// Writes all of bytes to the descriptor, going on after interruptions and short writes.
+FileError writeAll(int fd, QByteArrayView bytes);
 
 // A text for the user from an errno value.
 QString errorText(int code);

@@ -33,17 +33,10 @@ QString freshHistoryName() {
 }
 
 fs::FileError writeWholeFile(int fd, const QByteArray& bytes) {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return {errno, {}};
-        written += count;
-    }
-    return ::fsync(fd) == 0 ? fs::FileError{} : fs::FileError{errno, {}};
+    const fs::FileError error = fs::writeAll(fd, bytes);
+    if (!error.ok())
+        return error;
+    return ::fsync(fd) == 0 ? fs::FileError{} : fs::fromErrno(errno);
 }
 
 fs::FileError historyError(const QString& folder, int code) {

@@ -147,26 +147,12 @@ fs::FileError journalError(const QString& path, const QString& failure, int code
                       .arg(quoted(path), failure, fs::errorText(code))};
 }
 
-fs::FileError writeAll(int fd, const QByteArray& bytes) {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return {errno, {}};
-        written += count;
-    }
-    return {};
-}
-
 // Locks the fresh file before its first byte, so that a file with content is always held while
 // its batch runs.
 fs::FileError lockAndWrite(int fd, const QByteArray& bytes) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         return {errno, {}};
-    fs::FileError error = writeAll(fd, bytes);
+    fs::FileError error = fs::writeAll(fd, bytes);
     if (error.ok() && ::fsync(fd) != 0)
         error = {errno, {}};
     return error;
