@@ -24,10 +24,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The designed control sizes are measured with Liberation Sans, which Qt loads by name, and TIFF
-# and WebP pictures are read by Qt's image plugins, which it loads at run time: no library the
-# executable links names them. libheif (HEIC, AVIF) is linked, so dpkg-shlibdeps finds it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-image-formats-plugins")
+# The designed control sizes are measured with Liberation Sans, which Qt loads by name, TIFF and
+# WebP pictures are read by Qt's image plugins, which it loads at run time, and libheif (HEIC,
+# AVIF) is loaded when the first such file is met: no library the executable links names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-image-formats-plugins, libheif1")
 set(CPACK_STRIP_FILES ON)
 
 # Debian wants a copyright notice and a changelog beside every package's documentation. The date
