@@ -4,6 +4,7 @@
 #include "rename/message_text.h"
 #include "rename/name_field.h"
 #include "rename/name_rules.h"
+#include "rename/record_lines.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,53 +30,24 @@ const QByteArray kHeader = "KESTRELMARK-JOURNAL\t1";
 // Reads the journal line by line; each reader returns false and sets the error on a fault.
 class JournalReader {
 public:
-    explicit JournalReader(const QByteArray& text) : m_lines(text.split('\n')) {}
+    explicit JournalReader(const QByteArray& text) : m_lines(text, QStringLiteral("journal")) {}
 
     std::optional<BatchRecord> read(QString* error) {
         BatchRecord record;
         qint64 count = 0;
-        const bool ok = readHeader() && readKind(record) && readFolder(record) &&
-                        readCount(count) && readMoves(record, count) && readEnd();
+        const bool ok = m_lines.readHeader(kHeader) && readKind(record) && readFolder(record) &&
+                        readCount(count) && readMoves(record, count) && m_lines.readEnd();
         if (!ok) {
             if (error)
-                *error = m_error;
+                *error = m_lines.error();
             return std::nullopt;
         }
         return record;
     }
 
 private:
-    bool fail(const QString& what) {
-        m_error = QStringLiteral("line %1: %2").arg(m_next).arg(what);
-        return false;
-    }
-
-    // The next line's TAB-separated fields, which must start with `tag` and number `size`.
-    std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype size) {
-        if (m_next >= m_lines.size() - 1) {
-            fail(QStringLiteral("the journal ends early"));
-            return std::nullopt;
-        }
-        ++m_next;
-        QList<QByteArray> parts = m_lines[m_next - 1].split('\t');
-        if (parts.size() != size || parts[0] != tag) {
-            fail(QStringLiteral("\"%1\" expected").arg(QString::fromLatin1(tag)));
-            return std::nullopt;
-        }
-        return parts;
-    }
-
-    bool readHeader() {
-        if (m_lines.value(0) != kHeader) {
-            m_next = 1;
-            return fail(QStringLiteral("not a journal of this version"));
-        }
-        ++m_next;
-        return true;
-    }
-
     bool readKind(BatchRecord& record) {
-        const auto parts = fields("kind", 2);
+        const auto parts = m_lines.fields("kind", 2);
         if (!parts)
             return false;
         if (parts->at(1) == "rename")
@@ -83,28 +55,24 @@ private:
         else if (parts->at(1) == "undo")
             record.kind = BatchKind::Undo;
         else
-            return fail(QStringLiteral("unknown kind of batch"));
+            return m_lines.fail(QStringLiteral("unknown kind of batch"));
         return true;
     }
 
     bool readFolder(BatchRecord& record) {
-        const auto parts = fields("folder", 2);
-        if (!parts)
-            return false;
-        const std::optional<QString> folder = nameFromField(parts->at(1));
-        if (!folder || !folder->startsWith(QLatin1Char('/')) || !folder->endsWith(QLatin1Char('/')))
-            return fail(QStringLiteral("not a folder"));
-        record.folder = *folder;
-        return true;
+        const std::optional<QString> folder = m_lines.folder("folder");
+        if (folder)
+            record.folder = *folder;
+        return folder.has_value();
     }
 
     bool readCount(qint64& count) {
-        const auto parts = fields("count", 2);
+        const auto parts = m_lines.fields("count", 2);
         if (!parts)
             return false;
         const std::optional<quint64> value = numberFromField(parts->at(1));
-        if (!value || *value > static_cast<quint64>(m_lines.size()))
-            return fail(QStringLiteral("not a count of moves"));
+        if (!value || *value > static_cast<quint64>(m_lines.lineCount()))
+            return m_lines.fail(QStringLiteral("not a count of moves"));
         count = static_cast<qint64>(*value);
         return true;
     }
@@ -112,33 +80,23 @@ private:
     bool readMoves(BatchRecord& record, qint64 count) {
         record.moves.reserve(static_cast<std::size_t>(count));
         for (qint64 i = 0; i < count; ++i) {
-            const auto parts = fields("move", 4);
+            const auto parts = m_lines.fields("move", 4);
             if (!parts)
                 return false;
             const std::optional<quint64> inode = numberFromField(parts->at(1));
             const std::optional<QString> from = nameFromField(parts->at(2));
             const std::optional<QString> to = nameFromField(parts->at(3));
             if (!inode)
-                return fail(QStringLiteral("not an inode number"));
+                return m_lines.fail(QStringLiteral("not an inode number"));
             if (!from || !to || !invalidNameReason(*from).isEmpty() ||
                 !invalidNameReason(*to).isEmpty())
-                return fail(QStringLiteral("not a valid file name"));
+                return m_lines.fail(QStringLiteral("not a valid file name"));
             record.moves.push_back({*from, *to, {*inode}});
         }
         return true;
     }
 
-    bool readEnd() {
-        if (!fields("end", 1))
-            return false;
-        if (m_next != m_lines.size() - 1 || !m_lines.last().isEmpty())
-            return fail(QStringLiteral("text after the end"));
-        return true;
-    }
-
-    QList<QByteArray> m_lines;
-    qsizetype m_next = 0;
-    QString m_error;
+    RecordLines m_lines;
 };
 
 // What went wrong with the journal file, for the user.

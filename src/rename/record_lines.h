@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace km {
+
+// The lines of one of the program's record files (journals, history), read in turn: a header
+// line, lines of TAB-separated fields each starting with its tag, and a last "end" line. Each
+// step returns false (or nothing) on a fault and keeps its description, "line N: what".
+class RecordLines {
+public:
+    // `kind` names the file in the messages: "journal", "record".
+    RecordLines(const QByteArray& text, QString kind);
+
+    // The first line must be the header of this version.
+    bool readHeader(const QByteArray& header);
+    // The next line's fields, which must start with `tag` and number from least to most.
+    std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype least, qsizetype most);
+    std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype size) {
+        return fields(tag, size, size);
+    }
+    // A "tag" line holding an absolute folder with its trailing "/".
+    std::optional<QString> folder(const QByteArray& tag);
+    // The "end" line, with nothing after it.
+    bool readEnd();
+
+    // Sets the fault at the line read last; returns false.
+    bool fail(const QString& what);
+    const QString& error() const { return m_error; }
+    qsizetype lineCount() const { return m_lines.size(); }
+
+private:
+    QList<QByteArray> m_lines;
+    QString m_kind;
+    qsizetype m_next = 0;
+    QString m_error;
+};
+
+} // namespace km
