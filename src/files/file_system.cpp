@@ -11,9 +11,11 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace km::fs {
@@ -221,6 +223,27 @@ QByteArray nativePath(const QString& path) {
     if (path.contains(QChar(u'\0')))
         return {};
     return nativeName(path);
+}
+
+std::optional<unsigned long> fileSystemType(int fd) {
+    struct statfs info {};
+    if (fstatfs(fd, &info) != 0)
+        return std::nullopt;
+    return static_cast<unsigned long>(info.f_type);
+}
+
+bool isForeignFileSystem(unsigned long type) {
+    switch (type) {
+    case MSDOS_SUPER_MAGIC:
+    case EXFAT_SUPER_MAGIC:
+    case SMB_SUPER_MAGIC:
+    case CIFS_SUPER_MAGIC:
+    case SMB2_SUPER_MAGIC:
+    case FUSE_SUPER_MAGIC:
+        return true;
+    default:
+        return false;
+    }
 }
 
 FileError writeAll(int fd, QByteArrayView bytes) {

@@ -108,6 +108,15 @@ QString programFolder();
 // character, which would silently cut the path short.
 QByteArray nativePath(const QString& path);
 
+// The type of the file system an open file or folder is on (statfs's f_type); nothing when it
+// cannot be asked.
+std::optional<unsigned long> fileSystemType(int fd);
+
+// True for the file systems made for other systems or unknown to this program: FAT, exFAT, SMB
+// and CIFS shares, and FUSE drivers. Their inode numbers may be made up at each mount, and they
+// may fold letter case.
+bool isForeignFileSystem(unsigned long type);
+
 // Writes all of bytes to the descriptor, going on after interruptions and short writes.
 FileError writeAll(int fd, QByteArrayView bytes);
 

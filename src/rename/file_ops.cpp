@@ -6,10 +6,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <linux/magic.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace km {
@@ -94,21 +92,9 @@ CaseAnswer lookUpSwapped(int dirFd, const QString& name, const QString& swapped,
 bool folderTypeIgnoresCase(int dirFd) {
     // The older kernel NTFS driver's number, which <linux/magic.h> does not name.
     constexpr unsigned long kNtfsMagic = 0x5346544e;
-    struct statfs info {};
-    if (fstatfs(dirFd, &info) != 0)
+    const std::optional<unsigned long> type = fs::fileSystemType(dirFd);
+    if (!type || fs::isForeignFileSystem(*type) || *type == kNtfsMagic)
         return true;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case MSDOS_SUPER_MAGIC:
-    case EXFAT_SUPER_MAGIC:
-    case SMB_SUPER_MAGIC:
-    case CIFS_SUPER_MAGIC:
-    case SMB2_SUPER_MAGIC:
-    case FUSE_SUPER_MAGIC:
-    case kNtfsMagic:
-        return true;
-    default:
-        break;
-    }
     int flags = 0;
     return ioctl(dirFd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
 }

@@ -6,10 +6,8 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/vfs.h>
 
 namespace km {
 
@@ -18,20 +16,8 @@ namespace {
 // File systems whose inode numbers are made up when they are mounted (FAT, exFAT), may be
 // (SMB shares mounted without server inode numbers) or cannot be known (FUSE drivers).
 bool inodeNumbersChangeAtMount(int folderFd) {
-    struct statfs info {};
-    if (fstatfs(folderFd, &info) != 0)
-        return true;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case MSDOS_SUPER_MAGIC:
-    case EXFAT_SUPER_MAGIC:
-    case SMB_SUPER_MAGIC:
-    case CIFS_SUPER_MAGIC:
-    case SMB2_SUPER_MAGIC:
-    case FUSE_SUPER_MAGIC:
-        return true;
-    default:
-        return false;
-    }
+    const std::optional<unsigned long> type = fs::fileSystemType(folderFd);
+    return !type || fs::isForeignFileSystem(*type);
 }
 
 qint64 nanoseconds(const struct statx_timestamp& time) {
