@@ -6,6 +6,7 @@
 #include "main_window/main_window.h"
 #include "phone_files.h"
 #include "support/benchmark_main.h"
+#include "support/camera_picture.h"
 #include "support/thread_time.h"
 #include "thumbnails/thumbnail.h"
 #include "widgets/check_box.h"
@@ -22,25 +23,6 @@ namespace {
 
 using km::bench::threadSeconds;
 
-// A phone's 12-megapixel picture: smooth gradients with a little sensor-like noise.
-QImage phoneLikePicture() {
-    QImage image(4032, 3024, QImage::Format_RGB32);
-    quint32 noise = 2463534242u;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise ^= noise << 13;
-            noise ^= noise >> 17;
-            noise ^= noise << 5;
-            const int grain = static_cast<int>(noise & 15) - 8;
-            line[x] = qRgb((x * 255 / image.width() + grain) & 255,
-                           (y * 255 / image.height() + grain) & 255,
-                           ((x + y) / 40 % 2 ? 200 : 60) + grain);
-        }
-    }
-    return image;
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -54,7 +36,8 @@ struct HeicFiles {
     QString withoutThumbnail = folder.filePath("IMG_0002.HEIC");
 
     HeicFiles() {
-        const QImage picture = phoneLikePicture();
+        // A phone's 12-megapixel picture.
+        const QImage picture = km::bench::cameraLikePicture(QSize(4032, 3024));
         const QImage thumbnail =
             picture.scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         writeFile(withThumbnail, km::fixtures::heifBytes(picture, {.thumbnail = thumbnail}));

@@ -5,6 +5,7 @@
 #include "camera_files.h"
 #include "preview/preview_drawing.h"
 #include "support/benchmark_main.h"
+#include "support/camera_picture.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"
 
@@ -25,26 +26,6 @@ namespace {
 
 const QSize cameraSize(6000, 4000);
 const QStringList photoNames = {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"};
-
-// Smooth gradients with a little sensor-like noise, so the JPEG carries a camera's detail.
-QImage cameraLikePicture(int variant) {
-    QImage image(cameraSize, QImage::Format_RGB32);
-    quint32 noise = 2463534242u + variant;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise ^= noise << 13;
-            noise ^= noise >> 17;
-            noise ^= noise << 5;
-            const int grain = static_cast<int>(noise & 15) - 8;
-            const int red = (x * 255 / image.width() + grain + variant * 40) & 255;
-            const int green = (y * 255 / image.height() + grain) & 255;
-            const int blue = ((x + y) / 40 % 2 ? 200 : 60) + grain;
-            line[x] = qRgb(red, green, blue);
-        }
-    }
-    return image;
-}
 
 void embedThumbnail(const QString& path, const QImage& thumbnail) {
     km::fixtures::embedThumbnail(path, km::fixtures::jpegBytes(thumbnail));
@@ -86,7 +67,7 @@ struct PhotoFolders {
         for (const QString& folder : all)
             QDir().mkpath(folder);
         for (int index = 0; index < photoNames.size(); ++index) {
-            const QImage picture = cameraLikePicture(index);
+            const QImage picture = km::bench::cameraLikePicture(cameraSize, index);
             const QByteArray jpeg = km::fixtures::jpegBytes(picture);
             for (const QString& folder : all) {
                 QFile file(folder + photoNames[index]);
