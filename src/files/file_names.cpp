@@ -110,6 +110,42 @@ QByteArray nativeName(QStringView name) {
     return bytes;
 }
 
+qsizetype nativeNameSize(QStringView name) {
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar unit = name[i];
+        if (unit.unicode() < 0x80) {
+            bytes += 1;
+        } else if (unit.unicode() < 0x800) {
+            bytes += 2;
+        } else if (unit.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            bytes += 4;
+            ++i;
+        } else if (isRawByteUnit(unit.unicode())) {
+            bytes += 1;
+        } else if (!unit.isSurrogate()) {
+            bytes += 3;
+        } else {
+            // A lone surrogate that no name read from the file system holds: as the codec says.
+            return nativeName(name).size();
+        }
+    }
+    return bytes;
+}
+
+void nativeNameInto(QStringView name, QByteArray& bytes) {
+    bytes.resize(name.size());
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit >= 0x80) {
+            bytes = nativeName(name);
+            return;
+        }
+        out[i] = static_cast<char>(unit);
+    }
+}
+
 QString readableName(const QString& name) {
     if (!hasRawBytes(name))
         return name;

@@ -20,6 +20,13 @@ QString nameFromBytes(QByteArrayView bytes);
 // The bytes of a name made by nameFromBytes, or UTF-8 for any other text.
 QByteArray nativeName(QStringView name);
 
+// nativeName written into bytes, NUL-terminated, reusing what bytes holds: a batch converts
+// every name it moves, and plain ASCII names, the usual kind, then cost no allocation.
+void nativeNameInto(QStringView name, QByteArray& bytes);
+
+// The number of bytes nativeName gives, counted without making them.
+qsizetype nativeNameSize(QStringView name);
+
 // True when the name holds bytes that are not UTF-8.
 bool hasRawBytes(QStringView name);
 

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -177,30 +176,30 @@ QString decodeName(const char* bytes) {
     return nameFromBytes(QByteArrayView(bytes, static_cast<qsizetype>(length)));
 }
 
-FileError renameWithFlag(const QByteArray& from, const QByteArray& to) {
-    if (renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+FileError renameWithFlag(int folderFd, const char* from, const char* to) {
+    if (renameat2(folderFd, from, folderFd, to, RENAME_NOREPLACE) == 0)
         return {};
     return fromErrno(errno);
 }
 
-FileError renameByHardLink(const QByteArray& from, const QByteArray& to) {
-    if (link(from.constData(), to.constData()) != 0)
+FileError renameByHardLink(int folderFd, const char* from, const char* to) {
+    if (linkat(folderFd, from, folderFd, to, 0) != 0)
         return fromErrno(errno);
-    if (unlink(from.constData()) != 0) {
+    if (unlinkat(folderFd, from, 0) != 0) {
         const int code = errno;
-        unlink(to.constData());
+        unlinkat(folderFd, to, 0);
         return fromErrno(code);
     }
     return {};
 }
 
-FileError renameAfterCheck(const QByteArray& from, const QByteArray& to) {
+FileError renameAfterCheck(int folderFd, const char* from, const char* to) {
     struct stat info {};
-    if (lstat(to.constData(), &info) == 0)
+    if (fstatat(folderFd, to, &info, AT_SYMLINK_NOFOLLOW) == 0)
         return fromErrno(EEXIST);
     if (errno != ENOENT)
         return fromErrno(errno);
-    if (std::rename(from.constData(), to.constData()) != 0)
+    if (renameat(folderFd, from, folderFd, to) != 0)
         return fromErrno(errno);
     return {};
 }
@@ -217,6 +216,11 @@ bool linkUnsupported(int code) {
 
 FileError fromErrno(int code) {
     return FileError{code, errorText(code)};
+}
+
+FileError unstorableName() {
+    return FileError{EINVAL,
+                     QStringLiteral("the name holds a character the file system cannot store")};
 }
 
 QByteArray nativePath(const QString& path) {
@@ -368,25 +372,29 @@ FileError renameNoReplace(const QString& from, const QString& to, NoReplaceMetho
     const QByteArray source = nativePath(from);
     const QByteArray target = nativePath(to);
     if (source.isEmpty() || target.isEmpty())
-        return FileError{EINVAL,
-                         QStringLiteral("the name holds a character the file system cannot store")};
+        return unstorableName();
+    return renameNoReplaceAt(AT_FDCWD, source.constData(), target.constData(), method);
+}
+
+FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
+                            NoReplaceMethod method) {
     switch (method) {
     case NoReplaceMethod::AtomicFlag:
-        return renameWithFlag(source, target);
+        return renameWithFlag(folderFd, from, to);
     case NoReplaceMethod::HardLink:
-        return renameByHardLink(source, target);
+        return renameByHardLink(folderFd, from, to);
     case NoReplaceMethod::CheckThenRename:
-        return renameAfterCheck(source, target);
+        return renameAfterCheck(folderFd, from, to);
     case NoReplaceMethod::Automatic:
         break;
     }
-    FileError result = renameWithFlag(source, target);
+    FileError result = renameWithFlag(folderFd, from, to);
     if (!flagUnsupported(result.code))
         return result;
-    result = renameByHardLink(source, target);
+    result = renameByHardLink(folderFd, from, to);
     if (!linkUnsupported(result.code))
         return result;
-    return renameAfterCheck(source, target);
+    return renameAfterCheck(folderFd, from, to);
 }
 
 bool isListableFile(const QString& path) {

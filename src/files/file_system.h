@@ -79,6 +79,11 @@ enum class NoReplaceMethod { Automatic, AtomicFlag, HardLink, CheckThenRename };
 FileError renameNoReplace(const QString& from, const QString& to,
                           NoReplaceMethod method = NoReplaceMethod::Automatic);
 
+// renameNoReplace for two native names relative to the folder open as folderFd (or two native
+// paths with AT_FDCWD).
+FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
+                            NoReplaceMethod method = NoReplaceMethod::Automatic);
+
 // True when path names an existing regular file (following links) whose name does not start
 // with "."; every error counts as absent.
 bool isListableFile(const QString& path);
@@ -107,6 +112,9 @@ QString programFolder();
 // The bytes the file system sees for a path (nativeName); empty when the path holds a NUL
 // character, which would silently cut the path short.
 QByteArray nativePath(const QString& path);
+
+// The error of a name that holds a NUL character.
+FileError unstorableName();
 
 // The type of the file system an open file or folder is on (statfs's f_type); nothing when it
 // cannot be asked.

@@ -1,56 +1,108 @@
 // SPDX-License-Identifier: MIT
 #include "rename/batch_history.h"
 
+#include "rename/lasting_identity.h"
+#include "rename/rename_history.h"
+
 #include <sys/stat.h>
 
 namespace km {
 
-std::vector<MovedFile> filesMovedBy(BatchKind kind, const std::vector<RenamePair>& moves,
-                                    const BatchOutcome& outcome) {
-    std::vector<MovedFile> moved;
-    if (outcome.identities.size() != moves.size())
-        return moved;
-    if (outcome.done) {
-        moved.reserve(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            if (moves[i].from != moves[i].to)
-                moved.push_back({moves[i].from, moves[i].to, outcome.identities[i]});
-        }
-        return moved;
-    }
-    for (const RenamePair& stranded : outcome.stranded) {
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            const QString& original = kind == BatchKind::Rename ? moves[i].from : moves[i].to;
-            if (original == stranded.from && moves[i].from != stranded.to)
-                moved.push_back({moves[i].from, stranded.to, outcome.identities[i]});
-        }
-    }
-    return moved;
-}
+namespace {
 
-HistoryEntry historyOfBatch(const QString& folder, const std::vector<MovedFile>& files, qint64 when,
-                            qint64 bornBefore) {
-    HistoryEntry entry{when, fs::withTrailingSeparator(folder), {}};
-    const IdentityReader reader(entry.folder);
-    LastingIdentity shared;
-    shared.basis = reader.basis();
-    struct stat folderInfo {};
-    if (shared.basis == LastingIdentity::Basis::Inode) {
-        shared.born = bornBefore;
-        if (reader.isOpen() && ::fstat(reader.descriptor(), &folderInfo) == 0)
-            shared.device = folderInfo.st_dev;
+// Identities as the history keeps them, read on the basis the folder's file system allows.
+class BatchIdentities {
+public:
+    BatchIdentities(const QString& folder, qint64 bornBefore) : m_reader(folder) {
+        m_shared.basis = m_reader.basis();
+        struct stat folderInfo {};
+        if (m_shared.basis == LastingIdentity::Basis::Inode) {
+            m_shared.born = bornBefore;
+            if (m_reader.isOpen() && ::fstat(m_reader.descriptor(), &folderInfo) == 0)
+                m_shared.device = folderInfo.st_dev;
+        }
     }
-    entry.files.reserve(files.size());
-    for (const MovedFile& file : files) {
-        LastingIdentity identity = shared;
-        if (shared.basis == LastingIdentity::Basis::Inode) {
-            identity.inode = file.identity.inode;
-        } else if (const std::optional<LastingIdentity> now = reader.read(file.now)) {
+
+    const LastingIdentity& shared() const { return m_shared; }
+
+    LastingIdentity of(const QString& name, FileIdentity seen) const {
+        LastingIdentity identity = m_shared;
+        if (m_shared.basis == LastingIdentity::Basis::Inode) {
+            identity.inode = seen.inode;
+        } else if (const std::optional<LastingIdentity> now = m_reader.read(name)) {
             identity = *now;
         }
-        entry.files.push_back({file.before, file.now, identity});
+        return identity;
     }
-    return entry;
+
+private:
+    IdentityReader m_reader;
+    LastingIdentity m_shared;
+};
+
+// The history of `count` files, which `forEach` hands over as (name before, name now, identity
+// seen by the batch).
+template <typename ForEach>
+QByteArray historyOf(const QString& folder, std::size_t count, qint64 when, qint64 bornBefore,
+                     ForEach forEach) {
+    if (count == 0)
+        return {};
+    const QString withSeparator = fs::withTrailingSeparator(folder);
+    const BatchIdentities identities(withSeparator, bornBefore);
+    HistoryWriter writer(when, withSeparator, identities.shared(), count);
+    forEach([&](const QString& before, const QString& now, FileIdentity seen) {
+        writer.add(before, now, identities.of(now, seen));
+    });
+    return writer.finish();
+}
+
+struct StrandedMove {
+    std::size_t index;
+    QString now;
+};
+
+} // namespace
+
+QByteArray historyOfBatch(BatchKind kind, const QString& folder,
+                          const std::vector<RenamePair>& moves, const BatchOutcome& outcome,
+                          qint64 when, qint64 bornBefore) {
+    if (outcome.identities.size() != moves.size())
+        return {};
+    if (outcome.done) {
+        std::size_t count = 0;
+        for (const RenamePair& move : moves)
+            count += move.from != move.to ? 1 : 0;
+        return historyOf(folder, count, when, bornBefore, [&](const auto& add) {
+            for (std::size_t i = 0; i < moves.size(); ++i) {
+                if (moves[i].from != moves[i].to)
+                    add(moves[i].from, moves[i].to, outcome.identities[i]);
+            }
+        });
+    }
+    std::vector<StrandedMove> stranded;
+    for (const RenamePair& file : outcome.stranded) {
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const QString& original = kind == BatchKind::Rename ? moves[i].from : moves[i].to;
+            if (original == file.from && moves[i].from != file.to)
+                stranded.push_back({i, file.to});
+        }
+    }
+    return historyOf(folder, stranded.size(), when, bornBefore, [&](const auto& add) {
+        for (const StrandedMove& move : stranded)
+            add(moves[move.index].from, move.now, outcome.identities[move.index]);
+    });
+}
+
+QByteArray historyOfRecovered(const BatchRecord& record, qint64 when, qint64 bornBefore) {
+    std::size_t count = 0;
+    for (const BatchMove& move : record.moves)
+        count += move.from != move.to ? 1 : 0;
+    return historyOf(record.folder, count, when, bornBefore, [&](const auto& add) {
+        for (const BatchMove& move : record.moves) {
+            if (move.from != move.to)
+                add(move.from, move.to, move.identity);
+        }
+    });
 }
 
 } // namespace km

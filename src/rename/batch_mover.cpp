@@ -23,6 +23,7 @@ BatchMover::BatchMover(const QString& folder, const std::vector<RenamePair>& mov
     : m_folder(folder), m_moves(moves), m_ops(ops), m_places(moves.size(), Place::From) {}
 
 bool BatchMover::run() {
+    m_renamer = m_ops.renamerIn(m_folder);
     m_done.reserve(2 * m_moves.size());
     if (pass(Place::Temporary) && pass(Place::To))
         return true;
@@ -44,7 +45,8 @@ bool BatchMover::pass(Place target) {
 }
 
 fs::FileError BatchMover::move(std::size_t index, Place origin, Place target) {
-    fs::FileError error = m_ops.renameNoReplace(pathAt(index, origin), pathAt(index, target));
+    fs::FileError error = m_renamer->renameNoReplace(placeName(index, origin, m_originName),
+                                                     placeName(index, target, m_targetName));
     if (error.ok())
         m_places[index] = target;
     return error;
@@ -64,8 +66,21 @@ void BatchMover::rollBack() {
         m_stranded.push_back({index, m_places[index], error});
 }
 
-QString BatchMover::pathAt(std::size_t index, Place place) const {
-    return m_folder + nameAt(m_moves[index].from, m_moves[index].to, place);
+// The temporary name is made in scratch, whose room is kept from one move to the next.
+QStringView BatchMover::placeName(std::size_t index, Place place, QString& scratch) const {
+    const RenamePair& move = m_moves[index];
+    switch (place) {
+    case Place::From:
+        return move.from;
+    case Place::Temporary:
+        scratch.resize(0);
+        scratch.append(kTemporaryMarker);
+        scratch.append(move.to);
+        return scratch;
+    case Place::To:
+        break;
+    }
+    return move.to;
 }
 
 } // namespace km

@@ -4,6 +4,8 @@
 #include "rename/batch.h"
 
 #include <QString>
+#include <QStringView>
+#include <memory>
 #include <vector>
 
 namespace km {
@@ -53,11 +55,14 @@ private:
     bool pass(Place target);
     fs::FileError move(std::size_t index, Place origin, Place target);
     void rollBack();
-    QString pathAt(std::size_t index, Place place) const;
+    QStringView placeName(std::size_t index, Place place, QString& scratch) const;
 
     const QString& m_folder;
     const std::vector<RenamePair>& m_moves;
     FileOps& m_ops;
+    std::unique_ptr<FolderRenamer> m_renamer;
+    QString m_originName;
+    QString m_targetName;
     std::vector<Place> m_places;
     std::vector<Step> m_done;
     MoveFailure m_failure;

@@ -5,21 +5,24 @@
 #include "rename/name_rules.h"
 
 #include <QHash>
+#include <bit>
+#include <cstdint>
+#include <limits>
 
 namespace km {
 
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
 // Everything the checks need to know about one name: what the folder holds under it and which
 // moves use it as source, target or temporary name.
 struct NameUse {
     EntryInfo onDisk;
-    std::size_t firstSource = kNone;
-    std::size_t firstTarget = kNone;
-    std::size_t temporaryOwner = kNone;
-    int targets = 0;
+    std::uint32_t firstSource = kNone;
+    std::uint32_t firstTarget = kNone;
+    std::uint32_t temporaryOwner = kNone;
+    std::uint32_t targets = 0;
 };
 
 // The uses of one move's names.
@@ -30,79 +33,122 @@ struct MoveNames {
 };
 
 // The names of the folder and of the batch, compared exactly, or under case folding where the
-// file system ignores case. Each name is looked up once.
+// file system ignores case. Each name is looked up once, in an open-addressed table of views:
+// the folder's and the batch's names outlive the table, and only folded and temporary names are
+// made anew.
 class NameTable {
 public:
     NameTable(const std::vector<FolderEntry>& entries, const std::vector<RenamePair>& moves,
               bool ignoreCase)
         : m_ignoreCase(ignoreCase) {
         const std::size_t names = entries.size() + 2 * moves.size();
-        m_slots.reserve(static_cast<qsizetype>(names));
-        m_uses.reserve(names + moves.size() + 1);
-        m_uses.emplace_back(); // the use of every name nobody looked up
+        m_slots.resize(std::bit_ceil(2 * names + 2));
+        m_uses.reserve(names + 1);
+        m_keys.reserve(names + 1);
+        addUse({}, 0); // the use of every name nobody looked up
         for (const FolderEntry& entry : entries)
             m_uses[slotOf(entry.name)].onDisk = entry.info;
-        std::vector<Slots> indices = moveSlots(moves);
+        m_moves.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const auto index = static_cast<std::uint32_t>(i);
+            Slots& move = m_moves[i];
+            move.from = slotOf(moves[i].from);
+            setFirst(m_uses[move.from].firstSource, index);
+            move.to = slotOf(moves[i].to);
+            NameUse& target = m_uses[move.to];
+            setFirst(target.firstTarget, index);
+            ++target.targets;
+        }
         if (m_marked)
-            addTemporarySlots(moves, indices);
-        m_moves.reserve(moves.size());
-        for (const Slots& move : indices)
-            m_moves.push_back({&m_uses[move.from], &m_uses[move.to], &m_uses[move.temporary]});
+            addTemporarySlots(moves);
     }
 
-    const MoveNames& move(std::size_t i) const { return m_moves[i]; }
+    MoveNames move(std::size_t i) const {
+        const Slots& move = m_moves[i];
+        return {&m_uses[move.from], &m_uses[move.to], &m_uses[move.temporary]};
+    }
 
 private:
     struct Slots {
-        std::size_t from = 0;
-        std::size_t to = 0;
-        std::size_t temporary = 0;
+        std::uint32_t from = 0;
+        std::uint32_t to = 0;
+        std::uint32_t temporary = 0;
     };
 
-    std::vector<Slots> moveSlots(const std::vector<RenamePair>& moves) {
-        std::vector<Slots> indices(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            indices[i].from = slotOf(moves[i].from);
-            setFirst(m_uses[indices[i].from].firstSource, i);
-            indices[i].to = slotOf(moves[i].to);
-            NameUse& target = m_uses[indices[i].to];
-            setFirst(target.firstTarget, i);
-            ++target.targets;
-        }
-        return indices;
-    }
+    // A place of the table: the name's hash and its use (0: free).
+    struct Bucket {
+        std::uint32_t hash = 0;
+        std::uint32_t use = 0;
+    };
 
     // A temporary name can only clash with a name that carries the marker itself, so without
     // such a name in the folder or the batch the temporary names need no look-up at all.
-    void addTemporarySlots(const std::vector<RenamePair>& moves, std::vector<Slots>& indices) {
+    void addTemporarySlots(const std::vector<RenamePair>& moves) {
+        m_made.reserve(m_made.size() + moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            indices[i].temporary = slotOf(temporaryName(moves[i].to));
-            setFirst(m_uses[indices[i].temporary].temporaryOwner, i);
+            m_made.push_back(temporaryName(moves[i].to));
+            m_moves[i].temporary = slotOf(m_made.back());
+            setFirst(m_uses[m_moves[i].temporary].temporaryOwner, static_cast<std::uint32_t>(i));
         }
     }
 
-    std::size_t slotOf(const QString& name) {
-        const QString folded = m_ignoreCase ? name.toCaseFolded() : name;
-        m_marked = m_marked || folded.startsWith(m_marker);
-        std::size_t& slot = m_slots[folded];
-        if (slot == 0) {
-            slot = m_uses.size();
-            m_uses.emplace_back();
+    std::uint32_t slotOf(const QString& name) {
+        QStringView key = name;
+        if (m_ignoreCase) {
+            m_made.push_back(name.toCaseFolded());
+            key = m_made.back();
         }
-        return slot;
+        m_marked = m_marked || key.startsWith(m_marker);
+        const auto hash = static_cast<std::uint32_t>(qHash(key));
+        if (2 * m_keys.size() >= m_slots.size())
+            grow();
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            Bucket& bucket = m_slots[at];
+            if (bucket.use == 0) {
+                bucket = {hash, addUse(key, hash)};
+                return bucket.use;
+            }
+            if (bucket.hash == hash && m_keys[bucket.use] == key)
+                return bucket.use;
+        }
     }
 
-    static void setFirst(std::size_t& index, std::size_t i) {
+    std::uint32_t addUse(QStringView key, std::uint32_t hash) {
+        m_keys.push_back(key);
+        m_uses.emplace_back();
+        m_hashes.push_back(hash);
+        return static_cast<std::uint32_t>(m_uses.size() - 1);
+    }
+
+    void grow() {
+        std::vector<Bucket> larger(2 * m_slots.size());
+        const std::size_t mask = larger.size() - 1;
+        for (std::uint32_t use = 1; use < m_hashes.size(); ++use) {
+            std::size_t at = m_hashes[use] & mask;
+            while (larger[at].use != 0)
+                at = (at + 1) & mask;
+            larger[at] = {m_hashes[use], use};
+        }
+        m_slots = std::move(larger);
+    }
+
+    static void setFirst(std::uint32_t& index, std::uint32_t i) {
         if (index == kNone)
             index = i;
     }
 
     bool m_ignoreCase;
-    QString m_marker = m_ignoreCase ? temporaryName({}).toCaseFolded() : temporaryName({});
+    QString m_marker =
+        m_ignoreCase ? QString(kTemporaryMarker).toCaseFolded() : QString(kTemporaryMarker);
     bool m_marked = false;
-    QHash<QString, std::size_t> m_slots;
+    std::vector<Bucket> m_slots;
+    std::vector<QStringView> m_keys;
+    std::vector<std::uint32_t> m_hashes;
     std::vector<NameUse> m_uses;
-    std::vector<MoveNames> m_moves;
+    std::vector<Slots> m_moves;
+    // Folded and temporary names; a QString's characters stay in place when the list grows.
+    std::vector<QString> m_made;
 };
 
 QString occupant(EntryKind kind) {
@@ -208,8 +254,11 @@ private:
             if (!problem.isEmpty())
                 return problem;
         }
+        const EntryKind temporary = m_names.move(i).temporary->onDisk.kind;
+        if (temporary == EntryKind::Missing)
+            return {};
         return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporaryName(to))),
-                            m_names.move(i).temporary->onDisk.kind);
+                            temporary);
     }
 
     BatchKind m_kind;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rename/file_ops.h"
 
+#include "files/file_names.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -99,7 +101,59 @@ bool folderTypeIgnoresCase(int dirFd) {
     return ioctl(dirFd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
 }
 
+// Each rename through FileOps::renameNoReplace, with the folder in front of both names.
+class PathRenamer final : public FolderRenamer {
+public:
+    PathRenamer(FileOps& ops, const QString& folder) : m_ops(ops), m_folder(folder) {}
+
+    fs::FileError renameNoReplace(QStringView from, QStringView to) override {
+        return m_ops.renameNoReplace(pathOf(from), pathOf(to));
+    }
+
+private:
+    QString pathOf(QStringView name) const {
+        QString path = m_folder;
+        path += name;
+        return path;
+    }
+
+    FileOps& m_ops;
+    QString m_folder;
+};
+
+class FolderFdRenamer final : public FolderRenamer {
+public:
+    explicit FolderFdRenamer(const QString& folder) : m_folder(fs::openFolder(folder)) {
+        if (m_folder.get() < 0)
+            m_openError = fs::fromErrno(errno);
+    }
+
+    fs::FileError renameNoReplace(QStringView from, QStringView to) override {
+        if (m_folder.get() < 0)
+            return m_openError;
+        fs::nativeNameInto(from, m_from);
+        fs::nativeNameInto(to, m_to);
+        if (m_from.contains('\0') || m_to.contains('\0'))
+            return fs::unstorableName();
+        return fs::renameNoReplaceAt(m_folder.get(), m_from.constData(), m_to.constData());
+    }
+
+private:
+    fs::FileDescriptor m_folder;
+    fs::FileError m_openError;
+    QByteArray m_from;
+    QByteArray m_to;
+};
+
 } // namespace
+
+std::unique_ptr<FolderRenamer> FileOps::renamerIn(const QString& folder) {
+    return std::make_unique<PathRenamer>(*this, folder);
+}
+
+std::unique_ptr<FolderRenamer> DiskFileOps::renamerIn(const QString& folder) {
+    return std::make_unique<FolderFdRenamer>(folder);
+}
 
 fs::FileError DiskFileOps::renameNoReplace(const QString& from, const QString& to) {
     return fs::renameNoReplace(from, to);

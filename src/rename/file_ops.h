@@ -4,7 +4,9 @@
 #include "files/file_system.h"
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
 namespace km {
@@ -38,6 +40,15 @@ struct FolderEntries {
     std::vector<FolderEntry> entries;
 };
 
+// Renames among the entries of one folder, by bare names, for the length of one batch.
+class FolderRenamer {
+public:
+    virtual ~FolderRenamer() = default;
+
+    // As FileOps::renameNoReplace, for two names in the folder.
+    virtual fs::FileError renameNoReplace(QStringView from, QStringView to) = 0;
+};
+
 // The file-system calls of a batch rename, so that tests can replace or sabotage any of them.
 class FileOps {
 public:
@@ -45,6 +56,9 @@ public:
 
     // Renames within one folder; fails with EEXIST rather than replace an existing entry.
     virtual fs::FileError renameNoReplace(const QString& from, const QString& to) = 0;
+    // The renames of a batch in `folder` (ending with "/"). Unless overridden, each goes through
+    // renameNoReplace with both full paths.
+    virtual std::unique_ptr<FolderRenamer> renamerIn(const QString& folder);
     // Every entry of the folder, hidden ones included, in no particular order.
     virtual FolderEntries listFolder(const QString& folder) = 0;
     // True when the folder's file system treats names that differ only in letter case as one;
@@ -58,6 +72,9 @@ public:
 class DiskFileOps final : public FileOps {
 public:
     fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+    // Renames relative to the folder opened once, so the kernel does not walk the folder's path
+    // for every name.
+    std::unique_ptr<FolderRenamer> renamerIn(const QString& folder) override;
     FolderEntries listFolder(const QString& folder) override;
     bool ignoresCase(const QString& folder, const std::vector<FolderEntry>& entries) override;
     fs::FileError syncFolder(const QString& folder) override;

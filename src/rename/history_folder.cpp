@@ -75,7 +75,7 @@ int readWholeFile(const QString& path, QByteArray& text) {
 
 } // namespace
 
-fs::FileError HistoryFolder::add(const HistoryEntry& entry) const {
+fs::FileError HistoryFolder::add(const QByteArray& history) const {
     const QString name = freshHistoryName();
     const QString folder = fs::withTrailingSeparator(m_folder);
     const QString unfinished = folder + name + kUnfinishedHistorySuffix;
@@ -86,7 +86,7 @@ fs::FileError HistoryFolder::add(const HistoryEntry& entry) const {
         ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (fd.get() < 0)
         return historyError(m_folder, errno);
-    fs::FileError error = writeWholeFile(fd.get(), encodeHistory(entry));
+    fs::FileError error = writeWholeFile(fd.get(), history);
     if (error.ok())
         error = fs::renameNoReplace(unfinished, folder + name + kHistorySuffix);
     if (!error.ok()) {

@@ -21,10 +21,10 @@ public:
 
     const QString& path() const { return m_folder; }
 
-    // Writes the batch as a new file of its own (created when the folder is missing), whole
-    // through a temporary file, synced with its folder, then drops the oldest files beyond the
-    // kept number. The error's message is a complete sentence for the user.
-    fs::FileError add(const HistoryEntry& entry) const;
+    // Writes a batch's history text as a new file of its own (created when the folder is missing),
+    // whole through a temporary file, synced with its folder, then drops the oldest files beyond
+    // the kept number. The error's message is a complete sentence for the user.
+    fs::FileError add(const QByteArray& history) const;
 
     // The batches' files, newest first; none when the folder is missing or cannot be read.
     QStringList files() const;

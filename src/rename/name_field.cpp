@@ -46,15 +46,28 @@ QByteArray nameField(const QString& name) {
 }
 
 // The file system's bytes of an ASCII name are its characters: journals and history of large
-// batches write many names, so these need no conversion.
+// batches write many names, so these need no conversion and are written straight into `out`'s
+// room, at most three bytes for each character.
 void appendNameField(QByteArray& out, const QString& name) {
-    if (isAsciiWithoutNul(name)) {
-        for (const QChar c : name)
-            appendFieldByte(out, static_cast<unsigned char>(c.unicode()));
+    if (!isAsciiWithoutNul(name)) {
+        for (const char c : fs::nativeName(name))
+            appendFieldByte(out, static_cast<unsigned char>(c));
         return;
     }
-    for (const char c : fs::nativeName(name))
-        appendFieldByte(out, static_cast<unsigned char>(c));
+    const qsizetype start = out.size();
+    out.resize(start + 3 * name.size());
+    char* next = out.data() + start;
+    for (const QChar c : name) {
+        const auto byte = static_cast<unsigned char>(c.unicode());
+        if (needsEscape(byte)) {
+            *next++ = '%';
+            *next++ = kFieldHexDigits[byte >> 4];
+            *next++ = kFieldHexDigits[byte & 0xF];
+        } else {
+            *next++ = static_cast<char>(byte);
+        }
+    }
+    out.truncate(next - out.constData());
 }
 
 void appendNumberField(QByteArray& out, qint64 number) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/name_rules.h"
 
+#include "files/file_names.h"
 #include "rename/message_text.h"
 
 namespace km {
@@ -12,7 +13,7 @@ constexpr qsizetype kMaxNameBytes = 255;
 } // namespace
 
 QString temporaryName(const QString& name) {
-    return QStringLiteral("_KM_") + name;
+    return kTemporaryMarker + name;
 }
 
 QString invalidNameReason(const QString& name) {
@@ -24,10 +25,10 @@ QString invalidNameReason(const QString& name) {
         return QStringLiteral("a file name cannot contain \"/\"");
     if (name.contains(QChar(u'\0')))
         return QStringLiteral("a file name cannot contain a NUL character");
-    const qsizetype bytes = name.toUtf8().size();
+    const qsizetype bytes = fs::nativeNameSize(name);
     if (bytes > kMaxNameBytes)
         return QStringLiteral("the name is longer than 255 bytes");
-    if (bytes + temporaryName(QString()).size() > kMaxNameBytes)
+    if (bytes + kTemporaryMarker.size() > kMaxNameBytes)
         return QStringLiteral("its temporary name %1 would be longer than 255 bytes")
             .arg(quoted(temporaryName(name)));
     return {};

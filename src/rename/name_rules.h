@@ -5,6 +5,9 @@
 
 namespace km {
 
+// What a file's final name gets in front while it waits between the two passes of a batch.
+inline constexpr QLatin1String kTemporaryMarker("_KM_");
+
 // The name a file carries between the two passes of a batch whose final name is `name`.
 QString temporaryName(const QString& name);
 

@@ -123,42 +123,55 @@ private:
     RecordLines m_lines;
 };
 
-QByteArray identityLine(const HistoryEntry& entry) {
-    const LastingIdentity first = entry.files.empty() ? LastingIdentity() : entry.files[0].identity;
-    if (first.basis == LastingIdentity::Basis::SizeAndTime)
+QByteArray identityLine(const LastingIdentity& shared) {
+    if (shared.basis == LastingIdentity::Basis::SizeAndTime)
         return "identity\tsize\n";
-    const QByteArray born = first.born ? QByteArray::number(*first.born) : QByteArray(kNoBirth);
-    return "identity\tinode\t" + QByteArray::number(first.device) + '\t' + born + '\n';
+    const QByteArray born = shared.born ? QByteArray::number(*shared.born) : QByteArray(kNoBirth);
+    return "identity\tinode\t" + QByteArray::number(shared.device) + '\t' + born + '\n';
 }
 
 } // namespace
 
-QByteArray encodeHistory(const HistoryEntry& entry) {
-    QByteArray text;
+HistoryWriter::HistoryWriter(qint64 when, const QString& folder, const LastingIdentity& shared,
+                             std::size_t files) {
     // About the size of a line per file, so that a large batch is not copied while it grows.
-    text.reserve(128 + static_cast<qsizetype>(entry.files.size()) * 64);
-    text += kHistoryHeader + '\n';
-    text += "when\t" + QByteArray::number(entry.when) + '\n';
-    text += "folder\t" + nameField(entry.folder) + '\n';
-    text += identityLine(entry);
-    text += "count\t" + QByteArray::number(static_cast<qulonglong>(entry.files.size())) + '\n';
-    for (const HistoryFile& file : entry.files) {
-        text += "file\t";
-        appendNameField(text, file.original);
-        text += '\t';
-        appendNameField(text, file.renamed);
-        text += '\t';
-        if (file.identity.basis == LastingIdentity::Basis::SizeAndTime) {
-            appendNumberField(text, file.identity.size);
-            text += '\t';
-            appendNumberField(text, file.identity.modified);
-        } else {
-            appendNumberField(text, file.identity.inode);
-        }
-        text += '\n';
+    m_text.reserve(128 + static_cast<qsizetype>(files) * 64);
+    m_text += kHistoryHeader + '\n';
+    m_text += "when\t" + QByteArray::number(when) + '\n';
+    m_text += "folder\t" + nameField(folder) + '\n';
+    m_text += identityLine(shared);
+    m_text += "count\t" + QByteArray::number(static_cast<qulonglong>(files)) + '\n';
+}
+
+void HistoryWriter::add(const QString& original, const QString& renamed,
+                        const LastingIdentity& identity) {
+    m_text += "file\t";
+    appendNameField(m_text, original);
+    m_text += '\t';
+    appendNameField(m_text, renamed);
+    m_text += '\t';
+    if (identity.basis == LastingIdentity::Basis::SizeAndTime) {
+        appendNumberField(m_text, identity.size);
+        m_text += '\t';
+        appendNumberField(m_text, identity.modified);
+    } else {
+        appendNumberField(m_text, identity.inode);
     }
-    text += "end\n";
-    return text;
+    m_text += '\n';
+}
+
+QByteArray HistoryWriter::finish() {
+    m_text += "end\n";
+    return std::move(m_text);
+}
+
+QByteArray encodeHistory(const HistoryEntry& entry) {
+    HistoryWriter writer(entry.when, entry.folder,
+                         entry.files.empty() ? LastingIdentity() : entry.files[0].identity,
+                         entry.files.size());
+    for (const HistoryFile& file : entry.files)
+        writer.add(file.original, file.renamed, file.identity);
+    return writer.finish();
 }
 
 std::optional<HistoryEntry> decodeHistory(const QByteArray& text, QString* error) {

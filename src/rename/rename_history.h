@@ -52,6 +52,22 @@ struct HistoryEntry {
     bool operator==(const HistoryEntry&) const = default;
 };
 
+// A history text written file by file, so that a large batch needs no list of its files first.
+class HistoryWriter {
+public:
+    // `shared` gives every file's identity basis, and on the inode basis their device and birth
+    // bound; `files` files are to follow.
+    HistoryWriter(qint64 when, const QString& folder, const LastingIdentity& shared,
+                  std::size_t files);
+
+    void add(const QString& original, const QString& renamed, const LastingIdentity& identity);
+    // The whole text, once every file was added.
+    QByteArray finish();
+
+private:
+    QByteArray m_text;
+};
+
 // The history text of a batch. Every file must have the identity basis of the first, and, on
 // the inode basis, its device and birth bound.
 QByteArray encodeHistory(const HistoryEntry& entry);

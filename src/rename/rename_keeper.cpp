@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/rename_keeper.h"
 
+#include "rename/batch_history.h"
 #include "rename/history_folder.h"
 #include "rename/message_text.h"
 
@@ -61,8 +62,9 @@ BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
     BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
     if (!outcome.touched)
         return outcome;
-    record(plan.folder, filesMovedBy(BatchKind::Rename, plan.pairs, outcome), start.when,
-           start.bornBefore, outcome);
+    record(historyOfBatch(BatchKind::Rename, plan.folder, plan.pairs, outcome, start.when,
+                          start.bornBefore),
+           outcome);
     if (outcome.done) {
         m_undoList = plan;
     } else if (!outcome.stranded.empty()) {
@@ -78,8 +80,9 @@ BatchOutcome RenameKeeper::undo() {
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
     if (outcome.touched)
-        record(m_undoList.folder, filesMovedBy(BatchKind::Undo, undoMoves(m_undoList), outcome),
-               start.when, start.bornBefore, outcome);
+        record(historyOfBatch(BatchKind::Undo, m_undoList.folder, undoMoves(m_undoList), outcome,
+                              start.when, start.bornBefore),
+               outcome);
     if (outcome.done) {
         // Files a failed rename had stranded are back too: their journal has served.
         if (m_strandedJournal)
@@ -110,18 +113,16 @@ RenameKeeper::EarlierUndo RenameKeeper::undoEarlier(const HistoryEntry& entry) {
     const std::unique_ptr<JournalFile> journal = newJournal();
     undone.outcome = undoBatch(record, m_ops, journal.get());
     if (undone.outcome.touched)
-        this->record(record.folder,
-                     filesMovedBy(BatchKind::Undo, undoMoves(record), undone.outcome), start.when,
-                     start.bornBefore, undone.outcome);
+        this->record(historyOfBatch(BatchKind::Undo, record.folder, undoMoves(record),
+                                    undone.outcome, start.when, start.bornBefore),
+                     undone.outcome);
     return undone;
 }
 
-void RenameKeeper::record(const QString& folder, const std::vector<MovedFile>& moved, qint64 when,
-                          qint64 bornBefore, BatchOutcome& outcome) const {
-    if (m_historyFolder.isEmpty() || moved.empty())
+void RenameKeeper::record(const QByteArray& history, BatchOutcome& outcome) const {
+    if (m_historyFolder.isEmpty() || history.isEmpty())
         return;
-    const fs::FileError error =
-        HistoryFolder(m_historyFolder).add(historyOfBatch(folder, moved, when, bornBefore));
+    const fs::FileError error = HistoryFolder(m_historyFolder).add(history);
     if (!error.ok())
         outcome.message =
             outcome.message.isEmpty() ? error.message : joinLines({outcome.message, error.message});
@@ -131,13 +132,8 @@ void RenameKeeper::record(const QString& folder, const std::vector<MovedFile>& m
 void RenameKeeper::recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
                                    qint64 bornBefore) const {
     for (const BatchRecord& finished : settled.finished) {
-        std::vector<MovedFile> moved;
-        for (const BatchMove& move : finished.moves) {
-            if (move.from != move.to)
-                moved.push_back({move.from, move.to, move.identity});
-        }
         BatchOutcome outcome;
-        record(finished.folder, moved, when, bornBefore, outcome);
+        record(historyOfRecovered(finished, when, bornBefore), outcome);
         if (!outcome.message.isEmpty())
             m_questions.recovered({true, false, outcome.message});
     }

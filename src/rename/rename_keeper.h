@@ -2,7 +2,6 @@
 #pragma once
 
 #include "rename/batch.h"
-#include "rename/batch_history.h"
 #include "rename/earlier_undo.h"
 #include "rename/interrupted_batches.h"
 #include "rename/journal.h"
@@ -69,8 +68,8 @@ private:
     std::unique_ptr<JournalFile> newJournal() const;
     // Records the files a batch that began at (when, bornBefore) moved; a failure to do so goes
     // into the outcome's message.
-    void record(const QString& folder, const std::vector<MovedFile>& moved, qint64 when,
-                qint64 bornBefore, BatchOutcome& outcome) const;
+    // Adds a batch's history text (none when it is empty), telling a failure in the outcome.
+    void record(const QByteArray& history, BatchOutcome& outcome) const;
     void recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
                          qint64 bornBefore) const;
     void keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,

@@ -60,7 +60,7 @@ TEST(HistoryFolder, KeepsTheNewestHundredNewestFirstAndReportsDamage) {
     km::HistoryEntry entry = sampleEntry(km::LastingIdentity::Basis::Inode);
     for (int i = 0; i <= km::HistoryFolder::kKeptBatches; ++i) {
         entry.when = i;
-        ASSERT_TRUE(history.add(entry).ok());
+        ASSERT_TRUE(history.add(km::encodeHistory(entry)).ok());
     }
     const QStringList files = history.files();
     ASSERT_EQ(files.size(), km::HistoryFolder::kKeptBatches);
