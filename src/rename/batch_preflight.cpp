@@ -5,6 +5,7 @@
 #include "rename/name_rules.h"
 
 #include <QHash>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -18,6 +19,7 @@ constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 // Everything the checks need to know about one name: what the folder holds under it and which
 // moves use it as source, target or temporary name.
 struct NameUse {
+    QStringView name;
     EntryInfo onDisk;
     std::uint32_t firstSource = kNone;
     std::uint32_t firstTarget = kNone;
@@ -42,23 +44,29 @@ public:
               bool ignoreCase)
         : m_ignoreCase(ignoreCase) {
         const std::size_t names = entries.size() + 2 * moves.size();
-        m_slots.resize(std::bit_ceil(2 * names + 2));
+        m_buckets.resize(std::bit_ceil(names + names / 2 + 2));
         m_uses.reserve(names + 1);
-        m_keys.reserve(names + 1);
-        addUse({}, 0); // the use of every name nobody looked up
-        for (const FolderEntry& entry : entries)
-            m_uses[slotOf(entry.name)].onDisk = entry.info;
+        m_uses.emplace_back(); // the use of every name nobody looked up
+        lookUpAll(
+            entries.size(), [&](std::size_t i) -> const QString& { return entries[i].name; },
+            [&](std::size_t i, NameUse& use) { use.onDisk = entries[i].info; });
         m_moves.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            const auto index = static_cast<std::uint32_t>(i);
-            Slots& move = m_moves[i];
-            move.from = slotOf(moves[i].from);
-            setFirst(m_uses[move.from].firstSource, index);
-            move.to = slotOf(moves[i].to);
-            NameUse& target = m_uses[move.to];
-            setFirst(target.firstTarget, index);
-            ++target.targets;
-        }
+        lookUpAll(
+            2 * moves.size(),
+            [&](std::size_t i) -> const QString& {
+                return i % 2 == 0 ? moves[i / 2].from : moves[i / 2].to;
+            },
+            [&](std::size_t i, NameUse& use) {
+                const auto move = static_cast<std::uint32_t>(i / 2);
+                if (i % 2 == 0) {
+                    m_moves[move].from = index(use);
+                    setFirst(use.firstSource, move);
+                } else {
+                    m_moves[move].to = index(use);
+                    setFirst(use.firstTarget, move);
+                    ++use.targets;
+                }
+            });
         if (m_marked)
             addTemporarySlots(moves);
     }
@@ -81,56 +89,89 @@ private:
         std::uint32_t use = 0;
     };
 
+    struct Key {
+        QStringView name;
+        std::uint32_t hash = 0;
+    };
+
+    // The places of a large table lie scattered over memory, so each look-up first asks for its
+    // bucket, and then for the use found there, some names before it needs them.
+    template <typename NameAt, typename Found>
+    void lookUpAll(std::size_t count, NameAt nameAt, Found found) {
+        constexpr std::size_t kAhead = 16;
+        std::array<Key, kAhead> pending{};
+        for (std::size_t i = 0; i < count + kAhead; ++i) {
+            if (i >= kAhead / 2 && i - kAhead / 2 < count) {
+                const Bucket& bucket = bucketOf(pending[(i - kAhead / 2) % kAhead]);
+                __builtin_prefetch(&m_uses[bucket.use]);
+            }
+            Key& key = pending[i % kAhead];
+            if (i >= kAhead)
+                found(i - kAhead, m_uses[slotOf(key)]);
+            if (i < count) {
+                key = keyOf(nameAt(i));
+                __builtin_prefetch(&bucketOf(key));
+            }
+        }
+    }
+
     // A temporary name can only clash with a name that carries the marker itself, so without
     // such a name in the folder or the batch the temporary names need no look-up at all.
     void addTemporarySlots(const std::vector<RenamePair>& moves) {
         m_made.reserve(m_made.size() + moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i) {
             m_made.push_back(temporaryName(moves[i].to));
-            m_moves[i].temporary = slotOf(m_made.back());
+            m_moves[i].temporary = slotOf(keyOf(m_made.back()));
             setFirst(m_uses[m_moves[i].temporary].temporaryOwner, static_cast<std::uint32_t>(i));
         }
     }
 
-    std::uint32_t slotOf(const QString& name) {
+    Key keyOf(const QString& name) {
         QStringView key = name;
         if (m_ignoreCase) {
             m_made.push_back(name.toCaseFolded());
             key = m_made.back();
         }
         m_marked = m_marked || key.startsWith(m_marker);
-        const auto hash = static_cast<std::uint32_t>(qHash(key));
-        if (2 * m_keys.size() >= m_slots.size())
+        return {key, static_cast<std::uint32_t>(qHash(key))};
+    }
+
+    const Bucket& bucketOf(const Key& key) const {
+        return m_buckets[key.hash & (m_buckets.size() - 1)];
+    }
+
+    std::uint32_t slotOf(const Key& key) {
+        if (3 * m_uses.size() >= 2 * m_buckets.size())
             grow();
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-            Bucket& bucket = m_slots[at];
+        const std::size_t mask = m_buckets.size() - 1;
+        for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
+            Bucket& bucket = m_buckets[at];
             if (bucket.use == 0) {
-                bucket = {hash, addUse(key, hash)};
+                bucket = {key.hash, static_cast<std::uint32_t>(m_uses.size())};
+                m_uses.push_back({key.name, {}});
                 return bucket.use;
             }
-            if (bucket.hash == hash && m_keys[bucket.use] == key)
+            if (bucket.hash == key.hash && m_uses[bucket.use].name == key.name)
                 return bucket.use;
         }
     }
 
-    std::uint32_t addUse(QStringView key, std::uint32_t hash) {
-        m_keys.push_back(key);
-        m_uses.emplace_back();
-        m_hashes.push_back(hash);
-        return static_cast<std::uint32_t>(m_uses.size() - 1);
+    std::uint32_t index(const NameUse& use) const {
+        return static_cast<std::uint32_t>(&use - m_uses.data());
     }
 
     void grow() {
-        std::vector<Bucket> larger(2 * m_slots.size());
+        std::vector<Bucket> larger(2 * m_buckets.size());
         const std::size_t mask = larger.size() - 1;
-        for (std::uint32_t use = 1; use < m_hashes.size(); ++use) {
-            std::size_t at = m_hashes[use] & mask;
+        for (const Bucket& bucket : m_buckets) {
+            if (bucket.use == 0)
+                continue;
+            std::size_t at = bucket.hash & mask;
             while (larger[at].use != 0)
                 at = (at + 1) & mask;
-            larger[at] = {m_hashes[use], use};
+            larger[at] = bucket;
         }
-        m_slots = std::move(larger);
+        m_buckets = std::move(larger);
     }
 
     static void setFirst(std::uint32_t& index, std::uint32_t i) {
@@ -142,9 +183,7 @@ private:
     QString m_marker =
         m_ignoreCase ? QString(kTemporaryMarker).toCaseFolded() : QString(kTemporaryMarker);
     bool m_marked = false;
-    std::vector<Bucket> m_slots;
-    std::vector<QStringView> m_keys;
-    std::vector<std::uint32_t> m_hashes;
+    std::vector<Bucket> m_buckets;
     std::vector<NameUse> m_uses;
     std::vector<Slots> m_moves;
     // Folded and temporary names; a QString's characters stay in place when the list grows.
