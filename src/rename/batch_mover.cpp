@@ -24,22 +24,20 @@ BatchMover::BatchMover(const QString& folder, const std::vector<RenamePair>& mov
 
 bool BatchMover::run() {
     m_renamer = m_ops.renamerIn(m_folder);
-    m_done.reserve(2 * m_moves.size());
-    if (pass(Place::Temporary) && pass(Place::To))
+    if (pass(0) && pass(1))
         return true;
     rollBack();
     return false;
 }
 
-bool BatchMover::pass(Place target) {
-    for (std::size_t i = 0; i < m_moves.size(); ++i) {
-        const Place origin = m_places[i];
+bool BatchMover::pass(std::size_t number) {
+    const auto [origin, target] = kPasses[number];
+    for (std::size_t& i = m_movedIn[number]; i < m_moves.size(); ++i) {
         const fs::FileError error = move(i, origin, target);
         if (!error.ok()) {
             m_failure = {i, origin, target, error};
             return false;
         }
-        m_done.push_back({i, origin, target});
     }
     return true;
 }
@@ -52,15 +50,20 @@ fs::FileError BatchMover::move(std::size_t index, Place origin, Place target) {
     return error;
 }
 
-// A file whose later step could not be undone stays where it is: its earlier steps are skipped.
+// The moves made are taken back in the reverse order: the second pass's, then the first's, each
+// from its last file to its first. A file whose later step could not be undone stays where it
+// is: its earlier steps are skipped.
 void BatchMover::rollBack() {
     std::map<std::size_t, fs::FileError> errors;
-    for (auto step = m_done.rbegin(); step != m_done.rend(); ++step) {
-        if (m_places[step->index] != step->target)
-            continue;
-        const fs::FileError error = move(step->index, step->target, step->origin);
-        if (!error.ok())
-            errors[step->index] = error;
+    for (std::size_t number = kPasses.size(); number-- > 0;) {
+        const auto [origin, target] = kPasses[number];
+        for (std::size_t i = m_movedIn[number]; i-- > 0;) {
+            if (m_places[i] != target)
+                continue;
+            const fs::FileError error = move(i, target, origin);
+            if (!error.ok())
+                errors[i] = error;
+        }
     }
     for (const auto& [index, error] : errors)
         m_stranded.push_back({index, m_places[index], error});

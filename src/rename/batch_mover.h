@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -46,13 +47,15 @@ public:
     const std::vector<StrandedFile>& stranded() const { return m_stranded; }
 
 private:
-    struct Step {
-        std::size_t index;
+    // Where each pass takes the files from and to.
+    struct PassPlaces {
         Place origin;
         Place target;
     };
+    static constexpr std::array<PassPlaces, 2> kPasses{
+        {{Place::From, Place::Temporary}, {Place::Temporary, Place::To}}};
 
-    bool pass(Place target);
+    bool pass(std::size_t number);
     fs::FileError move(std::size_t index, Place origin, Place target);
     void rollBack();
     QStringView placeName(std::size_t index, Place place, QString& scratch) const;
@@ -64,7 +67,8 @@ private:
     QString m_originName;
     QString m_targetName;
     std::vector<Place> m_places;
-    std::vector<Step> m_done;
+    // How many files each pass has moved, from the first on.
+    std::array<std::size_t, 2> m_movedIn{};
     MoveFailure m_failure;
     std::vector<StrandedFile> m_stranded;
 };
