@@ -58,6 +58,36 @@ TYPED_TEST(BatchRefusalTest, ReportsEveryPairThatSharesATarget) {
     EXPECT_EQ(outcome.duplicateTargets, (std::vector<std::size_t>{0, 2}));
 }
 
+// More names than the check looks up at a time: each clash is still told of the right file.
+TYPED_TEST(BatchRefusalTest, ChecksEveryNameOfALargeBatch) {
+    const auto name = [](int i) {
+        return QStringLiteral("f%1.jpg").arg(i, 3, 10, QChar(u'0'));
+    };
+    std::vector<km::RenamePair> rotation;
+    for (int i = 0; i < 300; ++i) {
+        this->m_disk.write(name(i), name(i).toUtf8());
+        rotation.push_back({name(i), name((i + 1) % 300)});
+    }
+    this->m_before = this->m_disk.snapshot();
+
+    std::vector<km::RenamePair> shared = rotation;
+    shared[250].to = shared[10].to;
+    const km::BatchOutcome outcome =
+        this->refuse(shared, "Can't rename \"f250.jpg\" to \"f011.jpg\":\r\n"
+                             "\"f011.jpg\" is also the new name of \"f010.jpg\".");
+    EXPECT_EQ(outcome.duplicateTargets, (std::vector<std::size_t>{10, 250}));
+
+    std::vector<km::RenamePair> taken = rotation;
+    taken[280].to = "other.jpg";
+    this->refuse(taken, "Can't rename \"f280.jpg\" to \"other.jpg\"");
+
+    EXPECT_TRUE(renameBatch(this->plan(rotation), this->m_disk.ops()).done);
+    const Snapshot after = this->m_disk.snapshot();
+    EXPECT_EQ(after.size(), this->m_before.size());
+    EXPECT_EQ(after.at("f000.jpg"), "f299.jpg");
+    EXPECT_EQ(after.at("f200.jpg"), "f199.jpg");
+}
+
 TYPED_TEST(BatchRefusalTest, RefusesTargetsTakenByEntriesThatStay) {
     this->refuse({{"a.jpg", "other.jpg"}}, "\"other.jpg\" is already taken by a file");
     this->refuse({{"a.jpg", "sub"}}, "\"sub\" is already taken by a folder");
