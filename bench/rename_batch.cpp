@@ -5,9 +5,10 @@
 // one sync of the folder, which makes the renames durable as the batch does. The batch renames
 // relative to the folder it opened, which spares the kernel the walk along the folder's path, so
 // a third loop makes the same renames that way, followed by the folder sync.
-// Counters: "ratio" is engine wall time / bare loop wall time, "cpu_ratio" the same in thread CPU
-// time (system time included), "sync_ratio" engine wall time / (bare loop + folder sync) wall
-// time, "folder_sync_ratio" engine wall time / (loop relative to the folder + folder sync). With
+// Counters, each the median over the iterations of runs made in the same iteration: "ratio" is
+// engine wall time / bare loop wall time, "cpu_ratio" the same in thread CPU time (system time
+// included), "sync_ratio" engine wall time / (bare loop + folder sync) wall time,
+// "folder_sync_ratio" engine wall time / (loop relative to the folder + folder sync). With
 // history, "history_share" is the part of the batch's wall time that writing the history takes:
 // (batch with journal and history - batch with journal) / batch with journal.
 #include "rename/batch.h"
@@ -58,29 +59,35 @@ QString folderTemplate() {
 }
 
 // A folder of photos IMG_000001.JPG ... renumbered in reverse order, so that most new names are
-// names that other files of the batch have before the rename.
+// names that other files of the batch have before the rename. Each run gets a folder of its own:
+// a folder in which many names were removed and made again takes longer to rename in, so runs
+// in one folder would pay for the ones before them.
 class PhotoFolder {
 public:
-    explicit PhotoFolder(int count) : m_dir(folderTemplate()) {
-        const QString folder = m_dir.path() + QLatin1Char('/');
-        m_plan.folder = folder;
+    explicit PhotoFolder(int count) {
         for (int i = 0; i < count; ++i) {
-            const QString from = QStringLiteral("IMG_%1.JPG").arg(i + 1, 6, 10, QLatin1Char('0'));
             const QString to =
                 QStringLiteral("IMG_%1.JPG").arg(count - i + 1, 6, 10, QLatin1Char('0'));
-            m_plan.pairs.push_back({from, to});
-            m_from.push_back(QFile::encodeName(folder + from));
-            m_temporary.push_back(QFile::encodeName(folder + km::temporaryName(to)));
-            m_to.push_back(QFile::encodeName(folder + to));
+            m_plan.pairs.push_back(
+                {QStringLiteral("IMG_%1.JPG").arg(i + 1, 6, 10, QLatin1Char('0')), to});
         }
+        reset();
     }
 
     const km::BatchPlan& plan() const { return m_plan; }
 
-    // Removes the renamed files and creates the originals again.
-    void reset(bool renamed) {
-        for (const QByteArray& path : renamed ? m_to : m_from)
-            ::unlink(path.constData());
+    // A new folder with the original photos; the last one goes with what it holds.
+    void reset() {
+        m_dir.emplace(folderTemplate());
+        m_plan.folder = m_dir->path() + QLatin1Char('/');
+        m_from.clear();
+        m_temporary.clear();
+        m_to.clear();
+        for (const km::RenamePair& pair : m_plan.pairs) {
+            m_from.push_back(QFile::encodeName(m_plan.folder + pair.from));
+            m_temporary.push_back(QFile::encodeName(m_plan.folder + km::temporaryName(pair.to)));
+            m_to.push_back(QFile::encodeName(m_plan.folder + pair.to));
+        }
         for (const QByteArray& path : m_from) {
             const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (fd < 0 || ::close(fd) != 0)
@@ -118,7 +125,7 @@ private:
                       m_to[i].constData() + skip, RENAME_NOREPLACE);
     }
 
-    QTemporaryDir m_dir;
+    std::optional<QTemporaryDir> m_dir;
     km::BatchPlan m_plan;
     std::vector<QByteArray> m_from;
     std::vector<QByteArray> m_temporary;
@@ -139,26 +146,42 @@ public:
 
 using BatchRun = std::function<bool(const km::BatchPlan&)>;
 
-struct Totals {
-    Timing bare;
-    Timing bareSynced;
-    Timing inFolderSynced;
-    Timing engine;
-    Timing reference;
+// The timings of one kind of run, one per iteration.
+using Timings = std::vector<Timing>;
 
-    static void add(Timing& total, const Timing& run) {
-        total.wall += run.wall;
-        total.cpu += run.cpu;
-    }
-};
+// The median over the iterations of a ratio between two kinds of run made in the same iteration:
+// one iteration slowed down by the rest of a shared machine does not move it.
+template <typename Ratio>
+double medianRatio(const Timings& engine, const Timings& baseline, Ratio ratio) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < engine.size() && i < baseline.size(); ++i)
+        ratios.push_back(ratio(engine[i], baseline[i]));
+    if (ratios.empty())
+        return 0;
+    std::sort(ratios.begin(), ratios.end());
+    const std::size_t middle = ratios.size() / 2;
+    return ratios.size() % 2 == 1 ? ratios[middle] : (ratios[middle - 1] + ratios[middle]) / 2;
+}
+
+double wallRatio(const Timing& engine, const Timing& baseline) {
+    return engine.wall / baseline.wall;
+}
+
+double medianMs(const Timings& runs) {
+    return 1000 *
+           medianRatio(runs, runs, [](const Timing& run, const Timing&) { return run.wall; });
+}
 
 // Runs `engine` once per iteration, each time on a fresh folder, next to the bare loop, the bare
-// loop with a folder sync and, when given, `reference`, whose time is the history's baseline.
-// Each run leaves the folder's file system with more to look through (names removed and made
-// again), so the runs take turns at going first.
+// loop with a folder sync, the loop relative to the folder with a folder sync and, when given,
+// `reference`, whose time is the history's baseline. The runs take turns at going first.
 void renameBatch(benchmark::State& state, const BatchRun& engine, const BatchRun& reference = {}) {
     PhotoFolder folder(static_cast<int>(state.range(0)));
-    Totals totals;
+    Timings bareTimes;
+    Timings bareSyncedTimes;
+    Timings inFolderSyncedTimes;
+    Timings engineTimes;
+    Timings referenceTimes;
     const BatchRun bare = [&](const km::BatchPlan&) {
         folder.bareRenames();
         return true;
@@ -173,33 +196,31 @@ void renameBatch(benchmark::State& state, const BatchRun& engine, const BatchRun
         folder.syncFolder();
         return true;
     };
-    std::vector<std::pair<Timing*, const BatchRun*>> runs{{&totals.bare, &bare},
-                                                          {&totals.bareSynced, &bareSynced},
-                                                          {&totals.inFolderSynced, &inFolderSynced},
-                                                          {&totals.engine, &engine}};
+    std::vector<std::pair<Timings*, const BatchRun*>> runs{{&bareTimes, &bare},
+                                                           {&bareSyncedTimes, &bareSynced},
+                                                           {&inFolderSyncedTimes, &inFolderSynced},
+                                                           {&engineTimes, &engine}};
     if (reference)
-        runs.emplace_back(&totals.reference, &reference);
-    folder.reset(false);
+        runs.emplace_back(&referenceTimes, &reference);
     for (auto _ : state) {
-        for (auto& [total, run] : runs) {
+        for (auto& [times, run] : runs) {
             bool done = false;
-            Totals::add(*total, timed([&] { done = (*run)(folder.plan()); }));
+            times->push_back(timed([&] { done = (*run)(folder.plan()); }));
             if (!done)
                 state.SkipWithError("the batch did not complete");
-            folder.reset(true);
+            folder.reset();
         }
         std::rotate(runs.begin(), runs.begin() + 1, runs.end());
     }
-    const double iterations = static_cast<double>(state.iterations());
-    state.counters["bare_ms"] = 1000 * totals.bare.wall / iterations;
-    state.counters["bare_sync_ms"] = 1000 * totals.bareSynced.wall / iterations;
-    state.counters["ratio"] = totals.engine.wall / totals.bare.wall;
-    state.counters["cpu_ratio"] = totals.engine.cpu / totals.bare.cpu;
-    state.counters["sync_ratio"] = totals.engine.wall / totals.bareSynced.wall;
-    state.counters["folder_sync_ratio"] = totals.engine.wall / totals.inFolderSynced.wall;
+    state.counters["bare_ms"] = medianMs(bareTimes);
+    state.counters["bare_sync_ms"] = medianMs(bareSyncedTimes);
+    state.counters["ratio"] = medianRatio(engineTimes, bareTimes, wallRatio);
+    state.counters["cpu_ratio"] = medianRatio(
+        engineTimes, bareTimes, [](const Timing& a, const Timing& b) { return a.cpu / b.cpu; });
+    state.counters["sync_ratio"] = medianRatio(engineTimes, bareSyncedTimes, wallRatio);
+    state.counters["folder_sync_ratio"] = medianRatio(engineTimes, inFolderSyncedTimes, wallRatio);
     if (reference)
-        state.counters["history_share"] =
-            (totals.engine.wall - totals.reference.wall) / totals.reference.wall;
+        state.counters["history_share"] = medianRatio(engineTimes, referenceTimes, wallRatio) - 1;
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -230,26 +251,26 @@ void BM_RenameBatchWithJournalAndHistory(benchmark::State& state) {
         [&](const km::BatchPlan& plan) { return km::renameBatch(plan, ops, &journal).done; });
 }
 
-BENCHMARK(BM_RenameBatch)->Arg(10000)->Iterations(8)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenameBatch)->Arg(100000)->Iterations(4)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameBatch)->Arg(10000)->Iterations(9)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameBatch)->Arg(100000)->Iterations(5)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournal)
     ->Arg(10000)
-    ->Iterations(8)
+    ->Iterations(9)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournal)
     ->Arg(100000)
-    ->Iterations(4)
+    ->Iterations(5)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournalAndHistory)
     ->Arg(10000)
-    ->Iterations(8)
+    ->Iterations(9)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenameBatchWithJournalAndHistory)
     ->Arg(100000)
-    ->Iterations(4)
+    ->Iterations(5)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
