@@ -257,10 +257,10 @@ private:
 
     QString checkNames(std::size_t i) const {
         const RenamePair& move = m_moves[i];
-        for (const QString& name : {move.from, move.to}) {
-            const QString reason = invalidNameReason(name);
+        for (const QString* name : {&move.from, &move.to}) {
+            const QString reason = invalidNameReason(*name);
             if (!reason.isEmpty())
-                return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(name), reason);
+                return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(*name), reason);
         }
         // The photo list leaves hidden files out; an undo puts back whatever names there were.
         if (m_kind == BatchKind::Rename && move.to.startsWith(QLatin1Char('.')))
