@@ -7,6 +7,7 @@
 #include "phone_files.h"
 #include "support/benchmark_main.h"
 #include "support/camera_picture.h"
+#include "support/speed_up_reporter.h"
 #include "support/thread_time.h"
 #include "thumbnails/thumbnail.h"
 #include "widgets/check_box.h"
@@ -130,46 +131,17 @@ void scanPhonePhotosAgainstJpegs(benchmark::State& state) {
 }
 BENCHMARK(scanPhonePhotosAgainstJpegs)->Arg(10'000)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// Keeps each benchmark's processor time per iteration, to give the thumbnail's speed-up at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                const double iterations = static_cast<double>(run.iterations);
-                m_wall[run.run_name.function_name] = run.real_accumulated_time / iterations;
-                m_cpu[run.run_name.function_name] = run.cpu_accumulated_time / iterations;
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatios() const {
-        const char* const name = "heicFromItsThumbnail";
-        const char* const baseline = "heicDecodedWholeAndScaled";
-        if (!m_wall.count(name) || !m_wall.count(baseline) || m_wall.at(name) <= 0 ||
-            m_cpu.at(name) <= 0)
-            return;
-        const double wall = m_wall.at(baseline) / m_wall.at(name);
-        const double cpu = m_cpu.at(baseline) / m_cpu.at(name);
-        std::printf("HEIC preview from its thumbnail faster than the whole decode: %.1fx wall "
-                    "clock, %.1fx processor time (target 20x): %s\n",
-                    wall, cpu, std::min(wall, cpu) >= 20 ? "met" : "MISSED");
-    }
-
-private:
-    std::map<std::string, double> m_wall;
-    std::map<std::string, double> m_cpu;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     const km::bench::BenchmarkApplication application(argc, argv);
     const auto files = std::make_unique<HeicFiles>();
     heicFiles = files.get();
-    RatioReporter reporter;
+    km::bench::SpeedUpReporter reporter(
+        {{"heicFromItsThumbnail", "heicDecodedWholeAndScaled", "HEIC preview from its thumbnail",
+          "the whole decode", 20}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    reporter.printSpeedUps();
     benchmark::Shutdown();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "preview/preview_drawing.h"
 #include "support/benchmark_main.h"
 #include "support/camera_picture.h"
+#include "support/speed_up_reporter.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"
 
@@ -13,11 +14,9 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <exiv2/exiv2.hpp>
-#include <map>
 #include <memory>
 
 using km::PictureBox;
@@ -188,52 +187,6 @@ BENCHMARK(previewPaddedThumbnails)->Unit(benchmark::kMillisecond)->UseRealTime()
 BENCHMARK(fullDecodeBaselineWideBoxes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(previewLargePreviewsWideBoxes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
-struct Seconds {
-    double wall = 0;
-    double cpu = 0;
-};
-
-// Keeps each benchmark's times per iteration, to compare them with the baseline at the end.
-// On a shared machine the processor time is steadier than the wall clock, so both are shown.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                const double iterations = static_cast<double>(run.iterations);
-                m_seconds[run.run_name.function_name] = {run.real_accumulated_time / iterations,
-                                                         run.cpu_accumulated_time / iterations};
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatios() const {
-        const struct {
-            const char* name;
-            const char* baselineName;
-            double target;
-        } targets[] = {{"previewWithThumbnails", "fullDecodeBaseline", 50},
-                       {"previewWithoutThumbnails", "fullDecodeBaseline", 2},
-                       {"previewPaddedThumbnails", "fullDecodeBaseline", 50},
-                       {"previewLargePreviewsWideBoxes", "fullDecodeBaselineWideBoxes", 20}};
-        for (const auto& [name, baselineName, target] : targets) {
-            const auto baseline = m_seconds.find(baselineName);
-            const auto found = m_seconds.find(name);
-            if (baseline == m_seconds.end() || found == m_seconds.end() ||
-                found->second.wall <= 0 || found->second.cpu <= 0)
-                continue;
-            const double wall = baseline->second.wall / found->second.wall;
-            const double cpu = baseline->second.cpu / found->second.cpu;
-            std::printf("%-30s faster than the full decode: %7.1fx wall clock, %7.1fx processor "
-                        "time (target %.0fx): %s\n",
-                        name, wall, cpu, target, std::min(wall, cpu) >= target ? "met" : "MISSED");
-        }
-    }
-
-private:
-    std::map<std::string, Seconds> m_seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -246,9 +199,17 @@ int main(int argc, char** argv) {
     column = previewColumn.get();
     wideColumn = widePreviewColumn.get();
 
-    RatioReporter reporter;
+    km::bench::SpeedUpReporter reporter(
+        {{"previewWithThumbnails", "fullDecodeBaseline", "previewWithThumbnails", "the full decode",
+          50},
+         {"previewWithoutThumbnails", "fullDecodeBaseline", "previewWithoutThumbnails",
+          "the full decode", 2},
+         {"previewPaddedThumbnails", "fullDecodeBaseline", "previewPaddedThumbnails",
+          "the full decode", 50},
+         {"previewLargePreviewsWideBoxes", "fullDecodeBaselineWideBoxes",
+          "previewLargePreviewsWideBoxes", "the full decode", 20}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    reporter.printSpeedUps();
     benchmark::Shutdown();
     return 0;
 }
