@@ -4,9 +4,14 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 namespace km {
+
+// The largest journal or history file the program writes or reads: a batch of a million files
+// with long names, with room to spare. A larger one cannot be a record of ours.
+constexpr qint64 kMaxRecordFileBytes = qint64(1) << 30;
 
 // The lines of one of the program's record files (journals, history), read in turn: a header
 // line, lines of TAB-separated fields each starting with its tag, and a last "end" line. Each
