@@ -376,8 +376,9 @@ FileError renameNoReplace(const QString& from, const QString& to, NoReplaceMetho
     return renameNoReplaceAt(AT_FDCWD, source.constData(), target.constData(), method);
 }
 
-FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
-                            NoReplaceMethod method) {
+namespace {
+
+FileError renameByMethod(int folderFd, const char* from, const char* to, NoReplaceMethod method) {
     switch (method) {
     case NoReplaceMethod::AtomicFlag:
         return renameWithFlag(folderFd, from, to);
@@ -395,6 +396,19 @@ FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
     if (!linkUnsupported(result.code))
         return result;
     return renameAfterCheck(folderFd, from, to);
+}
+
+} // namespace
+
+FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
+                            NoReplaceMethod method) {
+    FileError result = renameByMethod(folderFd, from, to, method);
+    // What holds the name is told as it is: a folder in the way is no file.
+    struct stat info {};
+    if (result.code == EEXIST && fstatat(folderFd, to, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(info.st_mode))
+        result.message = QStringLiteral("a folder of that name already exists");
+    return result;
 }
 
 bool isListableFile(const QString& path) {
@@ -426,6 +440,30 @@ FileDescriptor openFolder(const QString& folder) {
         return FileDescriptor();
     }
     return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+FileError makeFolders(const QString& folder) {
+    const QByteArray path = nativePath(folder);
+    if (path.isEmpty())
+        return folder.isEmpty() ? FileError{} : unstorableName();
+    for (qsizetype end = 1; end <= path.size(); ++end) {
+        if (end < path.size() && path[end] != '/')
+            continue;
+        const QByteArray part = path.left(end);
+        if (::mkdir(part.constData(), 0700) == 0)
+            continue;
+        if (errno != EEXIST)
+            return fromErrno(errno);
+        struct stat info {};
+        if (::stat(part.constData(), &info) != 0)
+            return fromErrno(errno);
+        if (!S_ISDIR(info.st_mode))
+            return fromErrno(ENOTDIR);
+    }
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0)
+        return fromErrno(errno);
+    return S_ISDIR(info.st_mode) ? FileError{} : fromErrno(ENOTDIR);
 }
 
 QString withTrailingSeparator(const QString& folder) {

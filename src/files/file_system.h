@@ -103,6 +103,10 @@ std::optional<RegularFile> regularFileAt(int folderFd, const char* name);
 // "/". Holds none, with errno set, when it cannot be opened.
 FileDescriptor openFolder(const QString& folder);
 
+// Makes the folder and every missing folder above it (mode 0700 for the ones it makes); the
+// error of the call that failed, ENOTDIR where something else holds a folder's name.
+FileError makeFolders(const QString& folder);
+
 // The folder with "/" at its end, as the program keeps folders; an empty folder is "/".
 QString withTrailingSeparator(const QString& folder);
 
