@@ -257,8 +257,10 @@ private:
 
     QString checkNames(std::size_t i) const {
         const RenamePair& move = m_moves[i];
+        // Only the new name is ever built into a temporary one.
         for (const QString* name : {&move.from, &move.to}) {
-            const QString reason = invalidNameReason(*name);
+            const QString reason =
+                name == &move.to ? invalidNewNameReason(*name) : invalidNameReason(*name);
             if (!reason.isEmpty())
                 return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(*name), reason);
         }

@@ -28,7 +28,14 @@ QString invalidNameReason(const QString& name) {
     const qsizetype bytes = fs::nativeNameSize(name);
     if (bytes > kMaxNameBytes)
         return QStringLiteral("the name is longer than 255 bytes");
-    if (bytes + kTemporaryMarker.size() > kMaxNameBytes)
+    return {};
+}
+
+QString invalidNewNameReason(const QString& name) {
+    const QString reason = invalidNameReason(name);
+    if (!reason.isEmpty())
+        return reason;
+    if (fs::nativeNameSize(name) + kTemporaryMarker.size() > kMaxNameBytes)
         return QStringLiteral("its temporary name %1 would be longer than 255 bytes")
             .arg(quoted(temporaryName(name)));
     return {};
