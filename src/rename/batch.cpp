@@ -6,6 +6,7 @@
 #include "rename/message_text.h"
 
 #include <QStringList>
+#include <cerrno>
 
 namespace km {
 
@@ -44,9 +45,14 @@ QString failureMessage(const std::vector<RenamePair>& moves, const BatchMover& m
     lines << QStringLiteral("These files could not be given their previous names back:");
     for (const StrandedFile& file : mover.stranded()) {
         const RenamePair& move = moves[file.index];
-        lines << QStringLiteral("%1 is now named %2 (%3).")
-                     .arg(quoted(move.from), quoted(nameAt(move.from, move.to, file.place)),
-                          file.error.message);
+        const QString now = quoted(nameAt(move.from, move.to, file.place));
+        // A file another program moved away or deleted meanwhile is under no name of the batch.
+        if (file.error.code == ENOENT)
+            lines << QStringLiteral("%1 was last named %2 and is no longer in the folder.")
+                         .arg(quoted(move.from), now);
+        else
+            lines << QStringLiteral("%1 is now named %2 (%3).")
+                         .arg(quoted(move.from), now, file.error.message);
     }
     return joinLines(lines);
 }
@@ -67,8 +73,17 @@ std::vector<RenamePair> strandedPairs(BatchKind kind, const std::vector<RenamePa
 // first so that the renames are on disk before their record disappears.
 void closeJournal(BatchJournal* journal, const QString& folder, FileOps& ops,
                   BatchOutcome& outcome) {
-    if (!journal || !outcome.stranded.empty())
+    if (!journal)
         return;
+    // The files a roll-back left stranded are offered at a later start, but never to finish a
+    // batch the user was told had failed.
+    if (!outcome.stranded.empty()) {
+        ops.syncFolder(folder);
+        const fs::FileError error = journal->rolledBack();
+        if (!error.ok())
+            outcome.message = joinLines({outcome.message, error.message});
+        return;
+    }
     ops.syncFolder(folder);
     const fs::FileError error = journal->end();
     if (!error.ok())
