@@ -138,7 +138,16 @@ public:
     void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
     std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
     void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&) override {
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&,
+                                                          const km::WhereaboutsCount&) override {
+        return std::nullopt;
+    }
+    std::optional<bool> forgetBatchWithNothingLeft(const km::BatchRecord&,
+                                                   const km::WhereaboutsCount&) override {
+        return std::nullopt;
+    }
+    std::optional<bool> giveBackTemporaryNames(const km::BatchRecord&,
+                                               const km::WhereaboutsCount&) override {
         return std::nullopt;
     }
     void recovered(const km::RecoveryReport&) override {}

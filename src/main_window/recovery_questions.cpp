@@ -2,6 +2,8 @@
 #include "main_window/recovery_questions.h"
 
 #include "dialogs/message_box.h"
+#include "rename/message_text.h"
+#include "rename/name_rules.h"
 #include "widgets/busy_cursor.h"
 
 namespace km {
@@ -10,14 +12,39 @@ namespace {
 
 const QString kTitle = QStringLiteral("Interrupted Rename");
 
-QString question(const BatchRecord& record) {
+QString batchName(const BatchRecord& record) {
+    return record.kind == BatchKind::Rename ? QStringLiteral("rename") : QStringLiteral("undo");
+}
+
+// "3 files of this batch are no longer in the folder", with the names other files took since.
+QString goneText(const WhereaboutsCount& count) {
+    QString text = QStringLiteral("%1 of this batch %2 no longer in the folder")
+                       .arg(fileCount(static_cast<qsizetype>(count.gone)),
+                            count.gone == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    if (count.replaced > 0)
+        text += QStringLiteral("; other files that have taken %L1 of their names since keep them")
+                    .arg(count.replaced);
+    return text + QStringLiteral(".");
+}
+
+QString question(const BatchRecord& record, const WhereaboutsCount& count) {
     const QString what = record.kind == BatchKind::Rename
-                             ? QStringLiteral("renaming %1 files")
-                             : QStringLiteral("undoing the rename of %1 files");
-    return QStringLiteral("Kestrelmark was interrupted while ") + what.arg(record.moves.size()) +
-           QStringLiteral(" in\r\n") + record.folder +
-           QStringLiteral("\r\n\r\nYes: finish it, every file gets its new name.\r\n"
-                          "No: put every file back under the name it had before.");
+                             ? QStringLiteral("renaming %1")
+                             : QStringLiteral("undoing the rename of %1");
+    QString text = QStringLiteral("Kestrelmark was interrupted while ") +
+                   what.arg(fileCount(static_cast<qsizetype>(record.moves.size()))) +
+                   QStringLiteral(" in\r\n") + record.folder + QStringLiteral("\r\n\r\n");
+    if (count.gone > 0)
+        text += goneText(count) + QStringLiteral(" They are left alone.\r\n\r\n");
+    return text + QStringLiteral("Yes: finish it, every file gets its new name.\r\n"
+                                 "No: put every file back under the name it had before.");
+}
+
+std::optional<bool> yesOrNo(const QString& prompt) {
+    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
+        return std::nullopt;
+    return answer == BoxAnswer::Yes;
 }
 
 } // namespace
@@ -52,9 +79,33 @@ void MessageBoxRecoveryQuestions::unreadableFolder(const BatchRecord& record,
                    kStyleWarning, kTitle);
 }
 
+std::optional<bool>
+MessageBoxRecoveryQuestions::forgetBatchWithNothingLeft(const BatchRecord& record,
+                                                        const WhereaboutsCount& count) {
+    return yesOrNo(QStringLiteral("An interrupted %1 in\r\n").arg(batchName(record)) +
+                   record.folder + QStringLiteral("\r\nhas nothing left to do: ") +
+                   goneText(count) +
+                   QStringLiteral("\r\n\r\nForget it? (No keeps its record for the next start.)"));
+}
+
+std::optional<bool>
+MessageBoxRecoveryQuestions::giveBackTemporaryNames(const BatchRecord& record,
+                                                    const WhereaboutsCount& count) {
+    return yesOrNo(QStringLiteral("A %1 in\r\n").arg(batchName(record)) + record.folder +
+                   QStringLiteral("\r\nfailed and was rolled back, but %1 still %2 under "
+                                  "temporary names starting with \"%3\".\r\n\r\n"
+                                  "Yes: give them the names they had before, where those are "
+                                  "free.\r\nNo: leave them; you are asked again at the next "
+                                  "start.")
+                       .arg(fileCount(static_cast<qsizetype>(count.temporary)),
+                            count.temporary == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                            kTemporaryMarker));
+}
+
 std::optional<RecoveryDirection>
-MessageBoxRecoveryQuestions::finishOrRollBack(const BatchRecord& record) {
-    const BoxAnswer answer = ShowMessageBox(question(record), kStyleQuestion, kTitle);
+MessageBoxRecoveryQuestions::finishOrRollBack(const BatchRecord& record,
+                                              const WhereaboutsCount& count) {
+    const BoxAnswer answer = ShowMessageBox(question(record, count), kStyleQuestion, kTitle);
     if (answer == BoxAnswer::Yes)
         return RecoveryDirection::Finish;
     if (answer == BoxAnswer::No)

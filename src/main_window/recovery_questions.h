@@ -14,7 +14,12 @@ public:
                         const fs::FileError& aside) override;
     std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) override;
     void unreadableFolder(const BatchRecord& record, const fs::FileError& error) override;
-    std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record) override;
+    std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record,
+                                                      const WhereaboutsCount& count) override;
+    std::optional<bool> forgetBatchWithNothingLeft(const BatchRecord& record,
+                                                   const WhereaboutsCount& count) override;
+    std::optional<bool> giveBackTemporaryNames(const BatchRecord& record,
+                                               const WhereaboutsCount& count) override;
     RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) override;
     void recovered(const RecoveryReport& report) override;
 };

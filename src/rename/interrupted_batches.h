@@ -36,7 +36,17 @@ public:
     virtual std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) = 0;
     // The batch's folder is there but cannot be read: the journal is kept for a later start.
     virtual void unreadableFolder(const BatchRecord& record, const fs::FileError& error) = 0;
-    virtual std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record) = 0;
+    // The batch's files were found (`count` says how many are gone): finish it or roll it back.
+    virtual std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record,
+                                                              const WhereaboutsCount& count) = 0;
+    // None of the batch's files is in its folder any more: true forgets the batch's record.
+    virtual std::optional<bool> forgetBatchWithNothingLeft(const BatchRecord& record,
+                                                           const WhereaboutsCount& count) = 0;
+    // A batch that failed and was rolled back left count.temporary files under temporary
+    // names: true gives them their old names back where those are free, false leaves them for
+    // a later start.
+    virtual std::optional<bool> giveBackTemporaryNames(const BatchRecord& record,
+                                                       const WhereaboutsCount& count) = 0;
     // Runs the recovery's moves; a window shows meanwhile that it is busy.
     virtual RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) {
         return recover();
@@ -47,8 +57,11 @@ public:
 
 // Offers every batch (rename or undo) that was cut short and whose journal in journalFolder no
 // running batch holds: asks whether to finish it or put every file back, does so, and reports
-// what it could not do. A damaged journal is set aside and reported once. A question left without
-// an answer touches nothing and keeps the journal. Nothing here ever stops the caller.
+// what it could not do. A batch that failed and was rolled back is never finished: only the
+// files it left under temporary names are offered their old names. A batch none of whose files
+// is left is offered to be forgotten. A damaged journal, or one that is no plain file, is set
+// aside and reported once. A question left without an answer touches nothing and keeps the
+// journal. Nothing here ever stops the caller.
 InterruptedBatchOutcome settleInterruptedBatches(const QString& journalFolder, FileOps& ops,
                                                  RecoveryQuestions& questions);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rename/journal.h"
 
+#include "files/plain_file.h"
 #include "rename/message_text.h"
 #include "rename/name_field.h"
 #include "rename/name_rules.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QRandomGenerator>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -26,7 +28,10 @@ namespace km {
 
 namespace {
 
-const QByteArray kHeader = "KESTRELMARK-JOURNAL\t1";
+const QByteArray kHeaderName = "KESTRELMARK-JOURNAL";
+constexpr int kVersion = 2;
+constexpr char kRolledBack[] = "rolled-back";
+
 // Reads the journal line by line; each reader returns false and sets the error on a fault.
 class JournalReader {
 public:
@@ -35,8 +40,10 @@ public:
     std::optional<BatchRecord> read(QString* error) {
         BatchRecord record;
         qint64 count = 0;
-        const bool ok = m_lines.readHeader(kHeader) && readKind(record) && readFolder(record) &&
-                        readCount(count) && readMoves(record, count) && m_lines.readEnd();
+        const std::optional<int> version = m_lines.readHeader(kHeaderName, 1, kVersion);
+        const bool ok = version && readKind(record) && readEnded(record) && readFolder(record) &&
+                        readIdentity(record) && readCount(count) && readMoves(record, count) &&
+                        m_lines.readEnd() && agrees(record);
         if (!ok) {
             if (error)
                 *error = m_lines.error();
@@ -59,11 +66,30 @@ private:
         return true;
     }
 
+    bool readEnded(BatchRecord& record) {
+        if (!m_lines.nextIs("ended"))
+            return true;
+        const auto parts = m_lines.fields("ended", 2);
+        if (!parts)
+            return false;
+        if (parts->at(1) != kRolledBack)
+            return m_lines.fail(QStringLiteral("unknown end of a batch"));
+        record.ended = BatchEnd::RolledBack;
+        return true;
+    }
+
     bool readFolder(BatchRecord& record) {
         const std::optional<QString> folder = m_lines.folder("folder");
         if (folder)
             record.folder = *folder;
         return folder.has_value();
+    }
+
+    bool readIdentity(BatchRecord& record) {
+        if (!m_lines.nextIs("identity"))
+            return true;
+        record.known = m_lines.identity("identity");
+        return record.known.has_value();
     }
 
     bool readCount(qint64& count) {
@@ -78,9 +104,12 @@ private:
     }
 
     bool readMoves(BatchRecord& record, qint64 count) {
+        const bool bySize =
+            record.known && record.known->basis == LastingIdentity::Basis::SizeAndTime;
+        const qsizetype size = bySize ? 6 : 4;
         record.moves.reserve(static_cast<std::size_t>(count));
         for (qint64 i = 0; i < count; ++i) {
-            const auto parts = m_lines.fields("move", 4);
+            const auto parts = m_lines.fields("move", size);
             if (!parts)
                 return false;
             const std::optional<quint64> inode = numberFromField(parts->at(1));
@@ -91,13 +120,108 @@ private:
             if (!from || !to || !invalidNameReason(*from).isEmpty() ||
                 !invalidNameReason(*to).isEmpty())
                 return m_lines.fail(QStringLiteral("not a valid file name"));
-            record.moves.push_back({*from, *to, {*inode}});
+            BatchMove move{*from, *to, {*inode}};
+            if (bySize) {
+                const std::optional<quint64> fileSize = numberFromField(parts->at(4));
+                const std::optional<qint64> modified = signedFromField(parts->at(5));
+                if (!fileSize || !modified)
+                    return m_lines.fail(QStringLiteral("not a file's identity"));
+                move.size = *fileSize;
+                move.modified = *modified;
+            }
+            record.moves.push_back(std::move(move));
+        }
+        return true;
+    }
+
+    // A batch moves each file once, gives each name to one file and keeps the temporary names
+    // to itself: a record saying otherwise would scramble names if it were followed.
+    bool agrees(const BatchRecord& record) {
+        QSet<QString> sources;
+        QSet<QString> targets;
+        sources.reserve(static_cast<qsizetype>(record.moves.size()));
+        targets.reserve(static_cast<qsizetype>(record.moves.size()));
+        for (const BatchMove& move : record.moves) {
+            if (sources.contains(move.from))
+                return m_lines.fail(QStringLiteral("%1 is moved twice").arg(quoted(move.from)));
+            if (targets.contains(move.to))
+                return m_lines.fail(
+                    QStringLiteral("two files are to be named %1").arg(quoted(move.to)));
+            sources.insert(move.from);
+            targets.insert(move.to);
+        }
+        for (const BatchMove& move : record.moves) {
+            for (const QString* name : {&move.from, &move.to}) {
+                if (name->startsWith(kTemporaryMarker) &&
+                    targets.contains(name->sliced(kTemporaryMarker.size())))
+                    return m_lines.fail(QStringLiteral("%1 is the temporary name of another file")
+                                            .arg(quoted(*name)));
+            }
         }
         return true;
     }
 
     RecordLines m_lines;
 };
+
+// A file's size and modification time, as a record on that basis keeps them.
+struct FileSize {
+    quint64 size = 0;
+    qint64 modified = 0;
+};
+
+// The journal text of a record whose files are known as `known` says (by inode number alone
+// when it says nothing); on the size basis, sizeOf(i) gives the size of move i's file.
+template <typename SizeOf>
+QByteArray encodeRecord(const BatchRecord& record, const std::optional<LastingIdentity>& known,
+                        SizeOf sizeOf) {
+    const bool bySize = known && known->basis == LastingIdentity::Basis::SizeAndTime;
+    QByteArray text;
+    // About the size of a line per move, so that a large batch is not copied while it grows.
+    text.reserve(192 + static_cast<qsizetype>(record.moves.size()) * (bySize ? 96 : 64));
+    text += kHeaderName + '\t' + QByteArray::number(kVersion) + '\n';
+    text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
+    if (record.ended == BatchEnd::RolledBack)
+        text += QByteArray("ended\t") + kRolledBack + '\n';
+    text += "folder\t" + nameField(record.folder) + '\n';
+    if (known)
+        text += identityLine("identity", *known);
+    text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
+    for (std::size_t i = 0; i < record.moves.size(); ++i) {
+        const BatchMove& move = record.moves[i];
+        text += "move\t";
+        appendNumberField(text, move.identity.inode);
+        text += '\t';
+        appendNameField(text, move.from);
+        text += '\t';
+        appendNameField(text, move.to);
+        if (bySize) {
+            const FileSize file = sizeOf(i);
+            text += '\t';
+            appendNumberField(text, file.size);
+            text += '\t';
+            appendNumberField(text, file.modified);
+        }
+        text += '\n';
+    }
+    text += "end\n";
+    return text;
+}
+
+// How the files of a batch in `folder` are known again, on the basis its file system allows:
+// the folder's device and a time before which every file was born, or their sizes.
+std::optional<LastingIdentity> knownAs(const IdentityReader& reader) {
+    LastingIdentity known;
+    known.basis = reader.basis();
+    if (known.basis == LastingIdentity::Basis::Inode) {
+        struct stat info {};
+        if (::fstat(reader.descriptor(), &info) != 0)
+            return std::nullopt;
+        known.device = info.st_dev;
+        known.born = fileClockNow();
+    }
+    return known;
+}
 
 // What went wrong with the journal file, for the user.
 fs::FileError journalError(const QString& path, const QString& failure, int code) {
@@ -114,6 +238,29 @@ fs::FileError lockAndWrite(int fd, const QByteArray& bytes) {
     if (error.ok() && ::fsync(fd) != 0)
         error = {errno, {}};
     return error;
+}
+
+const QString kWritten = QStringLiteral("written");
+
+// 0, or the errno value that kept the journal open as fd from being read whole.
+int readHeld(int fd, QByteArray& text) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return errno;
+    if (info.st_size > kMaxRecordFileBytes)
+        return EFBIG;
+    text.resize(static_cast<qsizetype>(info.st_size));
+    qsizetype done = 0;
+    while (done < text.size()) {
+        const ssize_t count =
+            ::pread(fd, text.data() + done, static_cast<size_t>(text.size() - done), done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? errno : EIO;
+        done += count;
+    }
+    return 0;
 }
 
 const QString kJournalSuffix = QStringLiteral(".journal");
@@ -156,8 +303,8 @@ void removeAbandoned(const QString& path, const QString& name) {
     const QByteArray native = fs::nativePath(path);
     if (native.isEmpty() || writerMayBeAlive(name))
         return;
-    const fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() >= 0 && lockedAndNamed(fd.get(), native))
+    const fs::OpenedPlainFile file = fs::openPlainFile(AT_FDCWD, native.constData());
+    if (file.ok() && lockedAndNamed(file.fd.get(), native))
         ::unlink(native.constData());
 }
 
@@ -171,24 +318,9 @@ bool olderByName(const QString& left, const QString& right) {
 } // namespace
 
 QByteArray encodeJournal(const BatchRecord& record) {
-    QByteArray text;
-    // About the size of a line per move, so that a large batch is not copied while it grows.
-    text.reserve(128 + static_cast<qsizetype>(record.moves.size()) * 64);
-    text += kHeader + '\n';
-    text += QByteArray("kind\t") + (record.kind == BatchKind::Rename ? "rename" : "undo") + '\n';
-    text += "folder\t" + nameField(record.folder) + '\n';
-    text += "count\t" + QByteArray::number(static_cast<qulonglong>(record.moves.size())) + '\n';
-    for (const BatchMove& move : record.moves) {
-        text += "move\t";
-        appendNumberField(text, move.identity.inode);
-        text += '\t';
-        appendNameField(text, move.from);
-        text += '\t';
-        appendNameField(text, move.to);
-        text += '\n';
-    }
-    text += "end\n";
-    return text;
+    return encodeRecord(record, record.known, [&](std::size_t i) {
+        return FileSize{record.moves[i].size, record.moves[i].modified};
+    });
 }
 
 std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error) {
@@ -203,17 +335,42 @@ JournalFile::~JournalFile() {
 
 fs::FileError JournalFile::begin(const BatchRecord& record) {
     release();
-    const QString failed = QStringLiteral("written");
     const QString name = freshName();
+    // A folder that cannot be opened here (the batch's pre-flight has read it) leaves its files
+    // known by inode number alone.
+    const IdentityReader reader(record.folder);
+    const std::optional<LastingIdentity> known =
+        record.known || !reader.isOpen() ? record.known : knownAs(reader);
+    const QByteArray text = encodeRecord(record, known, [&](std::size_t i) {
+        const std::optional<LastingIdentity> now = reader.read(record.moves[i].from);
+        return now ? FileSize{now->size, now->modified} : FileSize{};
+    });
+    if (text.size() > kMaxRecordFileBytes)
+        return journalError(inFolder(m_folder, name + kJournalSuffix), kWritten, EFBIG);
+    fs::FileDescriptor fd;
+    const fs::FileError error = writeLocked(name, text, fd);
+    if (!error.ok())
+        return error;
+    m_fd = std::move(fd);
+    m_path = inFolder(m_folder, name + kJournalSuffix);
+    return {};
+}
+
+// Writes text under a lock into a fresh file, syncs it and gives it the name `name`.journal;
+// the descriptor stays open and locked in fd.
+fs::FileError JournalFile::writeLocked(const QString& name, const QByteArray& text,
+                                       fs::FileDescriptor& fd) const {
     const QString unfinished = inFolder(m_folder, name + kUnfinishedSuffix);
     const QString finished = inFolder(m_folder, name + kJournalSuffix);
     const QByteArray native = fs::nativePath(unfinished);
-    if (native.isEmpty() || fs::nativePath(m_folder).isEmpty() || !QDir().mkpath(m_folder))
-        return journalError(finished, failed, ENOENT);
-    fs::FileDescriptor fd(::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    fs::FileError error = native.isEmpty() ? fs::unstorableName() : fs::makeFolders(m_folder);
+    if (!error.ok())
+        return journalError(finished, kWritten, error.code);
+    fd =
+        fs::FileDescriptor(::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (fd.get() < 0)
-        return journalError(finished, failed, errno);
-    fs::FileError error = lockAndWrite(fd.get(), encodeJournal(record));
+        return journalError(finished, kWritten, errno);
+    error = lockAndWrite(fd.get(), text);
     if (error.ok())
         error = fs::renameNoReplace(unfinished, finished);
     if (!error.ok()) {
@@ -223,11 +380,43 @@ fs::FileError JournalFile::begin(const BatchRecord& record) {
         if (!error.ok())
             ::unlink(fs::nativePath(finished).constData());
     }
-    if (!error.ok())
-        return journalError(finished, failed, error.code);
-    m_fd = std::move(fd);
-    m_path = finished;
+    if (!error.ok()) {
+        fd.reset();
+        return journalError(finished, kWritten, error.code);
+    }
     return {};
+}
+
+// The journal is read back and written anew with its end noted, through a fresh file that
+// takes the journal's place in one rename: at every moment the name holds a whole record, and
+// the batch holds the lock of both files, so nobody can claim either in between.
+fs::FileError JournalFile::rolledBack() {
+    if (m_path.isEmpty())
+        return {};
+    const QString failed = QStringLiteral("updated");
+    QByteArray text;
+    const int readError = readHeld(m_fd.get(), text);
+    if (readError != 0)
+        return journalError(m_path, failed, readError);
+    std::optional<BatchRecord> record = decodeJournal(text, nullptr);
+    if (!record)
+        return journalError(m_path, failed, EINVAL);
+    record->ended = BatchEnd::RolledBack;
+    const QString name = freshName();
+    fs::FileDescriptor fd;
+    fs::FileError error = writeLocked(name, encodeJournal(*record), fd);
+    if (!error.ok())
+        return error;
+    const QByteArray written = fs::nativePath(inFolder(m_folder, name + kJournalSuffix));
+    // Replacing is what is wanted here: the old journal is this batch's own, held by it.
+    if (::rename(written.constData(), fs::nativePath(m_path).constData()) != 0) {
+        const int code = errno;
+        ::unlink(written.constData());
+        return journalError(m_path, failed, code);
+    }
+    m_fd = std::move(fd);
+    error = syncFolderEntries(m_folder);
+    return error.ok() ? error : journalError(m_path, failed, error.code);
 }
 
 // The file goes while it is still locked, so nobody can claim it in between.
@@ -244,15 +433,14 @@ void JournalFile::release() {
     m_path.clear();
 }
 
-std::unique_ptr<JournalFile> JournalFile::claim(const QString& path) {
-    const QByteArray native = fs::nativePath(path);
-    if (native.isEmpty())
-        return nullptr;
-    fs::FileDescriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0 || !lockedAndNamed(fd.get(), native))
+std::unique_ptr<JournalFile> JournalFile::claim(const QString& path, fs::ReadProblem* problem) {
+    fs::OpenedPlainFile file = fs::openPlainFile(path);
+    if (problem)
+        *problem = file.problem;
+    if (!file.ok() || !lockedAndNamed(file.fd.get(), fs::nativePath(path)))
         return nullptr;
     auto journal = std::make_unique<JournalFile>(QFileInfo(path).absolutePath());
-    journal->m_fd = std::move(fd);
+    journal->m_fd = std::move(file.fd);
     journal->m_path = path;
     return journal;
 }
@@ -276,25 +464,37 @@ QStringList journalsIn(const QString& folder) {
 
 LoadedJournal loadJournal(const QString& path) {
     LoadedJournal loaded;
-    QFile file(path);
-    if (!file.exists())
+    const fs::PlainFileBytes file = fs::readPlainFile(path, kMaxRecordFileBytes);
+    if (file.problem == fs::ReadProblem::Missing)
         return loaded;
     loaded.status = JournalStatus::Damaged;
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.message =
-            QStringLiteral("The record of an interrupted rename %1 cannot be read: %2.")
-                .arg(quoted(path), file.errorString());
+    const QString record =
+        QStringLiteral("The record of an interrupted rename %1").arg(quoted(path));
+    switch (file.problem) {
+    case fs::ReadProblem::NotPlainFile:
+        loaded.message = record + QStringLiteral(" is no file but a pipe, a device or a folder, "
+                                                 "and was not read.");
         return loaded;
+    case fs::ReadProblem::TooLarge:
+        loaded.message = record + QStringLiteral(" is larger than any record Kestrelmark writes, "
+                                                 "and was not read.");
+        return loaded;
+    case fs::ReadProblem::Failed:
+        loaded.message =
+            record + QStringLiteral(" cannot be read: %1.").arg(fs::errorText(file.error));
+        return loaded;
+    case fs::ReadProblem::Missing:
+    case fs::ReadProblem::None:
+        break;
     }
     QString error;
-    std::optional<BatchRecord> record = decodeJournal(file.readAll(), &error);
-    if (!record) {
-        loaded.message = QStringLiteral("The record of an interrupted rename %1 is damaged (%2).")
-                             .arg(quoted(path), error);
+    std::optional<BatchRecord> decoded = decodeJournal(file.bytes, &error);
+    if (!decoded) {
+        loaded.message = record + QStringLiteral(" is damaged (%1).").arg(error);
         return loaded;
     }
     loaded.status = JournalStatus::Loaded;
-    loaded.record = std::move(*record);
+    loaded.record = std::move(*decoded);
     return loaded;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/file_descriptor.h"
+#include "files/plain_file.h"
 #include "rename/batch_record.h"
 
 #include <QByteArray>
@@ -22,24 +23,31 @@ namespace km {
 // journal whose lock is free therefore describes a batch that was interrupted (or stranded
 // files), and recovery (recovery.h) can finish it or roll it back. Each batch has its own file.
 //
-// Format (version 1): text, lines ended by LF, fields separated by TAB.
+// Format (version 2; version 1 had neither the "ended" nor the "identity" line): text, lines
+// ended by LF, fields separated by TAB.
 //
-//     KESTRELMARK-JOURNAL<TAB>1
+//     KESTRELMARK-JOURNAL<TAB>2
 //     kind<TAB>rename                  ("rename" or "undo")
+//     ended<TAB>rolled-back            (only once the batch failed and was rolled back)
 //     folder<TAB>/home/ann/Pictures/   (the batch's folder, ending with "/")
+//     identity<TAB>...                 (how its files are known again; see record_lines.h)
 //     count<TAB>2                      (the number of move lines that follow)
 //     move<TAB>1835011<TAB>foto_002.jpg<TAB>foto_001.jpg
 //     move<TAB>1835012<TAB>foto_001.jpg<TAB>foto_002.jpg
 //     end
 //
 // One move line per file, in the order the batch moves them: the file's inode number before the
-// batch (used only where names alone cannot tell where a file is), the name it had and the name
-// it gets; its temporary name is "_KM_" + the name it gets. For an undo, a move goes from the
-// name the rename gave to the original name. Folder and names are the file system's bytes, with
-// "%" and every byte below 0x20 or equal to 0x7F written as "%" and two upper-case hex digits, so
-// TAB, CR and LF never appear inside a field and every name comes back exactly. A file that does
-// not end with the "end" line, has more or fewer move lines than counted, or holds a name that
-// could leave the folder ("/", ".", "..", NUL) is damaged and never acted on.
+// batch, the name it had and the name it gets; its temporary name is "_KM_" + the name it gets.
+// Where the file system's inode numbers do not last, the identity line says so and each move
+// line carries two more fields: the file's size and modification time. A file is only ever taken
+// for the batch's own when the entry under one of its names matches that identity. For an undo,
+// a move goes from the name the rename gave to the original name. Folder and names are the file
+// system's bytes, with "%" and every byte below 0x20 or equal to 0x7F written as "%" and two
+// upper-case hex digits, so TAB, CR and LF never appear inside a field and every name comes back
+// exactly. A file that does not end with the "end" line, has more or fewer move lines than
+// counted, holds a name that could leave the folder ("/", ".", "..", NUL), moves a file twice,
+// gives one name to two files or names another file's temporary name is damaged and never acted
+// on.
 
 // The journal text of a batch.
 QByteArray encodeJournal(const BatchRecord& record);
@@ -67,14 +75,21 @@ public:
     fs::FileError begin(const BatchRecord& record) override;
     // Removes the current journal (one already gone is no error), syncs the folder and unlocks.
     fs::FileError end() override;
+    // Notes in the journal that its batch failed and was rolled back, leaving files stranded.
+    fs::FileError rolledBack() override;
     // Unlocks and forgets the current journal, leaving it on disk for a later start.
     void release();
 
     // Takes over the journal at path: nothing when another process (or another JournalFile of
-    // this one) holds its lock, or when the file is gone or was removed meanwhile.
-    static std::unique_ptr<JournalFile> claim(const QString& path);
+    // this one) holds its lock, when the file is gone or was removed meanwhile, or when it is no
+    // plain file (then *problem says so; a pipe or a device is never opened).
+    static std::unique_ptr<JournalFile> claim(const QString& path,
+                                              fs::ReadProblem* problem = nullptr);
 
 private:
+    fs::FileError writeLocked(const QString& name, const QByteArray& text,
+                              fs::FileDescriptor& fd) const;
+
     QString m_folder;
     QString m_path;
     fs::FileDescriptor m_fd;

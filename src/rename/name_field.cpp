@@ -115,4 +115,13 @@ std::optional<quint64> numberFromField(QByteArrayView field) {
     return value;
 }
 
+std::optional<qint64> signedFromField(QByteArrayView field) {
+    const bool negative = field.startsWith('-');
+    const std::optional<quint64> magnitude = numberFromField(negative ? field.sliced(1) : field);
+    if (!magnitude || *magnitude > quint64{1} << 62)
+        return std::nullopt;
+    const auto value = static_cast<qint64>(*magnitude);
+    return negative ? -value : value;
+}
+
 } // namespace km

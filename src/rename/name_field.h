@@ -25,5 +25,7 @@ void appendNumberField(QByteArray& out, quint64 number);
 
 // A whole number field; nothing unless it is decimal digits alone.
 std::optional<quint64> numberFromField(QByteArrayView field);
+// The same with an optional "-" in front, within 2^62 either way.
+std::optional<qint64> signedFromField(QByteArrayView field);
 
 } // namespace km

@@ -5,6 +5,12 @@
 
 namespace km {
 
+namespace {
+
+constexpr char kNoBirth[] = "-";
+
+} // namespace
+
 RecordLines::RecordLines(const QByteArray& text, QString kind)
     : m_lines(text.split('\n')), m_kind(std::move(kind)) {}
 
@@ -17,6 +23,24 @@ bool RecordLines::readHeader(const QByteArray& header) {
     m_next = 1;
     return m_lines.value(0) == header ||
            fail(QStringLiteral("not a %1 of this version").arg(m_kind));
+}
+
+std::optional<int> RecordLines::readHeader(const QByteArray& name, int lowest, int highest) {
+    m_next = 1;
+    const QByteArray first = m_lines.value(0);
+    for (int version = lowest; version <= highest; ++version) {
+        if (first == name + '\t' + QByteArray::number(version))
+            return version;
+    }
+    fail(QStringLiteral("not a %1 of this version").arg(m_kind));
+    return std::nullopt;
+}
+
+bool RecordLines::nextIs(const QByteArray& tag) const {
+    if (m_next >= m_lines.size() - 1)
+        return false;
+    const QByteArray& line = m_lines[m_next];
+    return line.startsWith(tag) && (line.size() == tag.size() || line[tag.size()] == '\t');
 }
 
 std::optional<QList<QByteArray>> RecordLines::fields(const QByteArray& tag, qsizetype least,
@@ -45,12 +69,45 @@ std::optional<QString> RecordLines::folder(const QByteArray& tag) {
     return folder;
 }
 
+std::optional<LastingIdentity> RecordLines::identity(const QByteArray& tag) {
+    const auto parts = fields(tag, 2, 4);
+    if (!parts)
+        return std::nullopt;
+    LastingIdentity shared;
+    if (parts->size() == 2 && parts->at(1) == "size") {
+        shared.basis = LastingIdentity::Basis::SizeAndTime;
+        return shared;
+    }
+    const std::optional<quint64> device =
+        parts->size() == 4 ? numberFromField(parts->at(2)) : std::nullopt;
+    if (parts->at(1) != "inode" || !device) {
+        fail(QStringLiteral("not a way of knowing files again"));
+        return std::nullopt;
+    }
+    shared.device = *device;
+    if (parts->at(3) != kNoBirth) {
+        shared.born = signedFromField(parts->at(3));
+        if (!shared.born) {
+            fail(QStringLiteral("not a time"));
+            return std::nullopt;
+        }
+    }
+    return shared;
+}
+
 bool RecordLines::readEnd() {
     if (!fields("end", 1))
         return false;
     if (m_next != m_lines.size() - 1 || !m_lines.last().isEmpty())
         return fail(QStringLiteral("text after the end"));
     return true;
+}
+
+QByteArray identityLine(const QByteArray& tag, const LastingIdentity& shared) {
+    if (shared.basis == LastingIdentity::Basis::SizeAndTime)
+        return tag + "\tsize\n";
+    const QByteArray born = shared.born ? QByteArray::number(*shared.born) : QByteArray(kNoBirth);
+    return tag + "\tinode\t" + QByteArray::number(shared.device) + '\t' + born + '\n';
 }
 
 } // namespace km

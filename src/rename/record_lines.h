@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "rename/lasting_identity.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,6 +25,10 @@ public:
 
     // The first line must be the header of this version.
     bool readHeader(const QByteArray& header);
+    // The first line must be `name`, a TAB and a version from lowest to highest; that version.
+    std::optional<int> readHeader(const QByteArray& name, int lowest, int highest);
+    // True when the next line starts with the field `tag`.
+    bool nextIs(const QByteArray& tag) const;
     // The next line's fields, which must start with `tag` and number from least to most.
     std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype least, qsizetype most);
     std::optional<QList<QByteArray>> fields(const QByteArray& tag, qsizetype size) {
@@ -30,6 +36,8 @@ public:
     }
     // A "tag" line holding an absolute folder with its trailing "/".
     std::optional<QString> folder(const QByteArray& tag);
+    // A "tag" line saying how files are known again (identityLine).
+    std::optional<LastingIdentity> identity(const QByteArray& tag);
     // The "end" line, with nothing after it.
     bool readEnd();
 
@@ -44,5 +52,9 @@ private:
     qsizetype m_next = 0;
     QString m_error;
 };
+
+// The line "tag<TAB>inode<TAB>device<TAB>born" (born "-" when unknown) or "tag<TAB>size": how
+// the files of a record are known again.
+QByteArray identityLine(const QByteArray& tag, const LastingIdentity& shared);
 
 } // namespace km

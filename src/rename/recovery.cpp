@@ -8,156 +8,93 @@
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <functional>
+#include <sys/stat.h>
 
 namespace km {
 
 namespace {
 
-// The files of the folder by exact name: the batch gave every file it moved exactly the name it
-// asked for, even where the file system ignores case.
-class PresentFiles {
+// Tells whether an entry of the folder is the file a move of the record was taken of: the same
+// inode number (on the folder's recorded device, and born before the batch began), or, where
+// the file system makes inode numbers up at each mount, the same size and modification time.
+// A record of an earlier version knows its files by inode number alone.
+class RecordedFiles {
 public:
-    explicit PresentFiles(const std::vector<FolderEntry>& entries) {
-        m_files.reserve(static_cast<qsizetype>(entries.size()));
-        for (const FolderEntry& entry : entries) {
-            if (entry.info.kind == EntryKind::File)
-                m_files.insert(entry.name, entry.info.identity);
-        }
+    explicit RecordedFiles(const BatchRecord& record) : m_record(record), m_reader(record.folder) {
+        if (!m_record.known || !m_reader.isOpen())
+            return;
+        m_reader.setBasis(m_record.known->basis);
+        struct stat folder {};
+        if (m_record.known->basis == LastingIdentity::Basis::Inode &&
+            ::fstat(m_reader.descriptor(), &folder) == 0)
+            m_otherDevice = static_cast<quint64>(folder.st_dev) != m_record.known->device;
     }
 
-    bool has(const QString& name) const { return m_files.contains(name); }
-    bool holds(const QString& name, const FileIdentity& identity) const {
-        const auto found = m_files.constFind(name);
-        return found != m_files.cend() && *found == identity;
+    bool holds(const BatchMove& move, const QString& name, const EntryInfo& entry) const {
+        if (entry.kind != EntryKind::File)
+            return false;
+        if (!m_record.known)
+            return entry.identity == move.identity;
+        if (m_record.known->basis == LastingIdentity::Basis::SizeAndTime) {
+            const std::optional<LastingIdentity> now = m_reader.read(name);
+            return now && sameFile(recordedIdentity(m_record, move), *now);
+        }
+        if (entry.identity != move.identity || m_otherDevice)
+            return false;
+        // A file born since the batch began took a freed inode number: it is another file.
+        const std::optional<LastingIdentity> now =
+            m_record.known->born ? m_reader.read(name) : std::nullopt;
+        return !now || !now->born || *now->born < *m_record.known->born;
     }
 
 private:
-    QHash<QString, FileIdentity> m_files;
+    const BatchRecord& m_record;
+    IdentityReader m_reader;
+    bool m_otherDevice = false;
 };
 
-class Locator {
-public:
-    Locator(const BatchRecord& record, const PresentFiles& present)
-        : m_moves(record.moves), m_present(present),
-          m_files(record.moves.size(), Whereabouts::NotFound) {}
-
-    std::vector<Whereabouts> locate() {
-        std::vector<std::size_t> open;
-        for (std::size_t i = 0; i < m_moves.size(); ++i) {
-            const BatchMove& move = m_moves[i];
-            if (m_present.has(temporaryName(move.to)))
-                m_files[i] = Whereabouts::AtTemporary;
-            else if (move.from == move.to)
-                m_files[i] = m_present.has(move.from) ? Whereabouts::AtFrom : Whereabouts::NotFound;
-            else
-                open.push_back(i);
-        }
-        if (open.size() == m_moves.size())
-            locateWithoutTemporaries(open);
-        else
-            locateAroundTemporaries(open);
-        return m_files;
-    }
-
-private:
-    using NameOf = std::function<const QString&(const BatchMove&)>;
-
-    static const QString& fromName(const BatchMove& move) { return move.from; }
-    static const QString& toName(const BatchMove& move) { return move.to; }
-
-    bool allPresent(const std::vector<std::size_t>& open, const NameOf& name) const {
-        for (const std::size_t i : open) {
-            if (!m_present.has(name(m_moves[i])))
-                return false;
-        }
-        return true;
-    }
-
-    bool allIdentified(const std::vector<std::size_t>& open, const NameOf& name) const {
-        for (const std::size_t i : open) {
-            if (!m_present.holds(name(m_moves[i]), m_moves[i].identity))
-                return false;
-        }
-        return true;
-    }
-
-    void assign(const std::vector<std::size_t>& open, Whereabouts place) {
-        for (const std::size_t i : open)
-            m_files[i] = place;
-    }
-
-    // With no file under a temporary name, the batch has either not begun or moved every file:
-    // all files are under their old names or all under their new ones. Only when both fit do the
-    // recorded inode numbers have to decide.
-    void locateWithoutTemporaries(const std::vector<std::size_t>& open) {
-        bool atFrom = allPresent(open, fromName);
-        bool atTo = allPresent(open, toName);
-        if (atFrom && atTo) {
-            atFrom = allIdentified(open, fromName);
-            atTo = allIdentified(open, toName);
-            if (atFrom == atTo) {
-                assign(open, Whereabouts::Ambiguous);
-                return;
+// Places each file of the record where an entry holds it, and nowhere else: under its old,
+// temporary or new name. A name held by another file is not the batch's, whatever it is called.
+std::vector<Whereabouts> locate(const BatchRecord& record,
+                                const std::vector<FolderEntry>& entries) {
+    QHash<QString, EntryInfo> present;
+    present.reserve(static_cast<qsizetype>(entries.size()));
+    for (const FolderEntry& entry : entries)
+        present.insert(entry.name, entry.info);
+    const RecordedFiles recorded(record);
+    std::vector<Whereabouts> files;
+    files.reserve(record.moves.size());
+    QString temporary;
+    for (const BatchMove& move : record.moves) {
+        temporary = temporaryName(move.to);
+        const std::array<std::pair<const QString*, Whereabouts>, 3> places{
+            {{&temporary, Whereabouts::AtTemporary},
+             {&move.from, Whereabouts::AtFrom},
+             {&move.to, Whereabouts::AtTo}}};
+        const std::size_t placeCount = move.from == move.to ? 2 : 3;
+        int holding = 0;
+        bool taken = false;
+        Whereabouts place = Whereabouts::NotFound;
+        for (std::size_t i = 0; i < placeCount; ++i) {
+            const auto found = present.constFind(*places[i].first);
+            if (found == present.cend())
+                continue;
+            taken = true;
+            if (recorded.holds(move, *places[i].first, *found)) {
+                ++holding;
+                place = places[i].second;
             }
         }
-        if (atFrom)
-            assign(open, Whereabouts::AtFrom);
-        else if (atTo)
-            assign(open, Whereabouts::AtTo);
-        else
-            locateOneByOne(open);
+        if (holding > 1)
+            place = Whereabouts::Ambiguous;
+        else if (holding == 0 && taken)
+            place = Whereabouts::Replaced;
+        files.push_back(place);
     }
-
-    // The batch, its roll-back and recovery all move files in list order (or its reverse), one
-    // phase at a time, so the files under temporary names form one block: at the start of the
-    // list, the others still under their old names, or at its end, the others under their new
-    // names.
-    void locateAroundTemporaries(const std::vector<std::size_t>& open) {
-        const auto first = std::find(m_files.begin(), m_files.end(), Whereabouts::AtTemporary);
-        const auto last = std::find(m_files.rbegin(), m_files.rend(), Whereabouts::AtTemporary);
-        const bool oneBlock = std::all_of(first, last.base(), [](Whereabouts place) {
-            return place == Whereabouts::AtTemporary;
-        });
-        if (oneBlock && first == m_files.begin())
-            assignWhereFound(open, Whereabouts::AtFrom, fromName);
-        else if (oneBlock && last == m_files.rbegin())
-            assignWhereFound(open, Whereabouts::AtTo, toName);
-        else
-            locateOneByOne(open);
-    }
-
-    void assignWhereFound(const std::vector<std::size_t>& open, Whereabouts place,
-                          const NameOf& name) {
-        std::vector<std::size_t> missing;
-        for (const std::size_t i : open) {
-            if (m_present.has(name(m_moves[i])))
-                m_files[i] = place;
-            else
-                missing.push_back(i);
-        }
-        locateOneByOne(missing);
-    }
-
-    // Something outside the batch changed the folder: a file is placed only where its inode
-    // number confirms it.
-    void locateOneByOne(const std::vector<std::size_t>& open) {
-        for (const std::size_t i : open) {
-            const BatchMove& move = m_moves[i];
-            const bool underFrom = m_present.holds(move.from, move.identity);
-            const bool underTo = m_present.holds(move.to, move.identity);
-            if (underFrom != underTo)
-                m_files[i] = underFrom ? Whereabouts::AtFrom : Whereabouts::AtTo;
-            else if (m_present.has(move.from) || m_present.has(move.to))
-                m_files[i] = Whereabouts::Ambiguous;
-        }
-    }
-
-    const std::vector<BatchMove>& m_moves;
-    const PresentFiles& m_present;
-    std::vector<Whereabouts> m_files;
-};
+    return files;
+}
 
 Place placeOf(Whereabouts whereabouts) {
     switch (whereabouts) {
@@ -170,49 +107,108 @@ Place placeOf(Whereabouts whereabouts) {
     }
 }
 
-// Moves located files on towards one end, phase by phase, noting what it could not do.
+// At most this many files are named in a message; the rest are counted.
+constexpr qsizetype kNamedFiles = 5;
+
+// Names a few of the files, and counts the rest.
+QString someNames(const QStringList& names) {
+    QStringList shown = names.mid(0, kNamedFiles);
+    QString text = shown.join(QStringLiteral(", "));
+    if (names.size() > kNamedFiles)
+        text += QStringLiteral(" and %L1 more").arg(names.size() - kNamedFiles);
+    return text;
+}
+
+// Moves located files on towards one end, phase by phase, noting what it could not do. Each
+// file goes on its own: one that cannot move stays where it is, and the others go on, as each
+// move is checked by identity and never replaces a file.
 class Recovery {
 public:
     Recovery(const BatchRecord& record, std::vector<Whereabouts> files, RecoveryDirection direction,
              FileOps& ops)
-        : m_record(record), m_files(std::move(files)), m_direction(direction), m_ops(ops) {}
+        : m_record(record), m_files(std::move(files)),
+          // A batch that was rolled back already is never finished.
+          m_direction(record.ended == BatchEnd::RolledBack ? RecoveryDirection::RollBack
+                                                           : direction),
+          m_ops(ops) {}
 
-    // True when every file reached the end.
-    bool run() {
-        reportUnlocated();
-        const Whereabouts start = finishing() ? Whereabouts::AtFrom : Whereabouts::AtTo;
-        const Whereabouts end = finishing() ? Whereabouts::AtTo : Whereabouts::AtFrom;
-        // The second phase must not start while a file still holds a name it may need.
-        if (phase(start, Whereabouts::AtTemporary))
-            phase(Whereabouts::AtTemporary, end);
-        return m_problems.isEmpty();
+    void run() {
+        const bool finishing = m_direction == RecoveryDirection::Finish;
+        const Whereabouts start = finishing ? Whereabouts::AtFrom : Whereabouts::AtTo;
+        const Whereabouts end = finishing ? Whereabouts::AtTo : Whereabouts::AtFrom;
+        // A batch that was rolled back already has only its temporary names to give back.
+        if (m_record.ended != BatchEnd::RolledBack)
+            phase(start, Whereabouts::AtTemporary);
+        phase(Whereabouts::AtTemporary, end);
     }
 
-    const QStringList& problems() const { return m_problems; }
+    // Every file of the batch that is in the folder reached the end, or, for a batch rolled
+    // back already, none is left under a temporary name.
+    bool consistent() const {
+        const Whereabouts end =
+            m_direction == RecoveryDirection::Finish ? Whereabouts::AtTo : Whereabouts::AtFrom;
+        for (const Whereabouts place : m_files) {
+            if (place == Whereabouts::AtTemporary || place == Whereabouts::Ambiguous)
+                return false;
+            if (m_record.ended != BatchEnd::RolledBack &&
+                (place == Whereabouts::AtFrom || place == Whereabouts::AtTo) && place != end)
+                return false;
+        }
+        return true;
+    }
+
+    QStringList lines() const {
+        QStringList lines;
+        QStringList missing;
+        QStringList replaced;
+        QStringList ambiguous;
+        for (std::size_t i = 0; i < m_files.size(); ++i) {
+            const QString name = quoted(m_record.moves[i].from);
+            if (m_files[i] == Whereabouts::NotFound)
+                missing << name;
+            else if (m_files[i] == Whereabouts::Replaced)
+                replaced << name;
+            else if (m_files[i] == Whereabouts::Ambiguous)
+                ambiguous << name;
+        }
+        lines << QStringLiteral("%1 of %L2 were renamed.")
+                     .arg(fileCount(m_moved))
+                     .arg(m_files.size());
+        if (!m_failures.isEmpty())
+            lines << QStringLiteral("%1 could not be renamed:").arg(fileCount(m_failures.size()))
+                  << m_failures.mid(0, kNamedFiles);
+        if (m_failures.size() > kNamedFiles)
+            lines << QStringLiteral("and %L1 more.").arg(m_failures.size() - kNamedFiles);
+        if (!missing.isEmpty())
+            lines << QStringLiteral("No longer in the folder (%1): %2.")
+                         .arg(fileCount(missing.size()), someNames(missing));
+        if (!replaced.isEmpty())
+            lines << QStringLiteral("No longer in the folder, with other files under their names "
+                                    "that are left alone (%1): %2.")
+                         .arg(fileCount(replaced.size()), someNames(replaced));
+        if (!ambiguous.isEmpty())
+            lines << QStringLiteral("Under more than one name, so which one is theirs cannot be "
+                                    "told (%1): %2.")
+                         .arg(fileCount(ambiguous.size()), someNames(ambiguous));
+        const qsizetype temporary =
+            std::count(m_files.begin(), m_files.end(), Whereabouts::AtTemporary);
+        if (temporary > 0)
+            lines << QStringLiteral("Still under temporary names starting with \"%1\" (%2); you "
+                                    "are asked about them again at the next start.")
+                         .arg(kTemporaryMarker, fileCount(temporary));
+        return lines;
+    }
+
+    bool moved() const { return m_moved > 0; }
 
 private:
-    bool finishing() const { return m_direction == RecoveryDirection::Finish; }
-
-    void reportUnlocated() {
-        for (std::size_t i = 0; i < m_files.size(); ++i) {
-            const BatchMove& move = m_record.moves[i];
-            if (m_files[i] == Whereabouts::NotFound)
-                m_problems << QStringLiteral("%1 (to be renamed to %2) cannot be found.")
-                                  .arg(quoted(move.from), quoted(move.to));
-            else if (m_files[i] == Whereabouts::Ambiguous)
-                m_problems << QStringLiteral("Which file is %1 (to be renamed to %2) cannot be "
-                                             "told for certain.")
-                                  .arg(quoted(move.from), quoted(move.to));
-        }
-    }
-
     // Moves every file at `origin` to `target`: in batch order when finishing, in reverse order
-    // when rolling back, as the batch itself would. It stops at the first failure, so that the
-    // files under temporary names still form one block for a later recovery.
-    bool phase(Whereabouts origin, Whereabouts target) {
+    // when rolling back, as the batch itself would.
+    void phase(Whereabouts origin, Whereabouts target) {
+        const bool finishing = m_direction == RecoveryDirection::Finish;
         const std::size_t count = m_files.size();
         for (std::size_t step = 0; step < count; ++step) {
-            const std::size_t i = finishing() ? step : count - 1 - step;
+            const std::size_t i = finishing ? step : count - 1 - step;
             const BatchMove& move = m_record.moves[i];
             if (m_files[i] != origin)
                 continue;
@@ -221,30 +217,40 @@ private:
             const fs::FileError error =
                 m_ops.renameNoReplace(m_record.folder + from, m_record.folder + to);
             if (!error.ok()) {
-                m_problems << QStringLiteral("Renaming %1 to %2 failed: %3.")
-                                  .arg(quoted(from), quoted(to), error.message);
-                return false;
+                m_failures
+                    << QStringLiteral("%1 to %2: %3.").arg(quoted(from), quoted(to), error.message);
+                continue;
             }
             m_files[i] = target;
+            if (target != Whereabouts::AtTemporary)
+                ++m_moved;
         }
-        return true;
     }
 
     const BatchRecord& m_record;
     std::vector<Whereabouts> m_files;
     RecoveryDirection m_direction;
     FileOps& m_ops;
-    QStringList m_problems;
+    QStringList m_failures;
+    qsizetype m_moved = 0;
 };
 
-QString heading(const BatchRecord& record, RecoveryDirection direction) {
+QString heading(const BatchRecord& record, RecoveryDirection direction, bool consistent) {
     const QString batch =
         record.kind == BatchKind::Rename ? QStringLiteral("rename") : QStringLiteral("undo");
-    const QString outcome = direction == RecoveryDirection::Finish
-                                ? QStringLiteral("could not be finished")
-                                : QStringLiteral("could not be rolled back");
-    return QStringLiteral("The interrupted %1 in %2 %3:")
-        .arg(batch, quoted(record.folder), outcome);
+    if (record.ended == BatchEnd::RolledBack)
+        return QStringLiteral("The files of the failed %1 in %2 that were left under temporary "
+                              "names:")
+            .arg(batch, quoted(record.folder));
+    if (direction == RecoveryDirection::Finish)
+        return consistent ? QStringLiteral("The interrupted %1 in %2 was finished:")
+                                .arg(batch, quoted(record.folder))
+                          : QStringLiteral("The interrupted %1 in %2 could not be finished:")
+                                .arg(batch, quoted(record.folder));
+    return consistent ? QStringLiteral("The interrupted %1 in %2 was rolled back:")
+                            .arg(batch, quoted(record.folder))
+                      : QStringLiteral("The interrupted %1 in %2 could not be rolled back:")
+                            .arg(batch, quoted(record.folder));
 }
 
 } // namespace
@@ -254,8 +260,21 @@ BatchWhereabouts locateFiles(const BatchRecord& record, FileOps& ops) {
     const FolderEntries listing = ops.listFolder(record.folder);
     result.folderError = listing.error;
     if (listing.error.ok())
-        result.files = Locator(record, PresentFiles(listing.entries)).locate();
+        result.files = locate(record, listing.entries);
     return result;
+}
+
+WhereaboutsCount countWhereabouts(const std::vector<Whereabouts>& files) {
+    WhereaboutsCount count;
+    for (const Whereabouts place : files) {
+        if (place == Whereabouts::NotFound || place == Whereabouts::Replaced)
+            ++count.gone;
+        if (place == Whereabouts::Replaced)
+            ++count.replaced;
+        if (place == Whereabouts::AtTemporary)
+            ++count.temporary;
+    }
+    return count;
 }
 
 RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection direction, FileOps& ops,
@@ -270,14 +289,25 @@ RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection directi
                 .arg(quoted(record.folder), located.folderError.message);
         return report;
     }
+    const WhereaboutsCount before = countWhereabouts(located.files);
     Recovery recovery(record, std::move(located.files), direction, ops);
-    if (!recovery.run()) {
-        report.message = joinLines(QStringList{heading(record, direction)} + recovery.problems());
+    recovery.run();
+    report.moved = recovery.moved();
+    report.consistent = recovery.consistent();
+    if (report.consistent) {
+        ops.syncFolder(record.folder);
+        const fs::FileError ended = journal.end();
+        // Nothing to say when every file of the batch was there and reached its end.
+        if (before.gone == 0 && ended.ok())
+            return report;
+        report.message =
+            joinLines(QStringList{heading(record, direction, true)} + recovery.lines() +
+                      (ended.ok() ? QStringList() : QStringList{ended.message}));
         return report;
     }
-    ops.syncFolder(record.folder);
-    report.consistent = true;
-    report.message = journal.end().message;
+    if (direction == RecoveryDirection::RollBack)
+        journal.rolledBack();
+    report.message = joinLines(QStringList{heading(record, direction, false)} + recovery.lines());
     return report;
 }
 

@@ -22,7 +22,8 @@ namespace km {
 //     }
 
 // Where a file of a recorded batch is now. A move whose two names are the same counts as AtFrom.
-enum class Whereabouts { AtFrom, AtTemporary, AtTo, NotFound, Ambiguous };
+// Replaced: the file is under none of its names, and other files hold one or more of them.
+enum class Whereabouts { AtFrom, AtTemporary, AtTo, NotFound, Ambiguous, Replaced };
 
 struct BatchWhereabouts {
     // Set when the batch's folder cannot be read; the list is then empty.
@@ -31,32 +32,42 @@ struct BatchWhereabouts {
     std::vector<Whereabouts> files;
 };
 
-// Finds each file of the batch under its old, temporary or new name. A temporary name belongs to
-// the batch alone. The batch, its roll-back and recovery move files phase by phase in list order
-// (or its reverse), so the files under temporary names form one block at the start of the list
-// (the others under their old names) or at its end (the others under their new names); with no
-// temporary names, all files are under old or all under new names, and when both fit, the
-// recorded inode numbers decide. Where this pattern is broken (files changed from outside), each
-// file is placed only where its inode number confirms it. Anything else is NotFound or
-// Ambiguous, never guessed.
+// Finds each file of the batch under its old, temporary or new name, by its identity: a name is
+// the file's only when the entry under it is the file the record was taken of (recordedIdentity),
+// so a file that took one of its names since, a photo copied in again or any other file, is
+// never taken for it. A file found under two of its names is Ambiguous, never guessed.
 BatchWhereabouts locateFiles(const BatchRecord& record, FileOps& ops);
+
+struct WhereaboutsCount {
+    // Under none of their names (some of which other files may hold).
+    std::size_t gone = 0;
+    // Of those, the ones whose names other files hold.
+    std::size_t replaced = 0;
+    std::size_t temporary = 0;
+};
+WhereaboutsCount countWhereabouts(const std::vector<Whereabouts>& files);
 
 enum class RecoveryDirection { Finish, RollBack };
 
 struct RecoveryReport {
-    // Every file carries its new name (Finish) or its old name (RollBack); the journal was ended
-    // (the message says so when removing it failed).
+    // Every file of the batch still in the folder carries its new name (Finish) or its old name
+    // (RollBack; for a batch rolled back already, none is left under a temporary name); the
+    // journal was ended (the message says so when removing it failed).
     bool consistent = false;
     // The batch's folder no longer exists: nothing was done and the journal is kept.
     bool folderMissing = false;
     // For the user when not empty: what could not be done, lines joined by "\r\n".
     QString message;
+    // Some file was given a name.
+    bool moved = false;
 };
 
 // Moves the files of an interrupted batch to the end the direction names, in two phases through
-// the temporary names as the batch does, never replacing a file. The journal is ended only when
-// the folder is consistent; otherwise the report lists every file that was not found, could not
-// be told apart or could not be moved.
+// the temporary names as the batch does, never replacing a file; for a batch that was rolled
+// back already, only the files under temporary names get their old names back. Each file goes
+// on its own, so one that cannot move keeps no other from its name. The journal is ended only
+// when the folder is consistent; a roll-back that is not is noted in the journal as rolled back.
+// The report counts what was renamed and what was left, naming a few of each.
 RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection direction, FileOps& ops,
                             BatchJournal& journal);
 

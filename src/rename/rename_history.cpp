@@ -12,16 +12,6 @@ namespace km {
 namespace {
 
 const QByteArray kHistoryHeader = "KESTRELMARK-HISTORY\t1";
-constexpr char kNoBirth[] = "-";
-
-std::optional<qint64> signedFromField(QByteArrayView field) {
-    const bool negative = field.startsWith('-');
-    const std::optional<quint64> magnitude = numberFromField(negative ? field.sliced(1) : field);
-    if (!magnitude || *magnitude > quint64{1} << 62)
-        return std::nullopt;
-    const auto value = static_cast<qint64>(*magnitude);
-    return negative ? -value : value;
-}
 
 // Reads a history text line by line; each step returns false and sets the error on a fault.
 class HistoryReader {
@@ -63,24 +53,10 @@ private:
     }
 
     bool readIdentity(LastingIdentity& shared) {
-        const auto parts = m_lines.fields("identity", 2, 4);
-        if (!parts)
-            return false;
-        if (parts->size() == 2 && parts->at(1) == "size") {
-            shared.basis = LastingIdentity::Basis::SizeAndTime;
-            return true;
-        }
-        const std::optional<quint64> device =
-            parts->size() == 4 ? numberFromField(parts->at(2)) : std::nullopt;
-        if (parts->at(1) != "inode" || !device)
-            return m_lines.fail(QStringLiteral("not a way of knowing files again"));
-        shared.device = *device;
-        if (parts->at(3) != kNoBirth) {
-            shared.born = signedFromField(parts->at(3));
-            if (!shared.born)
-                return m_lines.fail(QStringLiteral("not a time"));
-        }
-        return true;
+        const std::optional<LastingIdentity> identity = m_lines.identity("identity");
+        if (identity)
+            shared = *identity;
+        return identity.has_value();
     }
 
     bool readCount(quint64& count) {
@@ -123,13 +99,6 @@ private:
     RecordLines m_lines;
 };
 
-QByteArray identityLine(const LastingIdentity& shared) {
-    if (shared.basis == LastingIdentity::Basis::SizeAndTime)
-        return "identity\tsize\n";
-    const QByteArray born = shared.born ? QByteArray::number(*shared.born) : QByteArray(kNoBirth);
-    return "identity\tinode\t" + QByteArray::number(shared.device) + '\t' + born + '\n';
-}
-
 } // namespace
 
 HistoryWriter::HistoryWriter(qint64 when, const QString& folder, const LastingIdentity& shared,
@@ -139,7 +108,7 @@ HistoryWriter::HistoryWriter(qint64 when, const QString& folder, const LastingId
     m_text += kHistoryHeader + '\n';
     m_text += "when\t" + QByteArray::number(when) + '\n';
     m_text += "folder\t" + nameField(folder) + '\n';
-    m_text += identityLine(shared);
+    m_text += identityLine("identity", shared);
     m_text += "count\t" + QByteArray::number(static_cast<qulonglong>(files)) + '\n';
 }
 

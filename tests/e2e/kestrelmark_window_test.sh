@@ -260,13 +260,13 @@ test_exit_during_startup_scan() {
     echo "ok: Exit during the start-up scan ends the program"
 }
 
-# write_journal FOLDER OLD NEW: a batch OLD -> NEW in FOLDER cut short after its first pass, as the
-# journal in the user's data folder records it.
+# write_journal FOLDER OLD NEW [INODE]: a batch OLD -> NEW in FOLDER cut short after its first
+# pass, as the journal in the user's data folder records it; INODE is the file's inode number.
 write_journal() {
     local journals="$work/home/.local/share/Kestrelmark"
     mkdir -p "$journals"
-    printf 'KESTRELMARK-JOURNAL\t1\nkind\trename\nfolder\t%s/\ncount\t1\nmove\t0\t%s\t%s\nend\n' \
-        "$1" "$2" "$3" >"$journals/batch-0-e2e.journal"
+    printf 'KESTRELMARK-JOURNAL\t1\nkind\trename\nfolder\t%s/\ncount\t1\nmove\t%s\t%s\t%s\nend\n' \
+        "$1" "${4:-0}" "$2" "$3" >"$journals/batch-0-e2e.journal"
 }
 
 journal_left() {
@@ -299,6 +299,8 @@ test_unanswered_recovery_keeps_the_journal() {
 
     mkdir -p "$photos"
     head -c 1234 /dev/urandom >"$photos/_KM_foto_001.jpg"
+    # The card's file is the one the batch was taken of.
+    write_journal "$photos" IMG_1.jpg foto_001.jpg "$(stat -c %i "$photos/_KM_foto_001.jpg")"
     local after
     after=$(renamed_state "$(folder_state "$photos")" _KM_foto_001.jpg=foto_001.jpg)
     launch_program "$program"

@@ -93,12 +93,15 @@ TEST_F(InterruptedBatchTest, AJournalHeldByARunningBatchIsNotOffered) {
     EXPECT_TRUE(QFileInfo::exists(photos.filePath("_KM_foto_001.jpg")));
 }
 
-TEST_F(InterruptedBatchTest, AMissingFileIsReportedAndTheJournalKept) {
+// A file moved away since is no reason to keep the journal: the others are finished.
+TEST_F(InterruptedBatchTest, AMissingFileIsReportedAndTheRestFinished) {
     QFile::remove(photos.filePath("b.jpg"));
     recover({kYes, km::BoxAnswer::Ok});
-    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, 48);
-    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("b.jpg"));
-    EXPECT_TRUE(QFileInfo::exists(journalPath));
+    EXPECT_EQ(km::MessageBoxSeam::lastCall().BoxStyle, km::BoxInformation);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains(
+        "No longer in the folder (1 file): \"b.jpg\"."));
+    EXPECT_FALSE(QFileInfo::exists(journalPath));
+    EXPECT_EQ(photos.snapshot(), (Content{{"foto_001.jpg", "A"}}));
     EXPECT_EQ(photos.snapshot().count("_KM_foto_002.jpg"), 0u);
 }
 

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -283,12 +284,14 @@ TEST(RenameWithJournal, ABatchLeftUnansweredAtStartIsAskedAboutBeforeTheNextRena
     photos.write("_KM_x.jpg", "A");
     {
         // A batch a.jpg -> x.jpg, cut short after its first pass.
+        struct stat file {};
+        ASSERT_EQ(::stat(QFile::encodeName(photos.filePath("_KM_x.jpg")).constData(), &file), 0);
         km::JournalFile journal(data.path());
-        ASSERT_TRUE(
-            journal
-                .begin(
-                    {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
-                .ok());
+        ASSERT_TRUE(journal
+                        .begin({km::BatchKind::Rename,
+                                photos.pathWithSeparator(),
+                                {{"a.jpg", "x.jpg", {file.st_ino}}}})
+                        .ok());
     }
     WindowUnderTest window(program.path(), photos.path(), data.path());
     km::MessageBoxSeam::setNextAnswer(

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ std::optional<BatchRecord> decoded(const QByteArray& text) {
 }
 
 TEST(JournalFormat, WritesOneLinePerMoveBetweenHeaderAndEnd) {
-    EXPECT_EQ(km::encodeJournal(sampleRecord()), "KESTRELMARK-JOURNAL\t1\n"
+    EXPECT_EQ(km::encodeJournal(sampleRecord()), "KESTRELMARK-JOURNAL\t2\n"
                                                  "kind\trename\n"
                                                  "folder\t/home/ann/Pictures/\n"
                                                  "count\t2\n"
@@ -62,7 +63,7 @@ TEST(JournalFormat, RefusesAnythingButAWholeWellFormedJournal) {
     const QByteArray moveLine = "move\t7\tfoto_001.jpg\tfoto_002.jpg\n";
     const std::vector<QByteArray> damaged{
         "",
-        "KESTRELMARK-JOURNAL\t2\n" + good.mid(good.indexOf('\n') + 1),
+        "KESTRELMARK-JOURNAL\t3\n" + good.mid(good.indexOf('\n') + 1),
         good.left(good.size() - 4),
         good.left(good.size() - 1),
         good + "\n",
@@ -81,12 +82,81 @@ TEST(JournalFormat, RefusesAnythingButAWholeWellFormedJournal) {
         QByteArray(good).replace(moveLine, "move\t7\ta%G1.jpg\tb.jpg\n"),
         QByteArray(good).replace(moveLine, "move\t7\ta.jpg\t%\n"),
         QByteArray(good).replace(moveLine, "move\t7\ta.jpg\t\n"),
+        QByteArray(good).replace("kind\trename\n", "kind\trename\nended\tfinished\n"),
+        QByteArray(good).replace("count", "identity\tinode\tx\t-\ncount"),
+        // Records that contradict themselves: one file moved twice, one name given twice, a
+        // name that is another file's temporary name.
+        QByteArray(good).replace(moveLine, "move\t7\tfoto_002.jpg\tfoto_003.jpg\n"),
+        QByteArray(good).replace(moveLine, "move\t7\tfoto_003.jpg\tfoto_001.jpg\n"),
+        QByteArray(good).replace(moveLine, "move\t7\t_KM_foto_001.jpg\tfoto_002.jpg\n"),
     };
     for (const QByteArray& text : damaged) {
         SCOPED_TRACE(text.toStdString());
         QString error;
         EXPECT_FALSE(km::decodeJournal(text, &error).has_value());
         EXPECT_TRUE(error.startsWith("line ")) << error.toStdString();
+    }
+}
+
+TEST(JournalFormat, KeepsHowTheBatchEndedAndHowItsFilesAreKnown) {
+    BatchRecord record = sampleRecord();
+    record.ended = km::BatchEnd::RolledBack;
+    record.known = km::LastingIdentity{};
+    record.known->basis = km::LastingIdentity::Basis::SizeAndTime;
+    record.moves[0].size = 4096;
+    record.moves[0].modified = -12;
+    const QByteArray text = km::encodeJournal(record);
+    EXPECT_TRUE(text.contains("kind\trename\nended\trolled-back\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("move\t1835011\tfoto_002.jpg\tfoto_001.jpg\t4096\t-12\n"));
+    EXPECT_EQ(decoded(text), record);
+
+    // A journal of the earlier version reads as one whose batch did not end.
+    const QByteArray first =
+        QByteArray(km::encodeJournal(sampleRecord())).replace("JOURNAL\t2", "JOURNAL\t1");
+    EXPECT_EQ(decoded(first), sampleRecord());
+}
+
+// Journals cut, spliced and with bytes changed never crash the reader, and whatever it accepts
+// is a record that writes back to itself.
+TEST(JournalFormat, CraftedJournalsAreReadSafely) {
+    BatchRecord record = sampleRecord();
+    record.known = km::LastingIdentity{};
+    record.known->device = 2049;
+    record.known->born = 1700000000000000000;
+    const QByteArray good = km::encodeJournal(record);
+    const QByteArray bytes = "\t\n%0-_KM_9/.\x7f\xff";
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        return seed = seed * 1664525u + 1013904223u;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray text = good;
+        for (int edits = 1 + next() % 4; edits > 0; --edits) {
+            const auto at =
+                static_cast<qsizetype>(next() % static_cast<std::uint32_t>(text.size()));
+            switch (next() % 4) {
+            case 0:
+                text[at] = bytes[next() % bytes.size()];
+                break;
+            case 1:
+                text.remove(at, 1 + next() % 8);
+                break;
+            case 2:
+                text.insert(at, text.mid(next() % text.size(), 1 + next() % 40));
+                break;
+            default:
+                text.truncate(at);
+                break;
+            }
+            if (text.isEmpty())
+                text = good;
+        }
+        QString error;
+        const std::optional<BatchRecord> read = km::decodeJournal(text, &error);
+        if (read)
+            EXPECT_EQ(km::decodeJournal(km::encodeJournal(*read), nullptr), read);
+        else
+            EXPECT_TRUE(error.startsWith("line ")) << error.toStdString();
     }
 }
 
@@ -121,6 +191,22 @@ TEST(JournalFile, EachBatchWritesItsOwnJournalAndRemovesOnlyThat) {
     EXPECT_TRUE(journal.end().ok());
     EXPECT_NE(km::JournalFile::claim(first), nullptr);
     EXPECT_EQ(km::JournalFile::claim(second), nullptr);
+}
+
+// The end of a failed batch is written over its own journal, which stays held all along.
+TEST(JournalFile, NotesARollBackInTheJournalItHolds) {
+    TempFolder folder;
+    km::JournalFile journal(folder.path());
+    ASSERT_TRUE(journal.begin(sampleRecord()).ok());
+    const QString path = journal.path();
+    ASSERT_TRUE(journal.rolledBack().ok());
+    EXPECT_EQ(journal.path(), path);
+    EXPECT_EQ(km::journalsIn(folder.path()), QStringList{path});
+    EXPECT_EQ(km::JournalFile::claim(path), nullptr);
+    BatchRecord ended = sampleRecord();
+    ended.ended = km::BatchEnd::RolledBack;
+    EXPECT_EQ(km::loadJournal(path).record.ended, km::BatchEnd::RolledBack);
+    EXPECT_EQ(km::loadJournal(path).record.moves, ended.moves);
 }
 
 TEST(JournalFile, SaysWhyItCouldNotBeWritten) {
@@ -250,6 +336,10 @@ public:
         m_events.push_back("end after " + std::to_string(m_ops.renameCount()));
         return m_endError;
     }
+    km::fs::FileError rolledBack() override {
+        m_events.push_back("rolled back after " + std::to_string(m_ops.renameCount()));
+        return {};
+    }
 
     const ScriptedFileOps& m_ops;
     std::vector<std::string> m_events;
@@ -312,7 +402,8 @@ TEST_F(BatchJournalTest, TheJournalEndsAfterACompleteRollBackButStaysWhileFilesA
     m_ops.failRename(8, EIO);
     m_ops.failRename(9, EIO);
     EXPECT_FALSE(km::renameBatch(swap(), m_ops, &m_journal).stranded.empty());
-    EXPECT_EQ(m_journal.m_events, (std::vector<std::string>{"begin after 5"}));
+    EXPECT_EQ(m_journal.m_events,
+              (std::vector<std::string>{"begin after 5", "rolled back after 10"}));
 }
 
 TEST_F(BatchJournalTest, ADoneBatchPassesOnAJournalThatCouldNotBeRemoved) {

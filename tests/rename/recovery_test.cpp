@@ -90,7 +90,7 @@ protected:
     MemoryJournal m_journal;
 };
 
-TEST_F(RecoveryTest, FindsEveryFileByNameAloneWhenInodeNumbersChanged) {
+TEST_F(RecoveryTest, FinishesOrRollsBackWhereverTheBatchStopped) {
     for (int done = 0; done < Renames; ++done) {
         for (const RecoveryDirection direction :
              {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
@@ -98,14 +98,32 @@ TEST_F(RecoveryTest, FindsEveryFileByNameAloneWhenInodeNumbersChanged) {
             m_disk = FakeFileOps("/photos/");
             SetUp();
             stopBatch(plan(), done + 1);
-            m_disk.renumberInodes();
             const km::RecoveryReport report = recover(direction);
             EXPECT_TRUE(report.consistent) << report.message.toStdString();
+            EXPECT_EQ(report.message, QString());
             EXPECT_FALSE(m_journal.m_open);
             EXPECT_EQ(m_disk.snapshot(),
                       direction == RecoveryDirection::Finish ? renamed() : original());
         }
     }
+}
+
+// A journal left from long ago, whose names other files (a card copied in again) hold now:
+// finishing it must not rename them.
+TEST_F(RecoveryTest, LeavesAloneTheFilesThatTookTheBatchsNamesSince) {
+    stopBatch(plan(), 3);
+    m_disk.renumberInodes();
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
+              std::vector<Whereabouts>(4, Whereabouts::Replaced));
+    const Snapshot before = m_disk.snapshot();
+    const km::RecoveryReport report = recover(RecoveryDirection::Finish);
+    EXPECT_EQ(m_disk.snapshot(), before);
+    EXPECT_FALSE(report.moved);
+    EXPECT_EQ(report.message,
+              "The interrupted rename in \"/photos/\" was finished:\r\n"
+              "0 files of 4 were renamed.\r\n"
+              "No longer in the folder, with other files under their names that are left alone "
+              "(4 files): \"a.jpg\", \"b.jpg\", \"c.jpg\", \"d.jpg\".");
 }
 
 TEST_F(RecoveryTest, InodeNumbersTellAnUntouchedSwapFromACompletedOne) {
@@ -117,51 +135,54 @@ TEST_F(RecoveryTest, InodeNumbersTellAnUntouchedSwapFromACompletedOne) {
     ASSERT_TRUE(km::renameBatch(swap, m_disk).done);
     EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
               (std::vector<Whereabouts>{Whereabouts::AtTo, Whereabouts::AtTo}));
-
-    m_disk.renumberInodes();
-    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
-              (std::vector<Whereabouts>{Whereabouts::Ambiguous, Whereabouts::Ambiguous}));
-    const Snapshot before = m_disk.snapshot();
-    const km::RecoveryReport report = recover(RecoveryDirection::RollBack);
-    EXPECT_FALSE(report.consistent);
-    EXPECT_EQ(report.message,
-              "The interrupted rename in \"/photos/\" could not be rolled back:\r\n"
-              "Which file is \"a.jpg\" (to be renamed to \"b.jpg\") cannot be told for certain.\r\n"
-              "Which file is \"b.jpg\" (to be renamed to \"a.jpg\") cannot be told for certain.");
-    EXPECT_EQ(m_disk.snapshot(), before);
-    EXPECT_TRUE(m_journal.m_open);
 }
 
-TEST_F(RecoveryTest, RecoversWhatItCanAndKeepsTheJournalWhenAFileIsGone) {
+TEST_F(RecoveryTest, RecoversWhatItCanAndSaysWhatIsGone) {
     stopBatch(plan(), 6);
     m_disk.remove("_KM_d.jpg");
     m_disk.write("x.jpg", "unrelated");
     const km::RecoveryReport report = recover(RecoveryDirection::RollBack);
-    EXPECT_FALSE(report.consistent);
-    EXPECT_EQ(report.message, "The interrupted rename in \"/photos/\" could not be rolled back:\r\n"
-                              "\"c.jpg\" (to be renamed to \"d.jpg\") cannot be found.");
+    EXPECT_TRUE(report.consistent);
+    EXPECT_EQ(report.message, "The interrupted rename in \"/photos/\" was rolled back:\r\n"
+                              "3 files of 4 were renamed.\r\n"
+                              "No longer in the folder (1 file): \"c.jpg\".");
     EXPECT_EQ(m_disk.snapshot(), moved({{"a.jpg", "a.jpg"},
                                         {"b.jpg", "b.jpg"},
                                         {"d.jpg", "d.jpg"},
                                         {"keep.jpg", "keep.jpg"},
                                         {"x.jpg", "unrelated"}}));
-    EXPECT_TRUE(m_journal.m_open);
+    EXPECT_FALSE(m_journal.m_open);
 }
 
 TEST_F(RecoveryTest, PlacesFilesByInodeNumberWhenTheFolderWasChangedAroundThem) {
     stopBatch(plan(), 7);
     // Done: all four to temporary names, a.jpg's file to "b.jpg", b.jpg's to "a.jpg". Then the
-    // last file goes missing, so the files left under temporary names tell nothing any more.
+    // last file goes missing, and another file takes its new name.
     m_disk.remove("_KM_e.jpg");
     EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
               (std::vector<Whereabouts>{Whereabouts::AtTo, Whereabouts::AtTo,
                                         Whereabouts::AtTemporary, Whereabouts::NotFound}));
     m_disk.write("e.jpg", "a newcomer");
-    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files[3], Whereabouts::Ambiguous);
-    m_disk.renumberInodes();
-    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files,
-              (std::vector<Whereabouts>{Whereabouts::Ambiguous, Whereabouts::Ambiguous,
-                                        Whereabouts::AtTemporary, Whereabouts::Ambiguous}));
+    EXPECT_EQ(km::locateFiles(m_journal.m_record, m_disk).files[3], Whereabouts::Replaced);
+    ASSERT_TRUE(recover(RecoveryDirection::Finish).consistent);
+    EXPECT_EQ(m_disk.snapshot(), moved({{"a.jpg", "b.jpg"},
+                                        {"b.jpg", "a.jpg"},
+                                        {"d.jpg", "c.jpg"},
+                                        {"e.jpg", "a newcomer"},
+                                        {"keep.jpg", "keep.jpg"}}));
+}
+
+// A batch that failed and was rolled back is never finished later: only the files it left
+// under temporary names get their old names back.
+TEST_F(RecoveryTest, ABatchRolledBackAlreadyOnlyGivesBackTemporaryNames) {
+    stopBatch(plan(), 4);
+    m_journal.m_record.ended = km::BatchEnd::RolledBack;
+    for (const RecoveryDirection direction :
+         {RecoveryDirection::Finish, RecoveryDirection::RollBack}) {
+        const km::RecoveryReport report = recover(direction);
+        EXPECT_TRUE(report.consistent);
+        EXPECT_EQ(m_disk.snapshot(), original());
+    }
 }
 
 TEST_F(RecoveryTest, AFailedRenameIsReportedAndALaterRecoveryCompletes) {
@@ -172,7 +193,9 @@ TEST_F(RecoveryTest, AFailedRenameIsReportedAndALaterRecoveryCompletes) {
         km::recoverBatch(m_journal.m_record, RecoveryDirection::Finish, failing, m_journal);
     EXPECT_FALSE(report.consistent);
     EXPECT_EQ(report.message, "The interrupted rename in \"/photos/\" could not be finished:\r\n"
-                              "Renaming \"c.jpg\" to \"_KM_d.jpg\" failed: Permission denied.");
+                              "3 files of 4 were renamed.\r\n"
+                              "1 file could not be renamed:\r\n"
+                              "\"c.jpg\" to \"_KM_d.jpg\": Permission denied.");
     EXPECT_TRUE(m_journal.m_open);
 
     EXPECT_TRUE(recover(RecoveryDirection::Finish).consistent);

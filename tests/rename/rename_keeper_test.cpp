@@ -7,6 +7,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,12 +57,14 @@ TEST_F(RenameKeeperTest, StrandedFilesKeepTheirJournalUntilAnUndoPutsThemBack) {
 TEST_F(RenameKeeperTest, ABatchLeftUnansweredAtStartIsOfferedAgainUntilAnswered) {
     photos.writeNamed({"a.jpg"});
     {
+        struct stat file {};
+        ASSERT_EQ(::stat(QFile::encodeName(photos.filePath("a.jpg")).constData(), &file), 0);
         km::JournalFile journal(journals.path());
-        ASSERT_TRUE(
-            journal
-                .begin(
-                    {km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "x.jpg", {}}}})
-                .ok());
+        ASSERT_TRUE(journal
+                        .begin({km::BatchKind::Rename,
+                                photos.pathWithSeparator(),
+                                {{"a.jpg", "x.jpg", {file.st_ino}}}})
+                        .ok());
     }
     ASSERT_TRUE(QFile::rename(photos.filePath("a.jpg"), photos.filePath("_KM_x.jpg")));
     km::RenameKeeper keeper(journals.path(), disk, questions);
