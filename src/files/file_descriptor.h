@@ -21,6 +21,8 @@ public:
     }
 
     int get() const { return m_fd; }
+    // Gives the descriptor up to the caller, who closes it; holds none afterwards.
+    int release() { return std::exchange(m_fd, -1); }
     // Closes the descriptor held, if any.
     void reset() {
         if (m_fd >= 0)

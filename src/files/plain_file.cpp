@@ -52,6 +52,21 @@ OpenedPlainFile openPlainFile(const QString& path) {
     return openPlainFile(AT_FDCWD, native.constData());
 }
 
+QString readProblemReason(ReadProblem problem, int error) {
+    switch (problem) {
+    case ReadProblem::NotPlainFile:
+        return QStringLiteral("it is no plain file but a pipe, a device or a folder");
+    case ReadProblem::TooLarge:
+        return QStringLiteral("it is larger than any file of its kind Kestrelmark writes");
+    case ReadProblem::None:
+        return {};
+    case ReadProblem::Missing:
+    case ReadProblem::Failed:
+        break;
+    }
+    return errorText(error);
+}
+
 PlainFileBytes readPlainFile(const QString& path, qint64 maxBytes) {
     PlainFileBytes result;
     const OpenedPlainFile file = openPlainFile(path);

@@ -40,6 +40,9 @@ struct PlainFileBytes {
     bool ok() const { return problem == ReadProblem::None; }
 };
 
+// Why a file could not be read, for the user: "it is no plain file but ...", or the errno text.
+QString readProblemReason(ReadProblem problem, int error);
+
 // Reads a plain file whole when it holds at most maxBytes; a larger one (as stated, or as it
 // turns out while read) is TooLarge and nothing of it is kept. Room is taken for what the file
 // claims only up to maxBytes.

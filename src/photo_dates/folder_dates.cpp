@@ -2,6 +2,7 @@
 #include "photo_dates/folder_dates.h"
 
 #include "files/file_system.h"
+#include "files/plain_file.h"
 #include "photo_dates/exif_date.h"
 
 #include <QFile>
@@ -53,15 +54,14 @@ std::optional<StatedFile> stateFile(int folderFd, const QString& name) {
     return StatedFile{version, !file->viaLink && info.st_nlink == 1};
 }
 
-// Opened without blocking, in case the file was replaced by a pipe since it was stated.
+// Only a plain file is read, in case the file was replaced by a pipe since it was stated.
 std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
-    const int fd =
-        ::openat(folderFd, fs::nativePath(name).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    fs::OpenedPlainFile opened = fs::openPlainFile(folderFd, fs::nativePath(name).constData());
+    if (!opened.ok())
         return std::nullopt;
     // The file closes the descriptor when it goes, even when it could not be opened.
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (!file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return std::nullopt;
     return readDateTaken(file);
 }

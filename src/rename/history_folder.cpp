@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "rename/history_folder.h"
 
+#include "files/plain_file.h"
 #include "rename/file_ops.h"
 #include "rename/message_text.h"
+#include "rename/record_lines.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -54,25 +56,6 @@ bool abandonedByItsWriter(const QString& name) {
     return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-// 0, or the errno value that kept the file from being read whole.
-int readWholeFile(const QString& path, QByteArray& text) {
-    const QByteArray native = fs::nativePath(path);
-    const fs::FileDescriptor fd(
-        native.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        return native.isEmpty() ? EINVAL : errno;
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
-        if (count == 0)
-            return 0;
-        if (count < 0 && errno != EINTR)
-            return errno;
-        if (count > 0)
-            text.append(buffer, count);
-    }
-}
-
 } // namespace
 
 fs::FileError HistoryFolder::add(const QByteArray& history) const {
@@ -80,8 +63,9 @@ fs::FileError HistoryFolder::add(const QByteArray& history) const {
     const QString folder = fs::withTrailingSeparator(m_folder);
     const QString unfinished = folder + name + kUnfinishedHistorySuffix;
     const QByteArray native = fs::nativePath(unfinished);
-    if (native.isEmpty() || !QDir().mkpath(m_folder))
-        return historyError(m_folder, native.isEmpty() ? EINVAL : EACCES);
+    const fs::FileError made = native.isEmpty() ? fs::unstorableName() : fs::makeFolders(m_folder);
+    if (!made.ok())
+        return historyError(m_folder, made.code);
     const fs::FileDescriptor fd(
         ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (fd.get() < 0)
@@ -125,12 +109,11 @@ void HistoryFolder::dropOldest() const {
 
 LoadedHistory loadHistory(const QString& path) {
     LoadedHistory loaded{path, std::nullopt, {}};
-    QByteArray text;
-    const int code = readWholeFile(path, text);
-    if (code != 0)
-        loaded.damage = fs::errorText(code);
+    const fs::PlainFileBytes file = fs::readPlainFile(path, kMaxRecordFileBytes);
+    if (!file.ok())
+        loaded.damage = fs::readProblemReason(file.problem, file.error);
     else
-        loaded.entry = decodeHistory(text, &loaded.damage);
+        loaded.entry = decodeHistory(file.bytes, &loaded.damage);
     return loaded;
 }
 

@@ -470,22 +470,11 @@ LoadedJournal loadJournal(const QString& path) {
     loaded.status = JournalStatus::Damaged;
     const QString record =
         QStringLiteral("The record of an interrupted rename %1").arg(quoted(path));
-    switch (file.problem) {
-    case fs::ReadProblem::NotPlainFile:
-        loaded.message = record + QStringLiteral(" is no file but a pipe, a device or a folder, "
-                                                 "and was not read.");
+    // A pipe, a device or a huge file is never read: it would block the start or fill memory.
+    if (!file.ok()) {
+        loaded.message = record + QStringLiteral(" cannot be read: %1.")
+                                      .arg(fs::readProblemReason(file.problem, file.error));
         return loaded;
-    case fs::ReadProblem::TooLarge:
-        loaded.message = record + QStringLiteral(" is larger than any record Kestrelmark writes, "
-                                                 "and was not read.");
-        return loaded;
-    case fs::ReadProblem::Failed:
-        loaded.message =
-            record + QStringLiteral(" cannot be read: %1.").arg(fs::errorText(file.error));
-        return loaded;
-    case fs::ReadProblem::Missing:
-    case fs::ReadProblem::None:
-        break;
     }
     QString error;
     std::optional<BatchRecord> decoded = decodeJournal(file.bytes, &error);

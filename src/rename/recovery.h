@@ -44,6 +44,8 @@ struct WhereaboutsCount {
     // Of those, the ones whose names other files hold.
     std::size_t replaced = 0;
     std::size_t temporary = 0;
+
+    bool operator==(const WhereaboutsCount&) const = default;
 };
 WhereaboutsCount countWhereabouts(const std::vector<Whereabouts>& files);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/options_file.h"
 
+#include "files/plain_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,8 +72,11 @@ void applyLine(const QByteArray& line, Options& options) {
 
 Options readOptionsFile(const QString& path) {
     Options options;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe or a device under the name reads as no file: it would block or never end.
+    fs::OpenedPlainFile opened = fs::openPlainFile(path);
+    QFile file;
+    if (!opened.ok() ||
+        !file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return options;
     for (const QByteArray& line : file.read(kMaxBytes).split('\n'))
         applyLine(line, options);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
-#include "numbers/rounding.h"
+#include "files/plain_file.h"
 #include "numbers/number_text.h"
+#include "numbers/rounding.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -24,8 +25,11 @@ QString storableLine(const QString& line) {
 // The first `count` lines of the file, fewer when the reading stops early.
 QStringList readLines(const QString& path, int count) {
     QStringList lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe or a device under the name reads as no file: it would block or never end.
+    fs::OpenedPlainFile opened = fs::openPlainFile(path);
+    QFile file;
+    if (!opened.ok() ||
+        !file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return lines;
     const QByteArray content = file.read(kMaximumBytes);
     const bool wholeFile = file.atEnd();

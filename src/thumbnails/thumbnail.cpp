@@ -2,6 +2,7 @@
 #include "thumbnails/thumbnail.h"
 
 #include "files/file_system.h"
+#include "files/plain_file.h"
 #include "picture_formats/exif_place.h"
 #include "picture_formats/heif_file.h"
 #include "picture_formats/picture_format.h"
@@ -81,10 +82,12 @@ int orientationOf(QIODevice& device, PictureFormat format) {
 } // namespace
 
 ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<QFile>()) {
-    // Opened through the file layer, which gives a name that is not UTF-8 its very bytes; the
-    // file closes the descriptor when it goes, even when it could not take it.
-    const int fd = ::open(fs::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || !m_file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    // Only a plain file is opened, without blocking: a pipe or a device where a photo was shows
+    // no picture and never holds up the window. The file closes the descriptor when it goes,
+    // even when it could not take it.
+    fs::OpenedPlainFile opened = fs::openPlainFile(path);
+    if (!opened.ok() ||
+        !m_file->open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return;
     const PictureFormat format = pictureFormatOf(*m_file);
     if (format == PictureFormat::Heif) {

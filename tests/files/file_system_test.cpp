@@ -175,7 +175,8 @@ TEST_P(RenameNoReplace, NeverReplacesAnExistingTarget) {
         const km::fs::FileError result =
             km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath(target), GetParam());
         EXPECT_EQ(result.code, EEXIST) << target;
-        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_EQ(result.message, target == QString("dir") ? "a folder of that name already exists"
+                                                           : "a file of that name already exists");
         EXPECT_EQ(folder.snapshot(), before) << target;
     }
 }

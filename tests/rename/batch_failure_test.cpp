@@ -118,6 +118,17 @@ TYPED_TEST(BatchFailureTest, ReportsTheFilesARollBackCouldNotPutBack) {
                                               {"keep.jpg", "keep.jpg"}}));
 }
 
+// Another program moved a file away while the batch was failing: it is under no name of ours.
+TYPED_TEST(BatchFailureTest, AFileMovedAwayDuringTheRollBackIsSaidToBeGone) {
+    ScriptedFileOps ops(this->m_disk.ops());
+    ops.failRename(3, EIO);
+    ops.beforeRename(4, [this] { this->m_disk.remove("_KM_a.jpg"); });
+    const km::BatchOutcome outcome = renameBatch(this->batch(), ops);
+    EXPECT_TRUE(outcome.message.endsWith(
+        "\"b.jpg\" was last named \"_KM_a.jpg\" and is no longer in the folder."))
+        << outcome.message.toStdString();
+}
+
 TYPED_TEST(BatchFailureTest, UndoReportsStrandedFilesUnderTheirOriginalNames) {
     ASSERT_TRUE(renameBatch(this->batch(), this->m_disk.ops()).done);
     ScriptedFileOps ops(this->m_disk.ops());

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -160,16 +161,25 @@ class ScriptedQuestions final : public km::RecoveryQuestions {
 public:
     std::vector<std::optional<km::RecoveryDirection>> answers;
     int asked = 0;
+    // The reasons of the damaged journals reported, and the questions about gone files and
+    // temporary names, with the counts they were asked with.
+    QStringList damaged;
+    std::vector<km::WhereaboutsCount> forgetAsked;
+    std::vector<km::WhereaboutsCount> giveBackAsked;
 
-    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
+    void damagedJournal(const QString& reason, const QString&, const km::fs::FileError&) override {
+        damaged << reason;
+    }
     std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
     void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
     std::optional<bool> forgetBatchWithNothingLeft(const km::BatchRecord&,
-                                                   const km::WhereaboutsCount&) override {
+                                                   const km::WhereaboutsCount& count) override {
+        forgetAsked.push_back(count);
         return true;
     }
     std::optional<bool> giveBackTemporaryNames(const km::BatchRecord&,
-                                               const km::WhereaboutsCount&) override {
+                                               const km::WhereaboutsCount& count) override {
+        giveBackAsked.push_back(count);
         return true;
     }
     std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&,

@@ -71,6 +71,12 @@ TEST(HistoryFolder, KeepsTheNewestHundredNewestFirstAndReportsDamage) {
     const km::LoadedHistory damaged = km::loadHistory(files.front());
     EXPECT_FALSE(damaged.entry);
     EXPECT_FALSE(damaged.damage.isEmpty());
+
+    // A pipe in the history would block the list of earlier renames for good.
+    ASSERT_TRUE(QFile::remove(files.back()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(files.back()).constData(), 0600), 0);
+    EXPECT_EQ(km::loadHistory(files.back()).damage,
+              "it is no plain file but a pipe, a device or a folder");
 }
 
 class EarlierUndoTest : public testing::Test {

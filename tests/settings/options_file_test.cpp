@@ -50,6 +50,8 @@ TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
             << each.content.toStdString();
     }
     EXPECT_EQ(km::readOptionsFile(config.filePath("missing.ini")), Options{});
+    config.makePipe("pipe.ini");
+    EXPECT_EQ(km::readOptionsFile(config.filePath("pipe.ini")), Options{});
 }
 
 } // namespace

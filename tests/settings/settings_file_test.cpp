@@ -72,6 +72,11 @@ TEST(SettingsFile, JunkAndHugeFilesNeverStopTheReading) {
     // A first line longer than the reading limit is not read, nor anything after it.
     const km::Settings huge = readContent(QByteArray(200 * 1024, 'x') + "\r\nfoto_\r\n");
     EXPECT_EQ(huge, km::Settings());
+
+    // A pipe would block the start for good.
+    TempFolder folder;
+    folder.makePipe("Kestrelmark.cfg");
+    EXPECT_EQ(km::readSettingsFile(folder.filePath("Kestrelmark.cfg")), km::Settings());
 }
 
 TEST(SettingsFile, AFolderThatCannotBeWrittenIsReportedNotFatal) {

@@ -68,6 +68,16 @@ void TempFolder::makeFolder(const QString& name) const {
     ASSERT_TRUE(QDir(path()).mkdir(name));
 }
 
+void TempFolder::makePipe(const QString& name) const {
+    ASSERT_EQ(::mkfifo(km::fs::nativePath(filePath(name)).constData(), 0600), 0);
+}
+
+void TempFolder::makeLink(const QString& name, const QString& target) const {
+    ASSERT_EQ(::symlink(km::fs::nativePath(target).constData(),
+                        km::fs::nativePath(filePath(name)).constData()),
+              0);
+}
+
 std::map<QString, QByteArray> TempFolder::snapshot() const {
     std::map<QString, QByteArray> entries;
     const km::fs::FileError error =
@@ -76,6 +86,11 @@ std::map<QString, QByteArray> TempFolder::snapshot() const {
             if (fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
                 S_ISDIR(info.st_mode)) {
                 entries[name] = "<dir>";
+                return;
+            }
+            // A pipe or a device (or a link to one) is never read: it may block or never end.
+            if (fstatat(folderFd, entry.d_name, &info, 0) == 0 && !S_ISREG(info.st_mode)) {
+                entries[name] = "<special>";
                 return;
             }
             entries[name] = contentOf(km::fs::nativePath(filePath(name)));

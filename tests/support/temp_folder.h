@@ -25,6 +25,10 @@ public:
     // Creates several files, each holding its own name as content.
     void writeNamed(std::initializer_list<QString> names) const;
     void makeFolder(const QString& name) const;
+    // A named pipe (FIFO), as a hostile or careless program may leave where a file was.
+    void makePipe(const QString& name) const;
+    // A symbolic link to target (a path), such as /dev/zero.
+    void makeLink(const QString& name, const QString& target) const;
 
     // Every entry of the folder (hidden ones too) with its content; folders map to "<dir>".
     std::map<QString, QByteArray> snapshot() const;

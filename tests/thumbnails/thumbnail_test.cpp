@@ -293,8 +293,11 @@ TEST_F(ThumbnailSourceTest, FilesThatAreNoReadablePictureGiveNothing) {
     m_folder.write("header.jpg", whole.left(40));
     m_folder.write("text.gif", QByteArray(500, 'G'));
     m_folder.write("text.bmp", QByteArray("BM") + QByteArray(100, '\xff'));
-    const QStringList names = {"junk.jpg", "empty.jpg", "header.jpg",
-                               "text.gif", "text.bmp",  "removed.jpg"};
+    // Opening a pipe would wait for a writer for good; reading /dev/zero would never end.
+    m_folder.makePipe("pipe.jpg");
+    m_folder.makeLink("zero.jpg", "/dev/zero");
+    const QStringList names = {"junk.jpg", "empty.jpg",   "header.jpg", "text.gif",
+                               "text.bmp", "removed.jpg", "pipe.jpg",   "zero.jpg"};
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         const km::ThumbnailSource source(m_folder.filePath(name));
