@@ -353,15 +353,21 @@ FolderListing listFolder(const QString& folder, const QStringList& patterns,
                 regular = isRegularEntry(folderFd, &entry);
             return *regular;
         };
+        bool taken = false;
         for (size_t i = 0; i < matchers.size(); ++i) {
             if (!matchers[i].matches(name))
                 continue;
             if (!isRegular())
                 return;
             listing.matches[i].append(name);
+            taken = true;
         }
-        if (alsoTake && alsoTake(name) && isRegular())
+        if (alsoTake && alsoTake(name) && isRegular()) {
             listing.filtered.append(name);
+            taken = true;
+        }
+        if (taken)
+            listing.inodes.push_back(static_cast<quint64>(entry.d_ino));
     });
     for (QStringList& names : listing.matches)
         sortNaturally(names);

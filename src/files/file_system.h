@@ -32,6 +32,9 @@ struct FolderListing {
     std::vector<QStringList> matches;
     // The names a listing's filter took, in the file system's order.
     QStringList filtered;
+    // The inode numbers of every file taken (matches and filtered), in no order, so that a file
+    // that took a listed name since can be told from the one listed.
+    std::vector<quint64> inodes;
     // Set when the folder could not be opened or read to its end; the lists hold what was read.
     FileError error;
 };

@@ -370,6 +370,7 @@ void MainWindow::FillFileList() {
     const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns, alsoListedFilter());
     for (const QStringList& names : listing.matches)
         FoundFiles += names;
+    m_listedFiles = listing.inodes;
     m_companionCandidates.clear();
     QStringList unlisted;
     for (const QString& name : listing.filtered)
@@ -756,9 +757,13 @@ void MainWindow::showRenameRefusal(const km::RowsBatch& batch, const km::BatchOu
 km::RowsBatch MainWindow::renameOfListedRows() const {
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     const qsizetype rows = std::min<qsizetype>(FoundCount, photos.count());
-    return km::renameOfRows(km::fs::withTrailingSeparator(CurrentFolder),
-                            photos.names().mid(0, rows), photos.newNames().mid(0, rows),
-                            m_companions);
+    km::RowsBatch batch =
+        km::renameOfRows(km::fs::withTrailingSeparator(CurrentFolder), photos.names().mid(0, rows),
+                         photos.newNames().mid(0, rows), m_companions);
+    // Sorted here rather than at every scan: a rename is rare, and far slower than the sort.
+    batch.plan.listedFiles = m_listedFiles;
+    std::sort(batch.plan.listedFiles.begin(), batch.plan.listedFiles.end());
+    return batch;
 }
 
 void MainWindow::markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome) {

@@ -176,6 +176,8 @@ private:
     // The folder's RAW and sidecar files, listed with the photos while they follow them, and
     // which of them follow which row's photo.
     QStringList m_companionCandidates;
+    // The inode numbers of the files the last scan listed, in no order.
+    std::vector<quint64> m_listedFiles;
     km::CompanionPlan m_companions;
     // What the empty list says of the photos of types it leaves out; empty when there are none.
     QString m_unlistedPhotos;

@@ -92,13 +92,14 @@ void closeJournal(BatchJournal* journal, const QString& folder, FileOps& ops,
 }
 
 BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<RenamePair>& moves,
-                      FileOps& ops, BatchJournal* journal) {
+                      const std::vector<quint64>& listedFiles, FileOps& ops,
+                      BatchJournal* journal) {
     BatchOutcome outcome;
     if (moves.empty()) {
         outcome.done = true;
         return outcome;
     }
-    const PreflightResult preflight = preflightBatch(kind, folder, moves, ops);
+    const PreflightResult preflight = preflightBatch(kind, folder, moves, ops, listedFiles);
     outcome.duplicateTargets = preflight.duplicateTargets;
     if (!preflight.ok()) {
         outcome.message = joinLines({preflight.problem, kNothingRenamed});
@@ -127,13 +128,13 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
 } // namespace
 
 BatchOutcome renameBatch(const BatchPlan& plan, FileOps& ops, BatchJournal* journal) {
-    return runBatch(BatchKind::Rename, fs::withTrailingSeparator(plan.folder), plan.pairs, ops,
-                    journal);
+    return runBatch(BatchKind::Rename, fs::withTrailingSeparator(plan.folder), plan.pairs,
+                    plan.listedFiles, ops, journal);
 }
 
 BatchOutcome undoBatch(const BatchPlan& recorded, FileOps& ops, BatchJournal* journal) {
     return runBatch(BatchKind::Undo, fs::withTrailingSeparator(recorded.folder),
-                    reversed(recorded.pairs), ops, journal);
+                    reversed(recorded.pairs), recorded.listedFiles, ops, journal);
 }
 
 } // namespace km

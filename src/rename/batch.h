@@ -22,6 +22,9 @@ struct RenamePair {
 struct BatchPlan {
     QString folder;
     std::vector<RenamePair> pairs;
+    // The inode numbers of the files as the photo list found them, sorted. When there are any, a
+    // file whose inode is none of them took a listed name since, and the batch is refused.
+    std::vector<quint64> listedFiles = {};
 };
 
 struct BatchOutcome {

@@ -5,6 +5,7 @@
 #include "rename/name_rules.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -224,8 +225,9 @@ QString takenProblem(const QString& description, EntryKind kind) {
 
 class Preflight {
 public:
-    Preflight(BatchKind kind, const std::vector<RenamePair>& moves, const NameTable& names)
-        : m_kind(kind), m_moves(moves), m_names(names) {}
+    Preflight(BatchKind kind, const std::vector<RenamePair>& moves, const NameTable& names,
+              const std::vector<quint64>& listedFiles)
+        : m_kind(kind), m_moves(moves), m_names(names), m_listedFiles(listedFiles) {}
 
     PreflightResult run() const {
         PreflightResult result;
@@ -282,7 +284,12 @@ private:
     QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) const {
         const EntryInfo& source = m_names.move(i).from->onDisk;
         identities.push_back(source.identity);
-        return sourceProblem(m_moves[i].from, source.kind);
+        QString problem = sourceProblem(m_moves[i].from, source.kind);
+        if (problem.isEmpty() && !m_listedFiles.empty() &&
+            !std::binary_search(m_listedFiles.begin(), m_listedFiles.end(), source.identity.inode))
+            problem = QStringLiteral("%1 was replaced by another file since the list was made")
+                          .arg(quoted(m_moves[i].from));
+        return problem;
     }
 
     // A final name held by a source of the batch is free by the second pass; a temporary name
@@ -305,12 +312,14 @@ private:
     BatchKind m_kind;
     const std::vector<RenamePair>& m_moves;
     const NameTable& m_names;
+    const std::vector<quint64>& m_listedFiles;
 };
 
 } // namespace
 
 PreflightResult preflightBatch(BatchKind kind, const QString& folder,
-                               const std::vector<RenamePair>& moves, FileOps& ops) {
+                               const std::vector<RenamePair>& moves, FileOps& ops,
+                               const std::vector<quint64>& listedFiles) {
     const FolderEntries listing = ops.listFolder(folder);
     if (!listing.error.ok()) {
         PreflightResult refused;
@@ -319,7 +328,7 @@ PreflightResult preflightBatch(BatchKind kind, const QString& folder,
         return refused;
     }
     const NameTable names(listing.entries, moves, ops.ignoresCase(folder, listing.entries));
-    return Preflight(kind, moves, names).run();
+    return Preflight(kind, moves, names, listedFiles).run();
 }
 
 } // namespace km

@@ -22,8 +22,10 @@ struct PreflightResult {
 // Checks, without touching anything, that every move of the batch can be made: valid names,
 // sources present as files and listed once, targets distinct, and every final and temporary name
 // free unless a source of the batch frees it, and (for a rename) no new name hidden by a leading
-// ".". Names are compared ignoring case where the folder's file system does.
+// ".". Names are compared ignoring case where the folder's file system does. With listedFiles
+// (sorted inode numbers), a source that is none of those files took a listed name since.
 PreflightResult preflightBatch(BatchKind kind, const QString& folder,
-                               const std::vector<RenamePair>& moves, FileOps& ops);
+                               const std::vector<RenamePair>& moves, FileOps& ops,
+                               const std::vector<quint64>& listedFiles = {});
 
 } // namespace km

@@ -66,7 +66,7 @@ BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
                           start.bornBefore),
            outcome);
     if (outcome.done) {
-        m_undoList = plan;
+        m_undoList = {plan.folder, plan.pairs};
     } else if (!outcome.stranded.empty()) {
         // Files that could not be put back: the record now describes the folder as it is.
         m_undoList = {plan.folder, outcome.stranded};

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -145,6 +146,21 @@ TEST_F(RenameUndoTest, ALeftoverTemporaryFileIsRefusedBeforeAnythingMoves) {
     EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains("_KM_foto_002.jpg"));
     EXPECT_TRUE(window->seam.undoList().pairs.empty());
     EXPECT_FALSE(window->bUndo->Enabled());
+}
+
+// Another file under a listed name (a card copied in again) is not the photo the list showed.
+TEST_F(RenameUndoTest, AListedPhotoReplacedSinceTheScanIsRefused) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    start();
+    photos.write("other.jpg", "another photo");
+    ASSERT_EQ(std::rename(photos.filePath("other.jpg").toUtf8().constData(),
+                          photos.filePath("b.jpg").toUtf8().constData()),
+              0);
+    const Content before = photos.snapshot();
+    press(window->bRename, kYes);
+    EXPECT_EQ(photos.snapshot(), before);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.contains(
+        "\"b.jpg\" was replaced by another file since the list was made."));
 }
 
 TEST_F(RenameUndoTest, RowsGivenTheSameNewNameAreRefusedAndShownRed) {
