@@ -314,6 +314,39 @@ test_unanswered_recovery_keeps_the_journal() {
     echo "ok: an unanswered question kept the journal; the batch was finished later"
 }
 
+# A pipe and a link to /dev/zero where journals were, and a listed photo that became a pipe:
+# opening a pipe waits for a writer for good and /dev/zero never ends. Both journals are set
+# aside with a message, the window comes up, the pipe's preview is drawn when its row is clicked,
+# and Exit still ends the program.
+test_special_files_never_block() {
+    local program="$work/special/program" photos="$work/special/photos"
+    local journals="$work/home/.local/share/Kestrelmark" message
+    install_program "$program"
+    mkdir -p "$photos" "$journals"
+    head -c 1500 /dev/urandom >"$photos/a.jpg"
+    head -c 1500 /dev/urandom >"$photos/b.jpg"
+    mkfifo "$journals/batch-1-pipe.journal"
+    ln -s /dev/zero "$journals/batch-2-zero.journal"
+    settings_file "$program/Kestrelmark.cfg" "$photos" foto_ 1 3 1 0 0 1 Y
+    launch_program "$program"
+    for message in first second; do
+        wait_until 10 window_shown "Interrupted Rename" || fail "no $message damaged journal message"
+        [ "$message" = first ] && screenshot special-journal
+        close_window "$(visible_window "Interrupted Rename")"
+    done
+    wait_until 30 window_shown Kestrelmark || fail "the main window did not appear"
+    [ "$(find "$journals" -maxdepth 1 -name '*.damaged-*' | wc -l)" -eq 2 ] ||
+        fail "the journals were not set aside: $(ls "$journals")"
+    rm "$photos/b.jpg"
+    mkfifo "$photos/b.jpg"
+    click_in_main_window "$SECOND_ROW_X" "$SECOND_ROW_Y"
+    screenshot special-files
+    exit_program
+    [ -p "$photos/b.jpg" ] || fail "the pipe among the photos is gone"
+    rm -rf "$journals"
+    echo "ok: pipes and /dev/zero as journals and photos never block the window"
+}
+
 # start_window_manager: openbox on the private X server; WINDOW_MANAGER names it once it runs.
 window_manager_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
@@ -336,5 +369,6 @@ test_chain_rename_and_undo
 test_collision_refused
 test_first_control_has_the_focus
 test_exit_during_startup_scan
+[ -z "$WINDOW_MANAGER" ] && test_special_files_never_block
 [ -n "$WINDOW_MANAGER" ] && test_unanswered_recovery_keeps_the_journal
 exit 0

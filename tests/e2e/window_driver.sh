@@ -6,6 +6,9 @@
 # Button centres in the main window's client area of 777 x 462 pixels.
 declare -A BUTTON_X=([Rename]=735 [Undo]=674 [Exit]=41)
 BUTTON_Y=444
+# The photo list's second row.
+SECOND_ROW_X=300
+SECOND_ROW_Y=69
 # The prefix text box.
 PREFIX_X=400
 PREFIX_Y=362
@@ -75,6 +78,17 @@ answer_message_box() {
     xdotool windowfocus --sync "$id"
     xdotool key Return
     wait_until 10 window_gone "$title" || fail "the message box \"$title\" did not close on Enter"
+}
+
+window_id_gone() {
+    ! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"
+}
+
+# close_window ID: presses Enter in that window and waits until it has closed.
+close_window() {
+    xdotool windowfocus --sync "$1"
+    xdotool key Return
+    wait_until 10 window_id_gone "$1" || fail "the window $1 did not close on Enter"
 }
 
 # type_prefix TEXT: replaces the prefix text box's text by typing.
