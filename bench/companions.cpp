@@ -5,11 +5,11 @@
 // the companion plan and the collision check over all of them), measured in the same run.
 // Counters: without_ms, with_ms, ratio = with / without, and companions_ms, the part of with_ms
 // spent planning companions and checking their collisions.
-#include "rename/companions.h"
+#include "plan/companions.h"
 
 #include "files/file_system.h"
-#include "rename/conflicts.h"
-#include "rename/naming.h"
+#include "naming/naming.h"
+#include "plan/conflicts.h"
 #include "support/thread_time.h"
 
 #include <QFile>

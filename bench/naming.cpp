@@ -2,10 +2,10 @@
 // New names and the collision check on large folders, against a bare loop that only builds the
 // same names in the same run; the counter "ratio" is engine time / bare loop time. The names with
 // the date taken are measured against the same photos named without it.
-#include "rename/naming.h"
+#include "naming/naming.h"
 
-#include "rename/conflicts.h"
-#include "rename/dated_names.h"
+#include "naming/dated_names.h"
+#include "plan/conflicts.h"
 #include "support/thread_time.h"
 
 #include <QStringList>

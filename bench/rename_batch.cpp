@@ -11,9 +11,9 @@
 // "folder_sync_ratio" engine wall time / (loop relative to the folder + folder sync). With
 // history, "history_share" is the part of the batch's wall time that writing the history takes:
 // (batch with journal and history - batch with journal) / batch with journal.
-#include "rename/batch.h"
-#include "rename/journal.h"
-#include "rename/name_rules.h"
+#include "batch/batch.h"
+#include "batch/name_rules.h"
+#include "journal/journal.h"
 #include "rename/rename_keeper.h"
 #include "support/thread_time.h"
 

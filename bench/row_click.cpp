@@ -3,8 +3,8 @@
 // idle again, against the bare computation of the same rows' new names in the same run. The
 // counter "ratio" is click time / bare time; "click_ms" should stay under 50.
 #include "main_window/main_window.h"
+#include "naming/naming.h"
 #include "photo_list/list_view.h"
-#include "rename/naming.h"
 #include "support/benchmark_main.h"
 #include "support/photo_folder.h"
 #include "support/thread_time.h"

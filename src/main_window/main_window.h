@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "batch/batch.h"
 #include "files/file_system.h"
+#include "history/history_folder.h"
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
+#include "naming/naming.h"
 #include "photo_dates/date_taken_cache.h"
-#include "rename/batch.h"
-#include "rename/companions.h"
-#include "rename/history_folder.h"
-#include "rename/naming.h"
+#include "plan/companions.h"
+#include "plan/rows_batch.h"
 #include "rename/rename_keeper.h"
-#include "rename/rows_batch.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "widgets/image_list.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "batch/batch.h"
 #include "preview/preview_column.h"
-#include "rename/batch.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/recovery_questions.h"
 
+#include "batch/name_rules.h"
 #include "dialogs/message_box.h"
-#include "rename/message_text.h"
-#include "rename/name_rules.h"
+#include "files/message_text.h"
 #include "widgets/busy_cursor.h"
 
 namespace km {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rename/interrupted_batches.h"
+#include "journal/interrupted_batches.h"
 
 namespace km {
 

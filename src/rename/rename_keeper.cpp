@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "rename/rename_keeper.h"
 
-#include "rename/batch_history.h"
-#include "rename/history_folder.h"
-#include "rename/message_text.h"
+#include "files/message_text.h"
+#include "history/batch_history.h"
+#include "history/history_folder.h"
 
 #include <QDateTime>
 #include <utility>

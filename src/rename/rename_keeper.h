@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rename/batch.h"
-#include "rename/earlier_undo.h"
-#include "rename/interrupted_batches.h"
-#include "rename/journal.h"
+#include "batch/batch.h"
+#include "history/earlier_undo.h"
+#include "journal/interrupted_batches.h"
+#include "journal/journal.h"
 
 #include <QString>
 #include <memory>

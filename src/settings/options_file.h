@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rename/date_pattern.h"
+#include "naming/date_pattern.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "batch/file_ops.h"
 #include "dialogs/message_box.h"
+#include "journal/journal.h"
 #include "main_window/recovery_questions.h"
-#include "rename/file_ops.h"
-#include "rename/journal.h"
 #include "support/temp_folder.h"
 
 #include <QFileInfo>

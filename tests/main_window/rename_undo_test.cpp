@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box.h"
+#include "history/history_folder.h"
+#include "journal/journal.h"
 #include "photo_list/list_view.h"
-#include "rename/history_folder.h"
-#include "rename/journal.h"
 #include "support/temp_folder.h"
 #include "widgets/folder_tree.h"
 #include "window_under_test.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "batch_fakes.h"
-#include "rename/earlier_undo.h"
-#include "rename/history_folder.h"
+#include "history/earlier_undo.h"
+#include "history/history_folder.h"
 #include "rename/rename_keeper.h"
+#include "support/batch_fakes.h"
 #include "support/temp_folder.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "batch_fakes.h"
+#include "batch/batch.h"
 #include "files/file_names.h"
-#include "rename/batch.h"
-#include "rename/companions.h"
-#include "rename/history_folder.h"
-#include "rename/journal.h"
-#include "rename/recovery.h"
+#include "history/history_folder.h"
+#include "journal/journal.h"
+#include "journal/recovery.h"
+#include "plan/companions.h"
 #include "rename/rename_keeper.h"
+#include "support/batch_fakes.h"
 #include "support/temp_folder.h"
 
 #include <csignal>

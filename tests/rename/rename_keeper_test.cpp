@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "batch_fakes.h"
-#include "rename/journal.h"
+#include "journal/journal.h"
 #include "rename/rename_keeper.h"
+#include "support/batch_fakes.h"
 #include "support/temp_folder.h"
 
 #include <QFile>

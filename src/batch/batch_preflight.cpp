@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: MIT
+#include "batch/batch_preflight.h"
+
+#include "batch/name_rules.h"
+#include "files/message_text.h"
+
+#include <QHash>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <limits>
+
+namespace km {
+
+namespace {
+
+constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+
+// Everything the checks need to know about one name: what the folder holds under it and which
+// moves use it as source, target or temporary name.
+struct NameUse {
+    QStringView name;
+    EntryInfo onDisk;
+    std::uint32_t firstSource = kNone;
+    std::uint32_t firstTarget = kNone;
+    std::uint32_t temporaryOwner = kNone;
+    std::uint32_t targets = 0;
+};
+
+// The uses of one move's names.
+struct MoveNames {
+    const NameUse* from = nullptr;
+    const NameUse* to = nullptr;
+    const NameUse* temporary = nullptr;
+};
+
+// The names of the folder and of the batch, compared exactly, or under case folding where the
+// file system ignores case. Each name is looked up once, in an open-addressed table of views:
+// the folder's and the batch's names outlive the table, and only folded and temporary names are
+// made anew.
+class NameTable {
+public:
+    NameTable(const std::vector<FolderEntry>& entries, const std::vector<RenamePair>& moves,
+              bool ignoreCase)
+        : m_ignoreCase(ignoreCase) {
+        const std::size_t names = entries.size() + 2 * moves.size();
+        m_buckets.resize(std::bit_ceil(names + names / 2 + 2));
+        m_uses.reserve(names + 1);
+        m_uses.emplace_back(); // the use of every name nobody looked up
+        lookUpAll(
+            entries.size(), [&](std::size_t i) -> const QString& { return entries[i].name; },
+            [&](std::size_t i, NameUse& use) { use.onDisk = entries[i].info; });
+        m_moves.resize(moves.size());
+        lookUpAll(
+            2 * moves.size(),
+            [&](std::size_t i) -> const QString& {
+                return i % 2 == 0 ? moves[i / 2].from : moves[i / 2].to;
+            },
+            [&](std::size_t i, NameUse& use) {
+                const auto move = static_cast<std::uint32_t>(i / 2);
+                if (i % 2 == 0) {
+                    m_moves[move].from = index(use);
+                    setFirst(use.firstSource, move);
+                } else {
+                    m_moves[move].to = index(use);
+                    setFirst(use.firstTarget, move);
+                    ++use.targets;
+                }
+            });
+        if (m_marked)
+            addTemporarySlots(moves);
+    }
+
+    MoveNames move(std::size_t i) const {
+        const Slots& move = m_moves[i];
+        return {&m_uses[move.from], &m_uses[move.to], &m_uses[move.temporary]};
+    }
+
+private:
+    struct Slots {
+        std::uint32_t from = 0;
+        std::uint32_t to = 0;
+        std::uint32_t temporary = 0;
+    };
+
+    // A place of the table: the name's hash and its use (0: free).
+    struct Bucket {
+        std::uint32_t hash = 0;
+        std::uint32_t use = 0;
+    };
+
+    struct Key {
+        QStringView name;
+        std::uint32_t hash = 0;
+    };
+
+    // The places of a large table lie scattered over memory, so each look-up first asks for its
+    // bucket, and then for the use found there, some names before it needs them.
+    template <typename NameAt, typename Found>
+    void lookUpAll(std::size_t count, NameAt nameAt, Found found) {
+        constexpr std::size_t kAhead = 16;
+        std::array<Key, kAhead> pending{};
+        for (std::size_t i = 0; i < count + kAhead; ++i) {
+            if (i >= kAhead / 2 && i - kAhead / 2 < count) {
+                const Bucket& bucket = bucketOf(pending[(i - kAhead / 2) % kAhead]);
+                __builtin_prefetch(&m_uses[bucket.use]);
+            }
+            Key& key = pending[i % kAhead];
+            if (i >= kAhead)
+                found(i - kAhead, m_uses[slotOf(key)]);
+            if (i < count) {
+                key = keyOf(nameAt(i));
+                __builtin_prefetch(&bucketOf(key));
+            }
+        }
+    }
+
+    // A temporary name can only clash with a name that carries the marker itself, so without
+    // such a name in the folder or the batch the temporary names need no look-up at all.
+    void addTemporarySlots(const std::vector<RenamePair>& moves) {
+        m_made.reserve(m_made.size() + moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            m_made.push_back(temporaryName(moves[i].to));
+            m_moves[i].temporary = slotOf(keyOf(m_made.back()));
+            setFirst(m_uses[m_moves[i].temporary].temporaryOwner, static_cast<std::uint32_t>(i));
+        }
+    }
+
+    Key keyOf(const QString& name) {
+        QStringView key = name;
+        if (m_ignoreCase) {
+            m_made.push_back(name.toCaseFolded());
+            key = m_made.back();
+        }
+        m_marked = m_marked || key.startsWith(m_marker);
+        return {key, static_cast<std::uint32_t>(qHash(key))};
+    }
+
+    const Bucket& bucketOf(const Key& key) const {
+        return m_buckets[key.hash & (m_buckets.size() - 1)];
+    }
+
+    std::uint32_t slotOf(const Key& key) {
+        if (3 * m_uses.size() >= 2 * m_buckets.size())
+            grow();
+        const std::size_t mask = m_buckets.size() - 1;
+        for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
+            Bucket& bucket = m_buckets[at];
+            if (bucket.use == 0) {
+                bucket = {key.hash, static_cast<std::uint32_t>(m_uses.size())};
+                m_uses.push_back({key.name, {}});
+                return bucket.use;
+            }
+            if (bucket.hash == key.hash && m_uses[bucket.use].name == key.name)
+                return bucket.use;
+        }
+    }
+
+    std::uint32_t index(const NameUse& use) const {
+        return static_cast<std::uint32_t>(&use - m_uses.data());
+    }
+
+    void grow() {
+        std::vector<Bucket> larger(2 * m_buckets.size());
+        const std::size_t mask = larger.size() - 1;
+        for (const Bucket& bucket : m_buckets) {
+            if (bucket.use == 0)
+                continue;
+            std::size_t at = bucket.hash & mask;
+            while (larger[at].use != 0)
+                at = (at + 1) & mask;
+            larger[at] = bucket;
+        }
+        m_buckets = std::move(larger);
+    }
+
+    static void setFirst(std::uint32_t& index, std::uint32_t i) {
+        if (index == kNone)
+            index = i;
+    }
+
+    bool m_ignoreCase;
+    QString m_marker =
+        m_ignoreCase ? QString(kTemporaryMarker).toCaseFolded() : QString(kTemporaryMarker);
+    bool m_marked = false;
+    std::vector<Bucket> m_buckets;
+    std::vector<NameUse> m_uses;
+    std::vector<Slots> m_moves;
+    // Folded and temporary names; a QString's characters stay in place when the list grows.
+    std::vector<QString> m_made;
+};
+
+QString occupant(EntryKind kind) {
+    switch (kind) {
+    case EntryKind::File:
+        return QStringLiteral("a file");
+    case EntryKind::Folder:
+        return QStringLiteral("a folder");
+    default:
+        return QStringLiteral("another entry");
+    }
+}
+
+QString sourceProblem(const QString& source, EntryKind kind) {
+    switch (kind) {
+    case EntryKind::File:
+        return {};
+    case EntryKind::Missing:
+        return QStringLiteral("%1 is no longer in the folder").arg(quoted(source));
+    case EntryKind::Unknown:
+        return QStringLiteral("%1 cannot be examined").arg(quoted(source));
+    default:
+        return QStringLiteral("%1 is not a plain file").arg(quoted(source));
+    }
+}
+
+QString takenProblem(const QString& description, EntryKind kind) {
+    if (kind == EntryKind::Missing)
+        return {};
+    if (kind == EntryKind::Unknown)
+        return QStringLiteral("%1 cannot be checked in the folder").arg(description);
+    return QStringLiteral("%1 is already taken by %2").arg(description, occupant(kind));
+}
+
+class Preflight {
+public:
+    Preflight(BatchKind kind, const std::vector<RenamePair>& moves, const NameTable& names,
+              const std::vector<quint64>& listedFiles)
+        : m_kind(kind), m_moves(moves), m_names(names), m_listedFiles(listedFiles) {}
+
+    PreflightResult run() const {
+        PreflightResult result;
+        for (std::size_t i = 0; i < m_moves.size(); ++i) {
+            if (m_names.move(i).to->targets > 1)
+                result.duplicateTargets.push_back(i);
+        }
+        result.identities.reserve(m_moves.size());
+        for (std::size_t i = 0; i < m_moves.size() && result.ok(); ++i) {
+            const QString problem = check(i, result.identities);
+            if (!problem.isEmpty())
+                result.problem =
+                    joinLines({QStringLiteral("Can't rename %1 to %2:")
+                                   .arg(quoted(m_moves[i].from), quoted(m_moves[i].to)),
+                               problem + QLatin1Char('.')});
+        }
+        return result;
+    }
+
+private:
+    QString check(std::size_t i, std::vector<FileIdentity>& identities) const {
+        QString problem = checkNames(i);
+        if (problem.isEmpty())
+            problem = checkSource(i, identities);
+        if (problem.isEmpty())
+            problem = checkTargets(i);
+        return problem;
+    }
+
+    QString checkNames(std::size_t i) const {
+        const RenamePair& move = m_moves[i];
+        // Only the new name is ever built into a temporary one.
+        for (const QString* name : {&move.from, &move.to}) {
+            const QString reason =
+                name == &move.to ? invalidNewNameReason(*name) : invalidNameReason(*name);
+            if (!reason.isEmpty())
+                return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(*name), reason);
+        }
+        // The photo list leaves hidden files out; an undo puts back whatever names there were.
+        if (m_kind == BatchKind::Rename && move.to.startsWith(QLatin1Char('.')))
+            return QStringLiteral("%1 would be a hidden file").arg(quoted(move.to));
+        if (m_names.move(i).from->firstSource != i)
+            return QStringLiteral("%1 is listed twice").arg(quoted(move.from));
+        const NameUse& target = *m_names.move(i).to;
+        if (target.firstTarget != i)
+            return QStringLiteral("%1 is also the new name of %2")
+                .arg(quoted(move.to), quoted(m_moves[target.firstTarget].from));
+        if (target.temporaryOwner != kNone)
+            return QStringLiteral("%1 is also the temporary name used while renaming %2")
+                .arg(quoted(move.to), quoted(m_moves[target.temporaryOwner].from));
+        return {};
+    }
+
+    QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) const {
+        const EntryInfo& source = m_names.move(i).from->onDisk;
+        identities.push_back(source.identity);
+        QString problem = sourceProblem(m_moves[i].from, source.kind);
+        if (problem.isEmpty() && !m_listedFiles.empty() &&
+            !std::binary_search(m_listedFiles.begin(), m_listedFiles.end(), source.identity.inode))
+            problem = QStringLiteral("%1 was replaced by another file since the list was made")
+                          .arg(quoted(m_moves[i].from));
+        return problem;
+    }
+
+    // A final name held by a source of the batch is free by the second pass; a temporary name
+    // must be free from the start.
+    QString checkTargets(std::size_t i) const {
+        const QString& to = m_moves[i].to;
+        const NameUse& target = *m_names.move(i).to;
+        if (target.firstSource == kNone) {
+            const QString problem = takenProblem(quoted(to), target.onDisk.kind);
+            if (!problem.isEmpty())
+                return problem;
+        }
+        const EntryKind temporary = m_names.move(i).temporary->onDisk.kind;
+        if (temporary == EntryKind::Missing)
+            return {};
+        return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporaryName(to))),
+                            temporary);
+    }
+
+    BatchKind m_kind;
+    const std::vector<RenamePair>& m_moves;
+    const NameTable& m_names;
+    const std::vector<quint64>& m_listedFiles;
+};
+
+} // namespace
+
+PreflightResult preflightBatch(BatchKind kind, const QString& folder,
+                               const std::vector<RenamePair>& moves, FileOps& ops,
+                               const std::vector<quint64>& listedFiles) {
+    const FolderEntries listing = ops.listFolder(folder);
+    if (!listing.error.ok()) {
+        PreflightResult refused;
+        refused.problem = QStringLiteral("The folder %1 cannot be read: %2.")
+                              .arg(quoted(folder), listing.error.message);
+        return refused;
+    }
+    const NameTable names(listing.entries, moves, ops.ignoresCase(folder, listing.entries));
+    return Preflight(kind, moves, names, listedFiles).run();
+}
+
+} // namespace km

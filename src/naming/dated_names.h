@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "naming/date_pattern.h"
+#include "naming/naming.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace km {
+
+// How the date taken goes into the new names.
+struct DatedNaming {
+    DatePattern pattern;
+    DateNumbering numbering = DateNumbering::Run;
+};
+
+// computeNewNames with the date each photo was taken: prefix + date text + "_" + number part +
+// extension. stamps[row0] is when row0's photo was taken ("YYYY:MM:DD HH:MM:SS"), empty when it
+// has none; such rows get no new name and are counted in undatedCount. The rows are numbered in
+// their order: on through the list (Run), from the start again for each date text (Restart), or
+// only where several of them share a date text (Shared; a date text of one photo alone gets no
+// "_" and number). numberedCount is the number of rows given a new name.
+NewNames computeDatedNames(const NamingFields& fields, bool renameAll,
+                           const QStringList& originalNames,
+                           const std::function<bool(int row0)>& isSelected,
+                           const DatedNaming& naming, const QStringList& stamps);
+
+} // namespace km
