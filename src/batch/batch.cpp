@@ -14,14 +14,6 @@ namespace {
 
 const QString kNothingRenamed = QStringLiteral("Nothing was renamed.");
 
-std::vector<RenamePair> reversed(const std::vector<RenamePair>& pairs) {
-    std::vector<RenamePair> moves;
-    moves.reserve(pairs.size());
-    for (const RenamePair& pair : pairs)
-        moves.push_back({pair.to, pair.from});
-    return moves;
-}
-
 BatchRecord recordOf(BatchKind kind, const QString& folder, const std::vector<RenamePair>& moves,
                      const std::vector<FileIdentity>& identities) {
     BatchRecord record{kind, folder, {}};
@@ -134,7 +126,15 @@ BatchOutcome renameBatch(const BatchPlan& plan, FileOps& ops, BatchJournal* jour
 
 BatchOutcome undoBatch(const BatchPlan& recorded, FileOps& ops, BatchJournal* journal) {
     return runBatch(BatchKind::Undo, fs::withTrailingSeparator(recorded.folder),
-                    reversed(recorded.pairs), recorded.listedFiles, ops, journal);
+                    undoMoves(recorded), recorded.listedFiles, ops, journal);
+}
+
+std::vector<RenamePair> undoMoves(const BatchPlan& recorded) {
+    std::vector<RenamePair> moves;
+    moves.reserve(recorded.pairs.size());
+    for (const RenamePair& pair : recorded.pairs)
+        moves.push_back({pair.to, pair.from});
+    return moves;
 }
 
 } // namespace km

@@ -61,4 +61,7 @@ BatchOutcome renameBatch(const BatchPlan& plan, FileOps& ops, BatchJournal* jour
 // by its `from`) takes the stranded name as its `to`.
 BatchOutcome undoBatch(const BatchPlan& recorded, FileOps& ops, BatchJournal* journal = nullptr);
 
+// The moves of that undo, in the plan's order: each pair's `to` back to its `from`.
+std::vector<RenamePair> undoMoves(const BatchPlan& recorded);
+
 } // namespace km

@@ -33,4 +33,15 @@ bool hasRawBytes(QStringView name);
 // The name for people to read: each byte that is not UTF-8 written as \xHH.
 QString readableName(const QString& name);
 
+// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
+inline QStringView extensionOf(QStringView name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QStringView() : name.sliced(dot);
+}
+
+// The name without its last extension; the whole name when it has no dot.
+inline QStringView stemOf(QStringView name) {
+    return name.chopped(extensionOf(name).size());
+}
+
 } // namespace km::fs

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -268,6 +269,10 @@ QString errorText(int code) {
     if (code == EEXIST)
         return QStringLiteral("a file of that name already exists");
     return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool processMayBeRunning(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
 }
 
 bool endsWithIgnoringCase(QStringView name, QStringView ending) {

@@ -6,9 +6,11 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <vector>
 
 struct dirent;
@@ -22,6 +24,8 @@ struct FileError {
     QString message;
 
     bool ok() const { return code == 0; }
+    // The folder or file asked for is not there (a card unplugged, a folder removed or renamed).
+    bool isGone() const { return code == ENOENT || code == ENOTDIR; }
 };
 
 // The error of an errno value, with its text for the user.
@@ -137,5 +141,9 @@ FileError writeAll(int fd, QByteArrayView bytes);
 
 // A text for the user from an errno value.
 QString errorText(int code);
+
+// False only when no process of that id runs (one of another user's counts as running), so that
+// a file a running writer may still own is never taken for abandoned.
+bool processMayBeRunning(pid_t pid);
 
 } // namespace km::fs

@@ -135,7 +135,7 @@ EarlierUndoPlan planEarlierUndo(const HistoryEntry& entry, FileOps& ops) {
 }
 
 EarlierBatchState earlierBatchState(const EarlierUndoPlan& plan) {
-    if (plan.folderError.code == ENOENT || plan.folderError.code == ENOTDIR)
+    if (plan.folderError.isGone())
         return EarlierBatchState::FolderGone;
     if (!plan.folderError.ok())
         return EarlierBatchState::FolderUnreadable;

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -53,7 +52,7 @@ bool abandonedByItsWriter(const QString& name) {
     const pid_t pid = static_cast<pid_t>(name.section(QLatin1Char('-'), 1, 1).toInt(&ok));
     if (!ok || pid <= 0)
         return true;
-    return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+    return pid != ::getpid() && !fs::processMayBeRunning(pid);
 }
 
 } // namespace

@@ -87,8 +87,7 @@ bool settleOne(JournalFile& journal, FileOps& ops, RecoveryQuestions& questions,
     }
     loaded.record.folder = resolvedFolder(loaded.record.folder);
     const BatchWhereabouts located = locateFiles(loaded.record, ops);
-    const int code = located.folderError.code;
-    if (code == ENOENT || code == ENOTDIR)
+    if (located.folderError.isGone())
         return offerToDiscard(journal, loaded.record, questions);
     if (!located.folderError.ok()) {
         questions.unreadableFolder(loaded.record, located.folderError);

@@ -16,7 +16,6 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -293,9 +292,7 @@ bool lockedAndNamed(int fd, const QByteArray& path) {
 bool writerMayBeAlive(const QString& name) {
     bool ok = false;
     const pid_t pid = static_cast<pid_t>(name.section(QLatin1Char('-'), 2, 2).toInt(&ok));
-    if (!ok || pid <= 0 || pid == ::getpid())
-        return false;
-    return ::kill(pid, 0) == 0 || errno == EPERM;
+    return ok && pid > 0 && pid != ::getpid() && fs::processMayBeRunning(pid);
 }
 
 // Removes the unfinished journal of a begin() cut short; no file was renamed under it.

@@ -282,8 +282,7 @@ RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection directi
     RecoveryReport report;
     BatchWhereabouts located = locateFiles(record, ops);
     if (!located.folderError.ok()) {
-        const int code = located.folderError.code;
-        report.folderMissing = code == ENOENT || code == ENOTDIR;
+        report.folderMissing = located.folderError.isGone();
         report.message =
             QStringLiteral("The folder %1 of an interrupted rename cannot be read: %2.")
                 .arg(quoted(record.folder), located.folderError.message);

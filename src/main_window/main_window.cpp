@@ -41,8 +41,7 @@ using km::ShowMessageBox;
 
 // The small icon of a listed file, by the upper-cased text after its last dot.
 QString iconKeyFor(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot < 0 ? QString() : name.mid(dot + 1).toUpper();
+    const QString extension = km::fs::extensionOf(name).mid(1).toString().toUpper();
     if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
         return QStringLiteral("ICON_JPG");
     if (extension == QLatin1String("GIF"))

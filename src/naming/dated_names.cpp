@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "naming/dated_names.h"
 
+#include "files/file_names.h"
 #include "naming/name_parts.h"
 #include "numbers/number_text.h"
 
@@ -133,7 +134,7 @@ private:
     // number 0 means none: the date text is the photo's alone. The name is written in place,
     // in one allocation of its exact length.
     QString compose(int row0, QStringView stamp, int number, double start, int width) const {
-        const QStringView extension = name_parts::extensionOf(m_originals[row0]);
+        const QStringView extension = fs::extensionOf(m_originals[row0]);
         const qsizetype numberLength = number > 0 && width > 0 ? 1 + width : 0;
         QString name(m_fields.prefix.size() + m_naming.pattern.textLength() + numberLength +
                          extension.size(),

@@ -31,12 +31,6 @@ inline bool numbersFit(int largestNumber, double digits) {
     return largestNumber >= 1 && std::pow(10.0, digits) > largestNumber;
 }
 
-// The name from its last dot to the end, dot and letter case kept; empty when there is no dot.
-inline QStringView extensionOf(QStringView name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QStringView() : name.sliced(dot);
-}
-
 // The text writeNumber gives, written without a heap allocation for whole numbers, which are
 // what counting gives.
 class NumberText {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "naming/naming.h"
 
+#include "files/file_names.h"
 #include "naming/name_parts.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
@@ -13,8 +14,8 @@ namespace km {
 
 namespace {
 
+using fs::extensionOf;
 using name_parts::appendNumberPart;
-using name_parts::extensionOf;
 using name_parts::numbersFit;
 using name_parts::paddingWidth;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plan/companions.h"
 
+#include "files/file_names.h"
 #include "files/folded_name.h"
 #include "files/message_text.h"
 
@@ -62,12 +63,6 @@ CompanionKind kindOf(const QString& name) {
     if (std::find(kRawExtensions.begin(), kRawExtensions.end(), tail) != kRawExtensions.end())
         return CompanionKind::Raw;
     return CompanionKind::None;
-}
-
-// The name without its last extension; the whole name when it has no dot.
-QStringView stemOf(QStringView name) {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.first(dot);
 }
 
 // The photos that claim one name. Two are enough to tell one owner from several and to name them
@@ -165,7 +160,7 @@ public:
     Planner(const QStringList& photoNames, const QStringList& newNames)
         : m_photoNames(photoNames), m_newNames(newNames), m_byStem(photoNames.size()) {
         for (int row = 0; row < photoNames.size(); ++row)
-            m_byStem[stemOf(photoNames[row])].add(row, renamed(row));
+            m_byStem[fs::stemOf(photoNames[row])].add(row, renamed(row));
     }
 
     CompanionPlan plan(const QStringList& candidates) {
@@ -181,7 +176,7 @@ public:
             if (kind == CompanionKind::None)
                 continue;
             Claim& claim = claims[static_cast<std::size_t>(i)];
-            const QStringView stem = stemOf(name);
+            const QStringView stem = fs::stemOf(name);
             if (const Claimants* found = m_byStem.find(stem)) {
                 claim.claimants.add(*found);
                 claim.endingAt = name.size() - kExtensionLength;
@@ -217,8 +212,7 @@ private:
         if (!found)
             return;
         claim.claimants.add(*found);
-        const qsizetype dot = whole.lastIndexOf(QLatin1Char('.'));
-        claim.endingAt = dot < 0 ? whole.size() : dot;
+        claim.endingAt = fs::stemOf(whole).size();
     }
 
     // The photo's new name without the extension it kept from the photo; without the last
@@ -226,11 +220,10 @@ private:
     QStringView newStemOf(int row) const {
         const QString& photo = m_photoNames[row];
         const QString& newName = m_newNames[row];
-        const qsizetype dot = photo.lastIndexOf(QLatin1Char('.'));
-        const QStringView extension = dot < 0 ? QStringView() : QStringView(photo).sliced(dot);
+        const QStringView extension = fs::extensionOf(photo);
         if (newName.endsWith(extension))
             return QStringView(newName).chopped(extension.size());
-        return stemOf(newName);
+        return fs::stemOf(newName);
     }
 
     CompanionPlan collect(const QStringList& candidates, const std::vector<Claim>& claims) const {

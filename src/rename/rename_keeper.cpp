@@ -19,14 +19,6 @@ struct BatchStart {
     qint64 bornBefore = fileClockNow();
 };
 
-std::vector<RenamePair> undoMoves(const BatchPlan& recorded) {
-    std::vector<RenamePair> moves;
-    moves.reserve(recorded.pairs.size());
-    for (const RenamePair& pair : recorded.pairs)
-        moves.push_back({pair.to, pair.from});
-    return moves;
-}
-
 } // namespace
 
 RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
