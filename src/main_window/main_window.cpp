@@ -4,10 +4,10 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/earlier_renames_dialog.h"
 #include "dialogs/message_box.h"
+#include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/file_system.h"
 #include "history/earlier_undo.h"
-#include "main_window/more_photo_types.h"
 #include "main_window/photo_list_menu.h"
 #include "naming/dated_names.h"
 #include "naming/naming.h"
@@ -38,18 +38,6 @@ namespace km {
 namespace {
 
 using km::ShowMessageBox;
-
-// The small icon of a listed file, by the upper-cased text after its last dot.
-QString iconKeyFor(const QString& name) {
-    const QString extension = km::fs::extensionOf(name).mid(1).toString().toUpper();
-    if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
-        return QStringLiteral("ICON_JPG");
-    if (extension == QLatin1String("GIF"))
-        return QStringLiteral("ICON_GIF");
-    if (extension == QLatin1String("BMP"))
-        return QStringLiteral("ICON_BMP");
-    return {};
-}
 
 const QString kEarlierRenamesTitle = QStringLiteral("Earlier Renames");
 
@@ -356,11 +344,11 @@ void MainWindow::FillFileList() {
     m_rowStamps.clear();
     QStringList patterns;
     if (m_form.cbJPG->value() == 1)
-        patterns << QStringLiteral("*.jpg") << QStringLiteral("*.jpeg");
+        patterns += km::jpegPatterns();
     if (m_form.cbBMP->value() == 1)
-        patterns << QStringLiteral("*.bmp");
+        patterns += km::bitmapPatterns();
     if (m_form.cbGIF->value() == 1)
-        patterns << QStringLiteral("*.gif");
+        patterns += km::gifPatterns();
     if (m_options.moreTypes)
         patterns += km::morePhotoTypePatterns();
     // A folder that vanished or cannot be read gives an empty (or partial) list. RAW and sidecar

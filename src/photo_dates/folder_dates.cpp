@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "photo_dates/folder_dates.h"
 
+#include "file_types/file_types.h"
 #include "files/file_system.h"
 #include "files/plain_file.h"
 #include "photo_dates/exif_date.h"
@@ -20,17 +21,6 @@
 
 namespace km {
 namespace {
-
-// The photos that may hold EXIF data; Bitmap and GIF files never do, and are not read.
-bool mayHoldDateTaken(const QString& name) {
-    static const QLatin1String kEndings[] = {
-        QLatin1String(".jpg"),  QLatin1String(".jpeg"), QLatin1String(".heic"),
-        QLatin1String(".heif"), QLatin1String(".avif"), QLatin1String(".png"),
-        QLatin1String(".tif"),  QLatin1String(".tiff"), QLatin1String(".webp")};
-    return std::any_of(std::begin(kEndings), std::end(kEndings), [&name](QLatin1String ending) {
-        return name.endsWith(ending, Qt::CaseInsensitive);
-    });
-}
 
 // A regular file of the folder as just stated.
 struct StatedFile {

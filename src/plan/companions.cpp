@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plan/companions.h"
 
+#include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/folded_name.h"
 #include "files/message_text.h"
@@ -13,57 +14,6 @@
 namespace km {
 
 namespace {
-
-enum class CompanionKind { None, Raw, Xmp, Sidecar };
-
-// Every RAW and sidecar extension has three characters; each is held as its three lower-case
-// ASCII letters packed into one number.
-constexpr quint32 packed(const char (&ext)[4]) {
-    return quint32(quint8(ext[0])) << 16 | quint32(quint8(ext[1])) << 8 | quint8(ext[2]);
-}
-
-constexpr std::array kRawExtensions{
-    packed("cr2"), packed("cr3"), packed("crw"), packed("nef"), packed("nrw"), packed("arw"),
-    packed("srf"), packed("sr2"), packed("raf"), packed("orf"), packed("rw2"), packed("pef"),
-    packed("dng"), packed("srw"), packed("x3f"), packed("3fr"), packed("iiq"), packed("rwl"),
-    packed("erf"), packed("kdc"), packed("mrw"), packed("mos"),
-    // The video of a phone's Live Photo (IMG_1234.HEIC with IMG_1234.MOV) travels like a RAW file.
-    packed("mov"), packed("mp4")};
-
-constexpr quint32 kXmp = packed("xmp");
-constexpr std::array kSidecarExtensions{kXmp, packed("pp3"), packed("dop"), packed("thm"),
-                                        packed("aae")};
-
-constexpr qsizetype kExtensionLength = 4; // the dot and three characters
-
-// The last three characters in lower case, packed; 0 when one of them is not ASCII.
-quint32 packedTail(const QString& name) {
-    quint32 result = 0;
-    for (qsizetype i = name.size() - 3; i < name.size(); ++i) {
-        char16_t unit = name[i].unicode();
-        if (unit >= 0x80)
-            return 0;
-        if (unit >= u'A' && unit <= u'Z')
-            unit += u'a' - u'A';
-        result = result << 8 | unit;
-    }
-    return result;
-}
-
-CompanionKind kindOf(const QString& name) {
-    if (name.size() <= kExtensionLength || name.startsWith(QLatin1Char('.')) ||
-        name[name.size() - kExtensionLength] != QLatin1Char('.'))
-        return CompanionKind::None;
-    const quint32 tail = packedTail(name);
-    if (tail == kXmp)
-        return CompanionKind::Xmp;
-    if (std::find(kSidecarExtensions.begin(), kSidecarExtensions.end(), tail) !=
-        kSidecarExtensions.end())
-        return CompanionKind::Sidecar;
-    if (std::find(kRawExtensions.begin(), kRawExtensions.end(), tail) != kRawExtensions.end())
-        return CompanionKind::Raw;
-    return CompanionKind::None;
-}
 
 // The photos that claim one name. Two are enough to tell one owner from several and to name them
 // in a refusal; whether any claimant is being renamed decides between refusing and leaving the
@@ -172,14 +122,14 @@ public:
         std::vector<qsizetype> wholeNameXmps;
         for (qsizetype i = 0; i < candidates.size(); ++i) {
             const QString& name = candidates[i];
-            const CompanionKind kind = kindOf(name);
+            const CompanionKind kind = companionKindOf(name);
             if (kind == CompanionKind::None)
                 continue;
             Claim& claim = claims[static_cast<std::size_t>(i)];
             const QStringView stem = fs::stemOf(name);
             if (const Claimants* found = m_byStem.find(stem)) {
                 claim.claimants.add(*found);
-                claim.endingAt = name.size() - kExtensionLength;
+                claim.endingAt = name.size() - kCompanionExtensionLength;
                 if (kind == CompanionKind::Raw)
                     rawFound.push_back(i);
             }
@@ -207,7 +157,7 @@ private:
 
     // "<whole name>.xmp": the ending starts at the last dot of the whole name.
     static void addThroughWholeName(Claim& claim, const QString& name, ClaimIndex& index) {
-        const QStringView whole = QStringView(name).first(name.size() - kExtensionLength);
+        const QStringView whole = QStringView(name).first(name.size() - kCompanionExtensionLength);
         const Claimants* found = index.find(whole);
         if (!found)
             return;
@@ -299,7 +249,7 @@ int CompanionPlan::rowOf(std::size_t pair) const {
 }
 
 bool isCompanionCandidate(const QString& name) {
-    return kindOf(name) != CompanionKind::None;
+    return companionKindOf(name) != CompanionKind::None;
 }
 
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
 #include "dialogs/message_box.h"
-#include "main_window/more_photo_types.h"
+#include "file_types/file_types.h"
 #include "photo_list/list_view.h"
 #include "support/temp_folder.h"
 #include "window_under_test.h"

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "file_types/file_types.h"
+
+#include "files/file_names.h"
+#include "files/file_system.h"
+
+#include <algorithm>
+#include <array>
+
+namespace km {
+namespace {
+
+// Each ending with the type it is counted as; the order of the types is the order they are named.
+struct PhotoEnding {
+    QStringView ending;
+    int type;
+};
+
+constexpr std::array kMoreTypeNames{QLatin1StringView("HEIC"), QLatin1StringView("AVIF"),
+                                    QLatin1StringView("PNG"), QLatin1StringView("TIFF"),
+                                    QLatin1StringView("WebP")};
+
+constexpr std::array kMoreTypeEndings{
+    PhotoEnding{QStringView(u".heic"), 0}, PhotoEnding{QStringView(u".heif"), 0},
+    PhotoEnding{QStringView(u".avif"), 1}, PhotoEnding{QStringView(u".png"), 2},
+    PhotoEnding{QStringView(u".tif"), 3},  PhotoEnding{QStringView(u".tiff"), 3},
+    PhotoEnding{QStringView(u".webp"), 4}};
+
+// The type a name is counted as; -1 when it is none of them. A name that is only the ending is
+// a hidden file, never listed.
+int moreTypeOf(const QString& name) {
+    for (const PhotoEnding& photo : kMoreTypeEndings)
+        if (name.size() > photo.ending.size() && fs::endsWithIgnoringCase(name, photo.ending))
+            return photo.type;
+    return -1;
+}
+
+QStringList patternsOf(std::initializer_list<const char*> endings) {
+    QStringList patterns;
+    for (const char* ending : endings)
+        patterns << QStringLiteral("*.") + QLatin1StringView(ending);
+    return patterns;
+}
+
+// Every RAW and sidecar extension has three characters; each is held as its three lower-case
+// ASCII letters packed into one number.
+constexpr quint32 packed(const char (&ext)[4]) {
+    return quint32(quint8(ext[0])) << 16 | quint32(quint8(ext[1])) << 8 | quint8(ext[2]);
+}
+
+constexpr std::array kRawExtensions{
+    packed("cr2"), packed("cr3"), packed("crw"), packed("nef"), packed("nrw"), packed("arw"),
+    packed("srf"), packed("sr2"), packed("raf"), packed("orf"), packed("rw2"), packed("pef"),
+    packed("dng"), packed("srw"), packed("x3f"), packed("3fr"), packed("iiq"), packed("rwl"),
+    packed("erf"), packed("kdc"), packed("mrw"), packed("mos"),
+    // The video of a phone's Live Photo (IMG_1234.HEIC with IMG_1234.MOV) travels like a RAW file.
+    packed("mov"), packed("mp4")};
+
+constexpr quint32 kXmp = packed("xmp");
+constexpr std::array kSidecarExtensions{kXmp, packed("pp3"), packed("dop"), packed("thm"),
+                                        packed("aae")};
+
+// The last three characters in lower case, packed; 0 when one of them is not ASCII.
+quint32 packedTail(const QString& name) {
+    quint32 result = 0;
+    for (qsizetype i = name.size() - 3; i < name.size(); ++i) {
+        char16_t unit = name[i].unicode();
+        if (unit >= 0x80)
+            return 0;
+        if (unit >= u'A' && unit <= u'Z')
+            unit += u'a' - u'A';
+        result = result << 8 | unit;
+    }
+    return result;
+}
+
+} // namespace
+
+CompanionKind companionKindOf(const QString& name) {
+    if (name.size() <= kCompanionExtensionLength || name.startsWith(QLatin1Char('.')) ||
+        name[name.size() - kCompanionExtensionLength] != QLatin1Char('.'))
+        return CompanionKind::None;
+    const quint32 tail = packedTail(name);
+    if (tail == kXmp)
+        return CompanionKind::Xmp;
+    if (std::find(kSidecarExtensions.begin(), kSidecarExtensions.end(), tail) !=
+        kSidecarExtensions.end())
+        return CompanionKind::Sidecar;
+    if (std::find(kRawExtensions.begin(), kRawExtensions.end(), tail) != kRawExtensions.end())
+        return CompanionKind::Raw;
+    return CompanionKind::None;
+}
+
+QStringList jpegPatterns() {
+    return patternsOf({"jpg", "jpeg"});
+}
+
+QStringList bitmapPatterns() {
+    return patternsOf({"bmp"});
+}
+
+QStringList gifPatterns() {
+    return patternsOf({"gif"});
+}
+
+QStringList morePhotoTypePatterns() {
+    QStringList patterns;
+    for (const PhotoEnding& photo : kMoreTypeEndings)
+        patterns << QLatin1Char('*') + photo.ending.toString();
+    return patterns;
+}
+
+bool isMorePhotoType(const QString& name) {
+    return moreTypeOf(name) >= 0;
+}
+
+QString unlistedPhotosText(const QStringList& names) {
+    std::array<qsizetype, kMoreTypeNames.size()> counts{};
+    qsizetype total = 0;
+    for (const QString& name : names) {
+        if (const int type = moreTypeOf(name); type >= 0) {
+            ++counts[static_cast<size_t>(type)];
+            ++total;
+        }
+    }
+    if (total == 0)
+        return {};
+    QStringList parts;
+    for (size_t type = 0; type < counts.size(); ++type)
+        if (counts[type] > 0)
+            parts << QStringLiteral("%1 %2").arg(counts[type]).arg(kMoreTypeNames[type]);
+    QString counted = parts.takeLast();
+    if (!parts.isEmpty())
+        counted = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + counted;
+    return total == 1 ? counted + QStringLiteral(" photo here: the list's menu lists it too")
+                      : counted + QStringLiteral(" photos here: the list's menu lists them too");
+}
+
+QString iconKeyFor(const QString& name) {
+    const QString extension = fs::extensionOf(name).mid(1).toString().toUpper();
+    if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
+        return QStringLiteral("ICON_JPG");
+    if (extension == QLatin1String("GIF"))
+        return QStringLiteral("ICON_GIF");
+    if (extension == QLatin1String("BMP"))
+        return QStringLiteral("ICON_BMP");
+    return {};
+}
+
+bool mayHoldDateTaken(const QString& name) {
+    if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+        name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
+        return true;
+    return isMorePhotoType(name);
+}
+
+} // namespace km

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace km {
+
+// The kinds of files the program lists or renames, told by their endings (letter case ignored).
+// Every ending the program knows is written here, once.
+
+// The photo types the Photo Types boxes choose: JPEG, Bitmap and GIF, the wildcard patterns of
+// their endings.
+QStringList jpegPatterns();
+QStringList bitmapPatterns();
+QStringList gifPatterns();
+
+// The photo types phones save besides JPEG (HEIC, HEIF, AVIF, PNG, TIFF, WebP), listed when the
+// photo list's menu asks for them: the wildcard patterns of their endings.
+QStringList morePhotoTypePatterns();
+
+// True when the name has one of those endings, letter case ignored; cheap enough to ask of every
+// name of a folder.
+bool isMorePhotoType(const QString& name);
+
+// What an empty list says of the photos of those types it leaves out, counted by type, such as
+// "12 HEIC and 3 PNG photos here: the list's menu lists them too"; empty when there are none.
+QString unlistedPhotosText(const QStringList& names);
+
+// The small icon of a listed file: "ICON_JPG", "ICON_GIF", "ICON_BMP", or empty for the others.
+QString iconKeyFor(const QString& name);
+
+// True for the photos that may hold EXIF data, and so a date taken; Bitmap and GIF files never do.
+bool mayHoldDateTaken(const QString& name);
+
+// What a file that may travel with a photo of the same base name is: a RAW photo (or the video
+// of a phone's Live Photo), an XMP sidecar, or another sidecar; None for any other name.
+enum class CompanionKind { None, Raw, Xmp, Sidecar };
+
+// Every companion's extension is a dot and three characters.
+inline constexpr qsizetype kCompanionExtensionLength = 4;
+
+// The kind by the name's three-letter extension after a non-empty stem; a hidden file is None.
+// Cheap enough to ask for every entry of a folder.
+CompanionKind companionKindOf(const QString& name);
+
+} // namespace km
