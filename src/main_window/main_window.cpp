@@ -17,6 +17,7 @@
 #include "photo_list/photo_list_model.h"
 #include "plan/conflicts.h"
 #include "preview/preview_drawing.h"
+#include "scan/folder_scan.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/check_box.h"
 #include "widgets/folder_tree.h"
@@ -342,48 +343,23 @@ void MainWindow::FillFileList() {
     FoundCount = 0;
     FoundFiles.clear();
     m_rowStamps.clear();
-    QStringList patterns;
-    if (m_form.cbJPG->value() == 1)
-        patterns += km::jpegPatterns();
-    if (m_form.cbBMP->value() == 1)
-        patterns += km::bitmapPatterns();
-    if (m_form.cbGIF->value() == 1)
-        patterns += km::gifPatterns();
-    if (m_options.moreTypes)
-        patterns += km::morePhotoTypePatterns();
-    // A folder that vanished or cannot be read gives an empty (or partial) list. RAW and sidecar
-    // files come from the same single read, and so do the photos of types left out, counted to
-    // say why a list stays empty.
-    const km::fs::FolderListing listing = km::fs::listFolder(folder, patterns, alsoListedFilter());
-    for (const QStringList& names : listing.matches)
-        FoundFiles += names;
-    m_listedFiles = listing.inodes;
-    m_companionCandidates.clear();
-    QStringList unlisted;
-    for (const QString& name : listing.filtered)
-        (!m_options.moreTypes && km::isMorePhotoType(name) ? unlisted : m_companionCandidates)
-            .append(name);
-    m_unlistedPhotos = km::unlistedPhotosText(unlisted);
+    km::ScanChoice choice;
+    choice.jpeg = m_form.cbJPG->value() == 1;
+    choice.bitmap = m_form.cbBMP->value() == 1;
+    choice.gif = m_form.cbGIF->value() == 1;
+    choice.moreTypes = m_options.moreTypes;
+    choice.companions = m_options.companions;
+    km::FolderScan scan = km::scanFolder(folder, choice);
+    FoundFiles = std::move(scan.photos);
+    m_listedFiles = std::move(scan.inodes);
+    m_companionCandidates = std::move(scan.companionCandidates);
+    m_unlistedPhotos = std::move(scan.unlistedPhotos);
     m_companionsStale = true;
     if (m_options.orderInForce() != km::PhotoOrder::Taken)
         stopShowingDatesRead();
     else if (!orderByDateTaken())
         return;
     showFoundFiles();
-}
-
-// The names the scan takes besides the checked types' photos: RAW and sidecar files while they
-// follow their photo, and the photos of types the list leaves out.
-km::fs::NameFilter MainWindow::alsoListedFilter() const {
-    if (m_options.companions && !m_options.moreTypes)
-        return [](const QString& name) {
-            return km::isCompanionCandidate(name) || km::isMorePhotoType(name);
-        };
-    if (m_options.companions)
-        return km::isCompanionCandidate;
-    if (!m_options.moreTypes)
-        return km::isMorePhotoType;
-    return {};
 }
 
 // A list in name order waits for no dates: a reading still running is stopped and its end ignored.
@@ -543,13 +519,10 @@ km::NewNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool re
 
 // With a date in the names, the photos without one read "(no date taken)" as their new name.
 void MainWindow::showUndatedRows() {
-    std::vector<bool> undated;
-    if (m_options.date != km::DateInNames::None) {
-        undated.reserve(static_cast<size_t>(m_rowStamps.size()));
-        for (const QString& stamp : std::as_const(m_rowStamps))
-            undated.push_back(stamp.isEmpty());
-    }
-    m_form.lvFiles->photos().setLeftOutRows(std::move(undated), QStringLiteral("(no date taken)"));
+    m_form.lvFiles->photos().setLeftOutRows(m_options.date == km::DateInNames::None
+                                                ? std::vector<bool>()
+                                                : km::undatedRows(m_rowStamps),
+                                            QStringLiteral("(no date taken)"));
 }
 
 void MainWindow::ShowExample() {
@@ -559,19 +532,8 @@ void MainWindow::ShowExample() {
         m_form.lblExample->setText(km::exampleLine(fields));
         return;
     }
-    // The name of the first dated photo listed (dated photos come first in the order taken), or
-    // of an example date when there is none.
-    const km::DatePattern pattern = m_options.datePattern();
-    const bool dated = !m_rowStamps.isEmpty() && !m_rowStamps.front().isEmpty();
-    const QString stamp = dated ? m_rowStamps.front() : QStringLiteral("2024:05:01 14:03:22");
-    bool numbered = true;
-    if (dated && m_options.numbers == km::DateNumbering::Shared) {
-        const qint64 key = pattern.key(stamp);
-        numbered = std::count_if(m_rowStamps.begin(), m_rowStamps.end(), [&](const QString& each) {
-                       return !each.isEmpty() && pattern.key(each) == key;
-                   }) > 1;
-    }
-    m_form.lblExample->setText(km::exampleLine(fields, pattern.textOf(stamp), numbered));
+    m_form.lblExample->setText(
+        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rowStamps));
 }
 
 bool MainWindow::CheckDuplicates() {

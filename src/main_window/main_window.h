@@ -124,7 +124,6 @@ private:
                                  const std::vector<bool>& selected) const;
     void showUndatedRows();
     void chooseMoreTypes(bool on);
-    km::fs::NameFilter alsoListedFilter() const;
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();

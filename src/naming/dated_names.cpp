@@ -166,4 +166,26 @@ NewNames computeDatedNames(const NamingFields& fields, bool renameAll,
     return DatedNamer(fields, renameAll, originalNames, isSelected, naming, stamps).run();
 }
 
+QString datedExampleLine(const NamingFields& fields, const DatedNaming& naming,
+                         const QStringList& stamps) {
+    const bool dated = !stamps.isEmpty() && !stamps.front().isEmpty();
+    const QString stamp = dated ? stamps.front() : QStringLiteral("2024:05:01 14:03:22");
+    bool numbered = true;
+    if (dated && naming.numbering == DateNumbering::Shared) {
+        const qint64 key = naming.pattern.key(stamp);
+        numbered = std::count_if(stamps.begin(), stamps.end(), [&](const QString& each) {
+                       return !each.isEmpty() && naming.pattern.key(each) == key;
+                   }) > 1;
+    }
+    return exampleLine(fields, naming.pattern.textOf(stamp), numbered);
+}
+
+std::vector<bool> undatedRows(const QStringList& stamps) {
+    std::vector<bool> undated;
+    undated.reserve(static_cast<std::size_t>(stamps.size()));
+    for (const QString& stamp : stamps)
+        undated.push_back(stamp.isEmpty());
+    return undated;
+}
+
 } // namespace km

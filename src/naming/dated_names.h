@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 namespace km {
 
@@ -25,5 +26,14 @@ NewNames computeDatedNames(const NamingFields& fields, bool renameAll,
                            const QStringList& originalNames,
                            const std::function<bool(int row0)>& isSelected,
                            const DatedNaming& naming, const QStringList& stamps);
+
+// The example line with the date taken in the names: the name of the first dated photo of
+// stamps (in the order taken, the dated photos come first), or of an example date when none is
+// dated. With Shared numbering it is numbered only when another photo shares its date text.
+QString datedExampleLine(const NamingFields& fields, const DatedNaming& naming,
+                         const QStringList& stamps);
+
+// Which rows have no date taken (an empty stamp), and so keep their names.
+std::vector<bool> undatedRows(const QStringList& stamps);
 
 } // namespace km

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace km {
+
+// Which files a scan lists: the photo types checked, the phones' types of the list's menu, and
+// whether RAW and sidecar files are looked for to follow their photos.
+struct ScanChoice {
+    bool jpeg = false;
+    bool bitmap = false;
+    bool gif = false;
+    bool moreTypes = false;
+    bool companions = false;
+};
+
+// What one read of a folder found. A folder that vanished or cannot be read gives an empty (or
+// partial) scan.
+struct FolderScan {
+    // The photos to list: the endings in turn (".jpg" before ".jpeg"), the files of each in
+    // natural name order.
+    QStringList photos;
+    // The inode numbers of every file taken, in no order, to tell a file that took a listed name
+    // since from the one listed.
+    std::vector<quint64> inodes;
+    // The RAW and sidecar files that may follow a photo (only with `companions`).
+    QStringList companionCandidates;
+    // What an empty list says of the phones' photos it leaves out; empty when there are none.
+    QString unlistedPhotos;
+};
+
+FolderScan scanFolder(const QString& folder, const ScanChoice& choice);
+
+} // namespace km

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "scan/folder_scan.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FolderScan, ListsTheChosenTypesAndTellsWhatFollowsOrIsLeftOut) {
+    TempFolder folder;
+    folder.writeNamed({"IMG_10.JPG", "IMG_2.jpeg", "b.bmp", "c.heic", "d.PNG", "IMG_2.CR2",
+                       "notes.txt", ".hidden.jpg"});
+    folder.makePipe("pipe.jpg");
+    folder.makeFolder("folder.jpg");
+
+    km::ScanChoice choice;
+    choice.jpeg = true;
+    choice.companions = true;
+    km::FolderScan scan = km::scanFolder(folder.path(), choice);
+    // Each ending in turn, as the list has always shown them: "*.jpg" before "*.jpeg".
+    EXPECT_EQ(scan.photos, (QStringList{"IMG_10.JPG", "IMG_2.jpeg"}));
+    EXPECT_EQ(scan.companionCandidates, QStringList{"IMG_2.CR2"});
+    EXPECT_EQ(scan.unlistedPhotos, "1 HEIC and 1 PNG photos here: the list's menu lists them too");
+    EXPECT_EQ(scan.inodes.size(), 5U);
+
+    choice.jpeg = false;
+    choice.gif = true;
+    choice.moreTypes = true;
+    choice.companions = false;
+    scan = km::scanFolder(folder.path(), choice);
+    EXPECT_EQ(scan.photos, (QStringList{"c.heic", "d.PNG"}));
+    EXPECT_TRUE(scan.companionCandidates.isEmpty());
+    EXPECT_TRUE(scan.unlistedPhotos.isEmpty());
+}
+
+} // namespace
