@@ -200,16 +200,7 @@ bool DiskFileOps::ignoresCase(const QString& folder, const std::vector<FolderEnt
 }
 
 fs::FileError DiskFileOps::syncFolder(const QString& folder) {
-    return syncFolderEntries(folder);
-}
-
-fs::FileError syncFolderEntries(const QString& folder) {
-    const fs::FileDescriptor fd = fs::openFolder(folder);
-    if (fd.get() < 0)
-        return fs::fromErrno(errno);
-    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS)
-        return fs::fromErrno(errno);
-    return {};
+    return fs::syncFolderEntries(folder);
 }
 
 } // namespace km

@@ -80,7 +80,4 @@ public:
     fs::FileError syncFolder(const QString& folder) override;
 };
 
-// Flushes a folder's entries to disk (fsync on the folder itself).
-fs::FileError syncFolderEntries(const QString& folder);
-
 } // namespace km

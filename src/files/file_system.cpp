@@ -271,6 +271,15 @@ QString errorText(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+FileError syncFolderEntries(const QString& folder) {
+    const FileDescriptor fd = openFolder(folder);
+    if (fd.get() < 0)
+        return fromErrno(errno);
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS)
+        return fromErrno(errno);
+    return {};
+}
+
 bool processMayBeRunning(pid_t pid) {
     return ::kill(pid, 0) == 0 || errno != ESRCH;
 }

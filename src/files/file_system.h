@@ -136,6 +136,10 @@ std::optional<unsigned long> fileSystemType(int fd);
 // may fold letter case.
 bool isForeignFileSystem(unsigned long type);
 
+// Flushes a folder's entries to disk (fsync on the folder itself); a file system that cannot
+// sync folders (EINVAL, EROFS) is no error.
+FileError syncFolderEntries(const QString& folder);
+
 // Writes all of bytes to the descriptor, going on after interruptions and short writes.
 FileError writeAll(int fd, QByteArrayView bytes);
 

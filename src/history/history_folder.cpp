@@ -4,6 +4,7 @@
 #include "batch/file_ops.h"
 #include "files/message_text.h"
 #include "files/plain_file.h"
+#include "records/durable_file.h"
 #include "records/record_lines.h"
 
 #include <QDir>
@@ -33,13 +34,6 @@ QString freshHistoryName() {
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
-fs::FileError writeWholeFile(int fd, const QByteArray& bytes) {
-    const fs::FileError error = fs::writeAll(fd, bytes);
-    if (!error.ok())
-        return error;
-    return ::fsync(fd) == 0 ? fs::FileError{} : fs::fromErrno(errno);
-}
-
 fs::FileError historyError(const QString& folder, int code) {
     return {code, QStringLiteral("The rename could not be kept among the earlier renames in %1: "
                                  "%2.")
@@ -59,26 +53,13 @@ bool abandonedByItsWriter(const QString& name) {
 
 fs::FileError HistoryFolder::add(const QByteArray& history) const {
     const QString name = freshHistoryName();
-    const QString folder = fs::withTrailingSeparator(m_folder);
-    const QString unfinished = folder + name + kUnfinishedHistorySuffix;
-    const QByteArray native = fs::nativePath(unfinished);
-    const fs::FileError made = native.isEmpty() ? fs::unstorableName() : fs::makeFolders(m_folder);
-    if (!made.ok())
-        return historyError(m_folder, made.code);
-    const fs::FileDescriptor fd(
-        ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (fd.get() < 0)
-        return historyError(m_folder, errno);
-    fs::FileError error = writeWholeFile(fd.get(), history);
-    if (error.ok())
-        error = fs::renameNoReplace(unfinished, folder + name + kHistorySuffix);
-    if (!error.ok()) {
-        ::unlink(native.constData());
-        return historyError(m_folder, error.code);
-    }
-    error = syncFolderEntries(m_folder);
+    const DurableWrite written =
+        writeRecordFile(m_folder, name + kUnfinishedHistorySuffix, name + kHistorySuffix, history,
+                        AfterWriting::Close);
+    if (!written.error.ok())
+        return historyError(m_folder, written.error.code);
     dropOldest();
-    return error.ok() ? error : historyError(m_folder, error.code);
+    return {};
 }
 
 QStringList HistoryFolder::files() const {

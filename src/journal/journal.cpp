@@ -4,6 +4,7 @@
 #include "batch/name_rules.h"
 #include "files/message_text.h"
 #include "files/plain_file.h"
+#include "records/durable_file.h"
 #include "records/name_field.h"
 #include "records/record_lines.h"
 
@@ -230,15 +231,6 @@ fs::FileError journalError(const QString& path, const QString& failure, int code
 
 // Locks the fresh file before its first byte, so that a file with content is always held while
 // its batch runs.
-fs::FileError lockAndWrite(int fd, const QByteArray& bytes) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return {errno, {}};
-    fs::FileError error = fs::writeAll(fd, bytes);
-    if (error.ok() && ::fsync(fd) != 0)
-        error = {errno, {}};
-    return error;
-}
-
 const QString kWritten = QStringLiteral("written");
 
 // 0, or the errno value that kept the journal open as fd from being read whole.
@@ -357,30 +349,12 @@ fs::FileError JournalFile::begin(const BatchRecord& record) {
 // the descriptor stays open and locked in fd.
 fs::FileError JournalFile::writeLocked(const QString& name, const QByteArray& text,
                                        fs::FileDescriptor& fd) const {
-    const QString unfinished = inFolder(m_folder, name + kUnfinishedSuffix);
-    const QString finished = inFolder(m_folder, name + kJournalSuffix);
-    const QByteArray native = fs::nativePath(unfinished);
-    fs::FileError error = native.isEmpty() ? fs::unstorableName() : fs::makeFolders(m_folder);
-    if (!error.ok())
-        return journalError(finished, kWritten, error.code);
-    fd =
-        fs::FileDescriptor(::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (fd.get() < 0)
-        return journalError(finished, kWritten, errno);
-    error = lockAndWrite(fd.get(), text);
-    if (error.ok())
-        error = fs::renameNoReplace(unfinished, finished);
-    if (!error.ok()) {
-        ::unlink(native.constData());
-    } else {
-        error = syncFolderEntries(m_folder);
-        if (!error.ok())
-            ::unlink(fs::nativePath(finished).constData());
-    }
-    if (!error.ok()) {
-        fd.reset();
-        return journalError(finished, kWritten, error.code);
-    }
+    DurableWrite written = writeRecordFile(m_folder, name + kUnfinishedSuffix,
+                                           name + kJournalSuffix, text, AfterWriting::KeepLocked);
+    if (!written.error.ok())
+        return journalError(inFolder(m_folder, name + kJournalSuffix), kWritten,
+                            written.error.code);
+    fd = std::move(written.fd);
     return {};
 }
 
@@ -412,7 +386,7 @@ fs::FileError JournalFile::rolledBack() {
         return journalError(m_path, failed, code);
     }
     m_fd = std::move(fd);
-    error = syncFolderEntries(m_folder);
+    error = fs::syncFolderEntries(m_folder);
     return error.ok() ? error : journalError(m_path, failed, error.code);
 }
 
@@ -504,7 +478,7 @@ fs::FileError discardJournal(const QString& path) {
     else if (::unlink(native.constData()) != 0 && errno != ENOENT)
         error = {errno, {}};
     if (error.ok())
-        error = syncFolderEntries(QFileInfo(path).absolutePath());
+        error = fs::syncFolderEntries(QFileInfo(path).absolutePath());
     return error.ok() ? error : journalError(path, QStringLiteral("removed"), error.code);
 }
 
