@@ -4,7 +4,7 @@
 // the big folder, in the same run. Reports "ratio" (target under 3) and the process's peak
 // resident memory "peak_rss_mb" (target under 200).
 #include "main_window/main_window.h"
-#include "main_window/main_window_test_seam.h"
+#include "seams/main_window_test_seam.h"
 #include "support/benchmark_main.h"
 #include "support/photo_folder.h"
 

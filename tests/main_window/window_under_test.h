@@ -2,7 +2,7 @@
 #pragma once
 
 #include "main_window/main_window.h"
-#include "main_window/main_window_test_seam.h"
+#include "seams/main_window_test_seam.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/main_window_test_seam.h"
+#include "seams/main_window_test_seam.h"
 
 #include "main_window/main_window.h"
 
