@@ -22,16 +22,16 @@ void MainWindowTestSeam::rescan() {
 }
 
 void MainWindowTestSeam::readDatesInBackground() {
-    m_window.m_datesAtOnceFor = std::chrono::milliseconds(0);
+    m_window.m_dates.setWaitAtOnce(std::chrono::milliseconds(0));
 }
 
 bool MainWindowTestSeam::waitForDatesTaken() {
     const QDeadlineTimer deadline(10'000);
-    while (m_window.m_readingDates && !deadline.hasExpired()) {
-        m_window.m_dateReading.waitForFinished();
+    while (m_window.m_dates.isReading() && !deadline.hasExpired()) {
+        m_window.m_dates.waitForFinished();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    return !m_window.m_readingDates;
+    return !m_window.m_dates.isReading();
 }
 
 QString MainWindowTestSeam::currentFolder() const {

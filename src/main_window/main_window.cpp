@@ -12,11 +12,11 @@
 #include "naming/dated_names.h"
 #include "naming/naming.h"
 #include "numbers/rounding.h"
-#include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
 #include "plan/conflicts.h"
 #include "preview/preview_drawing.h"
+#include "scan/date_reading.h"
 #include "scan/folder_scan.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/check_box.h"
@@ -106,15 +106,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connectHandlers();
 }
 
-MainWindow::~MainWindow() {
-    stopReadingDates();
-}
-
-// The background reading uses the window's date cache: it must end before the window does.
-void MainWindow::stopReadingDates() {
-    m_dateReading.cancel();
-    m_dateReading.waitForFinished();
-}
+MainWindow::~MainWindow() = default;
 
 QString MainWindow::FolderTreeStartDefault() {
     return FolderTree::defaultStartFolder();
@@ -147,13 +139,8 @@ void MainWindow::connectHandlers() {
     connect(m_form.bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(m_form.bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-    // A watcher given a new future still delivers what the old one had sent: only the current
-    // reading counts.
-    connect(&m_dateReading, &QFutureWatcherBase::progressValueChanged, this, [this](int done) {
-        if (m_readingDates && m_dateReading.isRunning())
-            showDateProgress(done, m_dateReading.progressMaximum());
-    });
-    connect(&m_dateReading, &QFutureWatcherBase::finished, this, &MainWindow::datesRead);
+    connect(&m_dates, &km::DateReading::progress, this, &MainWindow::showDateProgress);
+    connect(&m_dates, &km::DateReading::ended, this, &MainWindow::datesRead);
 }
 
 // Runs a command now, or, when it arrives during another command's event deliveries, once that
@@ -298,7 +285,7 @@ void MainWindow::Form_Unload() {
         return;
     m_unloaded = true;
     Timer1->stop();
-    stopReadingDates();
+    m_dates.stop();
     // A folder that cannot be written must not keep the program from ending.
     km::writeSettingsFile(SettingsFile, currentSettings());
 }
@@ -339,7 +326,6 @@ bool MainWindow::FileExists(const QString& path) const {
 void MainWindow::FillFileList() {
     CurrentFolder = km::fs::withTrailingSeparator(CurrentFolder);
     const QString& folder = CurrentFolder;
-    ++m_listings;
     FoundCount = 0;
     FoundFiles.clear();
     m_rowStamps.clear();
@@ -356,20 +342,10 @@ void MainWindow::FillFileList() {
     m_unlistedPhotos = std::move(scan.unlistedPhotos);
     m_companionsStale = true;
     if (m_options.orderInForce() != km::PhotoOrder::Taken)
-        stopShowingDatesRead();
+        m_dates.forget();
     else if (!orderByDateTaken())
         return;
     showFoundFiles();
-}
-
-// A list in name order waits for no dates: a reading still running is stopped and its end ignored.
-// The reading keeps the cache until it has ended; the next reading waits for that.
-void MainWindow::stopShowingDatesRead() {
-    if (!m_readingDates)
-        return;
-    m_dateReading.cancel();
-    m_readingDates = false;
-    m_fillAfterReading = false;
 }
 
 // The end of the scan: the found files become the list's rows.
@@ -390,20 +366,8 @@ void MainWindow::showFoundFiles() {
 // the first moments, come at once; false when the rest are read in the background, with the list
 // empty, its header showing the progress and Rename! off, until datesRead() fills the list.
 bool MainWindow::orderByDateTaken() {
-    if (m_dateReading.isRunning()) {
-        // The reading of an earlier listing holds the cache: it is stopped, then this listing
-        // is read anew.
-        m_dateReading.cancel();
-        m_fillAfterReading = true;
-        showDatesBeingRead();
-        return false;
-    }
-    const auto dates = km::readDatesTaken(
-        CurrentFolder, FoundFiles, m_dateCache, [](int, int) { return false; }, m_datesAtOnceFor);
+    const std::optional<km::DateReading::Dates> dates = m_dates.read(CurrentFolder, FoundFiles);
     if (!dates) {
-        m_readingListing = m_listings;
-        m_dateReading.setFuture(
-            km::readDatesTakenInBackground(CurrentFolder, FoundFiles, m_dateCache));
         showDatesBeingRead();
         return false;
     }
@@ -412,37 +376,38 @@ bool MainWindow::orderByDateTaken() {
 }
 
 void MainWindow::showDatesBeingRead() {
-    m_readingDates = true;
     m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
     m_form.lvFiles->setEmptyText({});
     m_form.bRename->setEnabled(false);
-    showDateProgress(m_dateReading.progressValue(), m_dateReading.progressMaximum());
+    showDateProgress(m_dates.progressValue(), m_dates.progressMaximum());
 }
 
 // The background reading ended: its dates order the list, unless it was stopped or the folder is
 // to be listed again. Like any command, this waits while another one runs (a question may be
 // open).
 void MainWindow::datesRead() {
-    if (m_unloaded || !m_readingDates || !m_dateReading.isFinished())
+    if (m_unloaded)
         return;
-    if (m_fillAfterReading || m_dateReading.future().resultCount() == 0) {
-        m_fillAfterReading = false;
+    switch (m_dates.end()) {
+    case km::DateReading::End::Nothing:
+        return;
+    case km::DateReading::End::ListAgain:
         runCommand(&MainWindow::FillFileList);
         return;
+    case km::DateReading::End::Dates:
+        runCommand(&MainWindow::showDatesRead);
+        return;
     }
-    runCommand(&MainWindow::showDatesRead);
 }
 
 void MainWindow::showDatesRead() {
-    // A listing made since then has its own dates.
-    if (m_readingListing != m_listings || m_dateReading.isRunning())
-        return;
-    putInOrderTaken(m_dateReading.result());
-    showFoundFiles();
+    if (const std::optional<km::DateReading::Dates> dates = m_dates.currentDates()) {
+        putInOrderTaken(*dates);
+        showFoundFiles();
+    }
 }
 
-void MainWindow::putInOrderTaken(const std::vector<std::optional<km::DateTaken>>& dates) {
-    m_readingDates = false;
+void MainWindow::putInOrderTaken(const km::DateReading::Dates& dates) {
     showOrderInHeader();
     QStringList ordered;
     ordered.reserve(FoundFiles.size());
@@ -499,7 +464,7 @@ void MainWindow::UpdateNewNames() {
         m_companionsStale = false;
     }
     // While dates are read the list is not complete yet.
-    m_form.bRename->setEnabled(proposal.renameEnabled && !m_readingDates);
+    m_form.bRename->setEnabled(proposal.renameEnabled && !m_dates.isReading());
     showUndatedRows();
     km::deliverPendingEvents();
     CheckDuplicates();

@@ -7,15 +7,14 @@
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
 #include "naming/naming.h"
-#include "photo_dates/date_taken_cache.h"
 #include "plan/companions.h"
 #include "plan/rows_batch.h"
 #include "rename/rename_keeper.h"
+#include "scan/date_reading.h"
 #include "settings/options_file.h"
 #include "settings/settings_file.h"
 #include "widgets/image_list.h"
 
-#include <QFutureWatcher>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -109,11 +108,9 @@ private:
     void showFoundFiles();
     bool orderByDateTaken();
     void showDatesBeingRead();
-    void stopShowingDatesRead();
     void datesRead();
     void showDatesRead();
-    void putInOrderTaken(const std::vector<std::optional<km::DateTaken>>& dates);
-    void stopReadingDates();
+    void putInOrderTaken(const km::DateReading::Dates& dates);
     void showDateProgress(int done, int total);
     QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);
@@ -154,24 +151,13 @@ private:
     QString m_optionsFile;
     // The choices of the photo list's menu.
     km::Options m_options;
-    // Dates taken read so far; a rescan reads only files that changed.
-    km::DateTakenCache m_dateCache;
     // In the order taken, when each row's photo was taken ("YYYY:MM:DD HH:MM:SS"); empty when
     // it has no date taken.
     QStringList m_rowStamps;
     // With a date in the names: the photos the last proposal left out for want of a date.
     int m_undatedCount = 0;
-    bool m_readingDates = false;
-    // The dates of files not yet in the cache, read in the background, and the listing they
-    // belong to; each scan is a new listing.
-    QFutureWatcher<std::vector<std::optional<km::DateTaken>>> m_dateReading;
-    quint64 m_listings = 0;
-    // How long a scan waits for the dates of files not in the cache before it reads them in the
-    // background.
-    std::chrono::milliseconds m_datesAtOnceFor{50};
-    quint64 m_readingListing = 0;
-    // A scan came while dates were read: the folder is listed again once the reading stopped.
-    bool m_fillAfterReading = false;
+    // The dates taken of each scan's photos; a rescan reads only files that changed.
+    km::DateReading m_dates;
     // The folder's RAW and sidecar files, listed with the photos while they follow them, and
     // which of them follow which row's photo.
     QStringList m_companionCandidates;
