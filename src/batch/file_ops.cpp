@@ -16,7 +16,7 @@ namespace km {
 
 namespace {
 
-EntryKind kindOf(const struct stat& info) {
+EntryKind entryKindOf(const struct stat& info) {
     if (S_ISREG(info.st_mode))
         return EntryKind::File;
     if (S_ISDIR(info.st_mode))
@@ -47,7 +47,7 @@ EntryInfo entryInfo(int dirFd, const dirent& entry) {
         return {EntryKind::Unknown, identity};
     if (S_ISLNK(info.st_mode))
         return {followedKind(dirFd, entry.d_name), identity};
-    return {kindOf(info), identity};
+    return {entryKindOf(info), identity};
 }
 
 // Only ASCII letters: every file system that ignores case folds them, not all fold the others.
@@ -74,7 +74,7 @@ std::size_t likelyEntryCount(int folderFd) {
 
 enum class CaseAnswer { Ignored, Told, Unknown };
 
-bool sameFile(const struct stat& left, const struct stat& right) {
+bool sameEntry(const struct stat& left, const struct stat& right) {
     return left.st_ino == right.st_ino && left.st_dev == right.st_dev;
 }
 
@@ -90,7 +90,7 @@ CaseAnswer lookUpSwapped(int dirFd, const QString& name, const QString& swapped,
         return CaseAnswer::Unknown;
     if (fstatat(dirFd, other.constData(), &otherInfo, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? CaseAnswer::Told : CaseAnswer::Unknown;
-    if (sameFile(ownInfo, otherInfo))
+    if (sameEntry(ownInfo, otherInfo))
         return CaseAnswer::Ignored;
     // Some network file systems number a file anew for each name it is looked up by, so another
     // inode is another file only when the listing holds that name as an entry of its own.

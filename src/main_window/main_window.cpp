@@ -8,6 +8,7 @@
 #include "files/file_names.h"
 #include "files/file_system.h"
 #include "history/earlier_undo.h"
+#include "main_window/earlier_rename_rows.h"
 #include "main_window/photo_list_menu.h"
 #include "naming/dated_names.h"
 #include "naming/naming.h"
@@ -41,42 +42,6 @@ namespace {
 using km::ShowMessageBox;
 
 const QString kEarlierRenamesTitle = QStringLiteral("Earlier Renames");
-
-QString earlierStateText(const km::LoadedHistory& loaded, km::FileOps& ops) {
-    if (!loaded.entry)
-        return QStringLiteral("damaged");
-    switch (km::earlierBatchState(km::planEarlierUndo(*loaded.entry, ops))) {
-    case km::EarlierBatchState::AsLeft:
-        return QStringLiteral("all files as left");
-    case km::EarlierBatchState::ChangedSince:
-        return QStringLiteral("some changed since");
-    case km::EarlierBatchState::FolderGone:
-        return QStringLiteral("folder gone");
-    case km::EarlierBatchState::FolderUnreadable:
-        break;
-    }
-    return QStringLiteral("folder cannot be read");
-}
-
-km::EarlierRenameRow earlierRenameRow(const km::LoadedHistory& loaded, km::FileOps& ops) {
-    km::EarlierRenameRow row;
-    row.state = earlierStateText(loaded, ops);
-    if (!loaded.entry) {
-        row.folder = loaded.path;
-        row.example = loaded.damage;
-        return row;
-    }
-    const km::HistoryEntry& entry = *loaded.entry;
-    row.when = QDateTime::fromMSecsSinceEpoch(entry.when)
-                   .toLocalTime()
-                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    row.folder = entry.folder;
-    row.files = QString::number(entry.files.size());
-    if (!entry.files.empty())
-        row.example =
-            entry.files.front().original + QStringLiteral(" -> ") + entry.files.front().renamed;
-    return row;
-}
 
 } // namespace
 
@@ -505,7 +470,7 @@ bool MainWindow::CheckDuplicates() {
     km::PhotoListModel& photos = m_form.lvFiles->photos();
     const km::Conflicts conflicts =
         km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions);
-    photos.setConflictRows(conflicts.redRows);
+    photos.setConflictRows(conflicts.conflictingRows);
     return conflicts.found;
 }
 
@@ -771,15 +736,9 @@ void MainWindow::showOrderInHeader() {
 
 // The window lists the recorded batches and only reports the choice: the undo runs as a command.
 void MainWindow::showEarlierRenames() {
-    m_earlierRenames.clear();
-    std::vector<km::EarlierRenameRow> rows;
-    if (const QString folder = m_renames.historyFolder(); !folder.isEmpty()) {
-        for (const QString& path : km::HistoryFolder(folder).files()) {
-            m_earlierRenames.push_back(km::loadHistory(path));
-            rows.push_back(earlierRenameRow(m_earlierRenames.back(), m_fileOps));
-        }
-    }
-    auto* window = new km::EarlierRenamesDialog(rows, this);
+    m_earlierRenames = m_renames.earlierRenames();
+    auto* window =
+        new km::EarlierRenamesDialog(km::earlierRenameRows(m_earlierRenames, m_fileOps), this);
     connect(window, &km::EarlierRenamesDialog::undoChosen, this, [this](int row) {
         m_earlierChoice = row;
         runCommand(&MainWindow::undoEarlierRename);

@@ -308,14 +308,14 @@ Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStri
     Conflicts result;
     result.found = entries.found;
     std::vector<bool> red(static_cast<std::size_t>(rows), false);
-    for (const int entry : entries.redRows) {
+    for (const int entry : entries.conflictingRows) {
         const int row = entry < rows ? entry : plan.rowOf(static_cast<std::size_t>(entry - rows));
         if (row >= 0 && row < rows)
             red[static_cast<std::size_t>(row)] = true;
     }
     for (int row = 0; row < rows; ++row) {
         if (red[static_cast<std::size_t>(row)])
-            result.redRows.push_back(row);
+            result.conflictingRows.push_back(row);
     }
     return result;
 }

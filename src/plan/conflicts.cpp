@@ -126,7 +126,7 @@ Conflicts findConflicts(const QStringList& originalNames, const QStringList& new
     });
     for (int row0 = 0; row0 < rows; ++row0) {
         if (red[static_cast<size_t>(row0)])
-            result.redRows.push_back(row0);
+            result.conflictingRows.push_back(row0);
     }
     return result;
 }

@@ -6,10 +6,10 @@
 
 namespace km {
 
-// The outcome of the collision check: redRows are 0-based, ascending, each listed once.
+// The outcome of the collision check: conflictingRows are 0-based, ascending, each listed once.
 struct Conflicts {
     bool found = false;
-    std::vector<int> redRows;
+    std::vector<int> conflictingRows;
 };
 
 // Finds the files that keep their name (empty new name) while a renamed row would take that name,

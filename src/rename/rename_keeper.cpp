@@ -146,4 +146,13 @@ void RenameKeeper::keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journ
         m_strandedJournal = outcome.stranded.empty() ? nullptr : std::move(journal);
 }
 
+std::vector<LoadedHistory> RenameKeeper::earlierRenames() const {
+    std::vector<LoadedHistory> loaded;
+    if (m_historyFolder.isEmpty())
+        return loaded;
+    for (const QString& path : HistoryFolder(m_historyFolder).files())
+        loaded.push_back(loadHistory(path));
+    return loaded;
+}
+
 } // namespace km

@@ -3,6 +3,7 @@
 
 #include "batch/batch.h"
 #include "history/earlier_undo.h"
+#include "history/history_folder.h"
 #include "journal/interrupted_batches.h"
 #include "journal/journal.h"
 
@@ -60,6 +61,8 @@ public:
 
     // Where the history of earlier renames is kept; empty for none.
     const QString& historyFolder() const { return m_historyFolder; }
+    // The recorded batches, newest first, as they read now (a damaged one with its damage).
+    std::vector<LoadedHistory> earlierRenames() const;
 
     // The last rename: its folder (ending with "/") and each file's original and new name.
     const BatchPlan& undoList() const { return m_undoList; }

@@ -81,7 +81,7 @@ TEST(Companions, ACompanionTakingTheNameOfAFileThatStaysReddensItsPhoto) {
     struct Case {
         const char* what;
         QStringList newNames;
-        std::vector<int> redRows;
+        std::vector<int> conflictingRows;
     };
     // Row 0 keeps its name and its RAW; "foto_9.NEF" belongs to no photo.
     const QStringList photos{"IMG_1.jpg", "b.jpeg", "c.jpg", "d.jpg"};
@@ -93,8 +93,8 @@ TEST(Companions, ACompanionTakingTheNameOfAFileThatStaysReddensItsPhoto) {
         const km::CompanionPlan plan = km::planCompanions(photos, test.newNames, candidates);
         const km::Conflicts conflicts =
             km::findConflictsWithCompanions(photos, test.newNames, plan);
-        EXPECT_EQ(conflicts.redRows, test.redRows);
-        EXPECT_EQ(conflicts.found, !test.redRows.empty());
+        EXPECT_EQ(conflicts.conflictingRows, test.conflictingRows);
+        EXPECT_EQ(conflicts.found, !test.conflictingRows.empty());
     }
 }
 

@@ -27,7 +27,7 @@ km::Conflicts scanInRowOrder(const QStringList& originals, const QStringList& ne
     }
     for (qsizetype row = 0; row < originals.size(); ++row) {
         if (red[row])
-            result.redRows.push_back(static_cast<int>(row));
+            result.conflictingRows.push_back(static_cast<int>(row));
     }
     return result;
 }
@@ -35,14 +35,14 @@ km::Conflicts scanInRowOrder(const QStringList& originals, const QStringList& ne
 TEST(Conflicts, RenamedRowTakingAKeptNameIsRedRegardlessOfCase) {
     const auto result = km::findConflicts({"IMG_1.JPG", "x.jpg"}, {"", "img_1.jpg"});
     EXPECT_TRUE(result.found);
-    EXPECT_EQ(result.redRows, Rows({1}));
+    EXPECT_EQ(result.conflictingRows, Rows({1}));
 }
 
 TEST(Conflicts, OnlyTheLowestOfSeveralRenamedRowsIsRed) {
     const auto result = km::findConflicts({"a.jpg", "b.jpg", "keep.jpg", "c.jpg"},
                                           {"x", "KEEP.jpg", "", "keep.JPG"});
     EXPECT_TRUE(result.found);
-    EXPECT_EQ(result.redRows, Rows({1}));
+    EXPECT_EQ(result.conflictingRows, Rows({1}));
 }
 
 TEST(Conflicts, EachRedRowIsListedOnceInRowOrder) {
@@ -50,7 +50,7 @@ TEST(Conflicts, EachRedRowIsListedOnceInRowOrder) {
     const QStringList originals{"a", "Same.jpg", "b", "other", "SAME.JPG"};
     const QStringList newNames{"same.jpg", "", "OTHER", "", ""};
     const auto result = km::findConflicts(originals, newNames);
-    EXPECT_EQ(result.redRows, Rows({0, 2}));
+    EXPECT_EQ(result.conflictingRows, Rows({0, 2}));
 }
 
 TEST(Conflicts, NoConflictWithoutAKeptFileOfThatName) {
@@ -69,17 +69,17 @@ TEST(Conflicts, KeptNamesHoldingTheIndexSeparatorMatchOnlyWhole) {
     // A text index "|A| 2||B| 3|" would find "A| 2||B"; whole names never do.
     const auto result = km::findConflicts({"A| 2||B", "x", "y"}, {"", "a", "b"});
     EXPECT_FALSE(result.found);
-    EXPECT_TRUE(result.redRows.empty());
+    EXPECT_TRUE(result.conflictingRows.empty());
 }
 
 TEST(Conflicts, RowsWithoutANewNameEntryKeepTheirName) {
     const auto result = km::findConflicts({"x.jpg", "keep.jpg"}, {"KEEP.JPG"});
     EXPECT_TRUE(result.found);
-    EXPECT_EQ(result.redRows, Rows({0}));
+    EXPECT_EQ(result.conflictingRows, Rows({0}));
 }
 
 TEST(Conflicts, IgnoresCaseBeyondAsciiThroughCaseFolding) {
-    EXPECT_EQ(km::findConflicts({"\u00c4RGER.JPG", "x"}, {"", "\u00e4rger.jpg"}).redRows,
+    EXPECT_EQ(km::findConflicts({"\u00c4RGER.JPG", "x"}, {"", "\u00e4rger.jpg"}).conflictingRows,
               Rows({1}));
     // Final sigma and sigma fold alike.
     EXPECT_TRUE(km::findConflicts({"\u03c2.jpg", "x"}, {"", "\u03a3.jpg"}).found);
@@ -115,7 +115,7 @@ TEST(Conflicts, AgreesWithAScanInRowOrderOnRandomLists) {
         const auto actual = km::findConflicts(originals, newNames);
         ASSERT_EQ(actual.found, expected.found)
             << originals.join(',').toStdString() << " / " << newNames.join(',').toStdString();
-        ASSERT_EQ(actual.redRows, expected.redRows)
+        ASSERT_EQ(actual.conflictingRows, expected.conflictingRows)
             << originals.join(',').toStdString() << " / " << newNames.join(',').toStdString();
     }
 }

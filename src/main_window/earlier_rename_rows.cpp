@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "main_window/earlier_rename_rows.h"
+
+#include "history/earlier_undo.h"
+
+#include <QDateTime>
+
+namespace km {
+namespace {
+
+QString earlierStateText(const LoadedHistory& loaded, FileOps& ops) {
+    if (!loaded.entry)
+        return QStringLiteral("damaged");
+    switch (earlierBatchState(planEarlierUndo(*loaded.entry, ops))) {
+    case EarlierBatchState::AsLeft:
+        return QStringLiteral("all files as left");
+    case EarlierBatchState::ChangedSince:
+        return QStringLiteral("some changed since");
+    case EarlierBatchState::FolderGone:
+        return QStringLiteral("folder gone");
+    case EarlierBatchState::FolderUnreadable:
+        break;
+    }
+    return QStringLiteral("folder cannot be read");
+}
+
+EarlierRenameRow earlierRenameRow(const LoadedHistory& loaded, FileOps& ops) {
+    EarlierRenameRow row;
+    row.state = earlierStateText(loaded, ops);
+    if (!loaded.entry) {
+        row.folder = loaded.path;
+        row.example = loaded.damage;
+        return row;
+    }
+    const HistoryEntry& entry = *loaded.entry;
+    row.when = QDateTime::fromMSecsSinceEpoch(entry.when)
+                   .toLocalTime()
+                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    row.folder = entry.folder;
+    row.files = QString::number(entry.files.size());
+    if (!entry.files.empty())
+        row.example =
+            entry.files.front().original + QStringLiteral(" -> ") + entry.files.front().renamed;
+    return row;
+}
+
+} // namespace
+
+std::vector<EarlierRenameRow> earlierRenameRows(const std::vector<LoadedHistory>& batches,
+                                                FileOps& ops) {
+    std::vector<EarlierRenameRow> rows;
+    rows.reserve(batches.size());
+    for (const LoadedHistory& loaded : batches)
+        rows.push_back(earlierRenameRow(loaded, ops));
+    return rows;
+}
+
+} // namespace km
