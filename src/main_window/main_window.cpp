@@ -112,27 +112,8 @@ void MainWindow::connectHandlers() {
 // one has ended: commands never interleave. A command already waiting is not queued twice, and
 // none runs after the window has been unloaded.
 void MainWindow::runCommand(Command command) {
-    if (m_commandRunning) {
-        if (std::find(m_queuedCommands.begin(), m_queuedCommands.end(), command) ==
-            m_queuedCommands.end())
-            m_queuedCommands.push_back(command);
-        return;
-    }
-    m_commandRunning = true;
-    if (!m_unloaded)
-        (this->*command)();
-    runQueuedCommands();
-    m_commandRunning = false;
-}
-
-// Runs the commands that arrived while one ran, oldest first; none once the window is unloaded.
-void MainWindow::runQueuedCommands() {
-    while (!m_queuedCommands.empty() && !m_unloaded) {
-        const Command next = m_queuedCommands.front();
-        m_queuedCommands.pop_front();
-        (this->*next)();
-    }
-    m_queuedCommands.clear();
+    m_commands.runOrQueue(
+        command, [this](Command next) { (this->*next)(); }, [this] { return m_unloaded; });
 }
 
 // Offers again the interrupted batches whose questions were left unanswered. True when the
@@ -165,7 +146,11 @@ void MainWindow::Form_Load() {
                               columnsWidth / 2);
     showOrderInHeader();
     // From here start-up is a command too: what the user clicks during its scan waits for it.
-    m_commandRunning = true;
+    runCommand(&MainWindow::showAndScan);
+    centreOnceFramed();
+}
+
+void MainWindow::showAndScan() {
     centreOnScreen();
     m_centreWhenFramed = true;
     show();
@@ -180,9 +165,6 @@ void MainWindow::Form_Load() {
     TickCount = 0;
     Timer1->setInterval(100);
     Timer1->start();
-    runQueuedCommands();
-    m_commandRunning = false;
-    centreOnceFramed();
 }
 
 // Centres the whole window, its frame included: the position of a window is its frame's.
@@ -203,7 +185,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 // Not while start-up still scans, though: a click it delivers meanwhile must find its button
 // where the pointer pressed it.
 void MainWindow::centreOnceFramed() {
-    if (m_centreWhenFramed && !m_commandRunning && isVisible() &&
+    if (m_centreWhenFramed && !m_commands.isRunning() && isVisible() &&
         frameGeometry().size() != size()) {
         m_centreWhenFramed = false;
         centreOnScreen();
@@ -778,7 +760,7 @@ void MainWindow::Timer1_Timer() {
     if (TickCount < std::numeric_limits<qint32>::max())
         ++TickCount;
     // No rescan while a command runs (a question may be open): it waits for a later tick.
-    if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10 && !m_commandRunning) {
+    if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10 && !m_commands.isRunning()) {
         RescanDueTick = 0;
         runCommand(&MainWindow::FillFileList);
     }

@@ -4,6 +4,7 @@
 #include "batch/batch.h"
 #include "files/file_system.h"
 #include "history/history_folder.h"
+#include "main_window/command_queue.h"
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
 #include "naming/naming.h"
@@ -92,7 +93,7 @@ private:
 
     void connectHandlers();
     void runCommand(Command command);
-    void runQueuedCommands();
+    void showAndScan();
     bool settleInterruptedBatches();
     void centreOnScreen();
     void centreOnceFramed();
@@ -176,8 +177,7 @@ private:
     // The earlier renames the "Earlier Renames" window lists, and the one chosen to be undone.
     std::vector<km::LoadedHistory> m_earlierRenames;
     int m_earlierChoice = -1;
-    bool m_commandRunning = false;
-    std::deque<Command> m_queuedCommands;
+    km::CommandQueue<Command> m_commands;
     // Until the window manager has framed the window, its frame is not known: centre it again then.
     bool m_centreWhenFramed = false;
     bool m_unloaded = false;
