@@ -10,6 +10,7 @@
 #include "history/earlier_undo.h"
 #include "main_window/earlier_rename_rows.h"
 #include "main_window/photo_list_menu.h"
+#include "main_window/row_tooltip.h"
 #include "naming/dated_names.h"
 #include "naming/naming.h"
 #include "numbers/rounding.h"
@@ -376,23 +377,13 @@ void MainWindow::showDateProgress(int done, int total) {
 
 // A row's tooltip: whether its photo has no date taken, and the files renamed with it.
 QString MainWindow::rowToolTip(int row) const {
-    QStringList lines;
-    if (m_options.orderInForce() == km::PhotoOrder::Taken && row < m_rowStamps.size() &&
-        m_rowStamps[row].isEmpty())
-        lines << (m_options.date == km::DateInNames::None
-                      ? QStringLiteral("no date taken")
-                      : QStringLiteral("no date taken: the photo keeps its name, as the time "
-                                       "of its file may not be when it was taken"));
-    if (km::fs::hasRawBytes(m_form.lvFiles->photos().names().value(row)))
-        lines << QStringLiteral(
-            "This name is not UTF-8: each byte shown as \\xHH is kept as it is.");
-    QStringList companions;
-    for (const km::RenamePair& companion : m_companions.pairsOf(row))
-        companions << QStringLiteral("%1 \u2192 %2")
-                          .arg(km::fs::readableName(companion.from), companion.to);
-    km::fs::sortNaturally(companions);
-    lines += companions;
-    return lines.join(QLatin1Char('\n'));
+    km::RowFacts facts;
+    facts.name = m_form.lvFiles->photos().names().value(row);
+    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row < m_rowStamps.size() &&
+                    m_rowStamps[row].isEmpty();
+    facts.datesInNames = m_options.date != km::DateInNames::None;
+    facts.companions = m_companions.pairsOf(row);
+    return km::rowToolTip(facts);
 }
 
 void MainWindow::UpdateNewNames() {

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "batch/batch.h"
+
+#include <QString>
+#include <span>
+
+namespace km {
+
+// What a row of the photo list knows beyond its names.
+struct RowFacts {
+    QString name;
+    // The list is in the order taken and this photo has no date taken.
+    bool undated = false;
+    // A date goes into the new names, so an undated photo keeps its name.
+    bool datesInNames = false;
+    // The RAW and sidecar files renamed with it.
+    std::span<const RenamePair> companions;
+};
+
+// A row's tooltip: whether its photo has no date taken, whether its name is not UTF-8, and the
+// files renamed with it, one a line; empty when there is nothing to say.
+QString rowToolTip(const RowFacts& row);
+
+} // namespace km
