@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "file_types/file_types.h"
 
-#include "files/file_names.h"
 #include "files/file_system.h"
 
 #include <algorithm>
@@ -35,11 +34,23 @@ int moreTypeOf(const QString& name) {
     return -1;
 }
 
-QStringList patternsOf(std::initializer_list<const char*> endings) {
+// The endings of the Photo Types boxes' photos.
+constexpr std::array kJpegEndings{QLatin1StringView(".jpg"), QLatin1StringView(".jpeg")};
+constexpr std::array kBitmapEndings{QLatin1StringView(".bmp")};
+constexpr std::array kGifEndings{QLatin1StringView(".gif")};
+
+template <std::size_t N> QStringList patternsOf(const std::array<QLatin1StringView, N>& endings) {
     QStringList patterns;
-    for (const char* ending : endings)
-        patterns << QStringLiteral("*.") + QLatin1StringView(ending);
+    for (const QLatin1StringView ending : endings)
+        patterns << QLatin1Char('*') + ending;
     return patterns;
+}
+
+template <std::size_t N>
+bool hasEnding(const QString& name, const std::array<QLatin1StringView, N>& endings) {
+    return std::any_of(endings.begin(), endings.end(), [&name](QLatin1StringView ending) {
+        return name.endsWith(ending, Qt::CaseInsensitive);
+    });
 }
 
 // Every RAW and sidecar extension has three characters; each is held as its three lower-case
@@ -92,15 +103,15 @@ CompanionKind companionKindOf(const QString& name) {
 }
 
 QStringList jpegPatterns() {
-    return patternsOf({"jpg", "jpeg"});
+    return patternsOf(kJpegEndings);
 }
 
 QStringList bitmapPatterns() {
-    return patternsOf({"bmp"});
+    return patternsOf(kBitmapEndings);
 }
 
 QStringList gifPatterns() {
-    return patternsOf({"gif"});
+    return patternsOf(kGifEndings);
 }
 
 QStringList morePhotoTypePatterns() {
@@ -137,21 +148,17 @@ QString unlistedPhotosText(const QStringList& names) {
 }
 
 QString iconKeyFor(const QString& name) {
-    const QString extension = fs::extensionOf(name).mid(1).toString().toUpper();
-    if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
+    if (hasEnding(name, kJpegEndings))
         return QStringLiteral("ICON_JPG");
-    if (extension == QLatin1String("GIF"))
+    if (hasEnding(name, kGifEndings))
         return QStringLiteral("ICON_GIF");
-    if (extension == QLatin1String("BMP"))
+    if (hasEnding(name, kBitmapEndings))
         return QStringLiteral("ICON_BMP");
     return {};
 }
 
 bool mayHoldDateTaken(const QString& name) {
-    if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
-        name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
-        return true;
-    return isMorePhotoType(name);
+    return hasEnding(name, kJpegEndings) || isMorePhotoType(name);
 }
 
 } // namespace km

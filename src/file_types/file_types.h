@@ -44,4 +44,11 @@ inline constexpr qsizetype kCompanionExtensionLength = 4;
 // Cheap enough to ask for every entry of a folder.
 CompanionKind companionKindOf(const QString& name);
 
+// True when the name ends in a RAW, Live Photo video or sidecar extension (".CR2", ".nef", ".MOV",
+// ".mp4", ".xmp", ".aae" ..., letter case ignored) after a non-empty stem and is no hidden file: a
+// file that may travel with a photo of the same base name.
+inline bool isCompanionCandidate(const QString& name) {
+    return companionKindOf(name) != CompanionKind::None;
+}
+
 } // namespace km

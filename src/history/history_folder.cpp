@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "history/history_folder.h"
 
-#include "batch/file_ops.h"
 #include "files/message_text.h"
 #include "files/plain_file.h"
 #include "records/durable_file.h"

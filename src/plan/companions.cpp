@@ -248,10 +248,6 @@ int CompanionPlan::rowOf(std::size_t pair) const {
     return static_cast<int>(after - firstPair.begin()) - 1;
 }
 
-bool isCompanionCandidate(const QString& name) {
-    return companionKindOf(name) != CompanionKind::None;
-}
-
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,
                              const QStringList& candidateNames) {
     // Without candidates (companions off, or none in the folder) no photo has any.

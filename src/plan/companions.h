@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/batch.h"
+#include "file_types/file_types.h"
 #include "plan/conflicts.h"
 
 #include <QString>
@@ -11,12 +12,6 @@
 #include <vector>
 
 namespace km {
-
-// True when the name ends in a RAW, Live Photo video or sidecar extension (".CR2", ".nef", ".MOV",
-// ".mp4", ".xmp", ".aae" ..., letter case ignored) after a non-empty stem and is no hidden file: a
-// file that may travel with a photo of the same base name. Cheap enough to ask for every entry of a
-// folder.
-bool isCompanionCandidate(const QString& name);
 
 // A companion that more than one listed photo claims, so it cannot follow any of them.
 struct SharedCompanion {

@@ -7,20 +7,16 @@
 namespace km {
 namespace {
 
-bool isCompanion(const QString& name) {
-    return companionKindOf(name) != CompanionKind::None;
-}
-
 // The names the scan takes besides the checked types' photos: RAW and sidecar files while they
 // follow their photo, and the phones' photos while the list leaves them out, counted to say why
 // a list stays empty.
 fs::NameFilter alsoTaken(const ScanChoice& choice) {
     if (choice.companions && !choice.moreTypes)
         return [](const QString& name) {
-            return isCompanion(name) || isMorePhotoType(name);
+            return isCompanionCandidate(name) || isMorePhotoType(name);
         };
     if (choice.companions)
-        return isCompanion;
+        return isCompanionCandidate;
     if (!choice.moreTypes)
         return isMorePhotoType;
     return {};
