@@ -3,16 +3,10 @@
 
 #include "batch/batch_mover.h"
 #include "batch/batch_preflight.h"
-#include "files/message_text.h"
-
-#include <QStringList>
-#include <cerrno>
 
 namespace km {
 
 namespace {
-
-const QString kNothingRenamed = QStringLiteral("Nothing was renamed.");
 
 BatchRecord recordOf(BatchKind kind, const QString& folder, const std::vector<RenamePair>& moves,
                      const std::vector<FileIdentity>& identities) {
@@ -23,30 +17,18 @@ BatchRecord recordOf(BatchKind kind, const QString& folder, const std::vector<Re
     return record;
 }
 
-QString failureMessage(const std::vector<RenamePair>& moves, const BatchMover& mover) {
+void noteFailure(const std::vector<RenamePair>& moves, const BatchMover& mover,
+                 BatchOutcome& outcome) {
     const MoveFailure& failure = mover.failure();
     const RenamePair& failed = moves[failure.index];
-    QStringList lines{QStringLiteral("Renaming %1 to %2 failed: %3.")
-                          .arg(quoted(nameAt(failed.from, failed.to, failure.origin)),
-                               quoted(nameAt(failed.from, failed.to, failure.target)),
-                               failure.error.message)};
-    if (mover.stranded().empty()) {
-        lines << QStringLiteral("Every file that was moved has its previous name again.");
-        return joinLines(lines);
-    }
-    lines << QStringLiteral("These files could not be given their previous names back:");
+    outcome.failure =
+        BatchOutcome::FailedMove{nameAt(failed.from, failed.to, failure.origin),
+                                 nameAt(failed.from, failed.to, failure.target), failure.error};
     for (const StrandedFile& file : mover.stranded()) {
         const RenamePair& move = moves[file.index];
-        const QString now = quoted(nameAt(move.from, move.to, file.place));
-        // A file another program moved away or deleted meanwhile is under no name of the batch.
-        if (file.error.code == ENOENT)
-            lines << QStringLiteral("%1 was last named %2 and is no longer in the folder.")
-                         .arg(quoted(move.from), now);
-        else
-            lines << QStringLiteral("%1 is now named %2 (%3).")
-                         .arg(quoted(move.from), now, file.error.message);
+        outcome.leftBehind.push_back(
+            {move.from, nameAt(move.from, move.to, file.place), file.error});
     }
-    return joinLines(lines);
 }
 
 // The record's original name is the source of a rename and the target of an undo.
@@ -73,14 +55,13 @@ void closeJournal(BatchJournal* journal, const QString& folder, FileOps& ops,
         ops.syncFolder(folder);
         const fs::FileError error = journal->rolledBack();
         if (!error.ok())
-            outcome.message = joinLines({outcome.message, error.message});
+            outcome.bookkeepingErrors.push_back(error);
         return;
     }
     ops.syncFolder(folder);
     const fs::FileError error = journal->end();
     if (!error.ok())
-        outcome.message =
-            outcome.message.isEmpty() ? error.message : joinLines({outcome.message, error.message});
+        outcome.bookkeepingErrors.push_back(error);
 }
 
 BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<RenamePair>& moves,
@@ -93,15 +74,16 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
     }
     const PreflightResult preflight = preflightBatch(kind, folder, moves, ops, listedFiles);
     outcome.duplicateTargets = preflight.duplicateTargets;
-    if (!preflight.ok()) {
-        outcome.message = joinLines({preflight.problem, kNothingRenamed});
+    if (preflight.refusal.refused()) {
+        outcome.refusal = preflight.refusal;
         return outcome;
     }
     if (journal) {
         const fs::FileError error =
             journal->begin(recordOf(kind, folder, moves, preflight.identities));
         if (!error.ok()) {
-            outcome.message = joinLines({error.message, kNothingRenamed});
+            outcome.refusal.kind = BatchRefusal::Kind::JournalNotWritten;
+            outcome.refusal.error = error;
             return outcome;
         }
     }
@@ -110,7 +92,7 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
     BatchMover mover(folder, moves, ops);
     outcome.done = mover.run();
     if (!outcome.done) {
-        outcome.message = failureMessage(moves, mover);
+        noteFailure(moves, mover, outcome);
         outcome.stranded = strandedPairs(kind, moves, mover);
     }
     closeJournal(journal, folder, ops, outcome);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "batch/batch_record.h"
+#include "batch/batch_refusal.h"
 #include "batch/file_ops.h"
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace km {
@@ -32,9 +34,25 @@ struct BatchOutcome {
     bool done = false;
     // False when the batch was refused before anything on disk changed.
     bool touched = false;
-    // For the user when not empty: which file failed and why, lines joined by "\r\n". A done batch
-    // only carries a message when its journal could not be removed.
-    QString message;
+    // Why nothing was renamed, when the batch was refused.
+    BatchRefusal refusal;
+    // The rename that stopped the batch midway: the names it moved between, and why.
+    struct FailedMove {
+        QString from;
+        QString to;
+        fs::FileError error;
+    };
+    std::optional<FailedMove> failure;
+    // Each file the roll-back could not put back: its name before the batch, its name now, why.
+    struct LeftBehind {
+        QString before;
+        QString now;
+        fs::FileError error;
+    };
+    std::vector<LeftBehind> leftBehind;
+    // What kept the journal or the history from being written or removed, each error with its
+    // own text; a done batch may carry these too.
+    std::vector<fs::FileError> bookkeepingErrors;
     // Files that a failed roll-back could not put back: the file's name in the record's `from`
     // column (its name before the rename) -> the name it has now.
     std::vector<RenamePair> stranded;

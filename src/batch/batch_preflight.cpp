@@ -2,7 +2,6 @@
 #include "batch/batch_preflight.h"
 
 #include "batch/name_rules.h"
-#include "files/message_text.h"
 
 #include <QHash>
 #include <algorithm>
@@ -191,36 +190,19 @@ private:
     std::vector<QString> m_made;
 };
 
-QString occupant(EntryKind kind) {
-    switch (kind) {
-    case EntryKind::File:
-        return QStringLiteral("a file");
-    case EntryKind::Folder:
-        return QStringLiteral("a folder");
-    default:
-        return QStringLiteral("another entry");
-    }
-}
+using Refusal = BatchRefusal::Kind;
 
-QString sourceProblem(const QString& source, EntryKind kind) {
+Refusal sourceRefusal(EntryKind kind) {
     switch (kind) {
     case EntryKind::File:
-        return {};
+        return Refusal::None;
     case EntryKind::Missing:
-        return QStringLiteral("%1 is no longer in the folder").arg(quoted(source));
+        return Refusal::SourceMissing;
     case EntryKind::Unknown:
-        return QStringLiteral("%1 cannot be examined").arg(quoted(source));
+        return Refusal::SourceUnexaminable;
     default:
-        return QStringLiteral("%1 is not a plain file").arg(quoted(source));
+        return Refusal::SourceNotPlainFile;
     }
-}
-
-QString takenProblem(const QString& description, EntryKind kind) {
-    if (kind == EntryKind::Missing)
-        return {};
-    if (kind == EntryKind::Unknown)
-        return QStringLiteral("%1 cannot be checked in the folder").arg(description);
-    return QStringLiteral("%1 is already taken by %2").arg(description, occupant(kind));
 }
 
 class Preflight {
@@ -236,77 +218,78 @@ public:
                 result.duplicateTargets.push_back(i);
         }
         result.identities.reserve(m_moves.size());
-        for (std::size_t i = 0; i < m_moves.size() && result.ok(); ++i) {
-            const QString problem = check(i, result.identities);
-            if (!problem.isEmpty())
-                result.problem =
-                    joinLines({QStringLiteral("Can't rename %1 to %2:")
-                                   .arg(quoted(m_moves[i].from), quoted(m_moves[i].to)),
-                               problem + QLatin1Char('.')});
+        for (std::size_t i = 0; i < m_moves.size() && !result.refusal.refused(); ++i) {
+            BatchRefusal& refusal = result.refusal;
+            refusal.from = m_moves[i].from;
+            refusal.to = m_moves[i].to;
+            if (!checkNames(i, refusal) && !checkSource(i, result.identities, refusal))
+                checkTargets(i, refusal);
         }
+        if (!result.refusal.refused())
+            result.refusal = {};
         return result;
     }
 
 private:
-    QString check(std::size_t i, std::vector<FileIdentity>& identities) const {
-        QString problem = checkNames(i);
-        if (problem.isEmpty())
-            problem = checkSource(i, identities);
-        if (problem.isEmpty())
-            problem = checkTargets(i);
-        return problem;
-    }
-
-    QString checkNames(std::size_t i) const {
+    // Each check returns true when it refused the move.
+    bool checkNames(std::size_t i, BatchRefusal& refusal) const {
         const RenamePair& move = m_moves[i];
         // Only the new name is ever built into a temporary one.
         for (const QString* name : {&move.from, &move.to}) {
-            const QString reason =
-                name == &move.to ? invalidNewNameReason(*name) : invalidNameReason(*name);
-            if (!reason.isEmpty())
-                return QStringLiteral("%1 is not a valid file name: %2").arg(quoted(*name), reason);
+            const NameFault fault = name == &move.to ? newNameFault(*name) : nameFault(*name);
+            if (fault != NameFault::None) {
+                refusal.kind = Refusal::InvalidName;
+                refusal.name = *name;
+                refusal.fault = fault;
+                return true;
+            }
         }
         // The photo list leaves hidden files out; an undo puts back whatever names there were.
         if (m_kind == BatchKind::Rename && move.to.startsWith(QLatin1Char('.')))
-            return QStringLiteral("%1 would be a hidden file").arg(quoted(move.to));
-        if (m_names.move(i).from->firstSource != i)
-            return QStringLiteral("%1 is listed twice").arg(quoted(move.from));
+            refusal.kind = Refusal::HiddenName;
+        else if (m_names.move(i).from->firstSource != i)
+            refusal.kind = Refusal::ListedTwice;
         const NameUse& target = *m_names.move(i).to;
-        if (target.firstTarget != i)
-            return QStringLiteral("%1 is also the new name of %2")
-                .arg(quoted(move.to), quoted(m_moves[target.firstTarget].from));
-        if (target.temporaryOwner != kNone)
-            return QStringLiteral("%1 is also the temporary name used while renaming %2")
-                .arg(quoted(move.to), quoted(m_moves[target.temporaryOwner].from));
-        return {};
+        if (refusal.refused())
+            return true;
+        if (target.firstTarget != i) {
+            refusal.kind = Refusal::SameNewName;
+            refusal.other = m_moves[target.firstTarget].from;
+        } else if (target.temporaryOwner != kNone) {
+            refusal.kind = Refusal::NewNameIsTemporary;
+            refusal.other = m_moves[target.temporaryOwner].from;
+        }
+        return refusal.refused();
     }
 
-    QString checkSource(std::size_t i, std::vector<FileIdentity>& identities) const {
+    bool checkSource(std::size_t i, std::vector<FileIdentity>& identities,
+                     BatchRefusal& refusal) const {
         const EntryInfo& source = m_names.move(i).from->onDisk;
         identities.push_back(source.identity);
-        QString problem = sourceProblem(m_moves[i].from, source.kind);
-        if (problem.isEmpty() && !m_listedFiles.empty() &&
+        refusal.kind = sourceRefusal(source.kind);
+        if (!refusal.refused() && !m_listedFiles.empty() &&
             !std::binary_search(m_listedFiles.begin(), m_listedFiles.end(), source.identity.inode))
-            problem = QStringLiteral("%1 was replaced by another file since the list was made")
-                          .arg(quoted(m_moves[i].from));
-        return problem;
+            refusal.kind = Refusal::SourceReplaced;
+        return refusal.refused();
     }
 
     // A final name held by a source of the batch is free by the second pass; a temporary name
     // must be free from the start.
-    QString checkTargets(std::size_t i) const {
-        const QString& to = m_moves[i].to;
+    void checkTargets(std::size_t i, BatchRefusal& refusal) const {
         const NameUse& target = *m_names.move(i).to;
-        if (target.firstSource == kNone) {
-            const QString problem = takenProblem(quoted(to), target.onDisk.kind);
-            if (!problem.isEmpty())
-                return problem;
+        if (target.firstSource == kNone && target.onDisk.kind != EntryKind::Missing) {
+            refusal.kind = target.onDisk.kind == EntryKind::Unknown ? Refusal::NewNameUncheckable
+                                                                    : Refusal::NewNameTaken;
+            refusal.occupant = target.onDisk.kind;
+            return;
         }
         const EntryKind temporary = m_names.move(i).temporary->onDisk.kind;
         if (temporary == EntryKind::Missing)
-            return {};
-        return takenProblem(QStringLiteral("its temporary name %1").arg(quoted(temporaryName(to))),
-                            temporary);
+            return;
+        refusal.kind = temporary == EntryKind::Unknown ? Refusal::TemporaryUncheckable
+                                                       : Refusal::TemporaryTaken;
+        refusal.name = temporaryName(m_moves[i].to);
+        refusal.occupant = temporary;
     }
 
     BatchKind m_kind;
@@ -323,8 +306,9 @@ PreflightResult preflightBatch(BatchKind kind, const QString& folder,
     const FolderEntries listing = ops.listFolder(folder);
     if (!listing.error.ok()) {
         PreflightResult refused;
-        refused.problem = QStringLiteral("The folder %1 cannot be read: %2.")
-                              .arg(quoted(folder), listing.error.message);
+        refused.refusal.kind = Refusal::FolderUnreadable;
+        refused.refusal.name = folder;
+        refused.refusal.error = listing.error;
         return refused;
     }
     const NameTable names(listing.entries, moves, ops.ignoresCase(folder, listing.entries));

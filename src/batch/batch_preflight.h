@@ -9,14 +9,12 @@
 namespace km {
 
 struct PreflightResult {
-    // Empty when the batch can go ahead; else lines naming the first offending file and why.
-    QString problem;
+    // Why the batch cannot go ahead, about its first offending move; Kind::None when it can.
+    BatchRefusal refusal;
     // Indices of every move whose target another move also has.
     std::vector<std::size_t> duplicateTargets;
     // The identity of each move's source, in move order (complete only when problem is empty).
     std::vector<FileIdentity> identities;
-
-    bool ok() const { return problem.isEmpty(); }
 };
 
 // Checks, without touching anything, that every move of the batch can be made: valid names,

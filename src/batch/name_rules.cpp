@@ -2,7 +2,6 @@
 #include "batch/name_rules.h"
 
 #include "files/file_names.h"
-#include "files/message_text.h"
 
 namespace km {
 
@@ -16,29 +15,27 @@ QString temporaryName(const QString& name) {
     return kTemporaryMarker + name;
 }
 
-QString invalidNameReason(const QString& name) {
+NameFault nameFault(const QString& name) {
     if (name.isEmpty())
-        return QStringLiteral("the name is empty");
+        return NameFault::Empty;
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\".\" and \"..\" cannot be file names");
+        return NameFault::Dots;
     if (name.contains(QLatin1Char('/')))
-        return QStringLiteral("a file name cannot contain \"/\"");
+        return NameFault::Slash;
     if (name.contains(QChar(u'\0')))
-        return QStringLiteral("a file name cannot contain a NUL character");
-    const qsizetype bytes = fs::nativeNameSize(name);
-    if (bytes > kMaxNameBytes)
-        return QStringLiteral("the name is longer than 255 bytes");
-    return {};
+        return NameFault::Nul;
+    if (fs::nativeNameSize(name) > kMaxNameBytes)
+        return NameFault::TooLong;
+    return NameFault::None;
 }
 
-QString invalidNewNameReason(const QString& name) {
-    const QString reason = invalidNameReason(name);
-    if (!reason.isEmpty())
-        return reason;
+NameFault newNameFault(const QString& name) {
+    const NameFault fault = nameFault(name);
+    if (fault != NameFault::None)
+        return fault;
     if (fs::nativeNameSize(name) + kTemporaryMarker.size() > kMaxNameBytes)
-        return QStringLiteral("its temporary name %1 would be longer than 255 bytes")
-            .arg(quoted(temporaryName(name)));
-    return {};
+        return NameFault::TemporaryTooLong;
+    return NameFault::None;
 }
 
 } // namespace km

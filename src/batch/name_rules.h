@@ -11,11 +11,14 @@ inline constexpr QLatin1String kTemporaryMarker("_KM_");
 // The name a file carries between the two passes of a batch whose final name is `name`.
 QString temporaryName(const QString& name);
 
-// Why `name` cannot be a file name in a folder here, or an empty text when it can.
-QString invalidNameReason(const QString& name);
+// Why a name cannot be a file name in a folder here.
+enum class NameFault { None, Empty, Dots, Slash, Nul, TooLong, TemporaryTooLong };
 
-// Why `name` cannot be the name a batch gives a file: invalidNameReason, or its temporary name,
-// which the file carries between the passes, is too long.
-QString invalidNewNameReason(const QString& name);
+// Why `name` cannot be a file name in a folder here, or NameFault::None when it can.
+NameFault nameFault(const QString& name);
+
+// Why `name` cannot be the name a batch gives a file: nameFault, or its temporary name, which the
+// file carries between the passes, is too long.
+NameFault newNameFault(const QString& name);
 
 } // namespace km

@@ -3,6 +3,7 @@
 
 #include "files/file_system.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -142,9 +143,14 @@ QString unlistedPhotosText(const QStringList& names) {
             parts << QStringLiteral("%1 %2").arg(counts[type]).arg(kMoreTypeNames[type]);
     QString counted = parts.takeLast();
     if (!parts.isEmpty())
-        counted = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + counted;
-    return total == 1 ? counted + QStringLiteral(" photo here: the list's menu lists it too")
-                      : counted + QStringLiteral(" photos here: the list's menu lists them too");
+        counted = QCoreApplication::translate("FileTypes", "%1 and %2")
+                      .arg(parts.join(QCoreApplication::translate("FileTypes", ", ")), counted);
+    return total == 1 ? QCoreApplication::translate("FileTypes",
+                                                    "%1 photo here: the list's menu lists it too")
+                            .arg(counted)
+                      : QCoreApplication::translate(
+                            "FileTypes", "%1 photos here: the list's menu lists them too")
+                            .arg(counted);
 }
 
 QString iconKeyFor(const QString& name) {

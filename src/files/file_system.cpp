@@ -220,8 +220,9 @@ FileError fromErrno(int code) {
 }
 
 FileError unstorableName() {
-    return FileError{EINVAL,
-                     QStringLiteral("the name holds a character the file system cannot store")};
+    return FileError{EINVAL, QCoreApplication::translate(
+                                 "FileErrors", "the name holds a character the file system "
+                                               "cannot store")};
 }
 
 QByteArray nativePath(const QString& path) {
@@ -265,10 +266,40 @@ FileError writeAll(int fd, QByteArrayView bytes) {
     return {};
 }
 
+// The system's texts of the errors a user meets, for the translations: the text of an error
+// is looked up by the system's own English text. Where the system speaks the user's language
+// already, its text stays as it is.
+[[maybe_unused]] constexpr const char* kSystemErrorTexts[] = {
+    QT_TRANSLATE_NOOP("FileErrors", "No such file or directory"),
+    QT_TRANSLATE_NOOP("FileErrors", "Permission denied"),
+    QT_TRANSLATE_NOOP("FileErrors", "Operation not permitted"),
+    QT_TRANSLATE_NOOP("FileErrors", "Read-only file system"),
+    QT_TRANSLATE_NOOP("FileErrors", "No space left on device"),
+    QT_TRANSLATE_NOOP("FileErrors", "Disk quota exceeded"),
+    QT_TRANSLATE_NOOP("FileErrors", "Is a directory"),
+    QT_TRANSLATE_NOOP("FileErrors", "Not a directory"),
+    QT_TRANSLATE_NOOP("FileErrors", "Directory not empty"),
+    QT_TRANSLATE_NOOP("FileErrors", "File name too long"),
+    QT_TRANSLATE_NOOP("FileErrors", "Device or resource busy"),
+    QT_TRANSLATE_NOOP("FileErrors", "Text file busy"),
+    QT_TRANSLATE_NOOP("FileErrors", "Invalid cross-device link"),
+    QT_TRANSLATE_NOOP("FileErrors", "Input/output error"),
+    QT_TRANSLATE_NOOP("FileErrors", "Invalid argument"),
+    QT_TRANSLATE_NOOP("FileErrors", "Too many levels of symbolic links"),
+    QT_TRANSLATE_NOOP("FileErrors", "Too many open files"),
+    QT_TRANSLATE_NOOP("FileErrors", "Stale file handle"),
+    QT_TRANSLATE_NOOP("FileErrors", "Cannot allocate memory"),
+    QT_TRANSLATE_NOOP("FileErrors", "File too large"),
+    QT_TRANSLATE_NOOP("FileErrors", "No such device"),
+    QT_TRANSLATE_NOOP("FileErrors", "Operation not supported"),
+    QT_TRANSLATE_NOOP("FileErrors", "Transport endpoint is not connected"),
+    QT_TRANSLATE_NOOP("FileErrors", "Host is down"),
+};
+
 QString errorText(int code) {
     if (code == EEXIST)
-        return QStringLiteral("a file of that name already exists");
-    return QString::fromLocal8Bit(std::strerror(code));
+        return QCoreApplication::translate("FileErrors", "a file of that name already exists");
+    return QCoreApplication::translate("FileErrors", std::strerror(code));
 }
 
 FileError syncFolderEntries(const QString& folder) {
@@ -427,7 +458,8 @@ FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
     struct stat info {};
     if (result.code == EEXIST && fstatat(folderFd, to, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISDIR(info.st_mode))
-        result.message = QStringLiteral("a folder of that name already exists");
+        result.message =
+            QCoreApplication::translate("FileErrors", "a folder of that name already exists");
     return result;
 }
 

@@ -3,6 +3,8 @@
 
 #include "files/file_names.h"
 
+#include <QCoreApplication>
+
 namespace km {
 
 QString quoted(const QString& name) {
@@ -10,7 +12,8 @@ QString quoted(const QString& name) {
 }
 
 QString fileCount(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%L1 files").arg(count);
+    return count == 1 ? QCoreApplication::translate("FileCount", "1 file")
+                      : QCoreApplication::translate("FileCount", "%L1 files").arg(count);
 }
 
 QString joinLines(const QStringList& lines) {

@@ -3,6 +3,7 @@
 
 #include "files/file_system.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -55,9 +56,11 @@ OpenedPlainFile openPlainFile(const QString& path) {
 QString readProblemReason(ReadProblem problem, int error) {
     switch (problem) {
     case ReadProblem::NotPlainFile:
-        return QStringLiteral("it is no plain file but a pipe, a device or a folder");
+        return QCoreApplication::translate("FileErrors",
+                                           "it is no plain file but a pipe, a device or a folder");
     case ReadProblem::TooLarge:
-        return QStringLiteral("it is larger than any file of its kind Kestrelmark writes");
+        return QCoreApplication::translate(
+            "FileErrors", "it is larger than any file of its kind Kestrelmark writes");
     case ReadProblem::None:
         return {};
     case ReadProblem::Missing:

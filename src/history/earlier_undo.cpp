@@ -3,7 +3,6 @@
 
 #include "files/folded_name.h"
 #include "files/lasting_identity.h"
-#include "files/message_text.h"
 
 #include <QSet>
 #include <cerrno>
@@ -12,8 +11,6 @@
 namespace km {
 
 namespace {
-
-constexpr std::size_t kLeftAloneListed = 20;
 
 // The folder's names as the file system compares them, and where each inode is.
 class FolderNames {
@@ -80,22 +77,6 @@ void leaveAloneWhereTaken(std::vector<const HistoryFile*>& going, const FolderNa
     }
 }
 
-QString leftAloneLine(const LeftAloneFile& file) {
-    switch (file.reason) {
-    case LeftAloneReason::Removed:
-        return QStringLiteral("%1 is no longer there.").arg(quoted(file.name));
-    case LeftAloneReason::Replaced:
-        return QStringLiteral("%1 is another file now.").arg(quoted(file.name));
-    case LeftAloneReason::RenamedAgain:
-        return QStringLiteral("%1 was renamed again, to %2.")
-            .arg(quoted(file.name), quoted(file.other));
-    case LeftAloneReason::OriginalNameTaken:
-        break;
-    }
-    return QStringLiteral("%1: its earlier name %2 is taken.")
-        .arg(quoted(file.name), quoted(file.other));
-}
-
 } // namespace
 
 EarlierUndoPlan planEarlierUndo(const HistoryEntry& entry, FileOps& ops) {
@@ -140,30 +121,6 @@ EarlierBatchState earlierBatchState(const EarlierUndoPlan& plan) {
     if (!plan.folderError.ok())
         return EarlierBatchState::FolderUnreadable;
     return plan.leftAlone.empty() ? EarlierBatchState::AsLeft : EarlierBatchState::ChangedSince;
-}
-
-QString earlierUndoMessage(const EarlierUndoPlan& plan, const BatchOutcome& outcome) {
-    const QString& folder = plan.record.folder;
-    const EarlierBatchState state = earlierBatchState(plan);
-    if (state == EarlierBatchState::FolderGone)
-        return QStringLiteral("The folder %1 is gone; nothing was renamed.").arg(quoted(folder));
-    if (state == EarlierBatchState::FolderUnreadable)
-        return QStringLiteral("The folder %1 cannot be read: %2. Nothing was renamed.")
-            .arg(quoted(folder), plan.folderError.message);
-    QStringList lines;
-    const std::size_t back = outcome.done ? plan.record.pairs.size() : 0;
-    lines << (back == 1 ? QStringLiteral("1 file got its name back.")
-                        : QStringLiteral("%1 files got their names back.").arg(back));
-    if (!outcome.message.isEmpty())
-        lines << outcome.message;
-    if (!plan.leftAlone.empty()) {
-        lines << QStringLiteral("These files were left alone:");
-        for (std::size_t i = 0; i < plan.leftAlone.size() && i < kLeftAloneListed; ++i)
-            lines << leftAloneLine(plan.leftAlone[i]);
-        if (plan.leftAlone.size() > kLeftAloneListed)
-            lines << QStringLiteral("and %1 more").arg(plan.leftAlone.size() - kLeftAloneListed);
-    }
-    return joinLines(lines);
 }
 
 } // namespace km

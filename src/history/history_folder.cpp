@@ -6,6 +6,7 @@
 #include "records/durable_file.h"
 #include "records/record_lines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <algorithm>
@@ -34,8 +35,8 @@ QString freshHistoryName() {
 }
 
 fs::FileError historyError(const QString& folder, int code) {
-    return {code, QStringLiteral("The rename could not be kept among the earlier renames in %1: "
-                                 "%2.")
+    return {code, QCoreApplication::translate("HistoryWords", "The rename could not be kept among "
+                                                              "the earlier renames in %1: %2.")
                       .arg(quoted(folder), fs::errorText(code))};
 }
 

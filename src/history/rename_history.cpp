@@ -5,6 +5,7 @@
 #include "records/name_field.h"
 #include "records/record_lines.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace km {
@@ -13,10 +14,14 @@ namespace {
 
 const QByteArray kHistoryHeader = "KESTRELMARK-HISTORY\t1";
 
+class HistoryWords {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWords)
+};
+
 // Reads a history text line by line; each step returns false and sets the error on a fault.
 class HistoryReader {
 public:
-    explicit HistoryReader(const QByteArray& text) : m_lines(text, QStringLiteral("record")) {}
+    explicit HistoryReader(const QByteArray& text) : m_lines(text, RecordLines::Kind::History) {}
 
     std::optional<HistoryEntry> read(QString* error) {
         HistoryEntry entry;
@@ -40,7 +45,7 @@ private:
             return false;
         const std::optional<qint64> when = signedFromField(parts->at(1));
         if (!when)
-            return m_lines.fail(QStringLiteral("not a time"));
+            return m_lines.fail(HistoryWords::tr("not a time"));
         entry.when = *when;
         return true;
     }
@@ -65,7 +70,7 @@ private:
             return false;
         const std::optional<quint64> value = numberFromField(parts->at(1));
         if (!value || *value > static_cast<quint64>(m_lines.lineCount()))
-            return m_lines.fail(QStringLiteral("not a count of files"));
+            return m_lines.fail(HistoryWords::tr("not a count of files"));
         count = *value;
         return true;
     }
@@ -80,15 +85,15 @@ private:
                 return false;
             const std::optional<QString> original = nameFromField(parts->at(1));
             const std::optional<QString> renamed = nameFromField(parts->at(2));
-            if (!original || !renamed || !invalidNameReason(*original).isEmpty() ||
-                !invalidNameReason(*renamed).isEmpty())
-                return m_lines.fail(QStringLiteral("not a valid file name"));
+            if (!original || !renamed || nameFault(*original) != NameFault::None ||
+                nameFault(*renamed) != NameFault::None)
+                return m_lines.fail(HistoryWords::tr("not a valid file name"));
             HistoryFile file{*original, *renamed, shared};
             const std::optional<quint64> first = numberFromField(parts->at(3));
             const std::optional<qint64> modified =
                 bySize ? signedFromField(parts->at(4)) : std::optional<qint64>(0);
             if (!first || !modified)
-                return m_lines.fail(QStringLiteral("not a file's identity"));
+                return m_lines.fail(HistoryWords::tr("not a file's identity"));
             (bySize ? file.identity.size : file.identity.inode) = *first;
             file.identity.modified = *modified;
             entry.files.push_back(std::move(file));

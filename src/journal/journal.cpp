@@ -8,6 +8,7 @@
 #include "records/name_field.h"
 #include "records/record_lines.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,38 @@ namespace km {
 
 namespace {
 
+enum class JournalAction { Written, Updated, Removed };
+
+class JournalWords {
+    Q_DECLARE_TR_FUNCTIONS(JournalWords)
+
+public:
+    static QString failed(JournalAction action, const QString& path, int code) {
+        switch (action) {
+        case JournalAction::Written:
+            return tr("The safety record %1 could not be written: %2.")
+                .arg(quoted(path), fs::errorText(code));
+        case JournalAction::Updated:
+            return tr("The safety record %1 could not be updated: %2.")
+                .arg(quoted(path), fs::errorText(code));
+        case JournalAction::Removed:
+            break;
+        }
+        return tr("The safety record %1 could not be removed: %2.")
+            .arg(quoted(path), fs::errorText(code));
+    }
+
+    static QString unreadable(const QString& path, const QString& reason) {
+        return tr("The record of an interrupted rename %1 cannot be read: %2.")
+            .arg(quoted(path), reason);
+    }
+
+    static QString damaged(const QString& path, const QString& reason) {
+        return tr("The record of an interrupted rename %1 is damaged (%2).")
+            .arg(quoted(path), reason);
+    }
+};
+
 const QByteArray kHeaderName = "KESTRELMARK-JOURNAL";
 constexpr int kVersion = 2;
 constexpr char kRolledBack[] = "rolled-back";
@@ -35,7 +68,7 @@ constexpr char kRolledBack[] = "rolled-back";
 // Reads the journal line by line; each reader returns false and sets the error on a fault.
 class JournalReader {
 public:
-    explicit JournalReader(const QByteArray& text) : m_lines(text, QStringLiteral("journal")) {}
+    explicit JournalReader(const QByteArray& text) : m_lines(text, RecordLines::Kind::Journal) {}
 
     std::optional<BatchRecord> read(QString* error) {
         BatchRecord record;
@@ -62,7 +95,7 @@ private:
         else if (parts->at(1) == "undo")
             record.kind = BatchKind::Undo;
         else
-            return m_lines.fail(QStringLiteral("unknown kind of batch"));
+            return m_lines.fail(JournalWords::tr("unknown kind of batch"));
         return true;
     }
 
@@ -73,7 +106,7 @@ private:
         if (!parts)
             return false;
         if (parts->at(1) != kRolledBack)
-            return m_lines.fail(QStringLiteral("unknown end of a batch"));
+            return m_lines.fail(JournalWords::tr("unknown end of a batch"));
         record.ended = BatchEnd::RolledBack;
         return true;
     }
@@ -98,7 +131,7 @@ private:
             return false;
         const std::optional<quint64> value = numberFromField(parts->at(1));
         if (!value || *value > static_cast<quint64>(m_lines.lineCount()))
-            return m_lines.fail(QStringLiteral("not a count of moves"));
+            return m_lines.fail(JournalWords::tr("not a count of moves"));
         count = static_cast<qint64>(*value);
         return true;
     }
@@ -116,16 +149,16 @@ private:
             const std::optional<QString> from = nameFromField(parts->at(2));
             const std::optional<QString> to = nameFromField(parts->at(3));
             if (!inode)
-                return m_lines.fail(QStringLiteral("not an inode number"));
-            if (!from || !to || !invalidNameReason(*from).isEmpty() ||
-                !invalidNameReason(*to).isEmpty())
-                return m_lines.fail(QStringLiteral("not a valid file name"));
+                return m_lines.fail(JournalWords::tr("not an inode number"));
+            if (!from || !to || nameFault(*from) != NameFault::None ||
+                nameFault(*to) != NameFault::None)
+                return m_lines.fail(JournalWords::tr("not a valid file name"));
             BatchMove move{*from, *to, {*inode}};
             if (bySize) {
                 const std::optional<quint64> fileSize = numberFromField(parts->at(4));
                 const std::optional<qint64> modified = signedFromField(parts->at(5));
                 if (!fileSize || !modified)
-                    return m_lines.fail(QStringLiteral("not a file's identity"));
+                    return m_lines.fail(JournalWords::tr("not a file's identity"));
                 move.size = *fileSize;
                 move.modified = *modified;
             }
@@ -143,10 +176,10 @@ private:
         targets.reserve(static_cast<qsizetype>(record.moves.size()));
         for (const BatchMove& move : record.moves) {
             if (sources.contains(move.from))
-                return m_lines.fail(QStringLiteral("%1 is moved twice").arg(quoted(move.from)));
+                return m_lines.fail(JournalWords::tr("%1 is moved twice").arg(quoted(move.from)));
             if (targets.contains(move.to))
                 return m_lines.fail(
-                    QStringLiteral("two files are to be named %1").arg(quoted(move.to)));
+                    JournalWords::tr("two files are to be named %1").arg(quoted(move.to)));
             sources.insert(move.from);
             targets.insert(move.to);
         }
@@ -154,7 +187,7 @@ private:
             for (const QString* name : {&move.from, &move.to}) {
                 if (name->startsWith(kTemporaryMarker) &&
                     targets.contains(name->sliced(kTemporaryMarker.size())))
-                    return m_lines.fail(QStringLiteral("%1 is the temporary name of another file")
+                    return m_lines.fail(JournalWords::tr("%1 is the temporary name of another file")
                                             .arg(quoted(*name)));
             }
         }
@@ -224,14 +257,13 @@ std::optional<LastingIdentity> knownAs(const IdentityReader& reader) {
 }
 
 // What went wrong with the journal file, for the user.
-fs::FileError journalError(const QString& path, const QString& failure, int code) {
-    return {code, QStringLiteral("The safety record %1 could not be %2: %3.")
-                      .arg(quoted(path), failure, fs::errorText(code))};
+fs::FileError journalError(const QString& path, JournalAction failure, int code) {
+    return {code, JournalWords::failed(failure, path, code)};
 }
 
 // Locks the fresh file before its first byte, so that a file with content is always held while
 // its batch runs.
-const QString kWritten = QStringLiteral("written");
+constexpr JournalAction kWritten = JournalAction::Written;
 
 // 0, or the errno value that kept the journal open as fd from being read whole.
 int readHeld(int fd, QByteArray& text) {
@@ -364,7 +396,7 @@ fs::FileError JournalFile::writeLocked(const QString& name, const QByteArray& te
 fs::FileError JournalFile::rolledBack() {
     if (m_path.isEmpty())
         return {};
-    const QString failed = QStringLiteral("updated");
+    constexpr JournalAction failed = JournalAction::Updated;
     QByteArray text;
     const int readError = readHeld(m_fd.get(), text);
     if (readError != 0)
@@ -439,18 +471,16 @@ LoadedJournal loadJournal(const QString& path) {
     if (file.problem == fs::ReadProblem::Missing)
         return loaded;
     loaded.status = JournalStatus::Damaged;
-    const QString record =
-        QStringLiteral("The record of an interrupted rename %1").arg(quoted(path));
     // A pipe, a device or a huge file is never read: it would block the start or fill memory.
     if (!file.ok()) {
-        loaded.message = record + QStringLiteral(" cannot be read: %1.")
-                                      .arg(fs::readProblemReason(file.problem, file.error));
+        loaded.message =
+            JournalWords::unreadable(path, fs::readProblemReason(file.problem, file.error));
         return loaded;
     }
     QString error;
     std::optional<BatchRecord> decoded = decodeJournal(file.bytes, &error);
     if (!decoded) {
-        loaded.message = record + QStringLiteral(" is damaged (%1).").arg(error);
+        loaded.message = JournalWords::damaged(path, error);
         return loaded;
     }
     loaded.status = JournalStatus::Loaded;
@@ -479,7 +509,7 @@ fs::FileError discardJournal(const QString& path) {
         error = {errno, {}};
     if (error.ok())
         error = fs::syncFolderEntries(QFileInfo(path).absolutePath());
-    return error.ok() ? error : journalError(path, QStringLiteral("removed"), error.code);
+    return error.ok() ? error : journalError(path, JournalAction::Removed, error.code);
 }
 
 } // namespace km

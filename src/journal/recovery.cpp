@@ -3,7 +3,6 @@
 
 #include "batch/batch_mover.h"
 #include "batch/name_rules.h"
-#include "files/message_text.h"
 
 #include <QHash>
 #include <QStringList>
@@ -107,18 +106,6 @@ Place placeOf(Whereabouts whereabouts) {
     }
 }
 
-// At most this many files are named in a message; the rest are counted.
-constexpr qsizetype kNamedFiles = 5;
-
-// Names a few of the files, and counts the rest.
-QString someNames(const QStringList& names) {
-    QStringList shown = names.mid(0, kNamedFiles);
-    QString text = shown.join(QStringLiteral(", "));
-    if (names.size() > kNamedFiles)
-        text += QStringLiteral(" and %L1 more").arg(names.size() - kNamedFiles);
-    return text;
-}
-
 // Moves located files on towards one end, phase by phase, noting what it could not do. Each
 // file goes on its own: one that cannot move stays where it is, and the others go on, as each
 // move is checked by identity and never replaces a file.
@@ -157,47 +144,10 @@ public:
         return true;
     }
 
-    QStringList lines() const {
-        QStringList lines;
-        QStringList missing;
-        QStringList replaced;
-        QStringList ambiguous;
-        for (std::size_t i = 0; i < m_files.size(); ++i) {
-            const QString name = quoted(m_record.moves[i].from);
-            if (m_files[i] == Whereabouts::NotFound)
-                missing << name;
-            else if (m_files[i] == Whereabouts::Replaced)
-                replaced << name;
-            else if (m_files[i] == Whereabouts::Ambiguous)
-                ambiguous << name;
-        }
-        lines << QStringLiteral("%1 of %L2 were renamed.")
-                     .arg(fileCount(m_moved))
-                     .arg(m_files.size());
-        if (!m_failures.isEmpty())
-            lines << QStringLiteral("%1 could not be renamed:").arg(fileCount(m_failures.size()))
-                  << m_failures.mid(0, kNamedFiles);
-        if (m_failures.size() > kNamedFiles)
-            lines << QStringLiteral("and %L1 more.").arg(m_failures.size() - kNamedFiles);
-        if (!missing.isEmpty())
-            lines << QStringLiteral("No longer in the folder (%1): %2.")
-                         .arg(fileCount(missing.size()), someNames(missing));
-        if (!replaced.isEmpty())
-            lines << QStringLiteral("No longer in the folder, with other files under their names "
-                                    "that are left alone (%1): %2.")
-                         .arg(fileCount(replaced.size()), someNames(replaced));
-        if (!ambiguous.isEmpty())
-            lines << QStringLiteral("Under more than one name, so which one is theirs cannot be "
-                                    "told (%1): %2.")
-                         .arg(fileCount(ambiguous.size()), someNames(ambiguous));
-        const qsizetype temporary =
-            std::count(m_files.begin(), m_files.end(), Whereabouts::AtTemporary);
-        if (temporary > 0)
-            lines << QStringLiteral("Still under temporary names starting with \"%1\" (%2); you "
-                                    "are asked about them again at the next start.")
-                         .arg(kTemporaryMarker, fileCount(temporary));
-        return lines;
-    }
+    RecoveryDirection direction() const { return m_direction; }
+    const std::vector<Whereabouts>& files() const { return m_files; }
+    qsizetype renamed() const { return m_moved; }
+    std::vector<RecoveryReport::FailedMove>& failures() { return m_failures; }
 
     bool moved() const { return m_moved > 0; }
 
@@ -217,8 +167,7 @@ private:
             const fs::FileError error =
                 m_ops.renameNoReplace(m_record.folder + from, m_record.folder + to);
             if (!error.ok()) {
-                m_failures
-                    << QStringLiteral("%1 to %2: %3.").arg(quoted(from), quoted(to), error.message);
+                m_failures.push_back({from, to, error});
                 continue;
             }
             m_files[i] = target;
@@ -231,27 +180,9 @@ private:
     std::vector<Whereabouts> m_files;
     RecoveryDirection m_direction;
     FileOps& m_ops;
-    QStringList m_failures;
+    std::vector<RecoveryReport::FailedMove> m_failures;
     qsizetype m_moved = 0;
 };
-
-QString heading(const BatchRecord& record, RecoveryDirection direction, bool consistent) {
-    const QString batch =
-        record.kind == BatchKind::Rename ? QStringLiteral("rename") : QStringLiteral("undo");
-    if (record.ended == BatchEnd::RolledBack)
-        return QStringLiteral("The files of the failed %1 in %2 that were left under temporary "
-                              "names:")
-            .arg(batch, quoted(record.folder));
-    if (direction == RecoveryDirection::Finish)
-        return consistent ? QStringLiteral("The interrupted %1 in %2 was finished:")
-                                .arg(batch, quoted(record.folder))
-                          : QStringLiteral("The interrupted %1 in %2 could not be finished:")
-                                .arg(batch, quoted(record.folder));
-    return consistent ? QStringLiteral("The interrupted %1 in %2 was rolled back:")
-                            .arg(batch, quoted(record.folder))
-                      : QStringLiteral("The interrupted %1 in %2 could not be rolled back:")
-                            .arg(batch, quoted(record.folder));
-}
 
 } // namespace
 
@@ -283,30 +214,25 @@ RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection directi
     BatchWhereabouts located = locateFiles(record, ops);
     if (!located.folderError.ok()) {
         report.folderMissing = located.folderError.isGone();
-        report.message =
-            QStringLiteral("The folder %1 of an interrupted rename cannot be read: %2.")
-                .arg(quoted(record.folder), located.folderError.message);
+        report.folderError = located.folderError;
+        report.message = recoveryMessage(record, report);
         return report;
     }
-    const WhereaboutsCount before = countWhereabouts(located.files);
     Recovery recovery(record, std::move(located.files), direction, ops);
     recovery.run();
     report.moved = recovery.moved();
     report.consistent = recovery.consistent();
+    report.direction = recovery.direction();
+    report.files = recovery.files();
+    report.renamed = recovery.renamed();
+    report.failures = std::move(recovery.failures());
     if (report.consistent) {
         ops.syncFolder(record.folder);
-        const fs::FileError ended = journal.end();
-        // Nothing to say when every file of the batch was there and reached its end.
-        if (before.gone == 0 && ended.ok())
-            return report;
-        report.message =
-            joinLines(QStringList{heading(record, direction, true)} + recovery.lines() +
-                      (ended.ok() ? QStringList() : QStringList{ended.message}));
-        return report;
-    }
-    if (direction == RecoveryDirection::RollBack)
+        report.journalError = journal.end();
+    } else if (report.direction == RecoveryDirection::RollBack) {
         journal.rolledBack();
-    report.message = joinLines(QStringList{heading(record, direction, false)} + recovery.lines());
+    }
+    report.message = recoveryMessage(record, report);
     return report;
 }
 

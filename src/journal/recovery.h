@@ -54,15 +54,38 @@ enum class RecoveryDirection { Finish, RollBack };
 struct RecoveryReport {
     // Every file of the batch still in the folder carries its new name (Finish) or its old name
     // (RollBack; for a batch rolled back already, none is left under a temporary name); the
-    // journal was ended (the message says so when removing it failed).
+    // journal was ended (journalError says why not when removing it failed).
     bool consistent = false;
     // The batch's folder no longer exists: nothing was done and the journal is kept.
     bool folderMissing = false;
-    // For the user when not empty: what could not be done, lines joined by "\r\n".
-    QString message;
     // Some file was given a name.
     bool moved = false;
+
+    // What happened, from which the message is written.
+    // The way the files went: a batch rolled back already is never finished.
+    RecoveryDirection direction = RecoveryDirection::Finish;
+    // Set when the batch's folder could not be read; nothing was done then.
+    fs::FileError folderError;
+    // Where each file of the record is now, in its order.
+    std::vector<Whereabouts> files;
+    // How many files reached their end.
+    qsizetype renamed = 0;
+    // The renames that failed, between the names they were to move.
+    struct FailedMove {
+        QString from;
+        QString to;
+        fs::FileError error;
+    };
+    std::vector<FailedMove> failures;
+    fs::FileError journalError;
+
+    // For the user when not empty: what was done and what could not be, lines joined by "\r\n".
+    QString message;
 };
+
+// The message of a recovery, written from its report; empty when every file of the batch was
+// there and reached its end.
+QString recoveryMessage(const BatchRecord& record, const RecoveryReport& report);
 
 // Moves the files of an interrupted batch to the end the direction names, in two phases through
 // the temporary names as the batch does, never replacing a file; for a batch that was rolled

@@ -105,7 +105,6 @@ private:
     km::RowsBatch renameOfListedRows() const;
     void markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
-    static QString renameQuestion(std::size_t companions, int undated);
     void showFoundFiles();
     bool orderByDateTaken();
     void showDatesBeingRead();

@@ -4,7 +4,6 @@
 #include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/folded_name.h"
-#include "files/message_text.h"
 
 #include <QHashFunctions>
 #include <algorithm>
@@ -256,19 +255,18 @@ CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& n
     return Planner(photoNames, newNames).plan(candidateNames);
 }
 
-QString companionRefusal(const CompanionPlan& plan, const QStringList& photoNames) {
+BatchRefusal companionRefusal(const CompanionPlan& plan, const QStringList& photoNames) {
+    BatchRefusal refusal;
     if (plan.claimedTwice.empty())
-        return {};
+        return refusal;
     const SharedCompanion& shared = plan.claimedTwice.front();
-    QStringList claimants;
+    refusal.kind = BatchRefusal::Kind::CompanionShared;
+    refusal.name = shared.name;
     for (const int row : shared.rows) {
         if (row >= 0 && row < photoNames.size())
-            claimants.append(quoted(photoNames[row]));
+            refusal.claimants.append(photoNames[row]);
     }
-    return joinLines(
-        {QStringLiteral("Can't rename %1 with its photo:").arg(quoted(shared.name)),
-         QStringLiteral("it belongs to %1.").arg(claimants.join(QStringLiteral(" and to "))),
-         QStringLiteral("Nothing was renamed.")});
+    return refusal;
 }
 
 Conflicts findConflictsWithCompanions(const QStringList& photoNames, const QStringList& newNames,

@@ -53,9 +53,9 @@ struct CompanionPlan {
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,
                              const QStringList& candidateNames);
 
-// The refusal for the user when a companion is claimed twice, ending with "Nothing was renamed.";
-// empty when the plan can go ahead.
-QString companionRefusal(const CompanionPlan& plan, const QStringList& photoNames);
+// The refusal when a companion is claimed twice (Kind::CompanionShared, naming the companion and
+// its photos); Kind::None when the plan can go ahead.
+BatchRefusal companionRefusal(const CompanionPlan& plan, const QStringList& photoNames);
 
 // findConflicts over the photos and their companions: companion pairs count as renamed files,
 // kept and unowned companions as files keeping their names. A companion's collision turns its

@@ -3,26 +3,41 @@
 
 #include "records/name_field.h"
 
+#include <QCoreApplication>
+
 namespace km {
 
 namespace {
 
 constexpr char kNoBirth[] = "-";
 
+class RecordWords {
+    Q_DECLARE_TR_FUNCTIONS(RecordWords)
+
+public:
+    static QString notThisVersion(RecordLines::Kind kind) {
+        return kind == RecordLines::Kind::Journal ? tr("not a journal of this version")
+                                                  : tr("not a record of this version");
+    }
+    static QString endsEarly(RecordLines::Kind kind) {
+        return kind == RecordLines::Kind::Journal ? tr("the journal ends early")
+                                                  : tr("the record ends early");
+    }
+};
+
 } // namespace
 
-RecordLines::RecordLines(const QByteArray& text, QString kind)
-    : m_lines(text.split('\n')), m_kind(std::move(kind)) {}
+RecordLines::RecordLines(const QByteArray& text, Kind kind)
+    : m_lines(text.split('\n')), m_kind(kind) {}
 
 bool RecordLines::fail(const QString& what) {
-    m_error = QStringLiteral("line %1: %2").arg(m_next).arg(what);
+    m_error = RecordWords::tr("line %1: %2").arg(m_next).arg(what);
     return false;
 }
 
 bool RecordLines::readHeader(const QByteArray& header) {
     m_next = 1;
-    return m_lines.value(0) == header ||
-           fail(QStringLiteral("not a %1 of this version").arg(m_kind));
+    return m_lines.value(0) == header || fail(RecordWords::notThisVersion(m_kind));
 }
 
 std::optional<int> RecordLines::readHeader(const QByteArray& name, int lowest, int highest) {
@@ -32,7 +47,7 @@ std::optional<int> RecordLines::readHeader(const QByteArray& name, int lowest, i
         if (first == name + '\t' + QByteArray::number(version))
             return version;
     }
-    fail(QStringLiteral("not a %1 of this version").arg(m_kind));
+    fail(RecordWords::notThisVersion(m_kind));
     return std::nullopt;
 }
 
@@ -46,12 +61,12 @@ bool RecordLines::nextIs(const QByteArray& tag) const {
 std::optional<QList<QByteArray>> RecordLines::fields(const QByteArray& tag, qsizetype least,
                                                      qsizetype most) {
     if (m_next >= m_lines.size() - 1) {
-        fail(QStringLiteral("the %1 ends early").arg(m_kind));
+        fail(RecordWords::endsEarly(m_kind));
         return std::nullopt;
     }
     QList<QByteArray> parts = m_lines[m_next++].split('\t');
     if (parts.size() < least || parts.size() > most || parts[0] != tag) {
-        fail(QStringLiteral("\"%1\" expected").arg(QString::fromLatin1(tag)));
+        fail(RecordWords::tr("\"%1\" expected").arg(QString::fromLatin1(tag)));
         return std::nullopt;
     }
     return parts;
@@ -63,7 +78,7 @@ std::optional<QString> RecordLines::folder(const QByteArray& tag) {
         return std::nullopt;
     std::optional<QString> folder = nameFromField(parts->at(1));
     if (!folder || !folder->startsWith(QLatin1Char('/')) || !folder->endsWith(QLatin1Char('/'))) {
-        fail(QStringLiteral("not a folder"));
+        fail(RecordWords::tr("not a folder"));
         return std::nullopt;
     }
     return folder;
@@ -81,14 +96,14 @@ std::optional<LastingIdentity> RecordLines::identity(const QByteArray& tag) {
     const std::optional<quint64> device =
         parts->size() == 4 ? numberFromField(parts->at(2)) : std::nullopt;
     if (parts->at(1) != "inode" || !device) {
-        fail(QStringLiteral("not a way of knowing files again"));
+        fail(RecordWords::tr("not a way of knowing files again"));
         return std::nullopt;
     }
     shared.device = *device;
     if (parts->at(3) != kNoBirth) {
         shared.born = signedFromField(parts->at(3));
         if (!shared.born) {
-            fail(QStringLiteral("not a time"));
+            fail(RecordWords::tr("not a time"));
             return std::nullopt;
         }
     }
@@ -99,7 +114,7 @@ bool RecordLines::readEnd() {
     if (!fields("end", 1))
         return false;
     if (m_next != m_lines.size() - 1 || !m_lines.last().isEmpty())
-        return fail(QStringLiteral("text after the end"));
+        return fail(RecordWords::tr("text after the end"));
     return true;
 }
 

@@ -20,8 +20,9 @@ constexpr qint64 kMaxRecordFileBytes = qint64(1) << 30;
 // step returns false (or nothing) on a fault and keeps its description, "line N: what".
 class RecordLines {
 public:
-    // `kind` names the file in the messages: "journal", "record".
-    RecordLines(const QByteArray& text, QString kind);
+    // Which kind of file it is, as the messages name it.
+    enum class Kind { Journal, History };
+    RecordLines(const QByteArray& text, Kind kind);
 
     // The first line must be the header of this version.
     bool readHeader(const QByteArray& header);
@@ -48,7 +49,7 @@ public:
 
 private:
     QList<QByteArray> m_lines;
-    QString m_kind;
+    Kind m_kind;
     qsizetype m_next = 0;
     QString m_error;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "rename/rename_keeper.h"
 
-#include "files/message_text.h"
 #include "history/batch_history.h"
 #include "history/history_folder.h"
 
@@ -116,8 +115,7 @@ void RenameKeeper::record(const QByteArray& history, BatchOutcome& outcome) cons
         return;
     const fs::FileError error = HistoryFolder(m_historyFolder).add(history);
     if (!error.ok())
-        outcome.message =
-            outcome.message.isEmpty() ? error.message : joinLines({outcome.message, error.message});
+        outcome.bookkeepingErrors.push_back(error);
 }
 
 // A recovery has no outcome of its own to carry a failure: the recovery questions tell it.
@@ -126,8 +124,12 @@ void RenameKeeper::recordRecovered(const InterruptedBatchOutcome& settled, qint6
     for (const BatchRecord& finished : settled.finished) {
         BatchOutcome outcome;
         record(historyOfRecovered(finished, when, bornBefore), outcome);
-        if (!outcome.message.isEmpty())
-            m_questions.recovered({true, false, outcome.message});
+        for (const fs::FileError& error : outcome.bookkeepingErrors) {
+            RecoveryReport report;
+            report.consistent = true;
+            report.message = error.message;
+            m_questions.recovered(report);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch.h"
+#include "batch/batch_words.h"
 #include "support/batch_fakes.h"
 
 #include <cerrno>
@@ -42,7 +43,7 @@ protected:
         EXPECT_FALSE(outcome.done);
         EXPECT_TRUE(outcome.touched);
         EXPECT_TRUE(outcome.stranded.empty());
-        EXPECT_EQ(outcome.message,
+        EXPECT_EQ(km::batchMessage(outcome),
                   QString("Renaming \"%1\" to \"%2\" failed: Input/output error.\r\n"
                           "Every file that was moved has its previous name again.")
                       .arg(point.from, point.to));
@@ -87,7 +88,7 @@ TYPED_TEST(BatchFailureTest, AFileRemovedBehindTheBatchsBackStopsItCleanly) {
     const km::BatchOutcome outcome = renameBatch(this->batch(), ops);
     EXPECT_FALSE(outcome.done);
     EXPECT_TRUE(outcome.stranded.empty());
-    EXPECT_EQ(outcome.message,
+    EXPECT_EQ(km::batchMessage(outcome),
               "Renaming \"c.jpg\" to \"_KM_x.jpg\" failed: No such file or directory.\r\n"
               "Every file that was moved has its previous name again.");
     Snapshot expected = this->m_original;
@@ -104,11 +105,12 @@ TYPED_TEST(BatchFailureTest, ReportsTheFilesARollBackCouldNotPutBack) {
     const km::BatchOutcome outcome = renameBatch(this->batch(), ops);
     EXPECT_FALSE(outcome.done);
     EXPECT_TRUE(outcome.touched);
-    EXPECT_EQ(outcome.message, "Renaming \"_KM_a.jpg\" to \"a.jpg\" failed: Input/output error.\r\n"
-                               "These files could not be given their previous names back:\r\n"
-                               "\"a.jpg\" is now named \"b.jpg\" (Permission denied).\r\n"
-                               "\"b.jpg\" is now named \"_KM_a.jpg\" (a file of that name already "
-                               "exists).");
+    EXPECT_EQ(km::batchMessage(outcome),
+              "Renaming \"_KM_a.jpg\" to \"a.jpg\" failed: Input/output error.\r\n"
+              "These files could not be given their previous names back:\r\n"
+              "\"a.jpg\" is now named \"b.jpg\" (Permission denied).\r\n"
+              "\"b.jpg\" is now named \"_KM_a.jpg\" (a file of that name already "
+              "exists).");
     EXPECT_EQ(outcome.stranded,
               (std::vector<km::RenamePair>{{"a.jpg", "b.jpg"}, {"b.jpg", "_KM_a.jpg"}}));
     EXPECT_EQ(this->m_disk.snapshot(), moved({{"b.jpg", "a.jpg"},
@@ -124,9 +126,9 @@ TYPED_TEST(BatchFailureTest, AFileMovedAwayDuringTheRollBackIsSaidToBeGone) {
     ops.failRename(3, EIO);
     ops.beforeRename(4, [this] { this->m_disk.remove("_KM_a.jpg"); });
     const km::BatchOutcome outcome = renameBatch(this->batch(), ops);
-    EXPECT_TRUE(outcome.message.endsWith(
+    EXPECT_TRUE(km::batchMessage(outcome).endsWith(
         "\"b.jpg\" was last named \"_KM_a.jpg\" and is no longer in the folder."))
-        << outcome.message.toStdString();
+        << km::batchMessage(outcome).toStdString();
 }
 
 TYPED_TEST(BatchFailureTest, UndoReportsStrandedFilesUnderTheirOriginalNames) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch.h"
+#include "batch/batch_words.h"
 #include "support/batch_fakes.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,9 @@ protected:
         EXPECT_FALSE(outcome.done);
         EXPECT_FALSE(outcome.touched);
         EXPECT_TRUE(outcome.stranded.empty());
-        EXPECT_TRUE(outcome.message.contains(reason)) << outcome.message.toStdString();
-        EXPECT_TRUE(outcome.message.endsWith("\r\nNothing was renamed."));
+        EXPECT_TRUE(km::batchMessage(outcome).contains(reason))
+            << km::batchMessage(outcome).toStdString();
+        EXPECT_TRUE(km::batchMessage(outcome).endsWith("\r\nNothing was renamed."));
         EXPECT_EQ(this->m_disk.snapshot(), m_before);
         return outcome;
     }
@@ -40,9 +42,9 @@ TYPED_TEST_SUITE(BatchRefusalTest, Disks, DiskName);
 TYPED_TEST(BatchRefusalTest, NamesTheMissingSourceInFull) {
     const km::BatchOutcome outcome =
         renameBatch(this->plan({{"a.jpg", "x.jpg"}, {"gone.jpg", "y.jpg"}}), this->m_disk.ops());
-    EXPECT_EQ(outcome.message, "Can't rename \"gone.jpg\" to \"y.jpg\":\r\n"
-                               "\"gone.jpg\" is no longer in the folder.\r\n"
-                               "Nothing was renamed.");
+    EXPECT_EQ(km::batchMessage(outcome), "Can't rename \"gone.jpg\" to \"y.jpg\":\r\n"
+                                         "\"gone.jpg\" is no longer in the folder.\r\n"
+                                         "Nothing was renamed.");
     this->expectRefused(outcome, "gone.jpg");
 }
 
@@ -100,9 +102,9 @@ TYPED_TEST(BatchRefusalTest, RefusesTargetsTakenByEntriesThatStay) {
 TYPED_TEST(BatchRefusalTest, RefusesNewNamesThatWouldHideThePhotosButUndoesThem) {
     const km::BatchOutcome outcome = renameBatch(
         this->plan({{"a.jpg", "x001.jpg"}, {"b.jpg", ".x002.jpg"}}), this->m_disk.ops());
-    EXPECT_EQ(outcome.message, "Can't rename \"b.jpg\" to \".x002.jpg\":\r\n"
-                               "\".x002.jpg\" would be a hidden file.\r\n"
-                               "Nothing was renamed.");
+    EXPECT_EQ(km::batchMessage(outcome), "Can't rename \"b.jpg\" to \".x002.jpg\":\r\n"
+                                         "\".x002.jpg\" would be a hidden file.\r\n"
+                                         "Nothing was renamed.");
     this->expectRefused(outcome, "hidden");
     EXPECT_TRUE(undoBatch(this->plan({{".a.jpg", "a.jpg"}}), this->m_disk.ops()).done);
     EXPECT_EQ(this->m_disk.snapshot().count(".a.jpg"), 1U);
@@ -153,7 +155,7 @@ TYPED_TEST(BatchRefusalTest, OnlyANewNameMustLeaveRoomForItsTemporaryName) {
 TYPED_TEST(BatchRefusalTest, NamesOnlyTheFirstOffendingFile) {
     const km::BatchOutcome outcome = this->refuse(
         {{"a.jpg", "x.jpg"}, {"b.jpg", "other.jpg"}, {"gone.jpg", "z.jpg"}}, "\"b.jpg\"");
-    EXPECT_FALSE(outcome.message.contains("gone.jpg"));
+    EXPECT_FALSE(km::batchMessage(outcome).contains("gone.jpg"));
 }
 
 TYPED_TEST(BatchRefusalTest, UndoRefusesWhenTheFolderChangedSinceTheRename) {

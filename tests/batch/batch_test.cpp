@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch.h"
+#include "batch/batch_words.h"
 #include "support/batch_fakes.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ protected:
     void expectDone(const km::BatchOutcome& outcome) const {
         EXPECT_TRUE(outcome.done);
         EXPECT_TRUE(outcome.touched);
-        EXPECT_EQ(outcome.message, QString());
+        EXPECT_EQ(km::batchMessage(outcome), QString());
         EXPECT_TRUE(outcome.stranded.empty());
         EXPECT_TRUE(outcome.duplicateTargets.empty());
     }
@@ -146,7 +147,8 @@ TEST_F(CaseBlindBatchTest, RefusesNamesThatDifferOnlyInCase) {
     for (const auto& [refused, reason] : refusals) {
         const km::BatchOutcome outcome = renameBatch(refused, m_ops);
         EXPECT_FALSE(outcome.touched);
-        EXPECT_TRUE(outcome.message.contains(reason)) << outcome.message.toStdString();
+        EXPECT_TRUE(km::batchMessage(outcome).contains(reason))
+            << km::batchMessage(outcome).toStdString();
         EXPECT_EQ(m_ops.snapshot(), before);
     }
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch.h"
+#include "batch/batch_words.h"
 #include "journal/journal.h"
 #include "support/batch_fakes.h"
 #include "support/temp_folder.h"
@@ -389,8 +390,8 @@ TEST_F(BatchJournalTest, ABatchWhoseJournalCannotBeWrittenTouchesNothing) {
     m_journal.m_beginError = {ENOSPC, "The safety record \"j\" could not be written: full."};
     const km::BatchOutcome outcome = km::renameBatch(swap(), m_ops, &m_journal);
     EXPECT_FALSE(outcome.touched);
-    EXPECT_EQ(outcome.message, "The safety record \"j\" could not be written: full.\r\n"
-                               "Nothing was renamed.");
+    EXPECT_EQ(km::batchMessage(outcome), "The safety record \"j\" could not be written: full.\r\n"
+                                         "Nothing was renamed.");
     EXPECT_EQ(m_ops.renameCount(), 0);
     EXPECT_EQ(m_journal.m_events, (std::vector<std::string>{"begin after 0"}));
 }
@@ -412,7 +413,7 @@ TEST_F(BatchJournalTest, ADoneBatchPassesOnAJournalThatCouldNotBeRemoved) {
     m_journal.m_endError = {EIO, "The safety record \"j\" could not be removed: I/O."};
     const km::BatchOutcome outcome = km::renameBatch(swap(), m_ops, &m_journal);
     EXPECT_TRUE(outcome.done);
-    EXPECT_EQ(outcome.message, "The safety record \"j\" could not be removed: I/O.");
+    EXPECT_EQ(km::batchMessage(outcome), "The safety record \"j\" could not be removed: I/O.");
 }
 
 } // namespace

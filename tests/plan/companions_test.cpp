@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "batch/batch_words.h"
 #include "plan/companions.h"
 #include "support/batch_fakes.h"
 
@@ -66,14 +67,14 @@ TEST(Companions, ACompanionOfTwoPhotosRefusesARenameOfEither) {
     EXPECT_EQ(plan.pairs, Pairs({{"IMG_2.CR2", "a_1.CR2"}}));
     ASSERT_EQ(plan.claimedTwice.size(), 3u);
     EXPECT_EQ(plan.claimedTwice[0].rows, std::vector<int>({0, 2}));
-    EXPECT_EQ(km::companionRefusal(plan, photos),
+    EXPECT_EQ(km::refusalText(km::companionRefusal(plan, photos)),
               "Can't rename \"IMG_1.CR2\" with its photo:\r\n"
               "it belongs to \"IMG_1.jpg\" and to \"IMG_1.jpeg\".\r\nNothing was renamed.");
 
     const km::CompanionPlan unrenamed =
         km::planCompanions(photos, {"", "a_1.jpg", "", ""}, candidates);
     EXPECT_TRUE(unrenamed.claimedTwice.empty());
-    EXPECT_EQ(km::companionRefusal(unrenamed, photos), QString());
+    EXPECT_EQ(km::refusalText(km::companionRefusal(unrenamed, photos)), QString());
     EXPECT_EQ(unrenamed.unowned, candidates.mid(1));
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "batch/batch_words.h"
 #include "history/earlier_undo.h"
 #include "history/history_folder.h"
 #include "rename/rename_keeper.h"
@@ -185,9 +186,9 @@ TEST_F(EarlierUndoTest, AHistoryThatCannotBeWrittenNeverFailsTheRename) {
     const km::BatchOutcome outcome = keeper.rename(plan({{"a", "b"}}));
     EXPECT_TRUE(outcome.done);
     EXPECT_EQ(photos.snapshot(), moved({{"b", "a"}}));
-    EXPECT_TRUE(
-        outcome.message.startsWith("The rename could not be kept among the earlier renames"))
-        << outcome.message.toStdString();
+    EXPECT_TRUE(km::batchMessage(outcome).startsWith(
+        "The rename could not be kept among the earlier renames"))
+        << km::batchMessage(outcome).toStdString();
 }
 
 TEST_F(EarlierUndoTest, AGoneFolderMovesNothingAndSaysSo) {

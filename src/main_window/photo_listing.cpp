@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+// How the window lists the folder: the scan, the order taken, the new names and their conflicts.
+#include "file_types/file_types.h"
+#include "files/file_names.h"
+#include "main_window/main_window.h"
+#include "main_window/row_tooltip.h"
+#include "main_window/window_words.h"
+#include "naming/dated_names.h"
+#include "naming/naming.h"
+#include "photo_list/list_view.h"
+#include "photo_list/photo_list_model.h"
+#include "plan/conflicts.h"
+#include "scan/folder_scan.h"
+#include "widgets/check_box.h"
+#include "widgets/pending_events.h"
+#include "xpbutton/xpbutton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace km {
+
+void MainWindow::FillFileList() {
+    CurrentFolder = km::fs::withTrailingSeparator(CurrentFolder);
+    const QString& folder = CurrentFolder;
+    FoundCount = 0;
+    FoundFiles.clear();
+    m_rowStamps.clear();
+    km::ScanChoice choice;
+    choice.jpeg = m_form.cbJPG->value() == 1;
+    choice.bitmap = m_form.cbBMP->value() == 1;
+    choice.gif = m_form.cbGIF->value() == 1;
+    choice.moreTypes = m_options.moreTypes;
+    choice.companions = m_options.companions;
+    km::FolderScan scan = km::scanFolder(folder, choice);
+    FoundFiles = std::move(scan.photos);
+    m_listedFiles = std::move(scan.inodes);
+    m_companionCandidates = std::move(scan.companionCandidates);
+    m_unlistedPhotos = std::move(scan.unlistedPhotos);
+    m_companionsStale = true;
+    if (m_options.orderInForce() != km::PhotoOrder::Taken)
+        m_dates.forget();
+    else if (!orderByDateTaken())
+        return;
+    showFoundFiles();
+}
+
+// The end of the scan: the found files become the list's rows.
+void MainWindow::showFoundFiles() {
+    FoundCount = static_cast<qint32>(FoundFiles.size());
+    m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
+    m_form.lvFiles->setEmptyText(FoundCount == 0 ? m_unlistedPhotos : QString());
+    if (FoundCount >= 1)
+        m_form.lvFiles->setSelected(1, true);
+    UpdateNewNames();
+    // The example shows the date of the first dated photo listed.
+    if (m_options.date != km::DateInNames::None)
+        ShowExample();
+    ShowPreview(0);
+}
+
+// Puts the found files in the order they were taken. Dates the cache holds, and those read within
+// the first moments, come at once; false when the rest are read in the background, with the list
+// empty, its header showing the progress and Rename! off, until datesRead() fills the list.
+bool MainWindow::orderByDateTaken() {
+    const std::optional<km::DateReading::Dates> dates = m_dates.read(CurrentFolder, FoundFiles);
+    if (!dates) {
+        showDatesBeingRead();
+        return false;
+    }
+    putInOrderTaken(*dates);
+    return true;
+}
+
+void MainWindow::showDatesBeingRead() {
+    m_form.lvFiles->photos().setPhotos({}, iconKeyFor);
+    m_form.lvFiles->setEmptyText({});
+    m_form.bRename->setEnabled(false);
+    showDateProgress(m_dates.progressValue(), m_dates.progressMaximum());
+}
+
+// The background reading ended: its dates order the list, unless it was stopped or the folder is
+// to be listed again. Like any command, this waits while another one runs (a question may be
+// open).
+void MainWindow::datesRead() {
+    if (m_unloaded)
+        return;
+    switch (m_dates.end()) {
+    case km::DateReading::End::Nothing:
+        return;
+    case km::DateReading::End::ListAgain:
+        runCommand(&MainWindow::FillFileList);
+        return;
+    case km::DateReading::End::Dates:
+        runCommand(&MainWindow::showDatesRead);
+        return;
+    }
+}
+
+void MainWindow::showDatesRead() {
+    if (const std::optional<km::DateReading::Dates> dates = m_dates.currentDates()) {
+        putInOrderTaken(*dates);
+        showFoundFiles();
+    }
+}
+
+void MainWindow::putInOrderTaken(const km::DateReading::Dates& dates) {
+    showOrderInHeader();
+    QStringList ordered;
+    ordered.reserve(FoundFiles.size());
+    m_rowStamps.clear();
+    m_rowStamps.reserve(FoundFiles.size());
+    for (const int index : km::orderTaken(dates)) {
+        ordered.append(FoundFiles[index]);
+        const auto& date = dates[static_cast<size_t>(index)];
+        m_rowStamps.append(date ? date->stamp : QString());
+    }
+    FoundFiles = std::move(ordered);
+}
+
+void MainWindow::showDateProgress(int done, int total) {
+    const int percent = total > 0 ? static_cast<int>(qint64(done) * 100 / total) : 0;
+    m_form.lvFiles->photos().setColumnHeader(0, WindowWords::readingDates(percent));
+}
+
+// A row's tooltip: whether its photo has no date taken, and the files renamed with it.
+QString MainWindow::rowToolTip(int row) const {
+    km::RowFacts facts;
+    facts.name = m_form.lvFiles->photos().names().value(row);
+    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row < m_rowStamps.size() &&
+                    m_rowStamps[row].isEmpty();
+    facts.datesInNames = m_options.date != km::DateInNames::None;
+    facts.companions = m_companions.pairsOf(row);
+    return km::rowToolTip(facts);
+}
+
+void MainWindow::UpdateNewNames() {
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
+    const bool renameAll = m_form.obRenameAll->isChecked();
+    const std::vector<bool> selected =
+        renameAll ? std::vector<bool>() : m_form.lvFiles->selectedFlags();
+    const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
+                                  m_form.tbLen->text()};
+    km::NewNames proposal = proposeNewNames(fields, renameAll, selected);
+    m_undatedCount = proposal.undatedCount;
+    // The companions follow the new names; a click that changes none keeps them.
+    if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
+        m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
+                                          m_companionCandidates);
+        m_companionsStale = false;
+    }
+    // While dates are read the list is not complete yet.
+    m_form.bRename->setEnabled(proposal.renameEnabled && !m_dates.isReading());
+    showUndatedRows();
+    km::deliverPendingEvents();
+    CheckDuplicates();
+}
+
+km::NewNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool renameAll,
+                                         const std::vector<bool>& selected) const {
+    const QStringList names = m_form.lvFiles->photos().names().mid(0, FoundCount);
+    const auto isSelected = [&selected](int row0) {
+        return selected[static_cast<size_t>(row0)];
+    };
+    if (m_options.date == km::DateInNames::None)
+        return km::computeNewNames(fields, renameAll, names, isSelected);
+    return km::computeDatedNames(fields, renameAll, names, isSelected,
+                                 {m_options.datePattern(), m_options.numbers}, m_rowStamps);
+}
+
+// With a date in the names, the photos without one read "(no date taken)" as their new name.
+void MainWindow::showUndatedRows() {
+    m_form.lvFiles->photos().setLeftOutRows(m_options.date == km::DateInNames::None
+                                                ? std::vector<bool>()
+                                                : km::undatedRows(m_rowStamps),
+                                            WindowWords::noDateTaken());
+}
+
+void MainWindow::ShowExample() {
+    const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
+                                  m_form.tbLen->text()};
+    if (m_options.date == km::DateInNames::None) {
+        m_form.lblExample->setText(km::exampleLine(fields));
+        return;
+    }
+    m_form.lblExample->setText(
+        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rowStamps));
+}
+
+bool MainWindow::CheckDuplicates() {
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
+    const km::Conflicts conflicts =
+        km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions);
+    photos.setConflictRows(conflicts.conflictingRows);
+    return conflicts.found;
+}
+
+} // namespace km
