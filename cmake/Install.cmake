@@ -5,6 +5,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS kestrelmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Found by the program beside its bin folder (src/language).
+install(FILES ${KESTRELMARK_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kestrelmark/translations)
 
 # The manual page compressed, as Debian wants it; -n leaves out the name and time, so the same
 # page gives the same file.

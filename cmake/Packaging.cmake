@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The designed control sizes are measured with Liberation Sans, which Qt loads by name, TIFF and
 # WebP pictures are read by Qt's image plugins, which it loads at run time, and libheif (HEIC,
-# AVIF) is loaded when the first such file is met: no library the executable links names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-image-formats-plugins, libheif1")
+# AVIF) is loaded when the first such file is met, and Qt's own texts in German come from its
+# translations: no library the executable links names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation2, qt6-image-formats-plugins, libheif1, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 
 # Debian wants a copyright notice and a changelog beside every package's documentation. The date

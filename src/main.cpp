@@ -2,6 +2,7 @@
 #include "command_line/command_line.h"
 #include "dialogs/message_box.h"
 #include "files/file_system.h"
+#include "language/translations.h"
 #include "main_window/main_window.h"
 #include "settings/settings_location.h"
 #include "widgets/fonts.h"
@@ -23,6 +24,7 @@ km::StartRequest readBeforeWindowSystem(int argc, char** argv) {
     int count = argc;
     std::vector<char*> copy(argv, argv + argc + 1);
     const QCoreApplication probe(count, copy.data());
+    const km::Translations translations(km::fs::programFolder());
     return km::readCommandLine(QCoreApplication::arguments(), kVersion);
 }
 
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
         return endWith(early);
 
     QApplication application(argc, argv);
+    const km::Translations translations(km::fs::programFolder());
     km::installFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("Kestrelmark"));
     QApplication::setApplicationVersion(kVersion);

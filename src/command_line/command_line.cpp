@@ -2,11 +2,16 @@
 #include "command_line/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace km {
 namespace {
+
+class CommandLineWords {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineWords)
+};
 
 StartRequest answer(const QString& text) {
     StartRequest request;
@@ -18,18 +23,16 @@ StartRequest answer(const QString& text) {
 StartRequest refusal(const QString& programName, const QString& reason) {
     StartRequest request;
     request.action = StartRequest::Action::Refuse;
-    request.output = programName + QStringLiteral(": ") + reason + QStringLiteral("\nTry '") +
-                     programName + QStringLiteral(" --help'.\n");
+    request.output = CommandLineWords::tr("%1: %2\nTry '%1 --help'.\n").arg(programName, reason);
     return request;
 }
 
 // Empty when the path names a folder; otherwise a sentence saying why it cannot be opened.
 QString folderProblem(const QString& given, const QFileInfo& path) {
-    const QString subject = QStringLiteral("\"") + given + QStringLiteral("\" cannot be opened: ");
     if (!path.exists())
-        return subject + QStringLiteral("there is no such folder.");
+        return CommandLineWords::tr("\"%1\" cannot be opened: there is no such folder.").arg(given);
     if (!path.isDir())
-        return subject + QStringLiteral("it is not a folder.");
+        return CommandLineWords::tr("\"%1\" cannot be opened: it is not a folder.").arg(given);
     return QString();
 }
 
@@ -47,16 +50,16 @@ StartRequest readCommandLine(const QStringList& arguments, const QString& versio
         arguments.isEmpty() ? QStringLiteral("kestrelmark") : QFileInfo(arguments[0]).fileName();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Renames the photos of a folder in one batch."));
+        CommandLineWords::tr("Renames the photos of a folder in one batch."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  CommandLineWords::tr("Show this help and end."));
     const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                         QStringLiteral("Show the version and end."));
+                                         CommandLineWords::tr("Show the version and end."));
     parser.addOptions({help, showVersion});
     parser.addPositionalArgument(
-        QStringLiteral("folder"),
-        QStringLiteral("The folder whose photos to list, instead of the one used last."),
-        QStringLiteral("[FOLDER]"));
+        CommandLineWords::tr("folder"),
+        CommandLineWords::tr("The folder whose photos to list, instead of the one used last."),
+        CommandLineWords::tr("[FOLDER]"));
 
     if (!parser.parse(arguments))
         return refusal(programName, parser.errorText());
@@ -66,7 +69,8 @@ StartRequest readCommandLine(const QStringList& arguments, const QString& versio
         return answer(QStringLiteral("Kestrelmark ") + version + QStringLiteral("\n"));
     const QStringList folders = parser.positionalArguments();
     if (folders.size() > 1)
-        return refusal(programName, QStringLiteral("only one folder can be opened at a time."));
+        return refusal(programName,
+                       CommandLineWords::tr("only one folder can be opened at a time."));
     StartRequest request;
     if (!folders.isEmpty())
         chooseFolder(request, folders.front());

@@ -5,6 +5,7 @@
 #include "widgets/twips.h"
 #include "xpbutton/xpbutton.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,10 @@ namespace km {
 
 namespace {
 
+class AboutWords {
+    Q_DECLARE_TR_FUNCTIONS(AboutWords)
+};
+
 constexpr km::TwipRect kClientArea{0, 0, 3855, 2535};
 constexpr km::TwipRect kImage1{120, 120, 3600, 2280};
 constexpr km::TwipRect kCloseButton{1440, 1920, 975, 255};
@@ -26,7 +31,7 @@ km::XPButtonSettings bCloseSettings() {
             .extentY = 450,
             .backColor = km::rgb(255, 255, 192),
             .font = km::designedFont(),
-            .caption = QStringLiteral("Close")};
+            .caption = AboutWords::tr("Close")};
 }
 
 } // namespace
@@ -46,7 +51,8 @@ void AboutDialog::createControls() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/about/kestrelmark.gif")));
+    // The picture holds words too: each translation names its own.
+    Image1->setPixmap(QPixmap(AboutWords::tr(":/about/kestrelmark.gif", "the about picture")));
     km::setGeometryTwips(Image1, kImage1);
 
     bClose = km::createXPButton(this, bCloseSettings());

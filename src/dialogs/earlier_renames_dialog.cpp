@@ -40,7 +40,7 @@ EarlierRenamesDialog::EarlierRenamesDialog(const std::vector<EarlierRenameRow>& 
     setObjectName(QStringLiteral("frmEarlierRenames"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Earlier Renames"));
+    setWindowTitle(tr("Earlier Renames"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(km::designedFont());
     QPalette colours = palette();
@@ -56,9 +56,7 @@ void EarlierRenamesDialog::createControls(const std::vector<EarlierRenameRow>& r
     lvBatches->setObjectName(QStringLiteral("lvBatches"));
     lvBatches->setRootIsDecorated(false);
     lvBatches->setUniformRowHeights(true);
-    lvBatches->setHeaderLabels({QStringLiteral("When"), QStringLiteral("Folder"),
-                                QStringLiteral("Files"), QStringLiteral("Example"),
-                                QStringLiteral("State")});
+    lvBatches->setHeaderLabels({tr("When"), tr("Folder"), tr("Files"), tr("Example"), tr("State")});
     for (const EarlierRenameRow& row : rows)
         lvBatches->addTopLevelItem(new QTreeWidgetItem(
             lvBatches, {row.when, row.folder, row.files, row.example, row.state}));
@@ -68,9 +66,9 @@ void EarlierRenamesDialog::createControls(const std::vector<EarlierRenameRow>& r
     if (!rows.empty())
         lvBatches->setCurrentItem(lvBatches->topLevelItem(0));
 
-    bUndo = createEarlierRenamesButton(this, QStringLiteral("bUndo"), QStringLiteral("&Undo"));
+    bUndo = createEarlierRenamesButton(this, QStringLiteral("bUndo"), tr("&Undo"));
     bUndo->setEnabled(!rows.empty());
-    bClose = createEarlierRenamesButton(this, QStringLiteral("bClose"), QStringLiteral("&Close"));
+    bClose = createEarlierRenamesButton(this, QStringLiteral("bClose"), tr("&Close"));
     connect(bUndo, &km::XPButton::Click, this, &EarlierRenamesDialog::bUndo_Click);
     connect(bClose, &km::XPButton::Click, this, &QDialog::reject);
     lvBatches->setFocus();

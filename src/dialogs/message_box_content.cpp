@@ -3,6 +3,8 @@
 
 #include "dialogs/message_box_icons.h"
 
+#include <QCoreApplication>
+
 namespace km {
 
 namespace {
@@ -30,17 +32,17 @@ QString iconKeyFor(qint32 style) {
 
 MessageBoxContent messageBoxContent(qint32 style) {
     MessageBoxContent content;
-    content.yesOkCaption = QStringLiteral("OK");
+    content.yesOkCaption = QCoreApplication::translate("MessageBox", "OK");
     content.yesOkResult = BoxAnswer::Ok;
     if (hasFlags(style, BoxOkCancel)) {
-        content.noCancelCaption = QStringLiteral("Cancel");
+        content.noCancelCaption = QCoreApplication::translate("MessageBox", "Cancel");
         content.noCancelShown = true;
         content.noCancelResult = BoxAnswer::Cancel;
     }
     // After the OK/Cancel test, so a style with both button flags asks Yes/No.
     if (hasFlags(style, BoxYesNo)) {
-        content.yesOkCaption = QStringLiteral("Yes");
-        content.noCancelCaption = QStringLiteral("No");
+        content.yesOkCaption = QCoreApplication::translate("MessageBox", "Yes");
+        content.noCancelCaption = QCoreApplication::translate("MessageBox", "No");
         content.noCancelShown = true;
         content.yesOkResult = BoxAnswer::Yes;
         content.noCancelResult = BoxAnswer::No;

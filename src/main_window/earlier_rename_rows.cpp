@@ -3,25 +3,30 @@
 
 #include "history/earlier_undo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace km {
 namespace {
 
+class EarlierRowWords {
+    Q_DECLARE_TR_FUNCTIONS(EarlierRowWords)
+};
+
 QString earlierStateText(const LoadedHistory& loaded, FileOps& ops) {
     if (!loaded.entry)
-        return QStringLiteral("damaged");
+        return EarlierRowWords::tr("damaged");
     switch (earlierBatchState(planEarlierUndo(*loaded.entry, ops))) {
     case EarlierBatchState::AsLeft:
-        return QStringLiteral("all files as left");
+        return EarlierRowWords::tr("all files as left");
     case EarlierBatchState::ChangedSince:
-        return QStringLiteral("some changed since");
+        return EarlierRowWords::tr("some changed since");
     case EarlierBatchState::FolderGone:
-        return QStringLiteral("folder gone");
+        return EarlierRowWords::tr("folder gone");
     case EarlierBatchState::FolderUnreadable:
         break;
     }
-    return QStringLiteral("folder cannot be read");
+    return EarlierRowWords::tr("folder cannot be read");
 }
 
 EarlierRenameRow earlierRenameRow(const LoadedHistory& loaded, FileOps& ops) {

@@ -73,16 +73,16 @@ MainForm::MainForm(QWidget& window, const QString& folderTreeStart) : m_window(w
     const km::MainLayout designed =
         km::computeMainLayout(km::kDesignedClientWidth, km::kDesignedClientHeight);
     createButtonBand(designed);
-    frameFiles = makeFrame(QStringLiteral("Photo Files "), designed.frameFiles, &window);
+    frameFiles = makeFrame(MainFormWords::tr("Photo Files "), designed.frameFiles, &window);
     frameFiles->setObjectName(QStringLiteral("frameFiles"));
     createPhotoFilesFrame(designed, folderTreeStart);
-    frameTypes = makeFrame(QStringLiteral("Photo Types"), designed.frameTypes, &window);
+    frameTypes = makeFrame(MainFormWords::tr("Photo Types"), designed.frameTypes, &window);
     frameTypes->setObjectName(QStringLiteral("frameTypes"));
     createTypesFrame();
-    frameRename = makeFrame(QStringLiteral("Rename "), designed.frameRename, &window);
+    frameRename = makeFrame(MainFormWords::tr("Rename "), designed.frameRename, &window);
     frameRename->setObjectName(QStringLiteral("frameRename"));
     createRenameFrame(designed);
-    framePreview = makeFrame(QStringLiteral("Preview "), designed.framePreview, &window);
+    framePreview = makeFrame(MainFormWords::tr("Preview "), designed.framePreview, &window);
     framePreview->setObjectName(QStringLiteral("framePreview"));
     createPreviewFrame();
     setTabOrder();
@@ -92,42 +92,43 @@ void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& fol
     FolderTreeview1 =
         place(new FolderTree(folderTreeStart, frameFiles), l.folderTree, "FolderTreeview1");
     lvFiles = place(new ListView(frameFiles), l.lvFiles, "lvFiles");
-    obRenameAll = place(new QRadioButton(QStringLiteral("Rename All"), frameFiles), l.obRenameAll,
-                        "obRenameAll");
+    obRenameAll = place(new QRadioButton(MainFormWords::tr("Rename All"), frameFiles),
+                        l.obRenameAll, "obRenameAll");
     obRenameAll->setChecked(true);
-    obRenameSelected = place(new QRadioButton(QStringLiteral("Rename Selected Only"), frameFiles),
-                             l.obRenameSelected, "obRenameSelected");
-    cbPreview =
-        place(new CheckBox(QStringLiteral("Preview Images"), frameFiles), l.cbPreview, "cbPreview");
+    obRenameSelected =
+        place(new QRadioButton(MainFormWords::tr("Rename Selected Only"), frameFiles),
+              l.obRenameSelected, "obRenameSelected");
+    cbPreview = place(new CheckBox(MainFormWords::tr("Preview Images"), frameFiles), l.cbPreview,
+                      "cbPreview");
 }
 
 void MainForm::createTypesFrame() {
-    cbJPG = place(new CheckBox(QStringLiteral("JPEG (*.jpg; *.jpeg)"), frameTypes),
+    cbJPG = place(new CheckBox(MainFormWords::tr("JPEG (*.jpg; *.jpeg)"), frameTypes),
                   {360, 360, 1815, 255}, "cbJPG");
     cbJPG->setValue(1);
-    cbBMP = place(new CheckBox(QStringLiteral("Bitmap (*.bmp)"), frameTypes), {360, 720, 1815, 255},
-                  "cbBMP");
-    cbGIF = place(new CheckBox(QStringLiteral("GIF (*.gif)"), frameTypes), {360, 1080, 1815, 195},
-                  "cbGIF");
+    cbBMP = place(new CheckBox(MainFormWords::tr("Bitmap (*.bmp)"), frameTypes),
+                  {360, 720, 1815, 255}, "cbBMP");
+    cbGIF = place(new CheckBox(MainFormWords::tr("GIF (*.gif)"), frameTypes),
+                  {360, 1080, 1815, 195}, "cbGIF");
 }
 
 void MainForm::createRenameFrame(const km::MainLayout& l) {
     Label1 =
-        makeFieldLabel(QStringLiteral("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
+        makeFieldLabel(MainFormWords::tr("Prefix:"), {120, 405, 1455, 255}, "Label1", frameRename);
     tbPre = place(new QLineEdit(QStringLiteral("foto_"), frameRename), l.tbPre, "tbPre");
-    Label2 = makeFieldLabel(QStringLiteral("Start numbering at:"), {120, 765, 1455, 255}, "Label2",
-                            frameRename);
+    Label2 = makeFieldLabel(MainFormWords::tr("Start numbering at:"), {120, 765, 1455, 255},
+                            "Label2", frameRename);
     tbStart =
         place(new QLineEdit(QStringLiteral("1"), frameRename), {1680, 720, 1215, 285}, "tbStart");
-    Label3 = makeFieldLabel(QStringLiteral("Number of digits:"), {120, 1125, 1455, 255}, "Label3",
-                            frameRename);
+    Label3 = makeFieldLabel(MainFormWords::tr("Number of digits:"), {120, 1125, 1455, 255},
+                            "Label3", frameRename);
     tbLen =
         place(new QLineEdit(QStringLiteral("3"), frameRename), {1680, 1080, 1215, 285}, "tbLen");
     // File names made of these texts must not hold line breaks or other control characters.
     for (QLineEdit* box : {tbPre, tbStart, tbLen})
         box->setValidator(new SingleLineValidator(box));
     lblExample =
-        place(new QLabel(QStringLiteral("(Example:)"), frameRename), l.lblExample, "lblExample");
+        place(new QLabel(MainFormWords::tr("(Example:)"), frameRename), l.lblExample, "lblExample");
     lblExample->setWordWrap(true);
     lblExample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette red = lblExample->palette();

@@ -23,13 +23,13 @@ km::XPButtonSettings bandButton(const QString& caption) {
 
 km::XPButtonSettings mainFormButtonSettings(const QString& name) {
     if (name == QLatin1String("bExit"))
-        return bandButton(QStringLiteral("E&xit"));
+        return bandButton(MainFormWords::tr("E&xit"));
     if (name == QLatin1String("bAbout"))
-        return bandButton(QStringLiteral("&About"));
+        return bandButton(MainFormWords::tr("&About"));
     if (name == QLatin1String("bRename"))
-        return bandButton(QStringLiteral("&Rename!"));
+        return bandButton(MainFormWords::tr("&Rename!"));
     if (name == QLatin1String("bUndo")) {
-        km::XPButtonSettings undo = bandButton(QStringLiteral("&Undo"));
+        km::XPButtonSettings undo = bandButton(MainFormWords::tr("&Undo"));
         undo.enabled = false;
         return undo;
     }

@@ -41,8 +41,8 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     const Options options = m_current();
     QMenu menu(&m_list);
     auto* order = new QActionGroup(&menu);
-    QAction* byName = menu.addAction(QStringLiteral("Number in order of name"));
-    QAction* byTaken = menu.addAction(QStringLiteral("Number in order taken"));
+    QAction* byName = menu.addAction(tr("Number in order of name"));
+    QAction* byTaken = menu.addAction(tr("Number in order taken"));
     for (QAction* action : {byName, byTaken}) {
         action->setCheckable(true);
         order->addAction(action);
@@ -51,11 +51,10 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     (options.orderInForce() == PhotoOrder::Taken ? byTaken : byName)->setChecked(true);
     byName->setEnabled(options.date == DateInNames::None);
     menu.addSeparator();
-    QAction* companions =
-        menu.addAction(QStringLiteral("Rename RAW and sidecar files with their photo"));
+    QAction* companions = menu.addAction(tr("Rename RAW and sidecar files with their photo"));
     companions->setCheckable(true);
     companions->setChecked(options.companions);
-    QAction* moreTypes = menu.addAction(QStringLiteral("List HEIC, PNG, TIFF and WebP photos too"));
+    QAction* moreTypes = menu.addAction(tr("List HEIC, PNG, TIFF and WebP photos too"));
     moreTypes->setCheckable(true);
     moreTypes->setChecked(options.moreTypes);
 
@@ -71,7 +70,7 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
     addDateChoices(menu, options);
     menu.addSeparator();
-    QAction* earlier = menu.addAction(QStringLiteral("Undo an &Earlier Rename..."));
+    QAction* earlier = menu.addAction(tr("Undo an &Earlier Rename..."));
     connect(earlier, &QAction::triggered, this, &PhotoListMenu::earlierRenamesChosen);
     menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));
 }
@@ -103,18 +102,17 @@ void PhotoListMenu::addDateChoices(QMenu& menu, const Options& options) {
     menu.addSeparator();
     addChoiceGroup<DateInNames>(
         menu,
-        {{QStringLiteral("No date in the names"), DateInNames::None},
-         {QStringLiteral("Date taken in the names (2024-05-01)"), DateInNames::Date},
-         {QStringLiteral("Date and time taken in the names (2024-05-01_14-03-22)"),
-          DateInNames::DateTime}},
+        {{tr("No date in the names"), DateInNames::None},
+         {tr("Date taken in the names (2024-05-01)"), DateInNames::Date},
+         {tr("Date and time taken in the names (2024-05-01_14-03-22)"), DateInNames::DateTime}},
         options.date, true, [this](DateInNames date) { emit dateChosen(date); });
     // The numbers choice counts only while a date is in the names.
     menu.addSeparator();
     addChoiceGroup<DateNumbering>(
         menu,
-        {{QStringLiteral("Number all photos in one run"), DateNumbering::Run},
-         {QStringLiteral("Number again from the start for each date"), DateNumbering::Restart},
-         {QStringLiteral("Number only photos that share a date"), DateNumbering::Shared}},
+        {{tr("Number all photos in one run"), DateNumbering::Run},
+         {tr("Number again from the start for each date"), DateNumbering::Restart},
+         {tr("Number only photos that share a date"), DateNumbering::Shared}},
         options.numbers, options.date != DateInNames::None,
         [this](DateNumbering numbers) { emit numbersChosen(numbers); });
 }

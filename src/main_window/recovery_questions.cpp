@@ -6,42 +6,96 @@
 #include "files/message_text.h"
 #include "widgets/busy_cursor.h"
 
+#include <QCoreApplication>
+
 namespace km {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Interrupted Rename");
+class RecoveryQuestionWords {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryQuestionWords)
 
-QString batchName(const BatchRecord& record) {
-    return record.kind == BatchKind::Rename ? QStringLiteral("rename") : QStringLiteral("undo");
-}
+public:
+    static QString title() { return tr("Interrupted Rename"); }
 
-// "3 files of this batch are no longer in the folder", with the names other files took since.
-QString goneText(const WhereaboutsCount& count) {
-    QString text = QStringLiteral("%1 of this batch %2 no longer in the folder")
-                       .arg(fileCount(static_cast<qsizetype>(count.gone)),
-                            count.gone == 1 ? QStringLiteral("is") : QStringLiteral("are"));
-    if (count.replaced > 0)
-        text += QStringLiteral("; other files that have taken %L1 of their names since keep them")
-                    .arg(count.replaced);
-    return text + QStringLiteral(".");
-}
+    // "3 files of this batch are no longer in the folder", with the names other files took since.
+    static QString gone(const WhereaboutsCount& count) {
+        const QString files = fileCount(static_cast<qsizetype>(count.gone));
+        QString text = count.gone == 1
+                           ? tr("%1 of this batch is no longer in the folder").arg(files)
+                           : tr("%1 of this batch are no longer in the folder").arg(files);
+        if (count.replaced > 0)
+            text += tr("; other files that have taken %L1 of their names since keep them")
+                        .arg(count.replaced);
+        return text + tr(".");
+    }
 
-QString question(const BatchRecord& record, const WhereaboutsCount& count) {
-    const QString what = record.kind == BatchKind::Rename
-                             ? QStringLiteral("renaming %1")
-                             : QStringLiteral("undoing the rename of %1");
-    QString text = QStringLiteral("Kestrelmark was interrupted while ") +
-                   what.arg(fileCount(static_cast<qsizetype>(record.moves.size()))) +
-                   QStringLiteral(" in\r\n") + record.folder + QStringLiteral("\r\n\r\n");
-    if (count.gone > 0)
-        text += goneText(count) + QStringLiteral(" They are left alone.\r\n\r\n");
-    return text + QStringLiteral("Yes: finish it, every file gets its new name.\r\n"
-                                 "No: put every file back under the name it had before.");
-}
+    static QString finishOrRollBack(const BatchRecord& record, const WhereaboutsCount& count) {
+        const QString files = fileCount(static_cast<qsizetype>(record.moves.size()));
+        QString text = record.kind == BatchKind::Rename
+                           ? tr("Kestrelmark was interrupted while renaming %1 in\r\n%2\r\n\r\n")
+                                 .arg(files, record.folder)
+                           : tr("Kestrelmark was interrupted while undoing the rename of %1 "
+                                "in\r\n%2\r\n\r\n")
+                                 .arg(files, record.folder);
+        if (count.gone > 0)
+            text += tr("%1 They are left alone.\r\n\r\n").arg(gone(count));
+        return text + tr("Yes: finish it, every file gets its new name.\r\n"
+                         "No: put every file back under the name it had before.");
+    }
+
+    static QString damagedJournal(const QString& reason, const QString& asidePath,
+                                  const fs::FileError& aside) {
+        return tr("The record of an interrupted rename cannot be read:\r\n%1\r\n\r\n").arg(reason) +
+               (aside.ok() ? tr("It was kept as %1.").arg(asidePath)
+                           : tr("It could not be moved aside: %1").arg(aside.message));
+    }
+
+    static QString missingFolder(const BatchRecord& record) {
+        return tr("A rename in the folder\r\n%1\r\nwas interrupted, but that folder cannot be "
+                  "found now.\r\n\r\nKeep the record of it for when the folder is back?")
+            .arg(record.folder);
+    }
+
+    static QString unreadableFolder(const BatchRecord& record, const fs::FileError& error) {
+        return tr("A rename in the folder\r\n%1\r\nwas interrupted, but that folder cannot be "
+                  "read: %2.\r\nThe record is kept for the next start.")
+            .arg(record.folder, error.message);
+    }
+
+    static QString nothingLeft(const BatchRecord& record, const WhereaboutsCount& count) {
+        return record.kind == BatchKind::Rename
+                   ? tr("An interrupted rename in\r\n%1\r\nhas nothing left to do: %2\r\n\r\n"
+                        "Forget it? (No keeps its record for the next start.)")
+                         .arg(record.folder, gone(count))
+                   : tr("An interrupted undo in\r\n%1\r\nhas nothing left to do: %2\r\n\r\n"
+                        "Forget it? (No keeps its record for the next start.)")
+                         .arg(record.folder, gone(count));
+    }
+
+    static QString temporaryNames(const BatchRecord& record, const WhereaboutsCount& count) {
+        const QString files = fileCount(static_cast<qsizetype>(count.temporary));
+        const QString folder = record.folder;
+        const bool rename = record.kind == BatchKind::Rename;
+        QString text;
+        if (count.temporary == 1)
+            text = rename ? tr("A rename in\r\n%1\r\nfailed and was rolled back, but %2 still is "
+                               "under temporary names starting with \"%3\".")
+                          : tr("A undo in\r\n%1\r\nfailed and was rolled back, but %2 still is "
+                               "under temporary names starting with \"%3\".");
+        else
+            text = rename ? tr("A rename in\r\n%1\r\nfailed and was rolled back, but %2 still are "
+                               "under temporary names starting with \"%3\".")
+                          : tr("A undo in\r\n%1\r\nfailed and was rolled back, but %2 still are "
+                               "under temporary names starting with \"%3\".");
+        return text.arg(folder, files, kTemporaryMarker) +
+               tr("\r\n\r\nYes: give them the names they had before, where those are free.\r\n"
+                  "No: leave them; you are asked again at the next start.");
+    }
+};
 
 std::optional<bool> yesOrNo(const QString& prompt) {
-    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, RecoveryQuestionWords::title());
     if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
         return std::nullopt;
     return answer == BoxAnswer::Yes;
@@ -51,20 +105,14 @@ std::optional<bool> yesOrNo(const QString& prompt) {
 
 void MessageBoxRecoveryQuestions::damagedJournal(const QString& reason, const QString& asidePath,
                                                  const fs::FileError& aside) {
-    QString prompt = QStringLiteral("The record of an interrupted rename cannot be read:\r\n") +
-                     reason + QStringLiteral("\r\n\r\n");
-    prompt += aside.ok() ? QStringLiteral("It was kept as ") + asidePath + QStringLiteral(".")
-                         : QStringLiteral("It could not be moved aside: ") + aside.message;
-    ShowMessageBox(prompt, kStyleWarning, kTitle);
+    ShowMessageBox(RecoveryQuestionWords::damagedJournal(reason, asidePath, aside), kStyleWarning,
+                   RecoveryQuestionWords::title());
 }
 
 std::optional<bool>
 MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const BatchRecord& record) {
-    const QString prompt =
-        QStringLiteral("A rename in the folder\r\n") + record.folder +
-        QStringLiteral("\r\nwas interrupted, but that folder cannot be found now.\r\n\r\n"
-                       "Keep the record of it for when the folder is back?");
-    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, kTitle);
+    const QString prompt = RecoveryQuestionWords::missingFolder(record);
+    const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, RecoveryQuestionWords::title());
     if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
         return std::nullopt;
     return answer == BoxAnswer::Yes;
@@ -72,40 +120,27 @@ MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const BatchRecord& record
 
 void MessageBoxRecoveryQuestions::unreadableFolder(const BatchRecord& record,
                                                    const fs::FileError& error) {
-    ShowMessageBox(QStringLiteral("A rename in the folder\r\n") + record.folder +
-                       QStringLiteral("\r\nwas interrupted, but that folder cannot be read: ") +
-                       error.message +
-                       QStringLiteral(".\r\nThe record is kept for the next start."),
-                   kStyleWarning, kTitle);
+    ShowMessageBox(RecoveryQuestionWords::unreadableFolder(record, error), kStyleWarning,
+                   RecoveryQuestionWords::title());
 }
 
 std::optional<bool>
 MessageBoxRecoveryQuestions::forgetBatchWithNothingLeft(const BatchRecord& record,
                                                         const WhereaboutsCount& count) {
-    return yesOrNo(QStringLiteral("An interrupted %1 in\r\n").arg(batchName(record)) +
-                   record.folder + QStringLiteral("\r\nhas nothing left to do: ") +
-                   goneText(count) +
-                   QStringLiteral("\r\n\r\nForget it? (No keeps its record for the next start.)"));
+    return yesOrNo(RecoveryQuestionWords::nothingLeft(record, count));
 }
 
 std::optional<bool>
 MessageBoxRecoveryQuestions::giveBackTemporaryNames(const BatchRecord& record,
                                                     const WhereaboutsCount& count) {
-    return yesOrNo(QStringLiteral("A %1 in\r\n").arg(batchName(record)) + record.folder +
-                   QStringLiteral("\r\nfailed and was rolled back, but %1 still %2 under "
-                                  "temporary names starting with \"%3\".\r\n\r\n"
-                                  "Yes: give them the names they had before, where those are "
-                                  "free.\r\nNo: leave them; you are asked again at the next "
-                                  "start.")
-                       .arg(fileCount(static_cast<qsizetype>(count.temporary)),
-                            count.temporary == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                            kTemporaryMarker));
+    return yesOrNo(RecoveryQuestionWords::temporaryNames(record, count));
 }
 
 std::optional<RecoveryDirection>
 MessageBoxRecoveryQuestions::finishOrRollBack(const BatchRecord& record,
                                               const WhereaboutsCount& count) {
-    const BoxAnswer answer = ShowMessageBox(question(record, count), kStyleQuestion, kTitle);
+    const BoxAnswer answer = ShowMessageBox(RecoveryQuestionWords::finishOrRollBack(record, count),
+                                            kStyleQuestion, RecoveryQuestionWords::title());
     if (answer == BoxAnswer::Yes)
         return RecoveryDirection::Finish;
     if (answer == BoxAnswer::No)
@@ -120,7 +155,8 @@ MessageBoxRecoveryQuestions::whileBusy(const std::function<RecoveryReport()>& re
 }
 
 void MessageBoxRecoveryQuestions::recovered(const RecoveryReport& report) {
-    ShowMessageBox(report.message, report.consistent ? BoxInformation : kStyleWarning, kTitle);
+    ShowMessageBox(report.message, report.consistent ? BoxInformation : kStyleWarning,
+                   RecoveryQuestionWords::title());
 }
 
 } // namespace km

@@ -4,19 +4,28 @@
 #include "files/file_names.h"
 #include "files/file_system.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace km {
+
+namespace {
+
+class RowTipWords {
+    Q_DECLARE_TR_FUNCTIONS(RowTipWords)
+};
+
+} // namespace
 
 QString rowToolTip(const RowFacts& row) {
     QStringList lines;
     if (row.undated)
         lines << (row.datesInNames
-                      ? QStringLiteral("no date taken: the photo keeps its name, as the time "
-                                       "of its file may not be when it was taken")
-                      : QStringLiteral("no date taken"));
+                      ? RowTipWords::tr("no date taken: the photo keeps its name, as the time "
+                                        "of its file may not be when it was taken")
+                      : RowTipWords::tr("no date taken"));
     if (fs::hasRawBytes(row.name))
-        lines << QStringLiteral(
+        lines << RowTipWords::tr(
             "This name is not UTF-8: each byte shown as \\xHH is kept as it is.");
     QStringList companions;
     for (const RenamePair& companion : row.companions)

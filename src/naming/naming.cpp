@@ -6,6 +6,7 @@
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -13,6 +14,14 @@
 namespace km {
 
 namespace {
+
+class NamingWords {
+    Q_DECLARE_TR_FUNCTIONS(NamingWords)
+
+public:
+    // The start of the example line; the names follow, then ")".
+    static QString example() { return tr("(Example: "); }
+};
 
 using fs::extensionOf;
 using name_parts::appendNumberPart;
@@ -67,7 +76,7 @@ QString exampleLine(const NamingFields& fields) {
     const bool numbersShown = first && last && *first <= std::numeric_limits<qint32>::max() - 2;
     const int width = numbersShown ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
 
-    QString line = QStringLiteral("(Example: ");
+    QString line = NamingWords::example();
     line.reserve(line.size() + 3 * (fields.prefix.size() + width + 2));
     // Counting from the rounded start always gives three numbers, even where start + 2 rounds
     // to a different neighbour than start does (0.5000000000000001).
@@ -85,7 +94,7 @@ QString exampleLine(const NamingFields& fields) {
 QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered) {
     const std::optional<qint32> first = roundToInt32(readNumber(fields.start));
     const int width = first && numbered ? paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
-    QString line = QStringLiteral("(Example: ") + fields.prefix;
+    QString line = NamingWords::example() + fields.prefix;
     line.append(dateText);
     if (width > 0) {
         line.append(QLatin1Char('_'));

@@ -97,6 +97,17 @@ written_since "$before" "$prefix" "$home" >/dev/null ||
     fail "--version wrote files: $(written_since "$before" "$prefix" "$home")"
 echo "ok: --version writes nothing"
 
+# The installed copy finds its translations in its data folder, and Qt's own (the "Usage:" line)
+# with them; any other language keeps the English texts.
+german=$(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LANGUAGE &&
+    LANG=de_DE.UTF-8 run_installed --help) || fail "the installed copy's --help failed in German"
+grep -q '^Aufruf: .*\[ORDNER\]' <<<"$german" && grep -q 'Benennt die Fotos eines Ordners' <<<"$german" ||
+    fail "the installed copy does not speak German: $german"
+english=$(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LANGUAGE &&
+    LANG=fr_FR.UTF-8 run_installed --help) || fail "the installed copy's --help failed in French"
+grep -q '^Usage: .*\[FOLDER\]' <<<"$english" || fail "a language without translation is not English: $english"
+echo "ok: German where the system speaks it, English elsewhere"
+
 if ! command -v xdotool >/dev/null || ! start_x_server "$work/xvfb.log"; then
     echo "no X server or xdotool: the installed copy's settings are not checked in a run"
     exit 0

@@ -65,6 +65,8 @@ settings_file() {
 install_program() {
     mkdir -p "$1" || fail "could not create $1"
     cp "$executable" "$1/kestrelmark" || fail "could not copy the program to $1"
+    # The translations the build put beside the program, where the copy looks for them too.
+    cp -r "$(dirname "$executable")/translations" "$1/" || fail "could not copy the translations"
 }
 
 within_one() {
@@ -76,13 +78,14 @@ window_shown_or_ended() {
 }
 
 # launch_program FOLDER: starts the copy in FOLDER, with a home of its own that keeps the user's
-# configuration and data folders out of reach.
+# configuration and data folders out of reach, in English unless PROGRAM_LANGUAGE names a locale.
 launch_program() {
     local folder=$1
     program_log="$folder/output.log"
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
+        -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="${PROGRAM_LANGUAGE:-C.UTF-8}" \
         HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$folder/kestrelmark" >"$program_log" 2>&1 &
@@ -214,6 +217,43 @@ test_collision_refused() {
     exit_program
     expect_settings "$program/Kestrelmark.cfg" "$photos" pic_ 1 3 1 0 0 0 N
     echo "ok: collision refused with nothing moved, typed prefix written on Exit"
+}
+
+# With the system language German, the refusal and the question are German, and the rename works
+# as in English once the clashing file is gone.
+test_german_window() {
+    local program="$work/german/program" photos="$work/german/photos" before after
+    install_program "$program"
+    mkdir -p "$photos"
+    head -c 1500 /dev/urandom >"$photos/a.jpg"
+    head -c 1700 /dev/urandom >"$photos/foto_001.JPG"
+    settings_file "$program/Kestrelmark.cfg" "$photos" foto_ 1 3 1 0 0 0 N
+    before=$(folder_state "$photos")
+
+    PROGRAM_LANGUAGE=de_DE.UTF-8 start_program "$program"
+    screenshot german-started
+    press_button Rename
+    wait_until 10 window_shown "Doppelte Namen gefunden" ||
+        fail "no German refusal (windows: $(visible_titles))"
+    screenshot german-refusal
+    answer_message_box "Doppelte Namen gefunden"
+    expect_state "$photos" "$before" "a refused rename moved files"
+
+    exit_program
+
+    rm "$photos/foto_001.JPG"
+    before=$(folder_state "$photos")
+    PROGRAM_LANGUAGE=de_DE.UTF-8 start_program "$program"
+    press_button Rename
+    wait_until 10 window_shown "Bilder umbenennen" ||
+        fail "no German question (windows: $(visible_titles))"
+    screenshot german-question
+    answer_message_box "Bilder umbenennen"
+    after=$(renamed_state "$before" a.jpg=foto_001.jpg)
+    wait_until 10 state_is "$photos" "$after"
+    expect_state "$photos" "$after" "the German window did not rename"
+    exit_program
+    echo "ok: German refusal and question, rename done"
 }
 
 # The folder tree has the keyboard at start: Enter and Space there do nothing, while on a button
@@ -367,6 +407,7 @@ if [ "${2:-}" = "--window-manager" ]; then
 fi
 test_chain_rename_and_undo
 test_collision_refused
+test_german_window
 test_first_control_has_the_focus
 test_exit_during_startup_scan
 [ -z "$WINDOW_MANAGER" ] && test_special_files_never_block

@@ -29,13 +29,14 @@ metainfo=$(grep -x 'usr/share/metainfo/[^/]*\.metainfo\.xml' <<<"$files")
 expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/man/man1/kestrelmark.1.gz \
     usr/share/applications/kestrelmark.desktop usr/share/lintian/overrides/kestrelmark \
     "$metainfo" usr/share/doc/kestrelmark/{copyright,changelog.gz} \
-    usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png | sort)
+    usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png \
+    usr/share/kestrelmark/translations/kestrelmark_de.qm | sort)
 [ "$files" = "$expected" ] || fail "the package holds other files than expected:
 $(diff <(echo "$expected") <(echo "$files"))"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 'libexiv2-[0-9]+' 'libheif[0-9]+' \
-    fonts-liberation2 qt6-image-formats-plugins; do
+    fonts-liberation2 qt6-image-formats-plugins qt6-translations-l10n; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends does not name $library: $depends"
 done
 
@@ -44,7 +45,11 @@ reported=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$work/root/usr/bin/kestrelmark" --version) || fail "kestrelmark --version failed without a display"
 [ "$reported" = "Kestrelmark $(dpkg-deb -f "$deb" Version)" ] ||
     fail "the program reports \"$reported\" in package version $(dpkg-deb -f "$deb" Version)"
-echo "ok: files, Depends ($depends) and version ($reported)"
+german=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= \
+    "$work/root/usr/bin/kestrelmark" --help) || fail "kestrelmark --help failed in German"
+grep -q 'Benennt die Fotos eines Ordners' <<<"$german" ||
+    fail "the packaged program does not speak German: $german"
+echo "ok: files, Depends ($depends), version ($reported) and German"
 
 hardened=false
 grep -qx 'KESTRELMARK_DEBIAN_BUILD_FLAGS:BOOL=ON' "$build/CMakeCache.txt" && hardened=true

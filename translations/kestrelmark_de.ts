@@ -1,0 +1,1063 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutWords</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>:/about/kestrelmark.gif</source>
+        <comment>the about picture</comment>
+        <translation>:/about/kestrelmark_de.gif</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWords</name>
+    <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>einen Ordner</translation>
+    </message>
+    <message>
+        <source>another entry</source>
+        <translation>einen anderen Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid file name: %2</source>
+        <translation>%1 ist kein gültiger Dateiname: %2</translation>
+    </message>
+    <message>
+        <source>%1 would be a hidden file</source>
+        <translation>%1 wäre eine versteckte Datei</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 ist zweimal aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1 is also the new name of %2</source>
+        <translation>%1 ist auch der neue Name von %2</translation>
+    </message>
+    <message>
+        <source>%1 is also the temporary name used while renaming %2</source>
+        <translation>%1 ist auch der vorläufige Name, den %2 beim Umbenennen trägt</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the folder</source>
+        <translation>%1 ist nicht mehr im Ordner</translation>
+    </message>
+    <message>
+        <source>%1 cannot be examined</source>
+        <translation>%1 lässt sich nicht prüfen</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 was replaced by another file since the list was made</source>
+        <translation>%1 wurde seit dem Erstellen der Liste durch eine andere Datei ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 is already taken by %2</source>
+        <translation>%1 ist schon vergeben an %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked in the folder</source>
+        <translation>%1 lässt sich im Ordner nicht prüfen</translation>
+    </message>
+    <message>
+        <source>its temporary name %1 is already taken by %2</source>
+        <translation>ihr vorläufiger Name %1 ist schon vergeben an %2</translation>
+    </message>
+    <message>
+        <source>its temporary name %1 cannot be checked in the folder</source>
+        <translation>ihr vorläufiger Name %1 lässt sich im Ordner nicht prüfen</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed.</source>
+        <translation>Es wurde nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read: %2.</source>
+        <translation>Der Ordner %1 lässt sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t rename %1 with its photo:</source>
+        <translation>%1 kann nicht mit seinem Foto umbenannt werden:</translation>
+    </message>
+    <message>
+        <source>it belongs to %1.</source>
+        <translation>es gehört zu %1.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t rename %1 to %2:</source>
+        <translation>%1 kann nicht in %2 umbenannt werden:</translation>
+    </message>
+    <message>
+        <source>Renaming %1 to %2 failed: %3.</source>
+        <translation>Das Umbenennen von %1 in %2 ist fehlgeschlagen: %3.</translation>
+    </message>
+    <message>
+        <source>Every file that was moved has its previous name again.</source>
+        <translation>Jede bereits umbenannte Datei hat wieder ihren vorigen Namen.</translation>
+    </message>
+    <message>
+        <source>These files could not be given their previous names back:</source>
+        <translation>Diese Dateien konnten ihren vorigen Namen nicht zurückbekommen:</translation>
+    </message>
+    <message>
+        <source>%1 was last named %2 and is no longer in the folder.</source>
+        <translation>%1 hieß zuletzt %2 und ist nicht mehr im Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is now named %2 (%3).</source>
+        <translation>%1 heißt jetzt %2 (%3).</translation>
+    </message>
+    <message>
+        <source> and to </source>
+        <translation> und zu </translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; and &quot;..&quot; cannot be file names</source>
+        <translation>„.“ und „..“ können keine Dateinamen sein</translation>
+    </message>
+    <message>
+        <source>a file name cannot contain &quot;/&quot;</source>
+        <translation>ein Dateiname darf kein „/“ enthalten</translation>
+    </message>
+    <message>
+        <source>a file name cannot contain a NUL character</source>
+        <translation>ein Dateiname darf kein NUL-Zeichen enthalten</translation>
+    </message>
+    <message>
+        <source>the name is longer than 255 bytes</source>
+        <translation>der Name ist länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>its temporary name %1 would be longer than 255 bytes</source>
+        <translation>ihr vorläufiger Name %1 wäre länger als 255 Byte</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineWords</name>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1: %2
+Mehr mit „%1 --help“.
+</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: there is no such folder.</source>
+        <translation>„%1“ lässt sich nicht öffnen: Diesen Ordner gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: it is not a folder.</source>
+        <translation>„%1“ lässt sich nicht öffnen: Das ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Renames the photos of a folder in one batch.</source>
+        <translation>Benennt die Fotos eines Ordners in einem Durchgang um.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>ordner</translation>
+    </message>
+    <message>
+        <source>The folder whose photos to list, instead of the one used last.</source>
+        <translation>Der Ordner, dessen Fotos gezeigt werden, statt des zuletzt benutzten.</translation>
+    </message>
+    <message>
+        <source>[FOLDER]</source>
+        <translation>[ORDNER]</translation>
+    </message>
+    <message>
+        <source>only one folder can be opened at a time.</source>
+        <translation>es lässt sich nur ein Ordner auf einmal öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierRowWords</name>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>all files as left</source>
+        <translation>alle Dateien unverändert</translation>
+    </message>
+    <message>
+        <source>some changed since</source>
+        <translation>manche seither geändert</translation>
+    </message>
+    <message>
+        <source>folder gone</source>
+        <translation>Ordner fehlt</translation>
+    </message>
+    <message>
+        <source>folder cannot be read</source>
+        <translation>Ordner nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>EarlierUndoWords</name>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>%1 is another file now.</source>
+        <translation>%1 ist jetzt eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 was renamed again, to %2.</source>
+        <translation>%1 wurde wieder umbenannt, in %2.</translation>
+    </message>
+    <message>
+        <source>%1: its earlier name %2 is taken.</source>
+        <translation>%1: ihr früherer Name %2 ist vergeben.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is gone; nothing was renamed.</source>
+        <translation>Der Ordner %1 ist nicht mehr da; es wurde nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read: %2. Nothing was renamed.</source>
+        <translation>Der Ordner %1 lässt sich nicht lesen: %2. Es wurde nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>1 file got its name back.</source>
+        <translation>1 Datei hat ihren Namen zurückbekommen.</translation>
+    </message>
+    <message>
+        <source>%1 files got their names back.</source>
+        <translation>%1 Dateien haben ihre Namen zurückbekommen.</translation>
+    </message>
+    <message>
+        <source>These files were left alone:</source>
+        <translation>Diese Dateien blieben unberührt:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>FileCount</name>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message>
+        <source>%L1 files</source>
+        <translation>%L1 Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>the name holds a character the file system cannot store</source>
+        <translation>der Name enthält ein Zeichen, das das Dateisystem nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem nur lesbar</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Verzeichnis nicht leer</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Programmdatei in Benutzung</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Verschieben zwischen Geräten nicht möglich</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Veralteter Dateizugriff</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Vorgang nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Transport endpoint is not connected</source>
+        <translation>Verbindung zum Endpunkt getrennt</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Rechner nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>eine Datei dieses Namens gibt es schon</translation>
+    </message>
+    <message>
+        <source>a folder of that name already exists</source>
+        <translation>einen Ordner dieses Namens gibt es schon</translation>
+    </message>
+    <message>
+        <source>it is no plain file but a pipe, a device or a folder</source>
+        <translation>es ist keine gewöhnliche Datei, sondern eine Pipe, ein Gerät oder ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than any file of its kind Kestrelmark writes</source>
+        <translation>es ist größer als jede Datei dieser Art, die Kestrelmark schreibt</translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 photo here: the list&apos;s menu lists it too</source>
+        <translation>Hier liegt noch ein Foto (%1): Das Menü der Liste zeigt es auch</translation>
+    </message>
+    <message>
+        <source>%1 photos here: the list&apos;s menu lists them too</source>
+        <translation>Hier liegen noch Fotos (%1): Das Menü der Liste zeigt sie auch</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWords</name>
+    <message>
+        <source>The rename could not be kept among the earlier renames in %1: %2.</source>
+        <translation>Die Umbenennung ließ sich nicht bei den früheren Umbenennungen in %1 ablegen: %2.</translation>
+    </message>
+    <message>
+        <source>not a time</source>
+        <translation>keine Zeitangabe</translation>
+    </message>
+    <message>
+        <source>not a count of files</source>
+        <translation>keine Anzahl von Dateien</translation>
+    </message>
+    <message>
+        <source>not a valid file name</source>
+        <translation>kein gültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>not a file&apos;s identity</source>
+        <translation>keine Kennung einer Datei</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWords</name>
+    <message>
+        <source>The safety record %1 could not be written: %2.</source>
+        <translation>Das Sicherungsprotokoll %1 ließ sich nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>The safety record %1 could not be updated: %2.</source>
+        <translation>Das Sicherungsprotokoll %1 ließ sich nicht ändern: %2.</translation>
+    </message>
+    <message>
+        <source>The safety record %1 could not be removed: %2.</source>
+        <translation>Das Sicherungsprotokoll %1 ließ sich nicht entfernen: %2.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted rename %1 cannot be read: %2.</source>
+        <translation>Das Protokoll einer unterbrochenen Umbenennung %1 lässt sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted rename %1 is damaged (%2).</source>
+        <translation>Das Protokoll einer unterbrochenen Umbenennung %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>unknown kind of batch</source>
+        <translation>unbekannte Art von Durchgang</translation>
+    </message>
+    <message>
+        <source>unknown end of a batch</source>
+        <translation>unbekanntes Ende eines Durchgangs</translation>
+    </message>
+    <message>
+        <source>not a count of moves</source>
+        <translation>keine Anzahl von Umbenennungen</translation>
+    </message>
+    <message>
+        <source>not an inode number</source>
+        <translation>keine Inode-Nummer</translation>
+    </message>
+    <message>
+        <source>not a valid file name</source>
+        <translation>kein gültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>not a file&apos;s identity</source>
+        <translation>keine Kennung einer Datei</translation>
+    </message>
+    <message>
+        <source>%1 is moved twice</source>
+        <translation>%1 wird zweimal umbenannt</translation>
+    </message>
+    <message>
+        <source>two files are to be named %1</source>
+        <translation>zwei Dateien sollen %1 heißen</translation>
+    </message>
+    <message>
+        <source>%1 is the temporary name of another file</source>
+        <translation>%1 ist der vorläufige Name einer anderen Datei</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormWords</name>
+    <message>
+        <source>Photo Files </source>
+        <translation>Fotodateien </translation>
+    </message>
+    <message>
+        <source>Photo Types</source>
+        <translation>Fototypen</translation>
+    </message>
+    <message>
+        <source>Rename </source>
+        <translation>Umbenennen </translation>
+    </message>
+    <message>
+        <source>Preview </source>
+        <translation>Vorschau </translation>
+    </message>
+    <message>
+        <source>Rename All</source>
+        <translation>Alle Fotos</translation>
+    </message>
+    <message>
+        <source>Rename Selected Only</source>
+        <translation>Nur ausgewählte</translation>
+    </message>
+    <message>
+        <source>Preview Images</source>
+        <translation>Bildvorschau</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg; *.jpeg)</source>
+        <translation>JPEG (*.jpg; *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>GIF (*.gif)</source>
+        <translation>GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>Start numbering at:</source>
+        <translation>Erste Nummer:</translation>
+    </message>
+    <message>
+        <source>Number of digits:</source>
+        <translation>Anzahl Ziffern:</translation>
+    </message>
+    <message>
+        <source>(Example:)</source>
+        <translation>(Beispiel:)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Rename!</source>
+        <translation>Än&amp;dern!</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>NamingWords</name>
+    <message>
+        <source>(Example: </source>
+        <translation>(Beispiel: </translation>
+    </message>
+</context>
+<context>
+    <name>RecordWords</name>
+    <message>
+        <source>not a journal of this version</source>
+        <translation>kein Protokoll dieser Version</translation>
+    </message>
+    <message>
+        <source>not a record of this version</source>
+        <translation>kein Eintrag dieser Version</translation>
+    </message>
+    <message>
+        <source>the journal ends early</source>
+        <translation>das Protokoll endet zu früh</translation>
+    </message>
+    <message>
+        <source>the record ends early</source>
+        <translation>der Eintrag endet zu früh</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expected</source>
+        <translation>„%1“ erwartet</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>not a way of knowing files again</source>
+        <translation>keine Art, Dateien wiederzuerkennen</translation>
+    </message>
+    <message>
+        <source>not a time</source>
+        <translation>keine Zeitangabe</translation>
+    </message>
+    <message>
+        <source>text after the end</source>
+        <translation>Text nach dem Ende</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryQuestionWords</name>
+    <message>
+        <source>Interrupted Rename</source>
+        <translation>Unterbrochene Umbenennung</translation>
+    </message>
+    <message>
+        <source>%1 of this batch is no longer in the folder</source>
+        <translation>%1 dieses Durchgangs ist nicht mehr im Ordner</translation>
+    </message>
+    <message>
+        <source>%1 of this batch are no longer in the folder</source>
+        <translation>%1 dieses Durchgangs sind nicht mehr im Ordner</translation>
+    </message>
+    <message>
+        <source>; other files that have taken %L1 of their names since keep them</source>
+        <translation>; andere Dateien, die seither %L1 ihrer Namen tragen, behalten sie</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Kestrelmark was interrupted while renaming %1 in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Kestrelmark wurde beim Umbenennen von %1 unterbrochen in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Kestrelmark was interrupted while undoing the rename of %1 in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Kestrelmark wurde beim Rückgängigmachen der Umbenennung von %1 unterbrochen in<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 They are left alone.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>%1 Sie bleiben unberührt.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Yes: finish it, every file gets its new name.<byte value="xd"/>
+No: put every file back under the name it had before.</source>
+        <translation>Ja: zu Ende führen, jede Datei bekommt ihren neuen Namen.<byte value="xd"/>
+Nein: jeder Datei ihren vorigen Namen zurückgeben.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted rename cannot be read:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Das Protokoll einer unterbrochenen Umbenennung lässt sich nicht lesen:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>It was kept as %1.</source>
+        <translation>Es wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be moved aside: %1</source>
+        <translation>Es ließ sich nicht beiseitelegen: %1</translation>
+    </message>
+    <message>
+        <source>A rename in the folder<byte value="xd"/>
+%1<byte value="xd"/>
+was interrupted, but that folder cannot be found now.<byte value="xd"/>
+<byte value="xd"/>
+Keep the record of it for when the folder is back?</source>
+        <translation>Eine Umbenennung im Ordner<byte value="xd"/>
+%1<byte value="xd"/>
+wurde unterbrochen, aber dieser Ordner ist jetzt nicht zu finden.<byte value="xd"/>
+<byte value="xd"/>
+Das Protokoll aufbewahren, bis der Ordner wieder da ist?</translation>
+    </message>
+    <message>
+        <source>A rename in the folder<byte value="xd"/>
+%1<byte value="xd"/>
+was interrupted, but that folder cannot be read: %2.<byte value="xd"/>
+The record is kept for the next start.</source>
+        <translation>Eine Umbenennung im Ordner<byte value="xd"/>
+%1<byte value="xd"/>
+wurde unterbrochen, aber dieser Ordner lässt sich nicht lesen: %2.<byte value="xd"/>
+Das Protokoll bleibt für den nächsten Start.</translation>
+    </message>
+    <message>
+        <source>An interrupted rename in<byte value="xd"/>
+%1<byte value="xd"/>
+has nothing left to do: %2<byte value="xd"/>
+<byte value="xd"/>
+Forget it? (No keeps its record for the next start.)</source>
+        <translation>Eine unterbrochene Umbenennung in<byte value="xd"/>
+%1<byte value="xd"/>
+hat nichts mehr zu tun: %2<byte value="xd"/>
+<byte value="xd"/>
+Sie vergessen? (Nein behält ihr Protokoll für den nächsten Start.)</translation>
+    </message>
+    <message>
+        <source>An interrupted undo in<byte value="xd"/>
+%1<byte value="xd"/>
+has nothing left to do: %2<byte value="xd"/>
+<byte value="xd"/>
+Forget it? (No keeps its record for the next start.)</source>
+        <translation>Ein unterbrochenes Rückgängigmachen in<byte value="xd"/>
+%1<byte value="xd"/>
+hat nichts mehr zu tun: %2<byte value="xd"/>
+<byte value="xd"/>
+Es vergessen? (Nein behält sein Protokoll für den nächsten Start.)</translation>
+    </message>
+    <message>
+        <source>A rename in<byte value="xd"/>
+%1<byte value="xd"/>
+failed and was rolled back, but %2 still is under temporary names starting with &quot;%3&quot;.</source>
+        <translation>Eine Umbenennung in<byte value="xd"/>
+%1<byte value="xd"/>
+ist fehlgeschlagen und wurde zurückgenommen, aber %2 trägt noch einen vorläufigen Namen, der mit „%3“ beginnt.</translation>
+    </message>
+    <message>
+        <source>A undo in<byte value="xd"/>
+%1<byte value="xd"/>
+failed and was rolled back, but %2 still is under temporary names starting with &quot;%3&quot;.</source>
+        <translation>Ein Rückgängigmachen in<byte value="xd"/>
+%1<byte value="xd"/>
+ist fehlgeschlagen und wurde zurückgenommen, aber %2 trägt noch einen vorläufigen Namen, der mit „%3“ beginnt.</translation>
+    </message>
+    <message>
+        <source>A rename in<byte value="xd"/>
+%1<byte value="xd"/>
+failed and was rolled back, but %2 still are under temporary names starting with &quot;%3&quot;.</source>
+        <translation>Eine Umbenennung in<byte value="xd"/>
+%1<byte value="xd"/>
+ist fehlgeschlagen und wurde zurückgenommen, aber %2 tragen noch vorläufige Namen, die mit „%3“ beginnen.</translation>
+    </message>
+    <message>
+        <source>A undo in<byte value="xd"/>
+%1<byte value="xd"/>
+failed and was rolled back, but %2 still are under temporary names starting with &quot;%3&quot;.</source>
+        <translation>Ein Rückgängigmachen in<byte value="xd"/>
+%1<byte value="xd"/>
+ist fehlgeschlagen und wurde zurückgenommen, aber %2 tragen noch vorläufige Namen, die mit „%3“ beginnen.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Yes: give them the names they had before, where those are free.<byte value="xd"/>
+No: leave them; you are asked again at the next start.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Ja: ihnen ihre vorigen Namen zurückgeben, wo diese frei sind.<byte value="xd"/>
+Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWords</name>
+    <message>
+        <source>The files of the failed rename in %1 that were left under temporary names:</source>
+        <translation>Die Dateien der fehlgeschlagenen Umbenennung in %1, die vorläufige Namen behielten:</translation>
+    </message>
+    <message>
+        <source>The files of the failed undo in %1 that were left under temporary names:</source>
+        <translation>Die Dateien des fehlgeschlagenen Rückgängigmachens in %1, die vorläufige Namen behielten:</translation>
+    </message>
+    <message>
+        <source>The interrupted rename in %1 was finished:</source>
+        <translation>Die unterbrochene Umbenennung in %1 wurde zu Ende geführt:</translation>
+    </message>
+    <message>
+        <source>The interrupted rename in %1 could not be finished:</source>
+        <translation>Die unterbrochene Umbenennung in %1 ließ sich nicht zu Ende führen:</translation>
+    </message>
+    <message>
+        <source>The interrupted undo in %1 was finished:</source>
+        <translation>Das unterbrochene Rückgängigmachen in %1 wurde zu Ende geführt:</translation>
+    </message>
+    <message>
+        <source>The interrupted undo in %1 could not be finished:</source>
+        <translation>Das unterbrochene Rückgängigmachen in %1 ließ sich nicht zu Ende führen:</translation>
+    </message>
+    <message>
+        <source>The interrupted rename in %1 was rolled back:</source>
+        <translation>Die unterbrochene Umbenennung in %1 wurde zurückgenommen:</translation>
+    </message>
+    <message>
+        <source>The interrupted rename in %1 could not be rolled back:</source>
+        <translation>Die unterbrochene Umbenennung in %1 ließ sich nicht zurücknehmen:</translation>
+    </message>
+    <message>
+        <source>The interrupted undo in %1 was rolled back:</source>
+        <translation>Das unterbrochene Rückgängigmachen in %1 wurde zurückgenommen:</translation>
+    </message>
+    <message>
+        <source>The interrupted undo in %1 could not be rolled back:</source>
+        <translation>Das unterbrochene Rückgängigmachen in %1 ließ sich nicht zurücknehmen:</translation>
+    </message>
+    <message>
+        <source>%1 of %L2 were renamed.</source>
+        <translation>Umbenannt: %1 von %L2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed:</source>
+        <translation>Nicht umbenannt (%1):</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3.</source>
+        <translation>%1 in %2: %3.</translation>
+    </message>
+    <message>
+        <source>and %L1 more.</source>
+        <translation>und %L1 weitere.</translation>
+    </message>
+    <message>
+        <source>No longer in the folder (%1): %2.</source>
+        <translation>Nicht mehr im Ordner (%1): %2.</translation>
+    </message>
+    <message>
+        <source>No longer in the folder, with other files under their names that are left alone (%1): %2.</source>
+        <translation>Nicht mehr im Ordner, und andere Dateien tragen ihre Namen und bleiben unberührt (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Under more than one name, so which one is theirs cannot be told (%1): %2.</source>
+        <translation>Unter mehr als einem Namen, daher ist nicht zu sagen, welcher ihrer ist (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Still under temporary names starting with &quot;%1&quot; (%2); you are asked about them again at the next start.</source>
+        <translation>Noch unter vorläufigen Namen, die mit „%1“ beginnen (%2); beim nächsten Start wird wieder nach ihnen gefragt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 of an interrupted rename cannot be read: %2.</source>
+        <translation>Der Ordner %1 einer unterbrochenen Umbenennung lässt sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and %L1 more</source>
+        <translation> und %L1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>RowTipWords</name>
+    <message>
+        <source>no date taken: the photo keeps its name, as the time of its file may not be when it was taken</source>
+        <translation>kein Aufnahmedatum: Das Foto behält seinen Namen, denn die Zeit der Datei muss nicht die der Aufnahme sein</translation>
+    </message>
+    <message>
+        <source>no date taken</source>
+        <translation>kein Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>This name is not UTF-8: each byte shown as \xHH is kept as it is.</source>
+        <translation>Dieser Name ist kein UTF-8: Jedes als \xHH gezeigte Byte bleibt, wie es ist.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowWords</name>
+    <message>
+        <source>Can&apos;t rename since this will result<byte value="xd"/>
+in duplicate filenames. These are<byte value="xd"/>
+shown in RED in the file list.</source>
+        <translation>Umbenennen nicht möglich, denn es<byte value="xd"/>
+entstünden doppelte Dateinamen. Diese<byte value="xd"/>
+sind in der Liste ROT markiert.</translation>
+    </message>
+    <message>
+        <source>Are you absolutely sure you want to<byte value="xd"/>
+rename these images?</source>
+        <translation>Wollen Sie diese Bilder wirklich<byte value="xd"/>
+umbenennen?</translation>
+    </message>
+    <message>
+        <source>1 RAW or sidecar file is renamed with them.</source>
+        <translation>1 RAW- oder Begleitdatei wird mit umbenannt.</translation>
+    </message>
+    <message>
+        <source>%1 RAW and sidecar files are renamed with them.</source>
+        <translation>%1 RAW- und Begleitdateien werden mit umbenannt.</translation>
+    </message>
+    <message>
+        <source>1 photo without a date taken keeps its name.</source>
+        <translation>1 Foto ohne Aufnahmedatum behält seinen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 photos without a date taken keep their names.</source>
+        <translation>%1 Fotos ohne Aufnahmedatum behalten ihre Namen.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged (%2); nothing was renamed.</source>
+        <translation>Der Eintrag %1 ist beschädigt (%2); es wurde nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>Reading dates taken: %1%</source>
+        <translation>Aufnahmedaten werden gelesen: %1 %</translation>
+    </message>
+    <message>
+        <source>Original Name (in order taken)</source>
+        <translation>Bisheriger Name (nach Aufnahme)</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Bisheriger Name</translation>
+    </message>
+    <message>
+        <source>Rename Images</source>
+        <translation>Bilder umbenennen</translation>
+    </message>
+    <message>
+        <source>Undo Rename</source>
+        <translation>Umbenennung rückgängig</translation>
+    </message>
+    <message>
+        <source>Earlier Renames</source>
+        <translation>Frühere Umbenennungen</translation>
+    </message>
+    <message>
+        <source>Duplicates found</source>
+        <translation>Doppelte Namen gefunden</translation>
+    </message>
+    <message>
+        <source>Do you want to UNDO the last rename operation?</source>
+        <translation>Wollen Sie die letzte Umbenennung RÜCKGÄNGIG machen?</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>(no date taken)</source>
+        <translation>(kein Aufnahmedatum)</translation>
+    </message>
+</context>
+<context>
+    <name>km::EarlierRenamesDialog</name>
+    <message>
+        <source>Earlier Renames</source>
+        <translation>Frühere Umbenennungen</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>km::PhotoListMenu</name>
+    <message>
+        <source>Number in order of name</source>
+        <translation>Nach Namen nummerieren</translation>
+    </message>
+    <message>
+        <source>Number in order taken</source>
+        <translation>Nach Aufnahme nummerieren</translation>
+    </message>
+    <message>
+        <source>Rename RAW and sidecar files with their photo</source>
+        <translation>RAW- und Begleitdateien mit ihrem Foto umbenennen</translation>
+    </message>
+    <message>
+        <source>List HEIC, PNG, TIFF and WebP photos too</source>
+        <translation>Auch HEIC-, PNG-, TIFF- und WebP-Fotos zeigen</translation>
+    </message>
+    <message>
+        <source>Undo an &amp;Earlier Rename...</source>
+        <translation>&amp;Frühere Umbenennung rückgängig machen...</translation>
+    </message>
+    <message>
+        <source>No date in the names</source>
+        <translation>Kein Datum in den Namen</translation>
+    </message>
+    <message>
+        <source>Date taken in the names (2024-05-01)</source>
+        <translation>Aufnahmedatum in den Namen (2024-05-01)</translation>
+    </message>
+    <message>
+        <source>Date and time taken in the names (2024-05-01_14-03-22)</source>
+        <translation>Aufnahmedatum und -zeit in den Namen (2024-05-01_14-03-22)</translation>
+    </message>
+    <message>
+        <source>Number all photos in one run</source>
+        <translation>Alle Fotos durchgehend nummerieren</translation>
+    </message>
+    <message>
+        <source>Number again from the start for each date</source>
+        <translation>Für jedes Datum neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Number only photos that share a date</source>
+        <translation>Nur Fotos mit gleichem Datum nummerieren</translation>
+    </message>
+</context>
+</TS>
