@@ -95,19 +95,15 @@ void BM_FindConflicts(benchmark::State& state) {
 
 // When each photo was taken, as the date cache holds it: bursts of three in one second, a few
 // hundred photos a day.
-QStringList stampsOf(int rows) {
-    QStringList stamps;
-    stamps.reserve(rows);
+km::RowTimes timesOf(int rows) {
+    km::RowTimes times;
+    times.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i) {
         const int second = i / 3;
-        stamps.append(QStringLiteral("2024:%1:%2 %3:%4:%5")
-                          .arg(1 + second / 10000 % 12, 2, 10, QLatin1Char('0'))
-                          .arg(1 + second / 400 % 25, 2, 10, QLatin1Char('0'))
-                          .arg(8 + second / 3600 % 12, 2, 10, QLatin1Char('0'))
-                          .arg(second / 60 % 60, 2, 10, QLatin1Char('0'))
-                          .arg(second % 60, 2, 10, QLatin1Char('0')));
+        times.push_back(km::CalendarTime{2024, 1 + second / 10000 % 12, 1 + second / 400 % 25,
+                                         8 + second / 3600 % 12, second / 60 % 60, second % 60});
     }
-    return stamps;
+    return times;
 }
 
 // The new names of dated photos (date and time, numbered as range(1) says: 0 in one run, 1 again
@@ -116,7 +112,7 @@ QStringList stampsOf(int rows) {
 void BM_DatedNames(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const QStringList originals = folder(rows);
-    const QStringList stamps = stampsOf(rows);
+    const km::RowTimes times = timesOf(rows);
     const km::DatedNaming naming{km::DatePattern(km::DateInNames::DateTime),
                                  static_cast<km::DateNumbering>(state.range(1))};
     double undatedSeconds = 0;
@@ -133,7 +129,7 @@ void BM_DatedNames(benchmark::State& state) {
         km::NewNames undated = km::computeNewNames(kFields, true, originals, {});
         undatedSeconds += threadSeconds() - undatedStart;
         const double datedStart = threadSeconds();
-        km::NewNames dated = km::computeDatedNames(kFields, true, originals, {}, naming, stamps);
+        km::NewNames dated = km::computeDatedNames(kFields, true, originals, {}, naming, times);
         const double seconds = threadSeconds() - datedStart;
         shownUndated = std::move(undated);
         shownDated = std::move(dated);

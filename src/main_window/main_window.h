@@ -151,9 +151,8 @@ private:
     QString m_optionsFile;
     // The choices of the photo list's menu.
     km::Options m_options;
-    // In the order taken, when each row's photo was taken ("YYYY:MM:DD HH:MM:SS"); empty when
-    // it has no date taken.
-    QStringList m_rowStamps;
+    // In the order taken, when each row's photo was taken; nothing when it has no date taken.
+    km::RowTimes m_rowTimes;
     // With a date in the names: the photos the last proposal left out for want of a date.
     int m_undatedCount = 0;
     // The dates taken of each scan's photos; a rescan reads only files that changed.

@@ -26,7 +26,7 @@ void MainWindow::FillFileList() {
     const QString& folder = CurrentFolder;
     FoundCount = 0;
     FoundFiles.clear();
-    m_rowStamps.clear();
+    m_rowTimes.clear();
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -109,12 +109,12 @@ void MainWindow::putInOrderTaken(const km::DateReading::Dates& dates) {
     showOrderInHeader();
     QStringList ordered;
     ordered.reserve(FoundFiles.size());
-    m_rowStamps.clear();
-    m_rowStamps.reserve(FoundFiles.size());
+    m_rowTimes.clear();
+    m_rowTimes.reserve(static_cast<std::size_t>(FoundFiles.size()));
     for (const int index : km::orderTaken(dates)) {
         ordered.append(FoundFiles[index]);
         const auto& date = dates[static_cast<size_t>(index)];
-        m_rowStamps.append(date ? date->stamp : QString());
+        m_rowTimes.push_back(date ? std::optional(date->time) : std::nullopt);
     }
     FoundFiles = std::move(ordered);
 }
@@ -128,8 +128,9 @@ void MainWindow::showDateProgress(int done, int total) {
 QString MainWindow::rowToolTip(int row) const {
     km::RowFacts facts;
     facts.name = m_form.lvFiles->photos().names().value(row);
-    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row < m_rowStamps.size() &&
-                    m_rowStamps[row].isEmpty();
+    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
+                    static_cast<std::size_t>(row) < m_rowTimes.size() &&
+                    !m_rowTimes[static_cast<std::size_t>(row)];
     facts.datesInNames = m_options.date != km::DateInNames::None;
     facts.companions = m_companions.pairsOf(row);
     return km::rowToolTip(facts);
@@ -166,15 +167,14 @@ km::NewNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool re
     if (m_options.date == km::DateInNames::None)
         return km::computeNewNames(fields, renameAll, names, isSelected);
     return km::computeDatedNames(fields, renameAll, names, isSelected,
-                                 {m_options.datePattern(), m_options.numbers}, m_rowStamps);
+                                 {m_options.datePattern(), m_options.numbers}, m_rowTimes);
 }
 
 // With a date in the names, the photos without one read "(no date taken)" as their new name.
 void MainWindow::showUndatedRows() {
-    m_form.lvFiles->photos().setLeftOutRows(m_options.date == km::DateInNames::None
-                                                ? std::vector<bool>()
-                                                : km::undatedRows(m_rowStamps),
-                                            WindowWords::noDateTaken());
+    m_form.lvFiles->photos().setLeftOutRows(
+        m_options.date == km::DateInNames::None ? std::vector<bool>() : km::undatedRows(m_rowTimes),
+        WindowWords::noDateTaken());
 }
 
 void MainWindow::ShowExample() {
@@ -185,7 +185,7 @@ void MainWindow::ShowExample() {
         return;
     }
     m_form.lblExample->setText(
-        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rowStamps));
+        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rowTimes));
 }
 
 bool MainWindow::CheckDuplicates() {

@@ -10,12 +10,17 @@ namespace {
 
 struct DateField {
     QStringView token;
-    // Where the field stands in "YYYY:MM:DD HH:MM:SS".
-    qsizetype from;
+    int CalendarTime::*part;
+    qint64 scale;
 };
 
-constexpr std::array<DateField, 6> kDateFields{
-    {{u"YYYY", 0}, {u"MM", 5}, {u"DD", 8}, {u"hh", 11}, {u"mm", 14}, {u"ss", 17}}};
+// From the year on, as the time orders.
+constexpr std::array<DateField, 6> kDateFields{{{u"YYYY", &CalendarTime::year, 10000},
+                                                {u"MM", &CalendarTime::month, 100},
+                                                {u"DD", &CalendarTime::day, 100},
+                                                {u"hh", &CalendarTime::hour, 100},
+                                                {u"mm", &CalendarTime::minute, 100},
+                                                {u"ss", &CalendarTime::second, 100}}};
 
 bool isDateSeparator(QChar c) {
     return c == u'-' || c == u'_' || c == u'.' || c == u' ';
@@ -47,7 +52,7 @@ bool DatePattern::parse(QStringView text) {
             std::find_if(kDateFields.begin(), kDateFields.end(),
                          [rest](const DateField& each) { return rest.startsWith(each.token); });
         if (field != kDateFields.end()) {
-            m_fields.push_back({at, field->from, field->token.size()});
+            m_fields.push_back({at, field->part, field->token.size(), field->scale});
             at += field->token.size();
         } else if (isDateSeparator(text[at])) {
             ++at;
@@ -58,7 +63,7 @@ bool DatePattern::parse(QStringView text) {
     m_text = text.toString();
     for (const DateField& field : kDateFields)
         if (text.contains(field.token))
-            m_keyFields.push_back({0, field.from, field.token.size()});
+            m_keyFields.push_back({0, field.part, field.token.size(), field.scale});
     return !m_fields.empty();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "numbers/calendar_time.h"
+
 #include <QString>
 #include <QStringView>
 #include <algorithm>
@@ -21,7 +23,7 @@ inline constexpr QStringView kDefaultDateTimePattern = u"YYYY-MM-DD_hh-mm-ss";
 
 // A pattern for the date text of a name, made of the fields YYYY MM DD hh mm ss and the
 // separators "-", "_", "." and space, so that no name gets a character a memory card or a
-// Windows share refuses. It is written from a date taken stamp ("YYYY:MM:DD HH:MM:SS").
+// Windows share refuses. It is written from the time a photo was taken.
 class DatePattern {
 public:
     // The default pattern of the choice (YYYY-MM-DD for None and Date).
@@ -31,45 +33,49 @@ public:
     // field, or is longer than kMaxLength.
     static std::optional<DatePattern> read(QStringView text);
 
-    // Writes the date text of a valid stamp at out, textLength() characters: the pattern with
-    // each field's digits copied over it, as every field is as long as its digits. Returns the
-    // end of the text.
-    QChar* writeTo(QChar* out, QStringView stamp) const {
+    // Writes the date text of a time at out, textLength() characters: the pattern with each
+    // field's digits written over it, as every field is as long as its digits. Returns the end
+    // of the text.
+    QChar* writeTo(QChar* out, const CalendarTime& time) const {
         std::copy_n(m_text.constData(), m_text.size(), out);
-        for (const Field& field : m_fields)
-            std::copy_n(stamp.data() + field.from, field.length, out + field.at);
+        for (const Field& field : m_fields) {
+            int value = time.*field.part;
+            for (qsizetype i = field.length - 1; i >= 0; --i, value /= 10)
+                out[field.at + i] = QChar(u'0' + value % 10);
+        }
         return out + m_text.size();
     }
-    QString textOf(QStringView stamp) const {
+    QString textOf(const CalendarTime& time) const {
         QString text(m_text.size(), Qt::Uninitialized);
-        writeTo(text.data(), stamp);
+        writeTo(text.data(), time);
         return text;
     }
     qsizetype textLength() const { return m_text.size(); }
-    // A number that two valid stamps share exactly when their date texts are the same.
-    qint64 key(QStringView stamp) const {
+    // A number that two times share exactly when their date texts are the same.
+    qint64 key(const CalendarTime& time) const {
         qint64 key = 0;
         for (const Field& field : m_keyFields)
-            for (const QChar digit : stamp.sliced(field.from, field.length))
-                key = key * 10 + (digit.unicode() - u'0');
+            key = key * field.scale + time.*field.part;
         return key;
     }
 
     static constexpr qsizetype kMaxLength = 64;
 
 private:
-    // A field: its place in the pattern, and in the stamp.
+    // A field: its place in the pattern, the part of the time it shows in `length` digits, and
+    // 10 to the power of length.
     struct Field {
         qsizetype at = 0;
-        qsizetype from = 0;
+        int CalendarTime::*part = &CalendarTime::year;
         qsizetype length = 0;
+        qint64 scale = 1;
     };
 
     bool parse(QStringView text);
 
     QString m_text;
     std::vector<Field> m_fields;
-    // Each field of the pattern once, in the order of the stamp: at most its 14 digits.
+    // Each field of the pattern once, from the year on: at most 14 digits.
     std::vector<Field> m_keyFields;
 };
 

@@ -62,9 +62,9 @@ class DatedNamer {
 public:
     DatedNamer(const NamingFields& fields, bool renameAll, const QStringList& originalNames,
                const std::function<bool(int)>& isSelected, const DatedNaming& naming,
-               const QStringList& stamps)
+               const RowTimes& times)
         : m_fields(fields), m_renameAll(renameAll), m_originals(originalNames),
-          m_isSelected(isSelected), m_naming(naming), m_stamps(stamps) {}
+          m_isSelected(isSelected), m_naming(naming), m_times(times) {}
 
     NewNames run() {
         const double start = readNumber(m_fields.start);
@@ -89,8 +89,8 @@ public:
                 result.names.append(QString());
                 continue;
             }
-            const QStringView stamp = stampOf(row0);
-            if (stamp.isEmpty()) {
+            const CalendarTime* time = timeOf(row0);
+            if (!time) {
                 ++result.undatedCount;
                 result.names.append(QString());
                 continue;
@@ -103,7 +103,7 @@ public:
                              : groups->nextNumber(key);
             }
             largestNumber = std::max(largestNumber, number);
-            result.names.append(compose(row0, stamp, number, start, width.value_or(0)));
+            result.names.append(compose(row0, *time, number, start, width.value_or(0)));
         }
         result.numberedCount = runNumber;
         // A number part of no digits is fine only where no photo needs a number.
@@ -115,8 +115,9 @@ public:
 private:
     bool isNumbered(int row0) const { return m_renameAll || (m_isSelected && m_isSelected(row0)); }
 
-    QStringView stampOf(int row0) const {
-        return row0 < m_stamps.size() ? QStringView(m_stamps[row0]) : QStringView();
+    const CalendarTime* timeOf(int row0) const {
+        const auto row = static_cast<std::size_t>(row0);
+        return row < m_times.size() && m_times[row] ? &*m_times[row] : nullptr;
     }
 
     // The keys of the date texts of the photos renamed.
@@ -124,23 +125,23 @@ private:
         std::vector<qint64> keys;
         keys.reserve(static_cast<std::size_t>(m_originals.size()));
         for (int row0 = 0; row0 < m_originals.size(); ++row0) {
-            const QStringView stamp = stampOf(row0);
-            if (!stamp.isEmpty() && isNumbered(row0))
-                keys.push_back(m_naming.pattern.key(stamp));
+            const CalendarTime* time = timeOf(row0);
+            if (time && isNumbered(row0))
+                keys.push_back(m_naming.pattern.key(*time));
         }
         return keys;
     }
 
     // number 0 means none: the date text is the photo's alone. The name is written in place,
     // in one allocation of its exact length.
-    QString compose(int row0, QStringView stamp, int number, double start, int width) const {
+    QString compose(int row0, const CalendarTime& time, int number, double start, int width) const {
         const QStringView extension = fs::extensionOf(m_originals[row0]);
         const qsizetype numberLength = number > 0 && width > 0 ? 1 + width : 0;
         QString name(m_fields.prefix.size() + m_naming.pattern.textLength() + numberLength +
                          extension.size(),
                      Qt::Uninitialized);
         QChar* out = std::copy_n(m_fields.prefix.constData(), m_fields.prefix.size(), name.data());
-        out = m_naming.pattern.writeTo(out, stamp);
+        out = m_naming.pattern.writeTo(out, time);
         if (numberLength > 0) {
             *out++ = QLatin1Char('_');
             out = name_parts::writeNumberPart(out, number + start - 1, width);
@@ -154,7 +155,7 @@ private:
     const QStringList& m_originals;
     const std::function<bool(int)>& m_isSelected;
     const DatedNaming& m_naming;
-    const QStringList& m_stamps;
+    const RowTimes& m_times;
 };
 
 } // namespace
@@ -162,29 +163,29 @@ private:
 NewNames computeDatedNames(const NamingFields& fields, bool renameAll,
                            const QStringList& originalNames,
                            const std::function<bool(int row0)>& isSelected,
-                           const DatedNaming& naming, const QStringList& stamps) {
-    return DatedNamer(fields, renameAll, originalNames, isSelected, naming, stamps).run();
+                           const DatedNaming& naming, const RowTimes& times) {
+    return DatedNamer(fields, renameAll, originalNames, isSelected, naming, times).run();
 }
 
 QString datedExampleLine(const NamingFields& fields, const DatedNaming& naming,
-                         const QStringList& stamps) {
-    const bool dated = !stamps.isEmpty() && !stamps.front().isEmpty();
-    const QString stamp = dated ? stamps.front() : QStringLiteral("2024:05:01 14:03:22");
+                         const RowTimes& times) {
+    const bool dated = !times.empty() && times.front();
+    const CalendarTime time = dated ? *times.front() : kExampleTime;
     bool numbered = true;
     if (dated && naming.numbering == DateNumbering::Shared) {
-        const qint64 key = naming.pattern.key(stamp);
-        numbered = std::count_if(stamps.begin(), stamps.end(), [&](const QString& each) {
-                       return !each.isEmpty() && naming.pattern.key(each) == key;
+        const qint64 key = naming.pattern.key(time);
+        numbered = std::count_if(times.begin(), times.end(), [&](const auto& each) {
+                       return each && naming.pattern.key(*each) == key;
                    }) > 1;
     }
-    return exampleLine(fields, naming.pattern.textOf(stamp), numbered);
+    return exampleLine(fields, naming.pattern.textOf(time), numbered);
 }
 
-std::vector<bool> undatedRows(const QStringList& stamps) {
+std::vector<bool> undatedRows(const RowTimes& times) {
     std::vector<bool> undated;
-    undated.reserve(static_cast<std::size_t>(stamps.size()));
-    for (const QString& stamp : stamps)
-        undated.push_back(stamp.isEmpty());
+    undated.reserve(times.size());
+    for (const auto& time : times)
+        undated.push_back(!time);
     return undated;
 }
 

@@ -7,9 +7,9 @@ namespace km {
 namespace {
 
 // The number at text[from, from + length), or -1 when a character there is no digit.
-int digitsAt(const QString& text, int from, int length) {
+int digitsAt(QStringView text, qsizetype from, qsizetype length) {
     int value = 0;
-    for (int i = from; i < from + length; ++i) {
+    for (qsizetype i = from; i < from + length; ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             return -1;
@@ -18,17 +18,10 @@ int digitsAt(const QString& text, int from, int length) {
     return value;
 }
 
-int daysInMonth(int year, int month) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
-// A date as two numbers that order as the date does (for a valid stamp): the stamp's digits
-// (YYYYMMDDhhmmss) and the first nine digits of the fraction, so that sorting thousands of dates
-// compares numbers rather than texts.
+// A date as two numbers that order as the date does: the time's digits (YYYYMMDDhhmmss) and the
+// first nine digits of the fraction, so that sorting thousands of dates compares numbers.
 struct SortKey {
-    qint64 stamp = 0;
+    qint64 time = 0;
     qint64 fraction = 0;
 
     auto operator<=>(const SortKey&) const = default;
@@ -36,10 +29,7 @@ struct SortKey {
 
 SortKey sortKey(const DateTaken& date) {
     SortKey key;
-    int digits = 0;
-    for (const QChar c : date.stamp)
-        if (c.isDigit() && digits++ < 14)
-            key.stamp = key.stamp * 10 + c.digitValue();
+    key.time = date.time.digits();
     for (qsizetype i = 0; i < 9; ++i)
         key.fraction =
             key.fraction * 10 +
@@ -50,8 +40,8 @@ SortKey sortKey(const DateTaken& date) {
 } // namespace
 
 std::weak_ordering operator<=>(const DateTaken& a, const DateTaken& b) {
-    if (const int order = QString::compare(a.stamp, b.stamp); order != 0)
-        return order < 0 ? std::weak_ordering::less : std::weak_ordering::greater;
+    if (a.time != b.time)
+        return a.time < b.time ? std::weak_ordering::less : std::weak_ordering::greater;
     // Fractions compare digit by digit, the shorter one padded with zeros.
     const qsizetype length = std::max(a.subSeconds.size(), b.subSeconds.size());
     for (qsizetype i = 0; i < length; ++i) {
@@ -63,18 +53,12 @@ std::weak_ordering operator<=>(const DateTaken& a, const DateTaken& b) {
     return std::weak_ordering::equivalent;
 }
 
-bool isValidStamp(const QString& text) {
+std::optional<CalendarTime> readExifTime(QStringView text) {
     if (text.size() != 19 || text[4] != u':' || text[7] != u':' || text[10] != u' ' ||
         text[13] != u':' || text[16] != u':')
-        return false;
-    const int year = digitsAt(text, 0, 4);
-    const int month = digitsAt(text, 5, 2);
-    const int day = digitsAt(text, 8, 2);
-    const int hour = digitsAt(text, 11, 2);
-    const int minute = digitsAt(text, 14, 2);
-    const int second = digitsAt(text, 17, 2);
-    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month) &&
-           hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
+        return std::nullopt;
+    return validCalendarTime(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2),
+                             digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
 }
 
 std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates) {
@@ -88,7 +72,7 @@ std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates) 
     for (int i = 0; i < static_cast<int>(dates.size()); ++i)
         if (const auto& date = dates[static_cast<size_t>(i)])
             dated.push_back({sortKey(*date), i});
-    // Equal keys: longer fractions or stamps that are no valid dates, compared in full.
+    // Equal keys: fractions longer than nine digits, compared in full.
     std::stable_sort(dated.begin(), dated.end(), [&](const Dated& a, const Dated& b) {
         if (a.key != b.key)
             return a.key < b.key;

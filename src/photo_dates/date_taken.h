@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "numbers/calendar_time.h"
+
 #include <QString>
 #include <compare>
 #include <optional>
@@ -10,12 +12,11 @@ namespace km {
 
 // When a photo was taken, as its camera wrote it in the EXIF data.
 struct DateTaken {
-    // "YYYY:MM:DD HH:MM:SS", always a valid date and time, so text order is time order.
-    QString stamp;
+    CalendarTime time;
     // The decimal digits of the fraction of the second ("45" is .45 s); may be empty (.0 s).
     QString subSeconds;
 
-    // Orders by time: the stamp, then the sub-seconds as a decimal fraction ("5" after "45",
+    // Orders by time: the time, then the sub-seconds as a decimal fraction ("5" after "45",
     // "5" the same time as "50", empty the same as "0").
     friend std::weak_ordering operator<=>(const DateTaken& a, const DateTaken& b);
     // The same time, in the sense of the ordering above.
@@ -29,8 +30,9 @@ inline bool takenBefore(const DateTaken& a, const DateTaken& b) {
     return (a <=> b) < 0;
 }
 
-// True when text is "YYYY:MM:DD HH:MM:SS" naming a real day (year 1 to 9999) and time of day.
-bool isValidStamp(const QString& text);
+// The time EXIF writes as "YYYY:MM:DD HH:MM:SS", when it names a real day (year 1 to 9999) and
+// time of day.
+std::optional<CalendarTime> readExifTime(QStringView text);
 
 // The order in which the photos were taken: indices into dates (whose order is the name order),
 // the dated photos earliest first (equal times keep their name order), then the undated ones in

@@ -25,15 +25,12 @@ constexpr uint16_t kSubSecTimeOriginalTag = 0x9291;
 constexpr uint16_t kSubSecTimeDigitizedTag = 0x9292;
 
 // The date of a DateTime... entry; nothing when it is missing or no valid date.
-std::optional<QString> stampAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
+std::optional<CalendarTime> timeAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
     const auto text = tiff.text(ifd, tag);
     if (!text)
         return std::nullopt;
     // Some cameras pad the value with spaces.
-    QString stamp = QString::fromLatin1(text->trimmed());
-    if (!isValidStamp(stamp))
-        return std::nullopt;
-    return stamp;
+    return readExifTime(QString::fromLatin1(text->trimmed()));
 }
 
 // The leading digits of a SubSecTime... entry, spaces around it ignored; empty when it is missing.
@@ -55,10 +52,10 @@ std::optional<DateTaken> dateTakenFromTiff(TiffReader& tiff) {
     const qint64 exifIfd = tiff.pointer(tiff.firstDirectory(), kExifIfdTag);
     if (exifIfd < 0)
         return std::nullopt;
-    if (auto stamp = stampAt(tiff, exifIfd, kDateTimeOriginalTag))
-        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, kSubSecTimeOriginalTag)};
-    if (auto stamp = stampAt(tiff, exifIfd, kDateTimeDigitizedTag))
-        return DateTaken{*stamp, subSecondsAt(tiff, exifIfd, kSubSecTimeDigitizedTag)};
+    if (const auto time = timeAt(tiff, exifIfd, kDateTimeOriginalTag))
+        return DateTaken{*time, subSecondsAt(tiff, exifIfd, kSubSecTimeOriginalTag)};
+    if (const auto time = timeAt(tiff, exifIfd, kDateTimeDigitizedTag))
+        return DateTaken{*time, subSecondsAt(tiff, exifIfd, kSubSecTimeDigitizedTag)};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "naming/dated_names.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -11,8 +12,17 @@ using km::DateNumbering;
 
 struct DatedRow {
     QString name;
-    QString stamp;
+    // "YYYY:MM:DD hh:mm:ss", or empty for a photo without a date taken.
+    QString taken;
 };
+
+std::optional<km::CalendarTime> timeOf(const QString& text) {
+    const QStringList parts = text.split(QRegularExpression("[: ]"));
+    if (parts.size() != 6)
+        return std::nullopt;
+    return km::CalendarTime{parts[0].toInt(), parts[1].toInt(), parts[2].toInt(),
+                            parts[3].toInt(), parts[4].toInt(), parts[5].toInt()};
+}
 
 struct DatedCase {
     const char* what;
@@ -28,10 +38,10 @@ struct DatedCase {
 
 km::NewNames datedNames(const DatedCase& each) {
     QStringList names;
-    QStringList stamps;
+    km::RowTimes times;
     for (const DatedRow& row : each.rows) {
         names << row.name;
-        stamps << row.stamp;
+        times.push_back(timeOf(row.taken));
     }
     const km::DatePattern pattern = each.pattern.isEmpty()
                                         ? km::DatePattern(each.date)
@@ -39,7 +49,7 @@ km::NewNames datedNames(const DatedCase& each) {
     return km::computeDatedNames(
         each.fields, each.selected.empty(), names,
         [&each](int row0) { return each.selected.count(row0) > 0; }, {pattern, each.numbering},
-        stamps);
+        times);
 }
 
 const km::NamingFields kTrip{"Trip_", "1", "3"};

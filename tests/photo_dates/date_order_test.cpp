@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
+#include "exif_times.h"
 #include "photo_dates/folder_dates.h"
 #include "support/temp_folder.h"
 
@@ -13,24 +14,27 @@
 
 using km::DateTaken;
 
+using km::testing::exifText;
+using km::testing::taken;
+
 namespace {
 
 TEST(OrderTaken, DatedEarliestFirstThenUndatedInNameOrder) {
     const std::optional<DateTaken> none;
     const QString noon = QStringLiteral("2023:05:01 12:00:00");
     const std::vector<std::optional<DateTaken>> dates = {
-        none,                                    // 0
-        DateTaken{noon, "5"},                    // 1: .5 s
-        DateTaken{noon, "45"},                   // 2: .45 s
-        DateTaken{"2023:05:01 11:59:59", "999"}, // 3
-        DateTaken{noon, "50"},                   // 4: the same time as 1
-        none,                                    // 5
-        DateTaken{noon, ""},                     // 6: .0 s
-        DateTaken{"2022:12:31 23:00:00", ""},    // 7
+        none,                                // 0
+        taken(noon, "5"),                    // 1: .5 s
+        taken(noon, "45"),                   // 2: .45 s
+        taken("2023:05:01 11:59:59", "999"), // 3
+        taken(noon, "50"),                   // 4: the same time as 1
+        none,                                // 5
+        taken(noon, ""),                     // 6: .0 s
+        taken("2022:12:31 23:00:00", ""),    // 7
     };
     EXPECT_EQ(km::orderTaken(dates), (std::vector<int>{7, 3, 6, 2, 1, 4, 0, 5}));
-    EXPECT_TRUE(km::takenBefore(DateTaken{noon, "45"}, DateTaken{noon, "5"}));
-    EXPECT_EQ((DateTaken{noon, "5"}), (DateTaken{noon, "500"}));
+    EXPECT_TRUE(km::takenBefore(taken(noon, "45"), taken(noon, "5")));
+    EXPECT_EQ((taken(noon, "5")), (taken(noon, "500")));
 }
 
 class ReadDatesTaken : public ::testing::Test {
@@ -55,7 +59,7 @@ protected:
             return {QStringLiteral("cancelled")};
         QStringList stamps;
         for (const auto& date : *dates)
-            stamps.append(date ? date->stamp : QStringLiteral("-"));
+            stamps.append(date ? exifText(date->time) : QStringLiteral("-"));
         return stamps;
     }
 
@@ -178,7 +182,7 @@ TEST_F(ReadDatesTaken, InTheBackgroundAllOrNothingAndTheCacheStaysSound) {
     ASSERT_EQ(dates.size(), static_cast<size_t>(names.size()));
     for (int i = 0; i < names.size(); ++i) {
         ASSERT_TRUE(dates[static_cast<size_t>(i)]);
-        EXPECT_EQ(dates[static_cast<size_t>(i)]->stamp,
+        EXPECT_EQ(exifText(dates[static_cast<size_t>(i)]->time),
                   QStringLiteral("2023:05:01 10:00:%1").arg(i % 60, 2, 10, QChar('0')));
     }
     // Everything is cached now: nothing is read again.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
+#include "exif_times.h"
 #include "phone_files.h"
 #include "photo_dates/exif_date.h"
 #include "photo_dates/folder_dates.h"
@@ -14,6 +15,9 @@
 using km::DateTaken;
 using km::fixtures::ByteOrder;
 using km::fixtures::ExifTags;
+
+using km::testing::exifText;
+using km::testing::taken;
 
 namespace {
 
@@ -48,20 +52,18 @@ TEST(ReadDateTaken, TakesTheOriginalElseTheDigitizedDateWithItsOwnSubSeconds) {
     const DateCase cases[] = {
         {"original with sub-seconds",
          {{original, day}, {originalSub, "45"}, {digitized, later}, {digitizedSub, "9"}},
-         DateTaken{day, "45"}},
-        {"original without sub-seconds",
-         {{original, day}, {digitizedSub, "9"}},
-         DateTaken{day, ""}},
+         taken(day, "45")},
+        {"original without sub-seconds", {{original, day}, {digitizedSub, "9"}}, taken(day, "")},
         {"sub-seconds trimmed to leading digits",
          {{original, day}, {originalSub, " 123ab "}},
-         DateTaken{day, "123"}},
+         taken(day, "123")},
         {"month 13 falls back",
          {{original, "2023:13:01 10:00:00"}, {digitized, later}, {digitizedSub, "7"}},
-         DateTaken{later, "7"}},
+         taken(later, "7")},
         {"29 February of a common year", {{original, "2023:02:29 10:00:00"}}, std::nullopt},
         {"29 February of a leap year",
          {{original, "2024:02:29 23:59:59"}},
-         DateTaken{"2024:02:29 23:59:59", ""}},
+         taken("2024:02:29 23:59:59", "")},
         {"hour 24", {{original, "2023:05:01 24:00:00"}}, std::nullopt},
         {"all zero",
          {{original, "0000:00:00 00:00:00"}, {digitized, "0000:00:00 00:00:00"}},
@@ -76,7 +78,7 @@ TEST(ReadDateTaken, TakesTheOriginalElseTheDigitizedDateWithItsOwnSubSeconds) {
         const auto date = km::readDateTaken(photoWith(test.tags));
         ASSERT_EQ(date.has_value(), test.expected.has_value());
         if (date) {
-            EXPECT_EQ(date->stamp, test.expected->stamp);
+            EXPECT_EQ(date->time, test.expected->time);
             EXPECT_EQ(date->subSeconds, test.expected->subSeconds);
         }
     }
@@ -88,7 +90,7 @@ TEST(ReadDateTaken, ReadsBigEndianExif) {
     ASSERT_TRUE(photo.contains(QByteArray("Exif\0\0MM\0*", 10)));
     const auto date = km::readDateTaken(photo);
     ASSERT_TRUE(date);
-    EXPECT_EQ(date->stamp, "2021:12:31 23:59:58");
+    EXPECT_EQ(exifText(date->time), "2021:12:31 23:59:58");
     EXPECT_EQ(date->subSeconds, "5");
 }
 
@@ -106,7 +108,8 @@ TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
             damaged[std::uniform_int_distribution<qsizetype>(2, exifEnd)(random)] =
                 static_cast<char>(random());
         if (const auto date = km::readDateTaken(damaged)) {
-            ASSERT_TRUE(km::isValidStamp(date->stamp));
+            const km::CalendarTime& t = date->time;
+            ASSERT_TRUE(km::validCalendarTime(t.year, t.month, t.day, t.hour, t.minute, t.second));
         }
     }
     // The picture is never read: an EXIF segment after the start of the scan is not seen.
@@ -138,18 +141,17 @@ std::vector<PhoneFile> phoneFiles() {
     const QByteArray bigEndian =
         km::fixtures::exifTiff({{digitized, later}, {digitizedSub, "7"}}, ByteOrder::BigEndian);
     using namespace km::fixtures;
-    return {{"IMG_0001.HEIC", heifBytes(image, {.exif = exif}), DateTaken{day, "45"}},
-            {"IMG_0002.avif", heifBytes(image, {.avif = true, .exif = bigEndian}),
-             DateTaken{later, "7"}},
-            {"IMG_0003.png", pngBytes(image, exif), DateTaken{day, "45"}},
-            {"IMG_0004.PNG", pngBytes(image, QByteArray("Exif\0\0", 6) + bigEndian),
-             DateTaken{later, "7"}},
-            {"IMG_0005.webp", webpBytes(image, exif), DateTaken{day, "45"}},
-            {"IMG_0006.tif", tiffBytes(image, originalTags), DateTaken{day, "45"}},
-            {"screenshot.png", pngBytes(image), std::nullopt},
-            {"IMG_0007.heic", heifBytes(image), std::nullopt},
-            {"IMG_0008.webp", webpBytes(image), std::nullopt},
-            {"scan.tiff", tiffBytes(image), std::nullopt}};
+    return {
+        {"IMG_0001.HEIC", heifBytes(image, {.exif = exif}), taken(day, "45")},
+        {"IMG_0002.avif", heifBytes(image, {.avif = true, .exif = bigEndian}), taken(later, "7")},
+        {"IMG_0003.png", pngBytes(image, exif), taken(day, "45")},
+        {"IMG_0004.PNG", pngBytes(image, QByteArray("Exif\0\0", 6) + bigEndian), taken(later, "7")},
+        {"IMG_0005.webp", webpBytes(image, exif), taken(day, "45")},
+        {"IMG_0006.tif", tiffBytes(image, originalTags), taken(day, "45")},
+        {"screenshot.png", pngBytes(image), std::nullopt},
+        {"IMG_0007.heic", heifBytes(image), std::nullopt},
+        {"IMG_0008.webp", webpBytes(image), std::nullopt},
+        {"scan.tiff", tiffBytes(image), std::nullopt}};
 }
 
 TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
@@ -168,7 +170,7 @@ TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
         SCOPED_TRACE(files[i].name);
         ASSERT_EQ((*dates)[i].has_value(), files[i].expected.has_value());
         if (files[i].expected) {
-            EXPECT_EQ((*dates)[i]->stamp, files[i].expected->stamp);
+            EXPECT_EQ((*dates)[i]->time, files[i].expected->time);
             EXPECT_EQ((*dates)[i]->subSeconds, files[i].expected->subSeconds);
         }
     }
@@ -187,7 +189,9 @@ TEST(ReadDateTaken, DamagedPhoneFilesGiveNoDateOrTheirOwn) {
                 damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] =
                     static_cast<char>(random());
             if (const auto date = km::readDateTaken(damaged)) {
-                ASSERT_TRUE(km::isValidStamp(date->stamp));
+                const km::CalendarTime& t = date->time;
+                ASSERT_TRUE(
+                    km::validCalendarTime(t.year, t.month, t.day, t.hour, t.minute, t.second));
             }
         }
     }

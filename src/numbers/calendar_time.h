@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QtGlobal>
+#include <compare>
+#include <optional>
+#include <vector>
+
+namespace km {
+
+// A day and a time of day as a camera's clock tells them: no zone, whole seconds.
+struct CalendarTime {
+    int year = 1;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    // Orders by time.
+    auto operator<=>(const CalendarTime&) const = default;
+
+    // The digits YYYYMMDDhhmmss as one number, which orders as the time does.
+    qint64 digits() const {
+        return ((((qint64(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute) * 100 +
+               second;
+    }
+};
+
+// The time of each row of a list, nothing where it has none.
+using RowTimes = std::vector<std::optional<CalendarTime>>;
+
+// The time when it names a real day (year 1 to 9999) and time of day.
+std::optional<CalendarTime> validCalendarTime(int year, int month, int day, int hour, int minute,
+                                              int second);
+
+} // namespace km
