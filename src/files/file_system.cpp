@@ -2,6 +2,7 @@
 #include "files/file_system.h"
 
 #include "files/file_names.h"
+#include "files/no_replace_rename.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -175,42 +176,6 @@ QString decodeName(const char* bytes) {
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(bytes, static_cast<qsizetype>(length));
     return nameFromBytes(QByteArrayView(bytes, static_cast<qsizetype>(length)));
-}
-
-FileError renameWithFlag(int folderFd, const char* from, const char* to) {
-    if (renameat2(folderFd, from, folderFd, to, RENAME_NOREPLACE) == 0)
-        return {};
-    return fromErrno(errno);
-}
-
-FileError renameByHardLink(int folderFd, const char* from, const char* to) {
-    if (linkat(folderFd, from, folderFd, to, 0) != 0)
-        return fromErrno(errno);
-    if (unlinkat(folderFd, from, 0) != 0) {
-        const int code = errno;
-        unlinkat(folderFd, to, 0);
-        return fromErrno(code);
-    }
-    return {};
-}
-
-FileError renameAfterCheck(int folderFd, const char* from, const char* to) {
-    struct stat info {};
-    if (fstatat(folderFd, to, &info, AT_SYMLINK_NOFOLLOW) == 0)
-        return fromErrno(EEXIST);
-    if (errno != ENOENT)
-        return fromErrno(errno);
-    if (renameat(folderFd, from, folderFd, to) != 0)
-        return fromErrno(errno);
-    return {};
-}
-
-bool flagUnsupported(int code) {
-    return code == EINVAL || code == ENOSYS || code == EOPNOTSUPP;
-}
-
-bool linkUnsupported(int code) {
-    return code == EPERM || code == EOPNOTSUPP || code == ENOSYS || code == EMLINK;
 }
 
 } // namespace
@@ -419,48 +384,21 @@ FolderListing listFolder(const QString& folder, const QStringList& patterns,
     return listing;
 }
 
-FileError renameNoReplace(const QString& from, const QString& to, NoReplaceMethod method) {
+FileError renameNoReplace(const QString& from, const QString& to) {
     const QByteArray source = nativePath(from);
     const QByteArray target = nativePath(to);
     if (source.isEmpty() || target.isEmpty())
         return unstorableName();
-    return renameNoReplaceAt(AT_FDCWD, source.constData(), target.constData(), method);
+    return renameNoReplaceAt(AT_FDCWD, source.constData(), target.constData());
 }
 
-namespace {
-
-FileError renameByMethod(int folderFd, const char* from, const char* to, NoReplaceMethod method) {
-    switch (method) {
-    case NoReplaceMethod::AtomicFlag:
-        return renameWithFlag(folderFd, from, to);
-    case NoReplaceMethod::HardLink:
-        return renameByHardLink(folderFd, from, to);
-    case NoReplaceMethod::CheckThenRename:
-        return renameAfterCheck(folderFd, from, to);
-    case NoReplaceMethod::Automatic:
-        break;
-    }
-    FileError result = renameWithFlag(folderFd, from, to);
-    if (!flagUnsupported(result.code))
-        return result;
-    result = renameByHardLink(folderFd, from, to);
-    if (!linkUnsupported(result.code))
-        return result;
-    return renameAfterCheck(folderFd, from, to);
-}
-
-} // namespace
-
-FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
-                            NoReplaceMethod method) {
-    FileError result = renameByMethod(folderFd, from, to, method);
-    // What holds the name is told as it is: a folder in the way is no file.
-    struct stat info {};
-    if (result.code == EEXIST && fstatat(folderFd, to, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISDIR(info.st_mode))
-        result.message =
-            QCoreApplication::translate("FileErrors", "a folder of that name already exists");
-    return result;
+FileError renameNoReplaceAt(int folderFd, const char* from, const char* to) {
+    FileError result = renameWithNoReplaceFlag(folderFd, from, to);
+    if (noReplaceFlagUnsupported(result.code))
+        result = renameByHardLink(folderFd, from, to);
+    if (hardLinkUnsupported(result.code))
+        result = renameAfterCheck(folderFd, from, to);
+    return toldAsTaken(folderFd, to, result);
 }
 
 bool isListableFile(const QString& path) {

@@ -78,18 +78,12 @@ bool endsWithIgnoringCase(QStringView name, QStringView ending);
 // Sorts names in natural order ignoring case, ties broken by code-point order.
 void sortNaturally(QStringList& names);
 
-// How renameNoReplace keeps an existing target safe. Automatic tries each in turn, as the file
-// system allows; tests force the fall-backs.
-enum class NoReplaceMethod { Automatic, AtomicFlag, HardLink, CheckThenRename };
-
 // Renames a file without ever replacing an existing one: fails with EEXIST when `to` exists.
-FileError renameNoReplace(const QString& from, const QString& to,
-                          NoReplaceMethod method = NoReplaceMethod::Automatic);
+FileError renameNoReplace(const QString& from, const QString& to);
 
 // renameNoReplace for two native names relative to the folder open as folderFd (or two native
 // paths with AT_FDCWD).
-FileError renameNoReplaceAt(int folderFd, const char* from, const char* to,
-                            NoReplaceMethod method = NoReplaceMethod::Automatic);
+FileError renameNoReplaceAt(int folderFd, const char* from, const char* to);
 
 // True when path names an existing regular file (following links) whose name does not start
 // with "."; every error counts as absent.

@@ -9,19 +9,17 @@
 
 namespace km {
 
-namespace {
+RenameKeeper::Clock RenameKeeper::systemClock() {
+    return {[] { return QDateTime::currentMSecsSinceEpoch(); },
+            [] {
+                return fileClockNow();
+            }};
+}
 
-// When a batch begins: UTC milliseconds for the user, and the file system's clock, before
-// which every file it moves was born.
-struct BatchStart {
-    qint64 when = QDateTime::currentMSecsSinceEpoch();
-    qint64 bornBefore = fileClockNow();
-};
-
-} // namespace
-
-RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions)
-    : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions) {
+RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions,
+                           Clock clock)
+    : m_journalFolder(std::move(journalFolder)), m_ops(ops), m_questions(questions),
+      m_clock(std::move(clock)) {
     if (!m_journalFolder.isEmpty())
         m_historyFolder = fs::withTrailingSeparator(m_journalFolder) + QStringLiteral("history");
 }
@@ -29,7 +27,7 @@ RenameKeeper::RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestion
 RenameKeeper::~RenameKeeper() = default;
 
 void RenameKeeper::recoverAtStart() {
-    const BatchStart start;
+    const BatchStart start = batchStart();
     const InterruptedBatchOutcome outcome =
         settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
     m_recoveryUnanswered = outcome.unanswered;
@@ -39,7 +37,7 @@ void RenameKeeper::recoverAtStart() {
 RenameKeeper::Settled RenameKeeper::settle() {
     if (!m_recoveryUnanswered)
         return {};
-    const BatchStart start;
+    const BatchStart start = batchStart();
     const InterruptedBatchOutcome outcome =
         settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
     m_recoveryUnanswered = outcome.unanswered;
@@ -48,7 +46,7 @@ RenameKeeper::Settled RenameKeeper::settle() {
 }
 
 BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
-    const BatchStart start;
+    const BatchStart start = batchStart();
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
     if (!outcome.touched)
@@ -67,7 +65,7 @@ BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
 }
 
 BatchOutcome RenameKeeper::undo() {
-    const BatchStart start;
+    const BatchStart start = batchStart();
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
     if (outcome.touched)
@@ -93,7 +91,7 @@ BatchOutcome RenameKeeper::undo() {
 }
 
 RenameKeeper::EarlierUndo RenameKeeper::undoEarlier(const HistoryEntry& entry) {
-    const BatchStart start;
+    const BatchStart start = batchStart();
     EarlierUndo undone{planEarlierUndo(entry, m_ops), {}};
     const BatchPlan& record = undone.plan.record;
     if (record.pairs.empty()) {

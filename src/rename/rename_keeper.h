@@ -8,6 +8,7 @@
 #include "journal/journal.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace km {
@@ -26,7 +27,16 @@ namespace km {
 //     if (keeper.settle().mayGoOn) outcome = keeper.undo();
 class RenameKeeper {
 public:
-    RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions);
+    // Where the keeper reads when a batch begins: UTC milliseconds, which the history shows the
+    // user, and the file system's clock (fileClockNow), before which every file it moves was born.
+    struct Clock {
+        std::function<qint64()> now;
+        std::function<qint64()> fileClock;
+    };
+    static Clock systemClock();
+
+    RenameKeeper(QString journalFolder, FileOps& ops, RecoveryQuestions& questions,
+                 Clock clock = systemClock());
     ~RenameKeeper();
     RenameKeeper(const RenameKeeper&) = delete;
     RenameKeeper& operator=(const RenameKeeper&) = delete;
@@ -68,9 +78,13 @@ public:
     const BatchPlan& undoList() const { return m_undoList; }
 
 private:
+    // When a batch begins, on both clocks.
+    struct BatchStart {
+        qint64 when;
+        qint64 bornBefore;
+    };
+    BatchStart batchStart() const { return {m_clock.now(), m_clock.fileClock()}; }
     std::unique_ptr<JournalFile> newJournal() const;
-    // Records the files a batch that began at (when, bornBefore) moved; a failure to do so goes
-    // into the outcome's message.
     // Adds a batch's history text (none when it is empty), telling a failure in the outcome.
     void record(const QByteArray& history, BatchOutcome& outcome) const;
     void recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
@@ -82,6 +96,7 @@ private:
     QString m_historyFolder;
     FileOps& m_ops;
     RecoveryQuestions& m_questions;
+    Clock m_clock;
     BatchPlan m_undoList;
     // The journal of a batch that left files stranded, held while the undo record describes them.
     std::unique_ptr<JournalFile> m_strandedJournal;

@@ -2,6 +2,7 @@
 #include "dialogs/message_box.h"
 #include "dialogs/message_box_form.h"
 #include "dialogs/message_box_layout.h"
+#include "seams/message_box_seam.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "files/file_names.h"
 #include "files/file_system.h"
+#include "files/no_replace_rename.h"
 #include "support/temp_folder.h"
 
 #include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
-
-using km::fs::NoReplaceMethod;
 
 QStringList listOne(const TempFolder& folder, const QString& pattern) {
     return km::fs::listFolder(folder.path(), {pattern}).matches.at(0);
@@ -154,13 +154,23 @@ TEST(EndsWithIgnoringCase, AgreesWithTheWildcardMatcher) {
     }
 }
 
-class RenameNoReplace : public testing::TestWithParam<NoReplaceMethod> {};
+// Each way of renaming without replacing, as renameNoReplaceAt falls back to it, and the whole.
+using NoReplaceWay = km::fs::FileError (*)(int, const char*, const char*);
+
+class RenameNoReplace : public testing::TestWithParam<NoReplaceWay> {
+protected:
+    km::fs::FileError rename(const QString& from, const QString& to) const {
+        const QByteArray source = km::fs::nativePath(from);
+        const QByteArray target = km::fs::nativePath(to);
+        return km::fs::toldAsTaken(AT_FDCWD, target.constData(),
+                                   GetParam()(AT_FDCWD, source.constData(), target.constData()));
+    }
+};
 
 TEST_P(RenameNoReplace, RenamesToAFreeName) {
     TempFolder folder;
     folder.write("a.jpg", "A");
-    const km::fs::FileError result =
-        km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath("b.jpg"), GetParam());
+    const km::fs::FileError result = rename(folder.filePath("a.jpg"), folder.filePath("b.jpg"));
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"b.jpg", "A"}}));
 }
@@ -172,8 +182,7 @@ TEST_P(RenameNoReplace, NeverReplacesAnExistingTarget) {
     folder.makeFolder("dir");
     const auto before = folder.snapshot();
     for (const char* target : {"b.jpg", "dir"}) {
-        const km::fs::FileError result =
-            km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath(target), GetParam());
+        const km::fs::FileError result = rename(folder.filePath("a.jpg"), folder.filePath(target));
         EXPECT_EQ(result.code, EEXIST) << target;
         EXPECT_EQ(result.message, target == QString("dir") ? "a folder of that name already exists"
                                                            : "a file of that name already exists");
@@ -184,16 +193,15 @@ TEST_P(RenameNoReplace, NeverReplacesAnExistingTarget) {
 TEST_P(RenameNoReplace, ReportsAMissingSourceAndTouchesNothing) {
     TempFolder folder;
     folder.write("b.jpg", "B");
-    const km::fs::FileError result =
-        km::fs::renameNoReplace(folder.filePath("a.jpg"), folder.filePath("c.jpg"), GetParam());
+    const km::fs::FileError result = rename(folder.filePath("a.jpg"), folder.filePath("c.jpg"));
     EXPECT_EQ(result.code, ENOENT);
     EXPECT_EQ(folder.snapshot(), (std::map<QString, QByteArray>{{"b.jpg", "B"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, RenameNoReplace,
-                         testing::Values(NoReplaceMethod::Automatic, NoReplaceMethod::AtomicFlag,
-                                         NoReplaceMethod::HardLink,
-                                         NoReplaceMethod::CheckThenRename));
+                         testing::Values(&km::fs::renameNoReplaceAt,
+                                         &km::fs::renameWithNoReplaceFlag,
+                                         &km::fs::renameByHardLink, &km::fs::renameAfterCheck));
 
 TEST(RenameNoReplaceNames, RefusesNamesHoldingNul) {
     TempFolder folder;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/message_box.h"
 #include "photo_list/list_view.h"
+#include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
 #include "widgets/check_box.h"
 #include "widgets/folder_tree.h"

@@ -3,6 +3,7 @@
 #include "dialogs/message_box.h"
 #include "file_types/file_types.h"
 #include "photo_list/list_view.h"
+#include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
 #include "window_under_test.h"
 #include "xpbutton/xpbutton.h"

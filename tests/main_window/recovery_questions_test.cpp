@@ -3,6 +3,7 @@
 #include "dialogs/message_box.h"
 #include "journal/journal.h"
 #include "main_window/recovery_questions.h"
+#include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
 
 #include <QFileInfo>

@@ -3,6 +3,7 @@
 #include "history/history_folder.h"
 #include "journal/journal.h"
 #include "photo_list/list_view.h"
+#include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
 #include "widgets/folder_tree.h"
 #include "window_under_test.h"

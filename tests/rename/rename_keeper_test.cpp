@@ -34,6 +34,22 @@ TEST_F(RenameKeeperTest, ARenameBecomesTheUndoRecordAndItsUndoLeavesNoJournal) {
     EXPECT_TRUE(km::journalsIn(journals.path()).isEmpty());
 }
 
+// The history shows when a batch began on the keeper's clock, whatever the machine's says.
+TEST_F(RenameKeeperTest, TheHistoryTakesTheTimeFromTheKeepersClock) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    constexpr qint64 kNewYear2001 = 978307200000;
+    km::RenameKeeper::Clock clock = km::RenameKeeper::systemClock();
+    clock.now = [] {
+        return kNewYear2001;
+    };
+    km::RenameKeeper keeper(journals.path(), disk, questions, clock);
+    ASSERT_TRUE(keeper.rename(swap()).done);
+    const std::vector<km::LoadedHistory> earlier = keeper.earlierRenames();
+    ASSERT_EQ(earlier.size(), 1u);
+    ASSERT_TRUE(earlier.front().entry);
+    EXPECT_EQ(earlier.front().entry->when, kNewYear2001);
+}
+
 // The second pass fails at b.jpg's file and the roll-back cannot move a.jpg's file off x.jpg: that
 // file is what the undo record holds, and its journal stays until an undo has put it back.
 TEST_F(RenameKeeperTest, StrandedFilesKeepTheirJournalUntilAnUndoPutsThemBack) {
