@@ -136,17 +136,19 @@ private:
 class NoQuestions final : public km::RecoveryQuestions {
 public:
     void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
-    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
-    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&,
+    std::optional<bool> keepRecordOfMissingFolder(const km::JournalledBatch&) override {
+        return true;
+    }
+    void unreadableFolder(const km::JournalledBatch&, const km::fs::FileError&) override {}
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::JournalledBatch&,
                                                           const km::WhereaboutsCount&) override {
         return std::nullopt;
     }
-    std::optional<bool> forgetBatchWithNothingLeft(const km::BatchRecord&,
+    std::optional<bool> forgetBatchWithNothingLeft(const km::JournalledBatch&,
                                                    const km::WhereaboutsCount&) override {
         return std::nullopt;
     }
-    std::optional<bool> giveBackTemporaryNames(const km::BatchRecord&,
+    std::optional<bool> giveBackTemporaryNames(const km::JournalledBatch&,
                                                const km::WhereaboutsCount&) override {
         return std::nullopt;
     }

@@ -8,9 +8,10 @@ namespace km {
 
 namespace {
 
-BatchRecord recordOf(BatchKind kind, const QString& folder, const std::vector<RenamePair>& moves,
-                     const std::vector<FileIdentity>& identities) {
-    BatchRecord record{kind, folder, {}};
+JournalledBatch journalledBatchOf(BatchKind kind, const QString& folder,
+                                  const std::vector<RenamePair>& moves,
+                                  const std::vector<FileIdentity>& identities) {
+    JournalledBatch record{kind, folder, {}};
     record.moves.reserve(moves.size());
     for (std::size_t i = 0; i < moves.size(); ++i)
         record.moves.push_back({moves[i].from, moves[i].to, identities[i]});
@@ -80,7 +81,7 @@ BatchOutcome runBatch(BatchKind kind, const QString& folder, const std::vector<R
     }
     if (journal) {
         const fs::FileError error =
-            journal->begin(recordOf(kind, folder, moves, preflight.identities));
+            journal->begin(journalledBatchOf(kind, folder, moves, preflight.identities));
         if (!error.ok()) {
             outcome.refusal.kind = BatchRefusal::Kind::JournalNotWritten;
             outcome.refusal.error = error;

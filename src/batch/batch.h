@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "batch/batch_record.h"
 #include "batch/batch_refusal.h"
 #include "batch/file_ops.h"
+#include "batch/journalled_batch.h"
 
 #include <QString>
 #include <cstddef>

@@ -7,20 +7,20 @@
 
 namespace km {
 
-QString nameAt(const QString& from, const QString& to, Place place) {
+QString nameAt(const QString& from, const QString& to, MoveName place) {
     switch (place) {
-    case Place::From:
+    case MoveName::From:
         return from;
-    case Place::Temporary:
+    case MoveName::Temporary:
         return temporaryName(to);
-    case Place::To:
+    case MoveName::To:
         break;
     }
     return to;
 }
 
 BatchMover::BatchMover(const QString& folder, const std::vector<RenamePair>& moves, FileOps& ops)
-    : m_folder(folder), m_moves(moves), m_ops(ops), m_places(moves.size(), Place::From) {}
+    : m_folder(folder), m_moves(moves), m_ops(ops), m_places(moves.size(), MoveName::From) {}
 
 bool BatchMover::run() {
     m_renamer = m_ops.renamerIn(m_folder);
@@ -42,7 +42,7 @@ bool BatchMover::pass(std::size_t number) {
     return true;
 }
 
-fs::FileError BatchMover::move(std::size_t index, Place origin, Place target) {
+fs::FileError BatchMover::move(std::size_t index, MoveName origin, MoveName target) {
     fs::FileError error = m_renamer->renameNoReplace(placeName(index, origin, m_originName),
                                                      placeName(index, target, m_targetName));
     if (error.ok())
@@ -70,17 +70,17 @@ void BatchMover::rollBack() {
 }
 
 // The temporary name is made in scratch, whose room is kept from one move to the next.
-QStringView BatchMover::placeName(std::size_t index, Place place, QString& scratch) const {
+QStringView BatchMover::placeName(std::size_t index, MoveName place, QString& scratch) const {
     const RenamePair& move = m_moves[index];
     switch (place) {
-    case Place::From:
+    case MoveName::From:
         return move.from;
-    case Place::Temporary:
+    case MoveName::Temporary:
         scratch.resize(0);
         scratch.append(kTemporaryMarker);
         scratch.append(move.to);
         return scratch;
-    case Place::To:
+    case MoveName::To:
         break;
     }
     return move.to;

@@ -12,23 +12,23 @@
 namespace km {
 
 // Where a file of a batch is: under its old name, its temporary name or its new name.
-enum class Place { From, Temporary, To };
+enum class MoveName { From, Temporary, To };
 
 // The name a file of the move from -> to carries at a place.
-QString nameAt(const QString& from, const QString& to, Place place);
+QString nameAt(const QString& from, const QString& to, MoveName place);
 
 // A rename that failed: which move, between which places, and why.
 struct MoveFailure {
     std::size_t index = 0;
-    Place origin = Place::From;
-    Place target = Place::From;
+    MoveName origin = MoveName::From;
+    MoveName target = MoveName::From;
     fs::FileError error;
 };
 
 // A file that a roll-back could not move back, where it is now and why.
 struct StrandedFile {
     std::size_t index = 0;
-    Place place = Place::From;
+    MoveName place = MoveName::From;
     fs::FileError error;
 };
 
@@ -49,16 +49,16 @@ public:
 private:
     // Where each pass takes the files from and to.
     struct PassPlaces {
-        Place origin;
-        Place target;
+        MoveName origin;
+        MoveName target;
     };
     static constexpr std::array<PassPlaces, 2> kPasses{
-        {{Place::From, Place::Temporary}, {Place::Temporary, Place::To}}};
+        {{MoveName::From, MoveName::Temporary}, {MoveName::Temporary, MoveName::To}}};
 
     bool pass(std::size_t number);
-    fs::FileError move(std::size_t index, Place origin, Place target);
+    fs::FileError move(std::size_t index, MoveName origin, MoveName target);
     void rollBack();
-    QStringView placeName(std::size_t index, Place place, QString& scratch) const;
+    QStringView placeName(std::size_t index, MoveName place, QString& scratch) const;
 
     const QString& m_folder;
     const std::vector<RenamePair>& m_moves;
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<FolderRenamer> m_renamer;
     QString m_originName;
     QString m_targetName;
-    std::vector<Place> m_places;
+    std::vector<MoveName> m_places;
     // How many files each pass has moved, from the first on.
     std::array<std::size_t, 2> m_movedIn{};
     MoveFailure m_failure;

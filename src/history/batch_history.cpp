@@ -93,7 +93,7 @@ QByteArray historyOfBatch(BatchKind kind, const QString& folder,
     });
 }
 
-QByteArray historyOfRecovered(const BatchRecord& record, qint64 when, qint64 bornBefore) {
+QByteArray historyOfRecovered(const JournalledBatch& record, qint64 when, qint64 bornBefore) {
     std::size_t count = 0;
     for (const BatchMove& move : record.moves)
         count += move.from != move.to ? 1 : 0;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "batch/batch.h"
-#include "batch/batch_record.h"
+#include "batch/journalled_batch.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +25,6 @@ QByteArray historyOfBatch(BatchKind kind, const QString& folder,
                           qint64 when, qint64 bornBefore);
 
 // The files an interrupted batch, finished or rolled back by recovery, left under other names.
-QByteArray historyOfRecovered(const BatchRecord& record, qint64 when, qint64 bornBefore);
+QByteArray historyOfRecovered(const JournalledBatch& record, qint64 when, qint64 bornBefore);
 
 } // namespace km

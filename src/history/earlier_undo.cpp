@@ -81,7 +81,7 @@ void leaveAloneWhereTaken(std::vector<const HistoryFile*>& going, const FolderNa
 
 EarlierUndoPlan planEarlierUndo(const HistoryEntry& entry, FileOps& ops) {
     EarlierUndoPlan plan;
-    plan.record.folder = entry.folder;
+    plan.goingBack.folder = entry.folder;
     IdentityReader reader(entry.folder);
     if (!reader.isOpen()) {
         plan.folderError = fs::fromErrno(reader.openError());
@@ -111,7 +111,7 @@ EarlierUndoPlan planEarlierUndo(const HistoryEntry& entry, FileOps& ops) {
     }
     leaveAloneWhereTaken(going, names, plan.leftAlone);
     for (const HistoryFile* file : going)
-        plan.record.pairs.push_back({file->original, file->renamed});
+        plan.goingBack.pairs.push_back({file->original, file->renamed});
     return plan;
 }
 

@@ -22,9 +22,9 @@ struct LeftAloneFile {
 
 // What an undo of an earlier batch can do, checked before anything moves.
 struct EarlierUndoPlan {
-    // The files that go back, as a record for undoBatch: `from` the name before the earlier
+    // The files that go back, as a plan for undoBatch: `from` the name before the earlier
     // batch, `to` the name it gave; in the batch's order.
-    BatchPlan record;
+    BatchPlan goingBack;
     std::vector<LeftAloneFile> leftAlone;
     // Set when the folder cannot be read (ENOENT or ENOTDIR when it is gone); nothing goes back.
     fs::FileError folderError;

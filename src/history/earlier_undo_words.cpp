@@ -32,7 +32,7 @@ public:
     }
 
     static QString message(const EarlierUndoPlan& plan, const BatchOutcome& outcome) {
-        const QString& folder = plan.record.folder;
+        const QString& folder = plan.goingBack.folder;
         const EarlierBatchState state = earlierBatchState(plan);
         if (state == EarlierBatchState::FolderGone)
             return tr("The folder %1 is gone; nothing was renamed.").arg(quoted(folder));
@@ -40,7 +40,7 @@ public:
             return tr("The folder %1 cannot be read: %2. Nothing was renamed.")
                 .arg(quoted(folder), plan.folderError.message);
         QStringList lines;
-        const std::size_t back = outcome.done ? plan.record.pairs.size() : 0;
+        const std::size_t back = outcome.done ? plan.goingBack.pairs.size() : 0;
         lines << (back == 1 ? tr("1 file got its name back.")
                             : tr("%1 files got their names back.").arg(back));
         if (const QString batch = batchMessage(outcome); !batch.isEmpty())

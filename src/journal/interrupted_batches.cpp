@@ -12,7 +12,8 @@ namespace km {
 namespace {
 
 // Discards the journal only on an explicit answer to do so; false when there was no answer.
-bool offerToDiscard(JournalFile& journal, const BatchRecord& record, RecoveryQuestions& questions) {
+bool offerToDiscard(JournalFile& journal, const JournalledBatch& record,
+                    RecoveryQuestions& questions) {
     const std::optional<bool> keep = questions.keepRecordOfMissingFolder(record);
     if (keep == false)
         journal.end();
@@ -21,7 +22,7 @@ bool offerToDiscard(JournalFile& journal, const BatchRecord& record, RecoveryQue
 
 // Runs the recovery while the window shows it is busy, and tells what it did when there is
 // something to tell.
-void recover(JournalFile& journal, const BatchRecord& record, RecoveryDirection direction,
+void recover(JournalFile& journal, const JournalledBatch& record, RecoveryDirection direction,
              FileOps& ops, RecoveryQuestions& questions, InterruptedBatchOutcome& outcome) {
     const RecoveryReport report =
         questions.whileBusy([&] { return recoverBatch(record, direction, ops, journal); });
@@ -42,7 +43,7 @@ QString resolvedFolder(const QString& folder) {
 
 // Deals with a journal whose batch's folder can be read; false when a question was left
 // unanswered.
-bool settleLocated(JournalFile& journal, const BatchRecord& record,
+bool settleLocated(JournalFile& journal, const JournalledBatch& record,
                    const std::vector<Whereabouts>& files, FileOps& ops,
                    RecoveryQuestions& questions, InterruptedBatchOutcome& outcome) {
     const WhereaboutsCount count = countWhereabouts(files);
@@ -85,15 +86,15 @@ bool settleOne(JournalFile& journal, FileOps& ops, RecoveryQuestions& questions,
         setAside(loaded, path, questions);
         return true;
     }
-    loaded.record.folder = resolvedFolder(loaded.record.folder);
-    const BatchWhereabouts located = locateFiles(loaded.record, ops);
+    loaded.batch.folder = resolvedFolder(loaded.batch.folder);
+    const BatchWhereabouts located = locateFiles(loaded.batch, ops);
     if (located.folderError.isGone())
-        return offerToDiscard(journal, loaded.record, questions);
+        return offerToDiscard(journal, loaded.batch, questions);
     if (!located.folderError.ok()) {
-        questions.unreadableFolder(loaded.record, located.folderError);
+        questions.unreadableFolder(loaded.batch, located.folderError);
         return true;
     }
-    return settleLocated(journal, loaded.record, located.files, ops, questions, outcome);
+    return settleLocated(journal, loaded.batch, located.files, ops, questions, outcome);
 }
 
 } // namespace

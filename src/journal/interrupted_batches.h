@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "batch/batch_record.h"
 #include "batch/file_ops.h"
+#include "batch/journalled_batch.h"
 #include "journal/recovery.h"
 
 #include <QString>
@@ -20,7 +20,7 @@ struct InterruptedBatchOutcome {
     // Files were moved, so a list of their folder is out of date.
     bool filesMoved = false;
     // The batches a recovery finished: every file carries its new name.
-    std::vector<BatchRecord> finished;
+    std::vector<JournalledBatch> finished;
 };
 
 // What the user is asked and told while interrupted batches are settled. An answer that is
@@ -33,19 +33,19 @@ public:
     virtual void damagedJournal(const QString& reason, const QString& asidePath,
                                 const fs::FileError& aside) = 0;
     // The batch's folder is gone: true keeps the journal for when it is back, false discards it.
-    virtual std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) = 0;
+    virtual std::optional<bool> keepRecordOfMissingFolder(const JournalledBatch& record) = 0;
     // The batch's folder is there but cannot be read: the journal is kept for a later start.
-    virtual void unreadableFolder(const BatchRecord& record, const fs::FileError& error) = 0;
+    virtual void unreadableFolder(const JournalledBatch& record, const fs::FileError& error) = 0;
     // The batch's files were found (`count` says how many are gone): finish it or roll it back.
-    virtual std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record,
+    virtual std::optional<RecoveryDirection> finishOrRollBack(const JournalledBatch& record,
                                                               const WhereaboutsCount& count) = 0;
     // None of the batch's files is in its folder any more: true forgets the batch's record.
-    virtual std::optional<bool> forgetBatchWithNothingLeft(const BatchRecord& record,
+    virtual std::optional<bool> forgetBatchWithNothingLeft(const JournalledBatch& record,
                                                            const WhereaboutsCount& count) = 0;
     // A batch that failed and was rolled back left count.temporary files under temporary
     // names: true gives them their old names back where those are free, false leaves them for
     // a later start.
-    virtual std::optional<bool> giveBackTemporaryNames(const BatchRecord& record,
+    virtual std::optional<bool> giveBackTemporaryNames(const JournalledBatch& record,
                                                        const WhereaboutsCount& count) = 0;
     // Runs the recovery's moves; a window shows meanwhile that it is busy.
     virtual RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) {

@@ -70,8 +70,8 @@ class JournalReader {
 public:
     explicit JournalReader(const QByteArray& text) : m_lines(text, RecordLines::Kind::Journal) {}
 
-    std::optional<BatchRecord> read(QString* error) {
-        BatchRecord record;
+    std::optional<JournalledBatch> read(QString* error) {
+        JournalledBatch record;
         qint64 count = 0;
         const std::optional<int> version = m_lines.readHeader(kHeaderName, 1, kVersion);
         const bool ok = version && readKind(record) && readEnded(record) && readFolder(record) &&
@@ -86,7 +86,7 @@ public:
     }
 
 private:
-    bool readKind(BatchRecord& record) {
+    bool readKind(JournalledBatch& record) {
         const auto parts = m_lines.fields("kind", 2);
         if (!parts)
             return false;
@@ -99,7 +99,7 @@ private:
         return true;
     }
 
-    bool readEnded(BatchRecord& record) {
+    bool readEnded(JournalledBatch& record) {
         if (!m_lines.nextIs("ended"))
             return true;
         const auto parts = m_lines.fields("ended", 2);
@@ -111,14 +111,14 @@ private:
         return true;
     }
 
-    bool readFolder(BatchRecord& record) {
+    bool readFolder(JournalledBatch& record) {
         const std::optional<QString> folder = m_lines.folder("folder");
         if (folder)
             record.folder = *folder;
         return folder.has_value();
     }
 
-    bool readIdentity(BatchRecord& record) {
+    bool readIdentity(JournalledBatch& record) {
         if (!m_lines.nextIs("identity"))
             return true;
         record.known = m_lines.identity("identity");
@@ -136,7 +136,7 @@ private:
         return true;
     }
 
-    bool readMoves(BatchRecord& record, qint64 count) {
+    bool readMoves(JournalledBatch& record, qint64 count) {
         const bool bySize =
             record.known && record.known->basis == LastingIdentity::Basis::SizeAndTime;
         const qsizetype size = bySize ? 6 : 4;
@@ -169,7 +169,7 @@ private:
 
     // A batch moves each file once, gives each name to one file and keeps the temporary names
     // to itself: a record saying otherwise would scramble names if it were followed.
-    bool agrees(const BatchRecord& record) {
+    bool agrees(const JournalledBatch& record) {
         QSet<QString> sources;
         QSet<QString> targets;
         sources.reserve(static_cast<qsizetype>(record.moves.size()));
@@ -206,7 +206,7 @@ struct FileSize {
 // The journal text of a record whose files are known as `known` says (by inode number alone
 // when it says nothing); on the size basis, sizeOf(i) gives the size of move i's file.
 template <typename SizeOf>
-QByteArray encodeRecord(const BatchRecord& record, const std::optional<LastingIdentity>& known,
+QByteArray encodeRecord(const JournalledBatch& record, const std::optional<LastingIdentity>& known,
                         SizeOf sizeOf) {
     const bool bySize = known && known->basis == LastingIdentity::Basis::SizeAndTime;
     QByteArray text;
@@ -338,13 +338,13 @@ bool olderByName(const QString& left, const QString& right) {
 
 } // namespace
 
-QByteArray encodeJournal(const BatchRecord& record) {
+QByteArray encodeJournal(const JournalledBatch& record) {
     return encodeRecord(record, record.known, [&](std::size_t i) {
         return FileSize{record.moves[i].size, record.moves[i].modified};
     });
 }
 
-std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error) {
+std::optional<JournalledBatch> decodeJournal(const QByteArray& text, QString* error) {
     return JournalReader(text).read(error);
 }
 
@@ -354,7 +354,7 @@ JournalFile::~JournalFile() {
     release();
 }
 
-fs::FileError JournalFile::begin(const BatchRecord& record) {
+fs::FileError JournalFile::begin(const JournalledBatch& record) {
     release();
     const QString name = freshName();
     // A folder that cannot be opened here (the batch's pre-flight has read it) leaves its files
@@ -401,7 +401,7 @@ fs::FileError JournalFile::rolledBack() {
     const int readError = readHeld(m_fd.get(), text);
     if (readError != 0)
         return journalError(m_path, failed, readError);
-    std::optional<BatchRecord> record = decodeJournal(text, nullptr);
+    std::optional<JournalledBatch> record = decodeJournal(text, nullptr);
     if (!record)
         return journalError(m_path, failed, EINVAL);
     record->ended = BatchEnd::RolledBack;
@@ -478,13 +478,13 @@ LoadedJournal loadJournal(const QString& path) {
         return loaded;
     }
     QString error;
-    std::optional<BatchRecord> decoded = decodeJournal(file.bytes, &error);
+    std::optional<JournalledBatch> decoded = decodeJournal(file.bytes, &error);
     if (!decoded) {
         loaded.message = JournalWords::damaged(path, error);
         return loaded;
     }
     loaded.status = JournalStatus::Loaded;
-    loaded.record = std::move(*decoded);
+    loaded.batch = std::move(*decoded);
     return loaded;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "batch/batch_record.h"
+#include "batch/journalled_batch.h"
 #include "files/file_descriptor.h"
 #include "files/plain_file.h"
 
@@ -50,10 +50,10 @@ namespace km {
 // on.
 
 // The journal text of a batch.
-QByteArray encodeJournal(const BatchRecord& record);
+QByteArray encodeJournal(const JournalledBatch& record);
 
 // The batch a journal text describes; nothing, with the reason in `error`, when it is damaged.
-std::optional<BatchRecord> decodeJournal(const QByteArray& text, QString* error);
+std::optional<JournalledBatch> decodeJournal(const QByteArray& text, QString* error);
 
 // The journals of batches, one file per batch in one folder. A batch holds an exclusive lock
 // (flock) on its journal from begin() until end() or release(), so that a journal whose lock is
@@ -72,7 +72,7 @@ public:
 
     // Writes the record to a fresh file under a lock, syncs it, gives it a new name ending in
     // ".journal" and syncs the folder; never replaces a file. A journal still held is released.
-    fs::FileError begin(const BatchRecord& record) override;
+    fs::FileError begin(const JournalledBatch& record) override;
     // Removes the current journal (one already gone is no error), syncs the folder and unlocks.
     fs::FileError end() override;
     // Notes in the journal that its batch failed and was rolled back, leaving files stranded.
@@ -103,7 +103,7 @@ enum class JournalStatus { Absent, Loaded, Damaged };
 
 struct LoadedJournal {
     JournalStatus status = JournalStatus::Absent;
-    BatchRecord record;
+    JournalledBatch batch;
     // Why the journal cannot be used, for the user (when Damaged).
     QString message;
 };

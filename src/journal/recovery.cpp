@@ -21,7 +21,8 @@ namespace {
 // A record of an earlier version knows its files by inode number alone.
 class RecordedFiles {
 public:
-    explicit RecordedFiles(const BatchRecord& record) : m_record(record), m_reader(record.folder) {
+    explicit RecordedFiles(const JournalledBatch& record)
+        : m_record(record), m_reader(record.folder) {
         if (!m_record.known || !m_reader.isOpen())
             return;
         m_reader.setBasis(m_record.known->basis);
@@ -49,14 +50,14 @@ public:
     }
 
 private:
-    const BatchRecord& m_record;
+    const JournalledBatch& m_record;
     IdentityReader m_reader;
     bool m_otherDevice = false;
 };
 
 // Places each file of the record where an entry holds it, and nowhere else: under its old,
 // temporary or new name. A name held by another file is not the batch's, whatever it is called.
-std::vector<Whereabouts> locate(const BatchRecord& record,
+std::vector<Whereabouts> locate(const JournalledBatch& record,
                                 const std::vector<FolderEntry>& entries) {
     QHash<QString, EntryInfo> present;
     present.reserve(static_cast<qsizetype>(entries.size()));
@@ -95,14 +96,14 @@ std::vector<Whereabouts> locate(const BatchRecord& record,
     return files;
 }
 
-Place placeOf(Whereabouts whereabouts) {
+MoveName moveNameOf(Whereabouts whereabouts) {
     switch (whereabouts) {
     case Whereabouts::AtTemporary:
-        return Place::Temporary;
+        return MoveName::Temporary;
     case Whereabouts::AtTo:
-        return Place::To;
+        return MoveName::To;
     default:
-        return Place::From;
+        return MoveName::From;
     }
 }
 
@@ -111,8 +112,8 @@ Place placeOf(Whereabouts whereabouts) {
 // move is checked by identity and never replaces a file.
 class Recovery {
 public:
-    Recovery(const BatchRecord& record, std::vector<Whereabouts> files, RecoveryDirection direction,
-             FileOps& ops)
+    Recovery(const JournalledBatch& record, std::vector<Whereabouts> files,
+             RecoveryDirection direction, FileOps& ops)
         : m_record(record), m_files(std::move(files)),
           // A batch that was rolled back already is never finished.
           m_direction(record.ended == BatchEnd::RolledBack ? RecoveryDirection::RollBack
@@ -162,8 +163,8 @@ private:
             const BatchMove& move = m_record.moves[i];
             if (m_files[i] != origin)
                 continue;
-            const QString from = nameAt(move.from, move.to, placeOf(origin));
-            const QString to = nameAt(move.from, move.to, placeOf(target));
+            const QString from = nameAt(move.from, move.to, moveNameOf(origin));
+            const QString to = nameAt(move.from, move.to, moveNameOf(target));
             const fs::FileError error =
                 m_ops.renameNoReplace(m_record.folder + from, m_record.folder + to);
             if (!error.ok()) {
@@ -176,7 +177,7 @@ private:
         }
     }
 
-    const BatchRecord& m_record;
+    const JournalledBatch& m_record;
     std::vector<Whereabouts> m_files;
     RecoveryDirection m_direction;
     FileOps& m_ops;
@@ -186,7 +187,7 @@ private:
 
 } // namespace
 
-BatchWhereabouts locateFiles(const BatchRecord& record, FileOps& ops) {
+BatchWhereabouts locateFiles(const JournalledBatch& record, FileOps& ops) {
     BatchWhereabouts result;
     const FolderEntries listing = ops.listFolder(record.folder);
     result.folderError = listing.error;
@@ -208,8 +209,8 @@ WhereaboutsCount countWhereabouts(const std::vector<Whereabouts>& files) {
     return count;
 }
 
-RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection direction, FileOps& ops,
-                            BatchJournal& journal) {
+RecoveryReport recoverBatch(const JournalledBatch& record, RecoveryDirection direction,
+                            FileOps& ops, BatchJournal& journal) {
     RecoveryReport report;
     BatchWhereabouts located = locateFiles(record, ops);
     if (!located.folderError.ok()) {

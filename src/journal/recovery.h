@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "batch/batch_record.h"
 #include "batch/file_ops.h"
+#include "batch/journalled_batch.h"
 
 #include <QString>
 #include <vector>
@@ -17,7 +17,7 @@ namespace km {
 //         if (!journal) continue;  // a running batch's own, or gone meanwhile
 //         LoadedJournal loaded = loadJournal(path);
 //         Damaged: report loaded.message once, then setJournalAside(path).
-//         Loaded:  RecoveryReport report = recoverBatch(loaded.record, direction, ops, *journal);
+//         Loaded:  RecoveryReport report = recoverBatch(loaded.batch, direction, ops, *journal);
 //                  on report.folderMissing the caller may offer journal->end().
 //     }
 
@@ -36,7 +36,7 @@ struct BatchWhereabouts {
 // the file's only when the entry under it is the file the record was taken of (recordedIdentity),
 // so a file that took one of its names since, a photo copied in again or any other file, is
 // never taken for it. A file found under two of its names is Ambiguous, never guessed.
-BatchWhereabouts locateFiles(const BatchRecord& record, FileOps& ops);
+BatchWhereabouts locateFiles(const JournalledBatch& record, FileOps& ops);
 
 struct WhereaboutsCount {
     // Under none of their names (some of which other files may hold).
@@ -85,7 +85,7 @@ struct RecoveryReport {
 
 // The message of a recovery, written from its report; empty when every file of the batch was
 // there and reached its end.
-QString recoveryMessage(const BatchRecord& record, const RecoveryReport& report);
+QString recoveryMessage(const JournalledBatch& record, const RecoveryReport& report);
 
 // Moves the files of an interrupted batch to the end the direction names, in two phases through
 // the temporary names as the batch does, never replacing a file; for a batch that was rolled
@@ -93,7 +93,7 @@ QString recoveryMessage(const BatchRecord& record, const RecoveryReport& report)
 // on its own, so one that cannot move keeps no other from its name. The journal is ended only
 // when the folder is consistent; a roll-back that is not is noted in the journal as rolled back.
 // The report counts what was renamed and what was left, naming a few of each.
-RecoveryReport recoverBatch(const BatchRecord& record, RecoveryDirection direction, FileOps& ops,
-                            BatchJournal& journal);
+RecoveryReport recoverBatch(const JournalledBatch& record, RecoveryDirection direction,
+                            FileOps& ops, BatchJournal& journal);
 
 } // namespace km

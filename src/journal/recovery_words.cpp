@@ -18,7 +18,7 @@ class RecoveryWords {
     Q_DECLARE_TR_FUNCTIONS(RecoveryWords)
 
 public:
-    static QString heading(const BatchRecord& record, const RecoveryReport& report) {
+    static QString heading(const JournalledBatch& record, const RecoveryReport& report) {
         const QString folder = quoted(record.folder);
         const bool rename = record.kind == BatchKind::Rename;
         if (record.ended == BatchEnd::RolledBack)
@@ -46,7 +46,7 @@ public:
                    : tr("The interrupted undo in %1 could not be rolled back:").arg(folder);
     }
 
-    static QStringList lines(const BatchRecord& record, const RecoveryReport& report) {
+    static QStringList lines(const JournalledBatch& record, const RecoveryReport& report) {
         QStringList missing;
         QStringList replaced;
         QStringList ambiguous;
@@ -91,7 +91,7 @@ public:
         return lines;
     }
 
-    static QString unreadableFolder(const BatchRecord& record, const fs::FileError& error) {
+    static QString unreadableFolder(const JournalledBatch& record, const fs::FileError& error) {
         return tr("The folder %1 of an interrupted rename cannot be read: %2.")
             .arg(quoted(record.folder), error.message);
     }
@@ -108,7 +108,7 @@ private:
 
 } // namespace
 
-QString recoveryMessage(const BatchRecord& record, const RecoveryReport& report) {
+QString recoveryMessage(const JournalledBatch& record, const RecoveryReport& report) {
     if (!report.folderError.ok())
         return RecoveryWords::unreadableFolder(record, report.folderError);
     if (report.consistent) {

@@ -30,7 +30,7 @@ public:
         return text + tr(".");
     }
 
-    static QString finishOrRollBack(const BatchRecord& record, const WhereaboutsCount& count) {
+    static QString finishOrRollBack(const JournalledBatch& record, const WhereaboutsCount& count) {
         const QString files = fileCount(static_cast<qsizetype>(record.moves.size()));
         QString text = record.kind == BatchKind::Rename
                            ? tr("Kestrelmark was interrupted while renaming %1 in\r\n%2\r\n\r\n")
@@ -51,19 +51,19 @@ public:
                            : tr("It could not be moved aside: %1").arg(aside.message));
     }
 
-    static QString missingFolder(const BatchRecord& record) {
+    static QString missingFolder(const JournalledBatch& record) {
         return tr("A rename in the folder\r\n%1\r\nwas interrupted, but that folder cannot be "
                   "found now.\r\n\r\nKeep the record of it for when the folder is back?")
             .arg(record.folder);
     }
 
-    static QString unreadableFolder(const BatchRecord& record, const fs::FileError& error) {
+    static QString unreadableFolder(const JournalledBatch& record, const fs::FileError& error) {
         return tr("A rename in the folder\r\n%1\r\nwas interrupted, but that folder cannot be "
                   "read: %2.\r\nThe record is kept for the next start.")
             .arg(record.folder, error.message);
     }
 
-    static QString nothingLeft(const BatchRecord& record, const WhereaboutsCount& count) {
+    static QString nothingLeft(const JournalledBatch& record, const WhereaboutsCount& count) {
         return record.kind == BatchKind::Rename
                    ? tr("An interrupted rename in\r\n%1\r\nhas nothing left to do: %2\r\n\r\n"
                         "Forget it? (No keeps its record for the next start.)")
@@ -73,7 +73,7 @@ public:
                          .arg(record.folder, gone(count));
     }
 
-    static QString temporaryNames(const BatchRecord& record, const WhereaboutsCount& count) {
+    static QString temporaryNames(const JournalledBatch& record, const WhereaboutsCount& count) {
         const QString files = fileCount(static_cast<qsizetype>(count.temporary));
         const QString folder = record.folder;
         const bool rename = record.kind == BatchKind::Rename;
@@ -110,7 +110,7 @@ void MessageBoxRecoveryQuestions::damagedJournal(const QString& reason, const QS
 }
 
 std::optional<bool>
-MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const BatchRecord& record) {
+MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const JournalledBatch& record) {
     const QString prompt = RecoveryQuestionWords::missingFolder(record);
     const BoxAnswer answer = ShowMessageBox(prompt, kStyleQuestion, RecoveryQuestionWords::title());
     if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
@@ -118,26 +118,26 @@ MessageBoxRecoveryQuestions::keepRecordOfMissingFolder(const BatchRecord& record
     return answer == BoxAnswer::Yes;
 }
 
-void MessageBoxRecoveryQuestions::unreadableFolder(const BatchRecord& record,
+void MessageBoxRecoveryQuestions::unreadableFolder(const JournalledBatch& record,
                                                    const fs::FileError& error) {
     ShowMessageBox(RecoveryQuestionWords::unreadableFolder(record, error), kStyleWarning,
                    RecoveryQuestionWords::title());
 }
 
 std::optional<bool>
-MessageBoxRecoveryQuestions::forgetBatchWithNothingLeft(const BatchRecord& record,
+MessageBoxRecoveryQuestions::forgetBatchWithNothingLeft(const JournalledBatch& record,
                                                         const WhereaboutsCount& count) {
     return yesOrNo(RecoveryQuestionWords::nothingLeft(record, count));
 }
 
 std::optional<bool>
-MessageBoxRecoveryQuestions::giveBackTemporaryNames(const BatchRecord& record,
+MessageBoxRecoveryQuestions::giveBackTemporaryNames(const JournalledBatch& record,
                                                     const WhereaboutsCount& count) {
     return yesOrNo(RecoveryQuestionWords::temporaryNames(record, count));
 }
 
 std::optional<RecoveryDirection>
-MessageBoxRecoveryQuestions::finishOrRollBack(const BatchRecord& record,
+MessageBoxRecoveryQuestions::finishOrRollBack(const JournalledBatch& record,
                                               const WhereaboutsCount& count) {
     const BoxAnswer answer = ShowMessageBox(RecoveryQuestionWords::finishOrRollBack(record, count),
                                             kStyleQuestion, RecoveryQuestionWords::title());

@@ -12,13 +12,13 @@ class MessageBoxRecoveryQuestions final : public RecoveryQuestions {
 public:
     void damagedJournal(const QString& reason, const QString& asidePath,
                         const fs::FileError& aside) override;
-    std::optional<bool> keepRecordOfMissingFolder(const BatchRecord& record) override;
-    void unreadableFolder(const BatchRecord& record, const fs::FileError& error) override;
-    std::optional<RecoveryDirection> finishOrRollBack(const BatchRecord& record,
+    std::optional<bool> keepRecordOfMissingFolder(const JournalledBatch& record) override;
+    void unreadableFolder(const JournalledBatch& record, const fs::FileError& error) override;
+    std::optional<RecoveryDirection> finishOrRollBack(const JournalledBatch& record,
                                                       const WhereaboutsCount& count) override;
-    std::optional<bool> forgetBatchWithNothingLeft(const BatchRecord& record,
+    std::optional<bool> forgetBatchWithNothingLeft(const JournalledBatch& record,
                                                    const WhereaboutsCount& count) override;
-    std::optional<bool> giveBackTemporaryNames(const BatchRecord& record,
+    std::optional<bool> giveBackTemporaryNames(const JournalledBatch& record,
                                                const WhereaboutsCount& count) override;
     RecoveryReport whileBusy(const std::function<RecoveryReport()>& recover) override;
     void recovered(const RecoveryReport& report) override;

@@ -31,7 +31,7 @@ void RenameKeeper::recoverAtStart() {
     const InterruptedBatchOutcome outcome =
         settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
     m_recoveryUnanswered = outcome.unanswered;
-    recordRecovered(outcome, start.when, start.bornBefore);
+    addRecoveredToHistory(outcome, start.when, start.bornBefore);
 }
 
 RenameKeeper::Settled RenameKeeper::settle() {
@@ -41,7 +41,7 @@ RenameKeeper::Settled RenameKeeper::settle() {
     const InterruptedBatchOutcome outcome =
         settleInterruptedBatches(m_journalFolder, m_ops, m_questions);
     m_recoveryUnanswered = outcome.unanswered;
-    recordRecovered(outcome, start.when, start.bornBefore);
+    addRecoveredToHistory(outcome, start.when, start.bornBefore);
     return {!outcome.unanswered && !outcome.filesMoved, outcome.filesMoved};
 }
 
@@ -51,9 +51,9 @@ BatchOutcome RenameKeeper::rename(const BatchPlan& plan) {
     BatchOutcome outcome = renameBatch(plan, m_ops, journal.get());
     if (!outcome.touched)
         return outcome;
-    record(historyOfBatch(BatchKind::Rename, plan.folder, plan.pairs, outcome, start.when,
-                          start.bornBefore),
-           outcome);
+    addToHistory(historyOfBatch(BatchKind::Rename, plan.folder, plan.pairs, outcome, start.when,
+                                start.bornBefore),
+                 outcome);
     if (outcome.done) {
         m_undoList = {plan.folder, plan.pairs};
     } else if (!outcome.stranded.empty()) {
@@ -69,9 +69,9 @@ BatchOutcome RenameKeeper::undo() {
     std::unique_ptr<JournalFile> journal = newJournal();
     BatchOutcome outcome = undoBatch(m_undoList, m_ops, journal.get());
     if (outcome.touched)
-        record(historyOfBatch(BatchKind::Undo, m_undoList.folder, undoMoves(m_undoList), outcome,
-                              start.when, start.bornBefore),
-               outcome);
+        addToHistory(historyOfBatch(BatchKind::Undo, m_undoList.folder, undoMoves(m_undoList),
+                                    outcome, start.when, start.bornBefore),
+                     outcome);
     if (outcome.done) {
         // Files a failed rename had stranded are back too: their journal has served.
         if (m_strandedJournal)
@@ -93,22 +93,22 @@ BatchOutcome RenameKeeper::undo() {
 RenameKeeper::EarlierUndo RenameKeeper::undoEarlier(const HistoryEntry& entry) {
     const BatchStart start = batchStart();
     EarlierUndo undone{planEarlierUndo(entry, m_ops), {}};
-    const BatchPlan& record = undone.plan.record;
-    if (record.pairs.empty()) {
+    const BatchPlan& goingBack = undone.plan.goingBack;
+    if (goingBack.pairs.empty()) {
         undone.outcome.done = true;
         return undone;
     }
     // A journal left by files this undo strands stays on disk, offered at the next start.
     const std::unique_ptr<JournalFile> journal = newJournal();
-    undone.outcome = undoBatch(record, m_ops, journal.get());
+    undone.outcome = undoBatch(goingBack, m_ops, journal.get());
     if (undone.outcome.touched)
-        this->record(historyOfBatch(BatchKind::Undo, record.folder, undoMoves(record),
+        addToHistory(historyOfBatch(BatchKind::Undo, goingBack.folder, undoMoves(goingBack),
                                     undone.outcome, start.when, start.bornBefore),
                      undone.outcome);
     return undone;
 }
 
-void RenameKeeper::record(const QByteArray& history, BatchOutcome& outcome) const {
+void RenameKeeper::addToHistory(const QByteArray& history, BatchOutcome& outcome) const {
     if (m_historyFolder.isEmpty() || history.isEmpty())
         return;
     const fs::FileError error = HistoryFolder(m_historyFolder).add(history);
@@ -117,11 +117,11 @@ void RenameKeeper::record(const QByteArray& history, BatchOutcome& outcome) cons
 }
 
 // A recovery has no outcome of its own to carry a failure: the recovery questions tell it.
-void RenameKeeper::recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
-                                   qint64 bornBefore) const {
-    for (const BatchRecord& finished : settled.finished) {
+void RenameKeeper::addRecoveredToHistory(const InterruptedBatchOutcome& settled, qint64 when,
+                                         qint64 bornBefore) const {
+    for (const JournalledBatch& finished : settled.finished) {
         BatchOutcome outcome;
-        record(historyOfRecovered(finished, when, bornBefore), outcome);
+        addToHistory(historyOfRecovered(finished, when, bornBefore), outcome);
         for (const fs::FileError& error : outcome.bookkeepingErrors) {
             RecoveryReport report;
             report.consistent = true;

@@ -86,9 +86,9 @@ private:
     BatchStart batchStart() const { return {m_clock.now(), m_clock.fileClock()}; }
     std::unique_ptr<JournalFile> newJournal() const;
     // Adds a batch's history text (none when it is empty), telling a failure in the outcome.
-    void record(const QByteArray& history, BatchOutcome& outcome) const;
-    void recordRecovered(const InterruptedBatchOutcome& settled, qint64 when,
-                         qint64 bornBefore) const;
+    void addToHistory(const QByteArray& history, BatchOutcome& outcome) const;
+    void addRecoveredToHistory(const InterruptedBatchOutcome& settled, qint64 when,
+                               qint64 bornBefore) const;
     void keepJournalOfStrandedFiles(std::unique_ptr<JournalFile> journal,
                                     const BatchOutcome& outcome);
 

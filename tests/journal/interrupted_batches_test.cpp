@@ -26,7 +26,7 @@ protected:
     }
 
     // Leaves the journal of a batch that no running copy holds.
-    void leaveJournal(const km::BatchRecord& record) {
+    void leaveJournal(const km::JournalledBatch& record) {
         km::JournalFile journal(data.path());
         ASSERT_TRUE(journal.begin(record).ok());
     }
@@ -57,7 +57,7 @@ TEST_F(SettleTest, APipeOrADeviceWhereAJournalWasIsSetAsideUnread) {
 TEST_F(SettleTest, ABatchRolledBackAlreadyOnlyOffersItsTemporaryNames) {
     photos.write("a.jpg", "A");
     photos.write("_KM_y.jpg", "B");
-    km::BatchRecord record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
+    km::JournalledBatch record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
     record.moves = {{"a.jpg", "x.jpg", {inodeOf(photos.filePath("a.jpg"))}},
                     {"b.jpg", "y.jpg", {inodeOf(photos.filePath("_KM_y.jpg"))}}};
     record.ended = km::BatchEnd::RolledBack;
@@ -72,7 +72,7 @@ TEST_F(SettleTest, ABatchRolledBackAlreadyOnlyOffersItsTemporaryNames) {
 // The photos were moved away since, and another one took a name: one question with the counts,
 // and nothing is renamed.
 TEST_F(SettleTest, AJournalWhoseFilesAreAllGoneIsOfferedToBeForgottenOnce) {
-    km::BatchRecord record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
+    km::JournalledBatch record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
     for (int i = 0; i < 30000; ++i)
         record.moves.push_back({QString("IMG_%1.jpg").arg(i),
                                 QString("foto_%1.jpg").arg(i),

@@ -20,17 +20,17 @@
 namespace {
 
 using km::BatchKind;
-using km::BatchRecord;
+using km::JournalledBatch;
 
-BatchRecord sampleRecord() {
+JournalledBatch sampleRecord() {
     return {BatchKind::Rename,
             "/home/ann/Pictures/",
             {{"foto_002.jpg", "foto_001.jpg", {1835011}}, {"foto_001.jpg", "foto_002.jpg", {7}}}};
 }
 
-std::optional<BatchRecord> decoded(const QByteArray& text) {
+std::optional<JournalledBatch> decoded(const QByteArray& text) {
     QString error;
-    std::optional<BatchRecord> record = km::decodeJournal(text, &error);
+    std::optional<JournalledBatch> record = km::decodeJournal(text, &error);
     EXPECT_EQ(record.has_value(), error.isEmpty()) << error.toStdString();
     return record;
 }
@@ -47,12 +47,13 @@ TEST(JournalFormat, WritesOneLinePerMoveBetweenHeaderAndEnd) {
 }
 
 TEST(JournalFormat, EveryFileNameRoundTrips) {
-    const BatchRecord record{BatchKind::Undo,
-                             "/media/100%\tsure/\r\n/",
-                             {{"a%41.jpg", "tab\there.jpg", {1}},
-                              {"cr\rlf\n.jpg", " spaced .jpg", {2}},
-                              {"%", QString::fromUtf8("\xc3\xa9t\xc3\xa9 \xe2\x98\x80.JPG"), {3}},
-                              {"del\x7f.jpg", "-", {18446744073709551615ULL}}}};
+    const JournalledBatch record{
+        BatchKind::Undo,
+        "/media/100%\tsure/\r\n/",
+        {{"a%41.jpg", "tab\there.jpg", {1}},
+         {"cr\rlf\n.jpg", " spaced .jpg", {2}},
+         {"%", QString::fromUtf8("\xc3\xa9t\xc3\xa9 \xe2\x98\x80.JPG"), {3}},
+         {"del\x7f.jpg", "-", {18446744073709551615ULL}}}};
     const QByteArray text = km::encodeJournal(record);
     EXPECT_EQ(text.count('\n'), 9);
     EXPECT_FALSE(text.contains('\r'));
@@ -101,7 +102,7 @@ TEST(JournalFormat, RefusesAnythingButAWholeWellFormedJournal) {
 }
 
 TEST(JournalFormat, KeepsHowTheBatchEndedAndHowItsFilesAreKnown) {
-    BatchRecord record = sampleRecord();
+    JournalledBatch record = sampleRecord();
     record.ended = km::BatchEnd::RolledBack;
     record.known = km::LastingIdentity{};
     record.known->basis = km::LastingIdentity::Basis::SizeAndTime;
@@ -121,7 +122,7 @@ TEST(JournalFormat, KeepsHowTheBatchEndedAndHowItsFilesAreKnown) {
 // Journals cut, spliced and with bytes changed never crash the reader, and whatever it accepts
 // is a record that writes back to itself.
 TEST(JournalFormat, CraftedJournalsAreReadSafely) {
-    BatchRecord record = sampleRecord();
+    JournalledBatch record = sampleRecord();
     record.known = km::LastingIdentity{};
     record.known->device = 2049;
     record.known->born = 1700000000000000000;
@@ -155,7 +156,7 @@ TEST(JournalFormat, CraftedJournalsAreReadSafely) {
                 text = good;
         }
         QString error;
-        const std::optional<BatchRecord> read = km::decodeJournal(text, &error);
+        const std::optional<JournalledBatch> read = km::decodeJournal(text, &error);
         if (read)
             EXPECT_EQ(km::decodeJournal(km::encodeJournal(*read), nullptr), read);
         else
@@ -177,16 +178,16 @@ TEST(JournalFile, EachBatchWritesItsOwnJournalAndRemovesOnlyThat) {
     const QString first = journal.path();
     EXPECT_TRUE(first.startsWith(state + "/batch-") && first.endsWith(".journal"));
     EXPECT_EQ(km::journalsIn(state), QStringList{first});
-    EXPECT_EQ(km::loadJournal(first).record, sampleRecord());
+    EXPECT_EQ(km::loadJournal(first).batch, sampleRecord());
 
     // The journal of a batch that left files stranded stays when the next batch begins.
-    BatchRecord newer = sampleRecord();
+    JournalledBatch newer = sampleRecord();
     newer.kind = BatchKind::Undo;
     ASSERT_TRUE(journal.begin(newer).ok());
     const QString second = journal.path();
     EXPECT_EQ(sorted(km::journalsIn(state)), sorted({first, second}));
-    EXPECT_EQ(km::loadJournal(first).record, sampleRecord());
-    EXPECT_EQ(km::loadJournal(second).record, newer);
+    EXPECT_EQ(km::loadJournal(first).batch, sampleRecord());
+    EXPECT_EQ(km::loadJournal(second).batch, newer);
 
     EXPECT_TRUE(journal.end().ok());
     EXPECT_EQ(journal.path(), QString());
@@ -206,10 +207,10 @@ TEST(JournalFile, NotesARollBackInTheJournalItHolds) {
     EXPECT_EQ(journal.path(), path);
     EXPECT_EQ(km::journalsIn(folder.path()), QStringList{path});
     EXPECT_EQ(km::JournalFile::claim(path), nullptr);
-    BatchRecord ended = sampleRecord();
+    JournalledBatch ended = sampleRecord();
     ended.ended = km::BatchEnd::RolledBack;
-    EXPECT_EQ(km::loadJournal(path).record.ended, km::BatchEnd::RolledBack);
-    EXPECT_EQ(km::loadJournal(path).record.moves, ended.moves);
+    EXPECT_EQ(km::loadJournal(path).batch.ended, km::BatchEnd::RolledBack);
+    EXPECT_EQ(km::loadJournal(path).batch.moves, ended.moves);
 }
 
 TEST(JournalFile, SaysWhyItCouldNotBeWritten) {
@@ -273,12 +274,12 @@ TEST(JournalFile, ARunningBatchsJournalIsNeitherClaimedNorReplacedByAnotherProce
     ASSERT_EQ(held.size(), 1);
     EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
 
-    BatchRecord own = sampleRecord();
+    JournalledBatch own = sampleRecord();
     own.kind = BatchKind::Undo;
     km::JournalFile journal(state.path());
     ASSERT_TRUE(journal.begin(own).ok());
     EXPECT_EQ(sorted(km::journalsIn(state.path())), sorted({held[0], journal.path()}));
-    EXPECT_EQ(km::loadJournal(held[0]).record, sampleRecord());
+    EXPECT_EQ(km::loadJournal(held[0]).batch, sampleRecord());
     EXPECT_EQ(km::JournalFile::claim(journal.path()), nullptr);
 
     ::kill(child, SIGKILL);
@@ -286,7 +287,7 @@ TEST(JournalFile, ARunningBatchsJournalIsNeitherClaimedNorReplacedByAnotherProce
     const std::unique_ptr<km::JournalFile> claimed = km::JournalFile::claim(held[0]);
     ASSERT_NE(claimed, nullptr);
     EXPECT_EQ(claimed->path(), held[0]);
-    EXPECT_EQ(km::loadJournal(held[0]).record, sampleRecord());
+    EXPECT_EQ(km::loadJournal(held[0]).batch, sampleRecord());
     EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
     EXPECT_TRUE(claimed->end().ok());
     EXPECT_EQ(km::JournalFile::claim(held[0]), nullptr);
@@ -330,7 +331,7 @@ class RecordingJournal final : public km::BatchJournal {
 public:
     explicit RecordingJournal(const ScriptedFileOps& ops) : m_ops(ops) {}
 
-    km::fs::FileError begin(const BatchRecord& record) override {
+    km::fs::FileError begin(const JournalledBatch& record) override {
         m_events.push_back("begin after " + std::to_string(m_ops.renameCount()));
         m_record = record;
         return m_beginError;
@@ -346,7 +347,7 @@ public:
 
     const ScriptedFileOps& m_ops;
     std::vector<std::string> m_events;
-    BatchRecord m_record;
+    JournalledBatch m_record;
     km::fs::FileError m_beginError;
     km::fs::FileError m_endError;
 };
@@ -369,15 +370,15 @@ TEST_F(BatchJournalTest, RecordsTheBatchBeforeTheFirstRenameAndEndsItAfterTheLas
     EXPECT_TRUE(km::renameBatch(swap(), m_ops, &m_journal).done);
     EXPECT_EQ(m_journal.m_events, (std::vector<std::string>{"begin after 0", "end after 4"}));
     EXPECT_EQ(m_journal.m_record,
-              (BatchRecord{BatchKind::Rename,
-                           "/photos/",
-                           {{"a.jpg", "b.jpg", {1}}, {"b.jpg", "a.jpg", {2}}}}));
+              (JournalledBatch{BatchKind::Rename,
+                               "/photos/",
+                               {{"a.jpg", "b.jpg", {1}}, {"b.jpg", "a.jpg", {2}}}}));
     EXPECT_EQ(m_fake.syncCount(), 1);
 
     m_journal.m_events.clear();
     EXPECT_TRUE(km::undoBatch({"/photos/", {{"x.jpg", "a.jpg"}}}, m_ops, &m_journal).done);
     EXPECT_EQ(m_journal.m_record,
-              (BatchRecord{BatchKind::Undo, "/photos/", {{"a.jpg", "x.jpg", {2}}}}));
+              (JournalledBatch{BatchKind::Undo, "/photos/", {{"a.jpg", "x.jpg", {2}}}}));
     EXPECT_EQ(m_fake.snapshot(), (Snapshot{{"b.jpg", "a"}, {"x.jpg", "b"}}));
 }
 

@@ -36,7 +36,7 @@ private:
 // Keeps the record in memory and notes whether it was ended.
 class MemoryJournal final : public km::BatchJournal {
 public:
-    km::fs::FileError begin(const km::BatchRecord& record) override {
+    km::fs::FileError begin(const km::JournalledBatch& record) override {
         m_record = record;
         m_open = true;
         return {};
@@ -46,7 +46,7 @@ public:
         return {};
     }
 
-    km::BatchRecord m_record;
+    km::JournalledBatch m_record;
     bool m_open = false;
 };
 
@@ -205,20 +205,20 @@ TEST_F(RecoveryTest, AFailedRenameIsReportedAndALaterRecoveryCompletes) {
 TEST(RecoveryOnDisk, KeepsTheJournalOfAFolderThatIsGone) {
     TempFolder state;
     km::JournalFile journal(state.path());
-    const km::BatchRecord record{
+    const km::JournalledBatch record{
         km::BatchKind::Undo, state.filePath("gone/"), {{"a.jpg", "b.jpg", {1}}}};
     ASSERT_TRUE(journal.begin(record).ok());
     const QString path = journal.path();
     km::DiskFileOps ops;
 
     const km::RecoveryReport report =
-        km::recoverBatch(km::loadJournal(path).record, RecoveryDirection::Finish, ops, journal);
+        km::recoverBatch(km::loadJournal(path).batch, RecoveryDirection::Finish, ops, journal);
     EXPECT_TRUE(report.folderMissing);
     EXPECT_FALSE(report.consistent);
     EXPECT_EQ(report.message, "The folder \"" + state.filePath("gone/") +
                                   "\" of an interrupted rename cannot be read: No such file or "
                                   "directory.");
-    EXPECT_EQ(km::loadJournal(path).record, record);
+    EXPECT_EQ(km::loadJournal(path).batch, record);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ protected:
     InterruptedBatchTest() {
         photos.write("a.jpg", "A");
         photos.write("b.jpg", "B");
-        km::BatchRecord record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
+        km::JournalledBatch record{km::BatchKind::Rename, photos.pathWithSeparator(), {}};
         record.moves.push_back({"a.jpg", "foto_001.jpg", identityOf(photos.filePath("a.jpg"))});
         record.moves.push_back({"b.jpg", "foto_002.jpg", identityOf(photos.filePath("b.jpg"))});
         km::JournalFile journal(data.path());
@@ -133,7 +133,7 @@ TEST(InterruptedBatch, ADamagedJournalIsSetAsideAndReportedOnce) {
 
 TEST(InterruptedBatch, AJournalWhoseFolderIsGoneIsKeptOrDiscardedAsTheUserSays) {
     TempFolder data;
-    km::BatchRecord record{km::BatchKind::Undo, "/no/such/folder/", {{"x.jpg", "y.jpg", {}}}};
+    km::JournalledBatch record{km::BatchKind::Undo, "/no/such/folder/", {{"x.jpg", "y.jpg", {}}}};
     QString path;
     {
         km::JournalFile journal(data.path());
@@ -183,7 +183,7 @@ TEST(InterruptedBatch, AFolderThatCannotBeReadKeepsTheJournalWithoutAsking) {
     TempFolder photos;
     TempFolder data;
     photos.writeNamed({"_KM_b.jpg"});
-    km::BatchRecord record{
+    km::JournalledBatch record{
         km::BatchKind::Rename, photos.pathWithSeparator(), {{"a.jpg", "b.jpg", {}}}};
     QString path;
     {

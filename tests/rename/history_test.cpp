@@ -121,7 +121,7 @@ TEST_F(EarlierUndoTest, EachFileIsCheckedBeforeAnythingMoves) {
     photos.write("taken", "new");
 
     const km::EarlierUndoPlan undo = km::planEarlierUndo(history().front(), disk);
-    EXPECT_EQ(undo.record.pairs, (std::vector<km::RenamePair>{{"edited", "e2"}}));
+    EXPECT_EQ(undo.goingBack.pairs, (std::vector<km::RenamePair>{{"edited", "e2"}}));
     ASSERT_EQ(undo.leftAlone.size(), 4);
     const std::vector<std::pair<LeftAloneReason, QString>> expected{
         {LeftAloneReason::Replaced, ""},
@@ -146,7 +146,7 @@ TEST_F(EarlierUndoTest, OnTheSizeBasisAnEditedFileIsAnotherOne) {
                                  {{"x", "a", *reader.read("a")}, {"y", "b", *reader.read("b")}}};
     photos.write("b", "longer than before");
     const km::EarlierUndoPlan undo = km::planEarlierUndo(entry, disk);
-    EXPECT_EQ(undo.record.pairs, (std::vector<km::RenamePair>{{"x", "a"}}));
+    EXPECT_EQ(undo.goingBack.pairs, (std::vector<km::RenamePair>{{"x", "a"}}));
     ASSERT_EQ(undo.leftAlone.size(), 1);
     EXPECT_EQ(undo.leftAlone[0].reason, LeftAloneReason::Replaced);
 }

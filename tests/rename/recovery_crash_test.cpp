@@ -177,7 +177,7 @@ protected:
         const km::LoadedJournal loaded = km::loadJournal(journal->path());
         ASSERT_EQ(loaded.status, km::JournalStatus::Loaded);
         km::DiskFileOps ops;
-        const km::RecoveryReport report = km::recoverBatch(loaded.record, direction, ops, *journal);
+        const km::RecoveryReport report = km::recoverBatch(loaded.batch, direction, ops, *journal);
         EXPECT_TRUE(report.consistent);
         EXPECT_EQ(report.message, QString());
         EXPECT_EQ(m_photos.snapshot(), expected(direction));
@@ -274,7 +274,7 @@ TEST_F(CrashTest, ARecoveryKilledHalfwayIsRecoveredAgainEitherWay) {
                         km::DiskFileOps disk;
                         KillingFileOps ops(disk, recovered + 1);
                         const std::unique_ptr<km::JournalFile> journal = claimJournal();
-                        km::recoverBatch(km::loadJournal(journal->path()).record, first, ops,
+                        km::recoverBatch(km::loadJournal(journal->path()).batch, first, ops,
                                          *journal);
                     });
                     if (!killed) {

@@ -170,19 +170,21 @@ public:
     void damagedJournal(const QString& reason, const QString&, const km::fs::FileError&) override {
         damaged << reason;
     }
-    std::optional<bool> keepRecordOfMissingFolder(const km::BatchRecord&) override { return true; }
-    void unreadableFolder(const km::BatchRecord&, const km::fs::FileError&) override {}
-    std::optional<bool> forgetBatchWithNothingLeft(const km::BatchRecord&,
+    std::optional<bool> keepRecordOfMissingFolder(const km::JournalledBatch&) override {
+        return true;
+    }
+    void unreadableFolder(const km::JournalledBatch&, const km::fs::FileError&) override {}
+    std::optional<bool> forgetBatchWithNothingLeft(const km::JournalledBatch&,
                                                    const km::WhereaboutsCount& count) override {
         forgetAsked.push_back(count);
         return true;
     }
-    std::optional<bool> giveBackTemporaryNames(const km::BatchRecord&,
+    std::optional<bool> giveBackTemporaryNames(const km::JournalledBatch&,
                                                const km::WhereaboutsCount& count) override {
         giveBackAsked.push_back(count);
         return true;
     }
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::BatchRecord&,
+    std::optional<km::RecoveryDirection> finishOrRollBack(const km::JournalledBatch&,
                                                           const km::WhereaboutsCount&) override {
         ++asked;
         if (answers.empty())

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "batch/batch_record.h"
+#include "batch/journalled_batch.h"
 
 namespace km {
 
-LastingIdentity recordedIdentity(const BatchRecord& record, const BatchMove& move) {
+LastingIdentity recordedIdentity(const JournalledBatch& record, const BatchMove& move) {
     LastingIdentity identity = record.known.value_or(LastingIdentity{});
     if (identity.basis == LastingIdentity::Basis::SizeAndTime) {
         identity.size = move.size;

@@ -35,18 +35,18 @@ enum class BatchEnd { Unknown, RolledBack };
 // made. `known` holds the identity basis, and on the inode basis the folder's device and a time
 // before which every file was born; a record of an earlier version has none, and its files are
 // known by inode number alone.
-struct BatchRecord {
+struct JournalledBatch {
     BatchKind kind = BatchKind::Rename;
     QString folder;
     std::vector<BatchMove> moves;
     std::optional<LastingIdentity> known = std::nullopt;
     BatchEnd ended = BatchEnd::Unknown;
 
-    bool operator==(const BatchRecord&) const = default;
+    bool operator==(const JournalledBatch&) const = default;
 };
 
 // The identity a move's file was recorded with, on the record's basis.
-LastingIdentity recordedIdentity(const BatchRecord& record, const BatchMove& move);
+LastingIdentity recordedIdentity(const JournalledBatch& record, const BatchMove& move);
 
 // Where a batch keeps its record while files may be under temporary names.
 class BatchJournal {
@@ -55,7 +55,7 @@ public:
 
     // Stores the record durably; called before the first file is touched. The error's message is
     // a complete sentence for the user.
-    virtual fs::FileError begin(const BatchRecord& record) = 0;
+    virtual fs::FileError begin(const JournalledBatch& record) = 0;
     // Drops the record; called once every file is back in a consistent state.
     virtual fs::FileError end() = 0;
     // Notes in the record that the batch failed and was rolled back, and files stay stranded,
