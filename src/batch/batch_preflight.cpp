@@ -2,6 +2,7 @@
 #include "batch/batch_preflight.h"
 
 #include "batch/name_rules.h"
+#include "files/name_slots.h"
 
 #include <QHash>
 #include <algorithm>
@@ -42,9 +43,9 @@ class NameTable {
 public:
     NameTable(const std::vector<FolderEntry>& entries, const std::vector<RenamePair>& moves,
               bool ignoreCase)
-        : m_ignoreCase(ignoreCase) {
+        : m_ignoreCase(ignoreCase),
+          m_slots(entries.size() + 2 * moves.size(), (entries.size() + 2 * moves.size()) / 2) {
         const std::size_t names = entries.size() + 2 * moves.size();
-        m_buckets.resize(std::bit_ceil(names + names / 2 + 2));
         m_uses.reserve(names + 1);
         m_uses.emplace_back(); // the use of every name nobody looked up
         lookUpAll(
@@ -83,34 +84,29 @@ private:
         std::uint32_t temporary = 0;
     };
 
-    // A place of the table: the name's hash and its use (0: free).
-    struct Bucket {
-        std::uint32_t hash = 0;
-        std::uint32_t use = 0;
-    };
-
     struct Key {
         QStringView name;
         std::uint32_t hash = 0;
     };
 
-    // The places of a large table lie scattered over memory, so each look-up first asks for its
-    // bucket, and then for the use found there, some names before it needs them.
+    // The slots of a large table lie scattered over memory, so each look-up first asks for its
+    // slot, and then for the use found there, some names before it needs them.
     template <typename NameAt, typename Found>
     void lookUpAll(std::size_t count, NameAt nameAt, Found found) {
         constexpr std::size_t kAhead = 16;
         std::array<Key, kAhead> pending{};
         for (std::size_t i = 0; i < count + kAhead; ++i) {
             if (i >= kAhead / 2 && i - kAhead / 2 < count) {
-                const Bucket& bucket = bucketOf(pending[(i - kAhead / 2) % kAhead]);
-                __builtin_prefetch(&m_uses[bucket.use]);
+                const qint32 use = m_slots.startIndex(pending[(i - kAhead / 2) % kAhead].hash);
+                if (use >= 0)
+                    __builtin_prefetch(&m_uses[static_cast<std::size_t>(use)]);
             }
             Key& key = pending[i % kAhead];
             if (i >= kAhead)
                 found(i - kAhead, m_uses[slotOf(key)]);
             if (i < count) {
                 key = keyOf(nameAt(i));
-                __builtin_prefetch(&bucketOf(key));
+                m_slots.prefetch(key.hash);
             }
         }
     }
@@ -133,45 +129,22 @@ private:
             key = m_made.back();
         }
         m_marked = m_marked || key.startsWith(m_marker);
-        return {key, static_cast<std::uint32_t>(qHash(key))};
+        return {key, m_slots.hashOf(key)};
     }
 
-    const Bucket& bucketOf(const Key& key) const {
-        return m_buckets[key.hash & (m_buckets.size() - 1)];
-    }
-
+    // The use of the key's name, added when the name is new.
     std::uint32_t slotOf(const Key& key) {
-        if (3 * m_uses.size() >= 2 * m_buckets.size())
-            grow();
-        const std::size_t mask = m_buckets.size() - 1;
-        for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
-            Bucket& bucket = m_buckets[at];
-            if (bucket.use == 0) {
-                bucket = {key.hash, static_cast<std::uint32_t>(m_uses.size())};
-                m_uses.push_back({key.name, {}});
-                return bucket.use;
-            }
-            if (bucket.hash == key.hash && m_uses[bucket.use].name == key.name)
-                return bucket.use;
-        }
+        const auto [use, added] =
+            m_slots.findOrAdd(key.hash, static_cast<qint32>(m_uses.size()), [&](qint32 at) {
+                return m_uses[static_cast<std::size_t>(at)].name == key.name;
+            });
+        if (added)
+            m_uses.push_back({key.name, {}});
+        return static_cast<std::uint32_t>(use);
     }
 
     std::uint32_t index(const NameUse& use) const {
         return static_cast<std::uint32_t>(&use - m_uses.data());
-    }
-
-    void grow() {
-        std::vector<Bucket> larger(2 * m_buckets.size());
-        const std::size_t mask = larger.size() - 1;
-        for (const Bucket& bucket : m_buckets) {
-            if (bucket.use == 0)
-                continue;
-            std::size_t at = bucket.hash & mask;
-            while (larger[at].use != 0)
-                at = (at + 1) & mask;
-            larger[at] = bucket;
-        }
-        m_buckets = std::move(larger);
     }
 
     static void setFirst(std::uint32_t& index, std::uint32_t i) {
@@ -183,7 +156,7 @@ private:
     QString m_marker =
         m_ignoreCase ? QString(kTemporaryMarker).toCaseFolded() : QString(kTemporaryMarker);
     bool m_marked = false;
-    std::vector<Bucket> m_buckets;
+    NameSlots m_slots;
     std::vector<NameUse> m_uses;
     std::vector<Slots> m_moves;
     // Folded and temporary names; a QString's characters stay in place when the list grows.

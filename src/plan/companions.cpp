@@ -4,6 +4,7 @@
 #include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/folded_name.h"
+#include "files/name_slots.h"
 
 #include <QHashFunctions>
 #include <algorithm>
@@ -42,58 +43,45 @@ struct Claimants {
 // Names (views into lists that outlive the index) mapped to their claimants, looked up under case
 // folding. Folding goes through scratch buffers, so a lookup of an ASCII name allocates nothing.
 class ClaimIndex {
+    // Defined ahead of its callers, which need its type.
+    // Whether the entry's name is, folded, the same as name.
+    auto entryIs(QStringView name) {
+        return [this, name](qint32 entry) {
+            return foldInto(m_scratch, m_entries[static_cast<std::size_t>(entry)].name) ==
+                   foldInto(m_otherScratch, name);
+        };
+    }
+
 public:
-    explicit ClaimIndex(qsizetype expected) {
-        // At most half full, which keeps probe runs short.
-        m_slots.resize(std::bit_ceil(static_cast<std::size_t>(2 * expected + 2)));
-        m_mask = m_slots.size() - 1;
+    // At most half full, which keeps probe runs short.
+    explicit ClaimIndex(qsizetype expected)
+        : m_slots(static_cast<std::size_t>(expected), static_cast<std::size_t>(expected)) {
         m_entries.reserve(static_cast<std::size_t>(expected));
     }
 
     // The claimants of name, added when the name is new.
     Claimants& operator[](QStringView name) {
-        const std::size_t hash = hashOf(name);
-        std::size_t i = hash & m_mask;
-        for (; m_slots[i].entry >= 0; i = (i + 1) & m_mask) {
-            if (matches(m_slots[i], hash, name))
-                return m_entries[static_cast<std::size_t>(m_slots[i].entry)].claimants;
-        }
-        m_slots[i] = {hash, static_cast<qsizetype>(m_entries.size())};
-        m_entries.push_back({name, {}});
-        return m_entries.back().claimants;
+        const auto [entry, added] =
+            m_slots.findOrAdd(m_slots.hashOf(foldInto(m_scratch, name)),
+                              static_cast<qint32>(m_entries.size()), entryIs(name));
+        if (added)
+            m_entries.push_back({name, {}});
+        return m_entries[static_cast<std::size_t>(entry)].claimants;
     }
 
     const Claimants* find(QStringView name) {
-        const std::size_t hash = hashOf(name);
-        for (std::size_t i = hash & m_mask; m_slots[i].entry >= 0; i = (i + 1) & m_mask) {
-            if (matches(m_slots[i], hash, name))
-                return &m_entries[static_cast<std::size_t>(m_slots[i].entry)].claimants;
-        }
-        return nullptr;
+        const qint32 entry = m_slots.find(m_slots.hashOf(foldInto(m_scratch, name)), entryIs(name));
+        return entry < 0 ? nullptr : &m_entries[static_cast<std::size_t>(entry)].claimants;
     }
 
 private:
-    struct Slot {
-        std::size_t hash = 0;
-        qsizetype entry = -1;
-    };
     struct Entry {
         QStringView name;
         Claimants claimants;
     };
 
-    std::size_t hashOf(QStringView name) { return qHash(foldInto(m_scratch, name), m_seed); }
-
-    bool matches(const Slot& slot, std::size_t hash, QStringView name) {
-        return slot.hash == hash &&
-               foldInto(m_scratch, m_entries[static_cast<std::size_t>(slot.entry)].name) ==
-                   foldInto(m_otherScratch, name);
-    }
-
-    std::vector<Slot> m_slots;
-    std::size_t m_mask = 0;
+    NameSlots m_slots;
     std::vector<Entry> m_entries;
-    std::size_t m_seed = QHashSeed::globalSeed();
     QString m_scratch;
     QString m_otherScratch;
 };

@@ -2,9 +2,7 @@
 #include "plan/conflicts.h"
 
 #include "files/folded_name.h"
-
-#include <QHashFunctions>
-#include <bit>
+#include "files/name_slots.h"
 
 namespace km {
 
@@ -17,21 +15,28 @@ const QString& newNameOf(const QStringList& newNames, int row0) {
 
 // A row and the hash of its case-folded name.
 struct HashedRow {
-    size_t hash;
+    quint32 hash;
     int row0;
 };
 
-// Maps each case-folded new name to the lowest row receiving it. The slots hold only part of a hash
-// and a row, so a probe reads one small array; names are compared only when those parts are equal.
+// Maps each case-folded new name to the lowest row receiving it.
 class FoldedNameIndex {
+    // Defined ahead of its callers, which need its type.
+    // Whether the new name of a row is, folded, the same as name.
+    auto newNameIs(const QString& name) {
+        return [this, &name](qint32 row) {
+            return foldInto(m_scratch, m_newNames[row]) == foldInto(m_otherScratch, name);
+        };
+    }
+
 public:
     FoldedNameIndex(const QStringList& newNames, const std::vector<int>& renamedRows)
-        : m_newNames(newNames) {
-        const std::vector<HashedRow> renamed = hashed(newNames, renamedRows);
         // At most half full, which keeps probe runs short.
-        m_slots.resize(std::bit_ceil(2 * renamed.size() + 2));
-        m_mask = m_slots.size() - 1;
-        visitPrefetching(renamed, [this](const HashedRow& entry) { insert(entry); });
+        : m_newNames(newNames), m_slots(renamedRows.size(), renamedRows.size()) {
+        // Rows come in ascending order, so a name already present keeps its lower row.
+        visitPrefetching(hashed(newNames, renamedRows), [this](const HashedRow& entry) {
+            m_slots.findOrAdd(entry.hash, entry.row0, newNameIs(m_newNames[entry.row0]));
+        });
     }
 
     // Calls found(match) for each of rows, in order, whose name in names a renamed row takes;
@@ -39,27 +44,18 @@ public:
     template <typename Found>
     void findEach(const QStringList& names, const std::vector<int>& rows, Found found) {
         visitPrefetching(hashed(names, rows), [&](const HashedRow& entry) {
-            const int match = lowestRowOf(names[entry.row0], entry.hash);
+            const int match = m_slots.find(entry.hash, newNameIs(names[entry.row0]));
             if (match >= 0)
                 found(match);
         });
     }
 
 private:
-    // Eight bytes: the table of a large folder stays small enough for the processor's caches.
-    struct Slot {
-        quint32 tag = 0;
-        qint32 row = -1;
-    };
-
-    // The hash bits that the slot position does not already use.
-    static quint32 tagOf(size_t hash) { return static_cast<quint32>(hash >> 32); }
-
     std::vector<HashedRow> hashed(const QStringList& names, const std::vector<int>& rows) {
         std::vector<HashedRow> entries;
         entries.reserve(rows.size());
         for (int row0 : rows)
-            entries.push_back({qHash(foldInto(m_scratch, names[row0]), m_seed), row0});
+            entries.push_back({m_slots.hashOf(foldInto(m_scratch, names[row0])), row0});
         return entries;
     }
 
@@ -70,38 +66,13 @@ private:
         constexpr size_t kAhead = 8;
         for (size_t j = 0; j < entries.size(); ++j) {
             if (j + kAhead < entries.size())
-                __builtin_prefetch(&m_slots[entries[j + kAhead].hash & m_mask]);
+                m_slots.prefetch(entries[j + kAhead].hash);
             visit(entries[j]);
         }
     }
 
-    // Rows come in ascending order, so a name already present keeps its lower row.
-    void insert(const HashedRow& entry) {
-        const QString& name = m_newNames[entry.row0];
-        size_t i = entry.hash & m_mask;
-        for (; m_slots[i].row >= 0; i = (i + 1) & m_mask) {
-            if (m_slots[i].tag == tagOf(entry.hash) && sameFolded(m_newNames[m_slots[i].row], name))
-                return;
-        }
-        m_slots[i] = {tagOf(entry.hash), entry.row0};
-    }
-
-    int lowestRowOf(const QString& name, size_t hash) {
-        for (size_t i = hash & m_mask; m_slots[i].row >= 0; i = (i + 1) & m_mask) {
-            if (m_slots[i].tag == tagOf(hash) && sameFolded(m_newNames[m_slots[i].row], name))
-                return m_slots[i].row;
-        }
-        return -1;
-    }
-
-    bool sameFolded(const QString& a, const QString& b) {
-        return foldInto(m_scratch, a) == foldInto(m_otherScratch, b);
-    }
-
     const QStringList& m_newNames;
-    std::vector<Slot> m_slots;
-    size_t m_mask = 0;
-    size_t m_seed = QHashSeed::globalSeed();
+    NameSlots m_slots;
     QString m_scratch;
     QString m_otherScratch;
 };
