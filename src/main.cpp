@@ -24,6 +24,10 @@ km::StartRequest readBeforeWindowSystem(int argc, char** argv) {
     int count = argc;
     std::vector<char*> copy(argv, argv + argc + 1);
     const QCoreApplication probe(count, copy.data());
+    const km::StartRequest request = km::readCommandLine(QCoreApplication::arguments(), kVersion);
+    if (request.action != km::StartRequest::Action::Answer)
+        return request;
+    // Only an answer is printed here: the translations are read for it alone, not at every start.
     const km::Translations translations(km::fs::programFolder());
     return km::readCommandLine(QCoreApplication::arguments(), kVersion);
 }
