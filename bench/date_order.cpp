@@ -88,10 +88,10 @@ QStringList listPhotos(const QString& folder) {
 // The listing, the dates and the order taken; the number of photos dated.
 int orderByDate(const QString& folder, km::DateTakenCache& cache) {
     const QStringList names = listPhotos(folder);
-    const auto dates = km::readDatesTaken(folder, names, cache, [](int, int) { return true; });
+    const auto dates = km::readFolderFacts(folder, names, cache, [](int, int) { return true; });
     benchmark::DoNotOptimize(km::orderTaken(*dates));
     return static_cast<int>(std::count_if(dates->begin(), dates->end(),
-                                          [](const auto& date) { return date.has_value(); }));
+                                          [](const auto& facts) { return facts.taken.has_value(); }));
 }
 
 double secondsSince(std::chrono::steady_clock::time_point begin) {

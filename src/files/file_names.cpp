@@ -166,4 +166,16 @@ QString readableName(const QString& name) {
     return readable;
 }
 
+void setExtensionCase(QString& name, qsizetype from, ExtensionCase extensionCase) {
+    if (extensionCase == ExtensionCase::Keep || from >= name.size())
+        return;
+    const bool lower = extensionCase == ExtensionCase::Lower;
+    // Only letters change, so the name keeps its length and its other characters.
+    for (qsizetype i = from; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c.isLetter() && !c.isSurrogate())
+            name[i] = lower ? c.toLower() : c.toUpper();
+    }
+}
+
 } // namespace km::fs

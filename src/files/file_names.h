@@ -44,4 +44,11 @@ inline QStringView stemOf(QStringView name) {
     return name.chopped(extensionOf(name).size());
 }
 
+// The letter case new names give the extensions: as the files have them, or all lower or upper.
+enum class ExtensionCase { Keep, Lower, Upper };
+
+// Puts the text from its first character on (an extension with its dot, or a companion's ending
+// such as ".JPG.xmp") in the case chosen, in place. Bytes that are not UTF-8 stay as they are.
+void setExtensionCase(QString& name, qsizetype from, ExtensionCase extensionCase);
+
 } // namespace km::fs

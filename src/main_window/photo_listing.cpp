@@ -113,7 +113,7 @@ void MainWindow::putInOrderTaken(const km::DateReading::Dates& dates) {
     m_rowTimes.reserve(static_cast<std::size_t>(FoundFiles.size()));
     for (const int index : km::orderTaken(dates)) {
         ordered.append(FoundFiles[index]);
-        const auto& date = dates[static_cast<size_t>(index)];
+        const auto& date = dates[static_cast<size_t>(index)].taken;
         m_rowTimes.push_back(date ? std::optional(date->time) : std::nullopt);
     }
     FoundFiles = std::move(ordered);
@@ -144,7 +144,7 @@ void MainWindow::UpdateNewNames() {
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
     km::NewNames proposal = proposeNewNames(fields, renameAll, selected);
-    m_undatedCount = proposal.undatedCount;
+    m_undatedCount = proposal.leftOutCount;
     // The companions follow the new names; a click that changes none keeps them.
     if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
         m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),

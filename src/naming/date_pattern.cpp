@@ -34,17 +34,21 @@ DatePattern::DatePattern(DateInNames choice) {
 
 std::optional<DatePattern> DatePattern::read(QStringView text) {
     DatePattern pattern(DateInNames::Date);
-    if (!pattern.parse(text))
+    if (pattern.parse(text) >= 0)
         return std::nullopt;
     return pattern;
 }
 
-bool DatePattern::parse(QStringView text) {
+qsizetype DatePattern::faultAt(QStringView text) {
+    return DatePattern(DateInNames::Date).parse(text);
+}
+
+qsizetype DatePattern::parse(QStringView text) {
     m_text.clear();
     m_fields.clear();
     m_keyFields.clear();
     if (text.size() > kMaxLength)
-        return false;
+        return kMaxLength;
     qsizetype at = 0;
     while (at < text.size()) {
         const QStringView rest = text.sliced(at);
@@ -57,14 +61,14 @@ bool DatePattern::parse(QStringView text) {
         } else if (isDateSeparator(text[at])) {
             ++at;
         } else {
-            return false;
+            return at;
         }
     }
     m_text = text.toString();
     for (const DateField& field : kDateFields)
         if (text.contains(field.token))
             m_keyFields.push_back({0, field.part, field.token.size(), field.scale});
-    return !m_fields.empty();
+    return m_fields.empty() ? text.size() : -1;
 }
 
 bool isDatePattern(QStringView text) {

@@ -32,6 +32,10 @@ public:
     // The pattern text; nothing when it holds anything else than fields and separators, holds no
     // field, or is longer than kMaxLength.
     static std::optional<DatePattern> read(QStringView text);
+    // Where read finds the text wrong: the place of the first character that is no field or
+    // separator (kMaxLength for a text too long, its length for a text without a field); -1 when
+    // it is a pattern.
+    static qsizetype faultAt(QStringView text);
 
     // Writes the date text of a time at out, textLength() characters: the pattern with each
     // field's digits written over it, as every field is as long as its digits. Returns the end
@@ -71,7 +75,8 @@ private:
         qint64 scale = 1;
     };
 
-    bool parse(QStringView text);
+    // -1, or where the text is wrong as faultAt tells.
+    qsizetype parse(QStringView text);
 
     QString m_text;
     std::vector<Field> m_fields;

@@ -91,7 +91,7 @@ public:
             }
             const CalendarTime* time = timeOf(row0);
             if (!time) {
-                ++result.undatedCount;
+                ++result.leftOutCount;
                 result.names.append(QString());
                 continue;
             }

@@ -104,6 +104,10 @@ QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbe
     return line;
 }
 
+QString exampleLineOf(QStringView names) {
+    return NamingWords::example() + names.toString() + QLatin1Char(')');
+}
+
 qint32 findLastOf(QStringView text, QStringView part) {
     for (qsizetype pos = text.size() - part.size(); pos >= 0; --pos) {
         if (text.sliced(pos, part.size()) == part)

@@ -19,9 +19,9 @@ struct NewNames {
     QStringList names;
     int numberedCount = 0;
     bool renameEnabled = false;
-    // With a date in the names: rows that would be numbered but have no date taken, so keep
+    // Rows that would be numbered but lack a value their names show (a date taken), so keep
     // their names.
-    int undatedCount = 0;
+    int leftOutCount = 0;
 };
 
 // The longest number part a name may get: a file name cannot hold more characters.
@@ -40,6 +40,9 @@ QString exampleLine(const NamingFields& fields);
 // the rounded start unless numbered is false: "(Example: foto_2024-05-01_001)". Three such names
 // would not fit the line.
 QString exampleLine(const NamingFields& fields, QStringView dateText, bool numbered);
+
+// The example line around names already written: "(Example: " + names + ")".
+QString exampleLineOf(QStringView names);
 
 // 1-based position of the last occurrence of part in text, case-sensitive; 0 when there is none.
 qint32 findLastOf(QStringView text, QStringView part);

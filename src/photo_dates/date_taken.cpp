@@ -61,28 +61,30 @@ std::optional<CalendarTime> readExifTime(QStringView text) {
                              digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
 }
 
-std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates) {
+std::vector<int> orderTaken(const std::vector<PhotoFacts>& facts) {
     struct Dated {
         SortKey key;
         int index;
     };
     std::vector<Dated> dated;
     std::vector<int> order;
-    order.reserve(dates.size());
-    for (int i = 0; i < static_cast<int>(dates.size()); ++i)
-        if (const auto& date = dates[static_cast<size_t>(i)])
+    order.reserve(facts.size());
+    const auto dateOf = [&facts](int i) -> const std::optional<DateTaken>& {
+        return facts[static_cast<size_t>(i)].taken;
+    };
+    for (int i = 0; i < static_cast<int>(facts.size()); ++i)
+        if (const auto& date = dateOf(i))
             dated.push_back({sortKey(*date), i});
     // Equal keys: fractions longer than nine digits, compared in full.
     std::stable_sort(dated.begin(), dated.end(), [&](const Dated& a, const Dated& b) {
         if (a.key != b.key)
             return a.key < b.key;
-        return takenBefore(*dates[static_cast<size_t>(a.index)],
-                           *dates[static_cast<size_t>(b.index)]);
+        return takenBefore(*dateOf(a.index), *dateOf(b.index));
     });
     for (const Dated& date : dated)
         order.push_back(date.index);
-    for (int i = 0; i < static_cast<int>(dates.size()); ++i)
-        if (!dates[static_cast<size_t>(i)])
+    for (int i = 0; i < static_cast<int>(facts.size()); ++i)
+        if (!dateOf(i))
             order.push_back(i);
     return order;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "numbers/calendar_time.h"
+#include "numbers/camera_tags.h"
 
 #include <QString>
 #include <compare>
@@ -30,13 +31,22 @@ inline bool takenBefore(const DateTaken& a, const DateTaken& b) {
     return (a <=> b) < 0;
 }
 
+// What a photo's metadata says: when it was taken, and with which camera. Read together, in one
+// read of the file, and kept together.
+struct PhotoFacts {
+    std::optional<DateTaken> taken;
+    CameraTags camera;
+
+    bool operator==(const PhotoFacts&) const = default;
+};
+
 // The time EXIF writes as "YYYY:MM:DD HH:MM:SS", when it names a real day (year 1 to 9999) and
 // time of day.
 std::optional<CalendarTime> readExifTime(QStringView text);
 
-// The order in which the photos were taken: indices into dates (whose order is the name order),
+// The order in which the photos were taken: indices into facts (whose order is the name order),
 // the dated photos earliest first (equal times keep their name order), then the undated ones in
 // name order.
-std::vector<int> orderTaken(const std::vector<std::optional<DateTaken>>& dates);
+std::vector<int> orderTaken(const std::vector<PhotoFacts>& facts);
 
 } // namespace km

@@ -9,23 +9,23 @@
 
 namespace km {
 
-const std::optional<DateTaken>* FolderDates::findUnchanged(const QString& name) const {
+const PhotoFacts* FolderDates::findUnchanged(const QString& name) const {
     const auto file = m_files.constFind(name);
-    return file != m_files.cend() && file->unchanged ? &file->date : nullptr;
+    return file != m_files.cend() && file->unchanged ? &file->facts : nullptr;
 }
 
-const std::optional<DateTaken>* FolderDates::find(const QString& name, const FileVersion& version,
+const PhotoFacts* FolderDates::find(const QString& name, const FileVersion& version,
                                                   bool watchable) {
     const auto file = m_files.find(name);
     if (file == m_files.end() || file->version != version)
         return nullptr;
     file->unchanged = watchable && m_watch >= 0;
-    return &file->date;
+    return &file->facts;
 }
 
 void FolderDates::store(const QString& name, const FileVersion& version, bool watchable,
-                        const std::optional<DateTaken>& date) {
-    m_files.insert(name, Entry{version, date, watchable && m_watch >= 0});
+                        const PhotoFacts& facts) {
+    m_files.insert(name, Entry{version, facts, watchable && m_watch >= 0});
 }
 
 void FolderDates::keepOnly(const QStringList& names) {

@@ -22,20 +22,20 @@ struct FileVersion {
     bool operator==(const FileVersion&) const = default;
 };
 
-// The dates taken read from the files of one folder, by file name, each with the version of the
+// The facts (dates taken, cameras) read from the files of one folder, by file name, each with the version of the
 // file it was read from.
 class FolderDates {
 public:
-    // The date of a file stated while its folder was watched and not changed since; nothing
+    // The facts of a file stated while its folder was watched and not changed since; nothing
     // otherwise.
-    const std::optional<DateTaken>* findUnchanged(const QString& name) const;
-    // The date read from this version of the file (which may be no date); nothing when that
+    const PhotoFacts* findUnchanged(const QString& name) const;
+    // The facts read from this version of the file (which may be none); nothing when that
     // version was never read. Watchable tells that changes to the file, just stated, are notified
     // in this folder (a regular file with one link).
-    const std::optional<DateTaken>* find(const QString& name, const FileVersion& version,
+    const PhotoFacts* find(const QString& name, const FileVersion& version,
                                          bool watchable);
     void store(const QString& name, const FileVersion& version, bool watchable,
-               const std::optional<DateTaken>& date);
+               const PhotoFacts& facts);
     // Forgets the files whose names are not among names.
     void keepOnly(const QStringList& names);
 
@@ -46,7 +46,7 @@ private:
 
     struct Entry {
         FileVersion version;
-        std::optional<DateTaken> date;
+        PhotoFacts facts;
         // Stated while the folder was watched and no change notified since.
         bool unchanged = false;
     };
@@ -60,7 +60,7 @@ private:
     quint64 m_lastUse = 0;
 };
 
-// The dates taken read so far, per folder. The folders used last are kept; older ones are
+// The facts of photos read so far, per folder. The folders used last are kept; older ones are
 // forgotten.
 //
 // Where the kernel notifies changes to a folder's files, the cache watches the folder, and a file

@@ -23,6 +23,13 @@ constexpr uint16_t kDateTimeOriginalTag = 0x9003;
 constexpr uint16_t kDateTimeDigitizedTag = 0x9004;
 constexpr uint16_t kSubSecTimeOriginalTag = 0x9291;
 constexpr uint16_t kSubSecTimeDigitizedTag = 0x9292;
+constexpr uint16_t kMakeTag = 0x010f;
+constexpr uint16_t kModelTag = 0x0110;
+constexpr uint16_t kBodySerialNumberTag = 0xa431;
+constexpr uint16_t kLensModelTag = 0xa434;
+
+// Whether the camera's tags are read besides the date.
+enum class Wanted { Date, DateAndCamera };
 
 // The date of a DateTime... entry; nothing when it is missing or no valid date.
 std::optional<CalendarTime> timeAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
@@ -45,11 +52,20 @@ QString subSecondsAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
     return QString::fromLatin1(trimmed.first(digits));
 }
 
-// The date from a TIFF structure (EXIF data, or a TIFF file), in either byte order.
-std::optional<DateTaken> dateTakenFromTiff(TiffReader& tiff) {
-    if (!tiff.readHeader())
-        return std::nullopt;
-    const qint64 exifIfd = tiff.pointer(tiff.firstDirectory(), kExifIfdTag);
+// A text tag as the camera wrote it: UTF-8 where it is, else Latin-1, spaces around it trimmed;
+// empty when it is missing.
+QString tagTextAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
+    const auto text = tiff.text(ifd, tag);
+    if (!text || text->isEmpty())
+        return {};
+    const QByteArray trimmed = text->trimmed();
+    QString decoded = QString::fromUtf8(trimmed);
+    if (decoded.contains(QChar::ReplacementCharacter))
+        decoded = QString::fromLatin1(trimmed);
+    return decoded;
+}
+
+std::optional<DateTaken> dateTakenAt(TiffReader& tiff, qint64 exifIfd) {
     if (exifIfd < 0)
         return std::nullopt;
     if (const auto time = timeAt(tiff, exifIfd, kDateTimeOriginalTag))
@@ -59,63 +75,90 @@ std::optional<DateTaken> dateTakenFromTiff(TiffReader& tiff) {
     return std::nullopt;
 }
 
-std::optional<DateTaken> dateTakenFromBytes(const QByteArray& tiff, qsizetype start) {
+// The facts of a TIFF structure (EXIF data, or a TIFF file), in either byte order.
+PhotoFacts factsFromTiff(TiffReader& tiff, Wanted wanted) {
+    PhotoFacts facts;
+    if (!tiff.readHeader())
+        return facts;
+    const qint64 ifd0 = tiff.firstDirectory();
+    const qint64 exifIfd = tiff.pointer(ifd0, kExifIfdTag);
+    facts.taken = dateTakenAt(tiff, exifIfd);
+    if (wanted == Wanted::DateAndCamera) {
+        facts.camera.make = tagTextAt(tiff, ifd0, kMakeTag);
+        facts.camera.model = tagTextAt(tiff, ifd0, kModelTag);
+        if (exifIfd >= 0) {
+            facts.camera.lens = tagTextAt(tiff, exifIfd, kLensModelTag);
+            facts.camera.serial = tagTextAt(tiff, exifIfd, kBodySerialNumberTag);
+        }
+    }
+    return facts;
+}
+
+PhotoFacts factsFromBytes(const QByteArray& tiff, qsizetype start, Wanted wanted) {
     QBuffer buffer;
     buffer.setData(tiff);
     if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return {};
     TiffReader reader(buffer, start, tiff.size() - start);
-    return dateTakenFromTiff(reader);
+    return factsFromTiff(reader, wanted);
 }
 
-std::optional<DateTaken> readJpegDateTaken(QIODevice& device) {
+PhotoFacts readJpegFacts(QIODevice& device, Wanted wanted) {
     if (!jpeg::readStartOfImage(device))
-        return std::nullopt;
+        return {};
     for (qint64 read = 2; read < kLongestHead;) {
         const unsigned char code = jpeg::nextMarker(device, read);
         if (code == 0 || code == jpeg::kStartOfScan || code == jpeg::kEndOfImage)
-            return std::nullopt;
+            return {};
         if (jpeg::standsAlone(code))
             continue;
         const int length = jpeg::readSegmentLength(device);
         if (length < 0)
-            return std::nullopt;
+            return {};
         if (code == jpeg::kApp1) {
             // At most 64 KiB, as the length field allows.
             const QByteArray content = device.read(length);
             if (content.size() != length)
-                return std::nullopt;
+                return {};
             if (content.startsWith(QByteArrayView("Exif\0\0", 6)))
-                return dateTakenFromBytes(content, 6);
+                return factsFromBytes(content, 6, wanted);
         } else if (device.skip(length) != length) {
-            return std::nullopt;
+            return {};
         }
         read += length + 2;
     }
-    return std::nullopt;
+    return {};
 }
 
-} // namespace
-
-std::optional<DateTaken> readDateTaken(QIODevice& device) {
+PhotoFacts readFacts(QIODevice& device, Wanted wanted) {
     const PictureFormat format = pictureFormatOf(device);
     switch (format) {
     case PictureFormat::Jpeg:
-        return readJpegDateTaken(device);
+        return readJpegFacts(device, wanted);
     case PictureFormat::Heif: {
         const auto heif = HeifFile::open(device);
-        return heif ? dateTakenFromBytes(heif->exif(), 0) : std::nullopt;
+        return heif ? factsFromBytes(heif->exif(), 0, wanted) : PhotoFacts{};
     }
     case PictureFormat::Other:
-        return std::nullopt;
+        return {};
     default:
         break;
     }
     const auto place = findExif(device, format);
     if (!place)
-        return std::nullopt;
+        return {};
     TiffReader reader(device, place->start, place->length);
-    return dateTakenFromTiff(reader);
+    return factsFromTiff(reader, wanted);
+}
+
+} // namespace
+
+std::optional<DateTaken> readDateTaken(QIODevice& device) {
+    return readFacts(device, Wanted::Date).taken;
+}
+
+PhotoFacts readPhotoFacts(QIODevice& device) {
+    return readFacts(device, Wanted::DateAndCamera);
 }
 
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg) {

@@ -19,7 +19,11 @@ namespace km {
 // edit (IFD0 DateTime) and the file's own times are never taken for it.
 std::optional<DateTaken> readDateTaken(QIODevice& photo);
 
-// The same from a JPEG file's bytes (the head of the file is enough).
+// The date taken as readDateTaken reads it, and in the same read the camera's EXIF Make and
+// Model, the lens's LensModel and the BodySerialNumber.
+PhotoFacts readPhotoFacts(QIODevice& photo);
+
+// The date from a JPEG file's bytes (the head of the file is enough).
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg);
 
 } // namespace km

@@ -45,15 +45,15 @@ std::optional<StatedFile> stateFile(int folderFd, const QString& name) {
 }
 
 // Only a plain file is read, in case the file was replaced by a pipe since it was stated.
-std::optional<DateTaken> readFileDate(int folderFd, const QString& name) {
+PhotoFacts readFileFacts(int folderFd, const QString& name) {
     fs::OpenedPlainFile opened = fs::openPlainFile(folderFd, fs::nativePath(name).constData());
     if (!opened.ok())
-        return std::nullopt;
+        return {};
     // The file closes the descriptor when it goes, even when it could not be opened.
     QFile file;
     if (!file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return std::nullopt;
-    return readDateTaken(file);
+        return {};
+    return readPhotoFacts(file);
 }
 
 // A file to read: its place in the names and the version stated before reading.
@@ -62,10 +62,10 @@ struct Job {
     StatedFile file;
 };
 
-// Reads the jobs' files into dates on worker threads while polling on this one; false when poll
+// Reads the jobs' files into facts on worker threads while polling on this one; false when poll
 // cancelled. finished marks the jobs whose date was read.
 bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job>& jobs,
-                   std::vector<std::optional<DateTaken>>& dates, std::vector<char>& finished,
+                   std::vector<PhotoFacts>& facts, std::vector<char>& finished,
                    const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
     const int total = static_cast<int>(jobs.size());
     std::atomic<int> next{0};
@@ -79,7 +79,7 @@ bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job
             if (job >= total)
                 return;
             const Job& file = jobs[static_cast<size_t>(job)];
-            dates[static_cast<size_t>(file.index)] = readFileDate(folderFd, names[file.index]);
+            facts[static_cast<size_t>(file.index)] = readFileFacts(folderFd, names[file.index]);
             finished[static_cast<size_t>(job)] = 1;
             if (done.fetch_add(1) + 1 == total) {
                 const std::lock_guard lock(mutex);
@@ -110,29 +110,29 @@ bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job
 
 } // namespace
 
-std::optional<std::vector<std::optional<DateTaken>>>
-readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
+std::optional<std::vector<PhotoFacts>>
+readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
-    std::vector<std::optional<DateTaken>> dates(static_cast<size_t>(names.size()));
+    std::vector<PhotoFacts> facts(static_cast<size_t>(names.size()));
     const fs::FileDescriptor handle = fs::openFolder(folder);
     if (handle.get() < 0)
-        return dates;
+        return facts;
     FolderDates& held = cache.folder(folder, handle.get());
     std::vector<Job> jobs;
     qsizetype known = 0;
     for (int i = 0; i < names.size(); ++i) {
         if (!mayHoldDateTaken(names[i]))
             continue;
-        if (const auto* date = held.findUnchanged(names[i])) {
-            dates[static_cast<size_t>(i)] = *date;
+        if (const auto* stored = held.findUnchanged(names[i])) {
+            facts[static_cast<size_t>(i)] = *stored;
             ++known;
             continue;
         }
         const auto file = stateFile(handle.get(), names[i]);
         if (!file)
             continue;
-        if (const auto* date = held.find(names[i], file->version, file->watchable)) {
-            dates[static_cast<size_t>(i)] = *date;
+        if (const auto* stored = held.find(names[i], file->version, file->watchable)) {
+            facts[static_cast<size_t>(i)] = *stored;
             ++known;
         } else {
             jobs.push_back({i, *file});
@@ -141,13 +141,13 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     if (!jobs.empty()) {
         std::vector<char> finished(jobs.size());
         const bool complete =
-            readOnThreads(handle.get(), names, jobs, dates, finished, poll, pollInterval);
+            readOnThreads(handle.get(), names, jobs, facts, finished, poll, pollInterval);
         for (size_t job = 0; job < jobs.size(); ++job) {
             if (!finished[job])
                 continue;
             const int index = jobs[job].index;
             held.store(names[index], jobs[job].file.version, jobs[job].file.watchable,
-                       dates[static_cast<size_t>(index)]);
+                       facts[static_cast<size_t>(index)]);
             ++known;
         }
         if (!complete)
@@ -156,20 +156,20 @@ readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& 
     // Every file held that is still there was found above; anything more has gone.
     if (held.count() > known)
         held.keepOnly(names);
-    return dates;
+    return facts;
 }
 
-QFuture<std::vector<std::optional<DateTaken>>>
-readDatesTakenInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache) {
-    using Dates = std::vector<std::optional<DateTaken>>;
+QFuture<std::vector<PhotoFacts>>
+readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache) {
+    using Dates = std::vector<PhotoFacts>;
     return QtConcurrent::run([folder, names, &cache](QPromise<Dates>& promise) {
-        const auto dates = readDatesTaken(folder, names, cache, [&promise](int done, int total) {
+        const auto facts = readFolderFacts(folder, names, cache, [&promise](int done, int total) {
             promise.setProgressRange(0, total);
             promise.setProgressValue(done);
             return !promise.isCanceled();
         });
-        if (dates)
-            promise.addResult(*dates);
+        if (facts)
+            promise.addResult(*facts);
     });
 }
 

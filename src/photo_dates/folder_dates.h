@@ -18,22 +18,23 @@ namespace km {
 // false cancels the reading.
 using DateReadingPoll = std::function<bool(int done, int total)>;
 
-// When each photo of names in folder (ending with "/") was taken, in the order of names. Files
+// The facts of each photo of names in folder (ending with "/"), when it was taken and with which
+// camera, in the order of names. Files
 // whose version (size, modification time, inode) the cache holds are not read again; the others
 // are read on worker threads while the calling thread calls poll about every pollInterval (never
 // when there is nothing to read). Only JPEG, HEIC, HEIF, AVIF, PNG, TIFF and WebP files are read
-// (by their endings, any case); other files, and files that cannot be opened, have no date. Returns
-// nothing when poll cancelled; the cache keeps the dates read until then. The cache forgets files
+// (by their endings, any case); other files, and files that cannot be opened, have no facts.
+// Returns nothing when poll cancelled; the cache keeps the facts read until then. The cache forgets files
 // of the folder that are no longer among names.
-std::optional<std::vector<std::optional<DateTaken>>>
-readDatesTaken(const QString& folder, const QStringList& names, DateTakenCache& cache,
+std::optional<std::vector<PhotoFacts>>
+readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache& cache,
                const DateReadingPoll& poll,
                std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50));
 
-// readDatesTaken on a thread of its own, for a caller that must not wait: the future reports the
+// readFolderFacts on a thread of its own, for a caller that must not wait: the future reports the
 // files read as its progress (of a range of the files to read) and stops reading when it is
 // cancelled, leaving no result. Nothing else may use the cache until the future has finished.
-QFuture<std::vector<std::optional<DateTaken>>>
-readDatesTakenInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache);
+QFuture<std::vector<PhotoFacts>>
+readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache);
 
 } // namespace km

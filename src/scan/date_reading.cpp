@@ -35,11 +35,11 @@ std::optional<DateReading::Dates> DateReading::read(const QString& folder,
         m_reading = true;
         return std::nullopt;
     }
-    auto dates = readDatesTaken(
+    auto dates = readFolderFacts(
         folder, names, m_cache, [](int, int) { return false; }, m_waitAtOnce);
     if (!dates) {
         m_readingListing = m_listing;
-        m_watcher.setFuture(readDatesTakenInBackground(folder, names, m_cache));
+        m_watcher.setFuture(readFolderFactsInBackground(folder, names, m_cache));
         m_reading = true;
         return std::nullopt;
     }

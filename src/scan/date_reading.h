@@ -22,7 +22,7 @@ namespace km {
 class DateReading final : public QObject {
     Q_OBJECT
 public:
-    using Dates = std::vector<std::optional<DateTaken>>;
+    using Dates = std::vector<PhotoFacts>;
 
     explicit DateReading(QObject* parent = nullptr);
     // Stops the reading and waits for it: it uses the cache.

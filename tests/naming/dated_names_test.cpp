@@ -149,10 +149,10 @@ TEST(DatedNames, UndatedPhotosAreCountedAndNoneDatedRenamesNothing) {
                       DateNumbering::Run,
                       {{"a.jpg", ""}, {"b.jpg", "2024:05:01 10:00:00"}, {"c.gif", ""}},
                       {}};
-    EXPECT_EQ(datedNames(undated).undatedCount, 2);
+    EXPECT_EQ(datedNames(undated).leftOutCount, 2);
     EXPECT_EQ(datedNames(undated).numberedCount, 1);
     undated.selected = {0};
-    EXPECT_EQ(datedNames(undated).undatedCount, 1);
+    EXPECT_EQ(datedNames(undated).leftOutCount, 1);
     EXPECT_FALSE(datedNames(undated).renameEnabled);
 }
 

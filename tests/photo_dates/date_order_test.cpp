@@ -32,7 +32,10 @@ TEST(OrderTaken, DatedEarliestFirstThenUndatedInNameOrder) {
         taken(noon, ""),                     // 6: .0 s
         taken("2022:12:31 23:00:00", ""),    // 7
     };
-    EXPECT_EQ(km::orderTaken(dates), (std::vector<int>{7, 3, 6, 2, 1, 4, 0, 5}));
+    std::vector<km::PhotoFacts> facts;
+    for (const auto& date : dates)
+        facts.push_back({date, {}});
+    EXPECT_EQ(km::orderTaken(facts), (std::vector<int>{7, 3, 6, 2, 1, 4, 0, 5}));
     EXPECT_TRUE(km::takenBefore(taken(noon, "45"), taken(noon, "5")));
     EXPECT_EQ((taken(noon, "5")), (taken(noon, "500")));
 }
@@ -54,12 +57,12 @@ protected:
     QStringList read(const QStringList& names, const km::DateReadingPoll& poll = {},
                      std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {
         const auto dates =
-            km::readDatesTaken(m_folder.pathWithSeparator(), names, m_cache, poll, interval);
+            km::readFolderFacts(m_folder.pathWithSeparator(), names, m_cache, poll, interval);
         if (!dates)
             return {QStringLiteral("cancelled")};
         QStringList stamps;
-        for (const auto& date : *dates)
-            stamps.append(date ? exifText(date->time) : QStringLiteral("-"));
+        for (const auto& facts : *dates)
+            stamps.append(facts.taken ? exifText(facts.taken->time) : QStringLiteral("-"));
         return stamps;
     }
 
@@ -166,23 +169,23 @@ TEST_F(ReadDatesTaken, InTheBackgroundAllOrNothingAndTheCacheStaysSound) {
                    QStringLiteral("2023:05:01 10:00:%1").arg(i % 60, 2, 10, QChar('0')));
     }
     // Stopped at once: no result at all, or (read before the stop came) every date.
-    QFuture<std::vector<std::optional<DateTaken>>> stopped =
-        km::readDatesTakenInBackground(m_folder.pathWithSeparator(), names, m_cache);
+    QFuture<std::vector<km::PhotoFacts>> stopped =
+        km::readFolderFactsInBackground(m_folder.pathWithSeparator(), names, m_cache);
     stopped.cancel();
     stopped.waitForFinished();
     if (stopped.resultCount() > 0) {
         EXPECT_EQ(stopped.result().size(), static_cast<size_t>(names.size()));
     }
 
-    QFuture<std::vector<std::optional<DateTaken>>> reading =
-        km::readDatesTakenInBackground(m_folder.pathWithSeparator(), names, m_cache);
+    QFuture<std::vector<km::PhotoFacts>> reading =
+        km::readFolderFactsInBackground(m_folder.pathWithSeparator(), names, m_cache);
     reading.waitForFinished();
     ASSERT_EQ(reading.resultCount(), 1);
-    const std::vector<std::optional<DateTaken>> dates = reading.result();
+    const std::vector<km::PhotoFacts> dates = reading.result();
     ASSERT_EQ(dates.size(), static_cast<size_t>(names.size()));
     for (int i = 0; i < names.size(); ++i) {
-        ASSERT_TRUE(dates[static_cast<size_t>(i)]);
-        EXPECT_EQ(exifText(dates[static_cast<size_t>(i)]->time),
+        ASSERT_TRUE(dates[static_cast<size_t>(i)].taken);
+        EXPECT_EQ(exifText(dates[static_cast<size_t>(i)].taken->time),
                   QStringLiteral("2023:05:01 10:00:%1").arg(i % 60, 2, 10, QChar('0')));
     }
     // Everything is cached now: nothing is read again.

@@ -164,14 +164,15 @@ TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
     }
     km::DateTakenCache cache;
     const auto dates =
-        km::readDatesTaken(folder.pathWithSeparator(), names, cache, [](int, int) { return true; });
+        km::readFolderFacts(folder.pathWithSeparator(), names, cache, [](int, int) { return true; });
     ASSERT_TRUE(dates);
     for (size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i].name);
-        ASSERT_EQ((*dates)[i].has_value(), files[i].expected.has_value());
+        const std::optional<DateTaken>& date = (*dates)[i].taken;
+        ASSERT_EQ(date.has_value(), files[i].expected.has_value());
         if (files[i].expected) {
-            EXPECT_EQ((*dates)[i]->time, files[i].expected->time);
-            EXPECT_EQ((*dates)[i]->subSeconds, files[i].expected->subSeconds);
+            EXPECT_EQ(date->time, files[i].expected->time);
+            EXPECT_EQ(date->subSeconds, files[i].expected->subSeconds);
         }
     }
 }
