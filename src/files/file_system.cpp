@@ -460,6 +460,13 @@ QString withTrailingSeparator(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+QString folderNameOf(const QString& folder) {
+    QStringView path(folder);
+    while (path.endsWith(u'/'))
+        path.chop(1);
+    return path.sliced(path.lastIndexOf(u'/') + 1).toString();
+}
+
 QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }

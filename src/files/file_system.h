@@ -111,6 +111,10 @@ FileError makeFolders(const QString& folder);
 // The folder with "/" at its end, as the program keeps folders; an empty folder is "/".
 QString withTrailingSeparator(const QString& folder);
 
+// The folder's own name, the last part of its path ("/photos/Lisbon/" gives "Lisbon"); empty for
+// the root.
+QString folderNameOf(const QString& folder);
+
 // The folder that holds the running executable.
 QString programFolder();
 

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "batch/batch.h"
+#include "dialogs/name_pattern_dialog.h"
 #include "files/file_system.h"
 #include "history/history_folder.h"
 #include "main_window/command_queue.h"
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
 #include "naming/naming.h"
+#include "naming/pattern_names.h"
 #include "plan/companions.h"
 #include "plan/rows_batch.h"
 #include "rename/rename_keeper.h"
@@ -106,20 +108,25 @@ private:
     void markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
     void showRenameRefusal(const km::RowsBatch& batch, const km::BatchOutcome& outcome);
     void showFoundFiles();
-    bool orderByDateTaken();
+    bool readListedFacts();
     void showDatesBeingRead();
     void datesRead();
     void showDatesRead();
-    void putInOrderTaken(const km::DateReading::Dates& dates);
+    void takeListedFacts(const km::DateReading::Dates& facts);
     void showDateProgress(int done, int total);
     QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);
     void chooseCompanions(bool on);
     void chooseDate(km::DateInNames date);
     void chooseNumbers(km::DateNumbering numbers);
-    km::NewNames proposeNewNames(const km::NamingFields& fields, bool renameAll,
-                                 const std::vector<bool>& selected) const;
-    void showUndatedRows();
+    km::PatternNames proposeNewNames(const km::NamingFields& fields, bool renameAll,
+                                     const std::vector<bool>& selected) const;
+    km::PatternNaming patternNaming(const km::NamePattern& pattern) const;
+    void showLeftOutRows();
+    void choosePattern(const QString& pattern);
+    void chooseExtensionCase(km::fs::ExtensionCase extensionCase);
+    void showNamePatternDialog();
+    km::PatternTrial tryPattern(const QString& text) const;
     void chooseMoreTypes(bool on);
     void saveOptions() const;
     void showOrderInHeader();
@@ -151,10 +158,14 @@ private:
     QString m_optionsFile;
     // The choices of the photo list's menu.
     km::Options m_options;
-    // In the order taken, when each row's photo was taken; nothing when it has no date taken.
+    // While the photos' metadata is read (for the order taken or a name pattern), when each row's
+    // photo was taken (nothing when it has no date taken) and the camera it names.
     km::RowTimes m_rowTimes;
-    // With a date in the names: the photos the last proposal left out for want of a date.
-    int m_undatedCount = 0;
+    km::RowCameras m_rowCameras;
+    // The photos the last proposal left out for want of a date or a value of the name pattern,
+    // and which value each row lacks (with a pattern; empty when none lacks one).
+    int m_leftOutCount = 0;
+    std::vector<km::MissingValue> m_rowMissing;
     // The dates taken of each scan's photos; a rescan reads only files that changed.
     km::DateReading m_dates;
     // The folder's RAW and sidecar files, listed with the photos while they follow them, and

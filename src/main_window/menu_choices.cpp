@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The photo list's menu: each choice is kept at once and applied by listing the folder again.
+#include "dialogs/name_pattern_dialog.h"
+#include "files/file_names.h"
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
+#include "naming/pattern_names.h"
+#include "naming/pattern_words.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
+
+#include <QLineEdit>
 
 namespace km {
 
@@ -24,6 +30,7 @@ void MainWindow::chooseCompanions(bool on) {
 // listed again.
 void MainWindow::chooseDate(km::DateInNames date) {
     m_options.date = date;
+    m_options.pattern.clear();
     saveOptions();
     showOrderInHeader();
     ShowExample();
@@ -37,10 +44,84 @@ void MainWindow::chooseNumbers(km::DateNumbering numbers) {
     runCommand(&MainWindow::UpdateNewNames);
 }
 
+// A pattern (none for the designed names) may change the order and what is read: the folder is
+// listed again.
+void MainWindow::choosePattern(const QString& pattern) {
+    m_options.pattern = pattern;
+    saveOptions();
+    showOrderInHeader();
+    ShowExample();
+    runCommand(&MainWindow::FillFileList);
+}
+
+void MainWindow::chooseExtensionCase(km::fs::ExtensionCase extensionCase) {
+    m_options.extensionCase = extensionCase;
+    saveOptions();
+    m_companionsStale = true;
+    runCommand(&MainWindow::UpdateNewNames);
+}
+
 void MainWindow::chooseMoreTypes(bool on) {
     m_options.moreTypes = on;
     saveOptions();
     runCommand(&MainWindow::FillFileList);
+}
+
+// The window shows what the pattern typed gives the first listed photos, and only reports the
+// choice: the pattern, and the presets saved or deleted, are kept as any menu choice.
+void MainWindow::showNamePatternDialog() {
+    std::vector<km::PatternPreset> presets{{km::datePresetName(), km::kDatePreset.toString()},
+                                           {km::dateTimePresetName(),
+                                            km::kDateTimePreset.toString()}};
+    for (const auto& [name, pattern] : m_options.presets)
+        presets.push_back({name, pattern, true});
+    std::vector<std::pair<QString, QString>> fields;
+    for (const auto& [token, field] : km::patternFieldNames())
+        fields.emplace_back(km::patternFieldLabel(field), u'{' + token.toString() + u'}');
+    QString start = m_options.pattern;
+    if (start.isEmpty())
+        start = m_options.date == km::DateInNames::Date       ? km::kDatePreset.toString()
+                : m_options.date == km::DateInNames::DateTime ? km::kDateTimePreset.toString()
+                                                              : QStringLiteral("{prefix}{number}");
+    auto* window = new km::NamePatternDialog(
+        start, std::move(presets), fields,
+        [this](const QString& pattern) { return tryPattern(pattern); }, this);
+    connect(window, &km::NamePatternDialog::patternChosen, this, &MainWindow::choosePattern);
+    connect(window, &km::NamePatternDialog::presetsChanged, this,
+            [this](const std::vector<std::pair<QString, QString>>& saved) {
+                m_options.presets = saved;
+                saveOptions();
+            });
+    window->open();
+}
+
+// The names a pattern gives the first listed photos, from the metadata read for the list. Their
+// metadata is read only while a date or a pattern needs it; before that, the trial names show
+// what the fields from the metadata need.
+km::PatternTrial MainWindow::tryPattern(const QString& text) const {
+    km::PatternTrial trial;
+    if (text.isEmpty())
+        return trial;
+    const km::NamePattern::Reading reading = km::NamePattern::read(text);
+    if (!reading.pattern) {
+        trial.error = km::patternErrorText(*reading.error);
+        return trial;
+    }
+    const QStringList names = m_form.lvFiles->photos().names().mid(0, std::min(FoundCount, 5));
+    const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
+                                  m_form.tbLen->text()};
+    km::PatternNames proposed = km::computePatternNames(
+        fields, true, names, {}, patternNaming(*reading.pattern), {m_rowTimes, m_rowCameras});
+    km::setExtensionsCase(proposed.proposal.names, m_options.extensionCase);
+    for (int row = 0; row < names.size(); ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        const bool missing = at < proposed.missing.size() &&
+                             proposed.missing[at] != km::MissingValue::None;
+        trial.rows.emplace_back(km::fs::readableName(names[row]),
+                                missing ? km::missingValueText(proposed.missing[at])
+                                        : proposed.proposal.names.value(row));
+    }
+    return trial;
 }
 
 void MainWindow::saveOptions() const {

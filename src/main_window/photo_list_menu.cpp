@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,7 +50,8 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     }
     // A date in the names numbers the photos in the order taken: the name order waits meanwhile.
     (options.orderInForce() == PhotoOrder::Taken ? byTaken : byName)->setChecked(true);
-    byName->setEnabled(options.date == DateInNames::None);
+    const std::optional<NamePattern> named = options.namePattern();
+    byName->setEnabled(named ? !named->usesDateTaken() : options.date == DateInNames::None);
     menu.addSeparator();
     QAction* companions = menu.addAction(tr("Rename RAW and sidecar files with their photo"));
     companions->setCheckable(true);
@@ -69,6 +71,7 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
     connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
     addDateChoices(menu, options);
+    addExtensionChoices(menu, options);
     menu.addSeparator();
     QAction* earlier = menu.addAction(tr("Undo an &Earlier Rename..."));
     connect(earlier, &QAction::triggered, this, &PhotoListMenu::earlierRenamesChosen);
@@ -79,14 +82,16 @@ namespace {
 
 // Adds a group of checkable entries, one of them checked, each calling chosen with its value
 // when the user picks it anew.
+// With no current choice, none is checked and each entry is a new choice.
 template <typename Choice>
 void addChoiceGroup(QMenu& menu, const std::vector<std::pair<QString, Choice>>& entries,
-                    Choice current, bool enabled, const std::function<void(Choice)>& chosen) {
+                    std::optional<Choice> current, bool enabled,
+                    const std::function<void(Choice)>& chosen) {
     auto* group = new QActionGroup(&menu);
     for (const auto& [text, value] : entries) {
         QAction* action = menu.addAction(text);
         action->setCheckable(true);
-        action->setChecked(value == current);
+        action->setChecked(current == value);
         action->setEnabled(enabled);
         group->addAction(action);
         QObject::connect(action, &QAction::triggered, &menu, [chosen, value, current] {
@@ -96,25 +101,65 @@ void addChoiceGroup(QMenu& menu, const std::vector<std::pair<QString, Choice>>& 
     }
 }
 
+// A text shown as typed in a menu entry: "&" marks no access key there.
+QString withoutAccessKeys(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 void PhotoListMenu::addDateChoices(QMenu& menu, const Options& options) {
     menu.addSeparator();
+    const bool patterned = options.namePattern().has_value();
+    // While a pattern names the photos no date choice is in force; choosing one ends the pattern.
     addChoiceGroup<DateInNames>(
         menu,
         {{tr("No date in the names"), DateInNames::None},
          {tr("Date taken in the names (2024-05-01)"), DateInNames::Date},
          {tr("Date and time taken in the names (2024-05-01_14-03-22)"), DateInNames::DateTime}},
-        options.date, true, [this](DateInNames date) { emit dateChosen(date); });
-    // The numbers choice counts only while a date is in the names.
+        patterned ? std::optional<DateInNames>() : options.date, true,
+        [this](DateInNames date) { emit dateChosen(date); });
+    addPatternChoices(menu, options);
+    // The numbers choice counts only while a date or a pattern is in the names.
     menu.addSeparator();
     addChoiceGroup<DateNumbering>(
         menu,
         {{tr("Number all photos in one run"), DateNumbering::Run},
-         {tr("Number again from the start for each date"), DateNumbering::Restart},
-         {tr("Number only photos that share a date"), DateNumbering::Shared}},
-        options.numbers, options.date != DateInNames::None,
+         {patterned ? tr("Number again from the start for each name")
+                    : tr("Number again from the start for each date"),
+          DateNumbering::Restart},
+         {patterned ? tr("Number only photos that share a name")
+                    : tr("Number only photos that share a date"),
+          DateNumbering::Shared}},
+        options.numbers, patterned || options.date != DateInNames::None,
         [this](DateNumbering numbers) { emit numbersChosen(numbers); });
+}
+
+// The designed names, each saved pattern for one click, and the dialog that writes patterns.
+void PhotoListMenu::addPatternChoices(QMenu& menu, const Options& options) {
+    menu.addSeparator();
+    std::vector<std::pair<QString, QString>> entries{
+        {tr("Designed names (prefix + number)"), QString()}};
+    for (const auto& [name, pattern] : options.presets)
+        entries.emplace_back(QStringLiteral("%1\t%2").arg(withoutAccessKeys(name),
+                                                           withoutAccessKeys(pattern)),
+                             pattern);
+    const QString current = options.namePattern() ? options.pattern : QString();
+    addChoiceGroup<QString>(menu, entries, current, true,
+                            [this](const QString& pattern) { emit patternChosen(pattern); });
+    QAction* dialog = menu.addAction(tr("Name &Pattern..."));
+    connect(dialog, &QAction::triggered, this, &PhotoListMenu::namePatternDialogChosen);
+}
+
+void PhotoListMenu::addExtensionChoices(QMenu& menu, const Options& options) {
+    menu.addSeparator();
+    addChoiceGroup<fs::ExtensionCase>(
+        menu,
+        {{tr("Extensions as they are"), fs::ExtensionCase::Keep},
+         {tr("Extensions in lower case"), fs::ExtensionCase::Lower},
+         {tr("Extensions in upper case"), fs::ExtensionCase::Upper}},
+        options.extensionCase, true,
+        [this](fs::ExtensionCase extensionCase) { emit extensionCaseChosen(extensionCase); });
 }
 
 } // namespace km

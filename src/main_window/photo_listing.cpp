@@ -7,6 +7,7 @@
 #include "main_window/window_words.h"
 #include "naming/dated_names.h"
 #include "naming/naming.h"
+#include "naming/pattern_words.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
 #include "plan/conflicts.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
+#include <numeric>
 
 namespace km {
 
@@ -27,6 +30,7 @@ void MainWindow::FillFileList() {
     FoundCount = 0;
     FoundFiles.clear();
     m_rowTimes.clear();
+    m_rowCameras.clear();
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -39,9 +43,9 @@ void MainWindow::FillFileList() {
     m_companionCandidates = std::move(scan.companionCandidates);
     m_unlistedPhotos = std::move(scan.unlistedPhotos);
     m_companionsStale = true;
-    if (m_options.orderInForce() != km::PhotoOrder::Taken)
+    if (!m_options.readsPhotoFacts())
         m_dates.forget();
-    else if (!orderByDateTaken())
+    else if (!readListedFacts())
         return;
     showFoundFiles();
 }
@@ -54,22 +58,23 @@ void MainWindow::showFoundFiles() {
     if (FoundCount >= 1)
         m_form.lvFiles->setSelected(1, true);
     UpdateNewNames();
-    // The example shows the date of the first dated photo listed.
-    if (m_options.date != km::DateInNames::None)
+    // The example shows the name of the first photo listed.
+    if (m_options.dateInForce() != km::DateInNames::None || m_options.namePattern())
         ShowExample();
     ShowPreview(0);
 }
 
-// Puts the found files in the order they were taken. Dates the cache holds, and those read within
-// the first moments, come at once; false when the rest are read in the background, with the list
-// empty, its header showing the progress and Rename! off, until datesRead() fills the list.
-bool MainWindow::orderByDateTaken() {
-    const std::optional<km::DateReading::Dates> dates = m_dates.read(CurrentFolder, FoundFiles);
-    if (!dates) {
+// Reads the found files' dates taken and cameras, and puts the files in the order taken where
+// that is the order in force. What the cache holds, and what is read within the first moments,
+// comes at once; false when the rest is read in the background, with the list empty, its header
+// showing the progress and Rename! off, until datesRead() fills the list.
+bool MainWindow::readListedFacts() {
+    const std::optional<km::DateReading::Dates> facts = m_dates.read(CurrentFolder, FoundFiles);
+    if (!facts) {
         showDatesBeingRead();
         return false;
     }
-    putInOrderTaken(*dates);
+    takeListedFacts(*facts);
     return true;
 }
 
@@ -99,22 +104,33 @@ void MainWindow::datesRead() {
 }
 
 void MainWindow::showDatesRead() {
-    if (const std::optional<km::DateReading::Dates> dates = m_dates.currentDates()) {
-        putInOrderTaken(*dates);
+    if (const std::optional<km::DateReading::Dates> facts = m_dates.currentDates()) {
+        takeListedFacts(*facts);
         showFoundFiles();
     }
 }
 
-void MainWindow::putInOrderTaken(const km::DateReading::Dates& dates) {
+void MainWindow::takeListedFacts(const km::DateReading::Dates& facts) {
     showOrderInHeader();
+    const bool inOrderTaken = m_options.orderInForce() == km::PhotoOrder::Taken;
+    std::vector<int> order;
+    if (inOrderTaken) {
+        order = km::orderTaken(facts);
+    } else {
+        order.resize(facts.size());
+        std::iota(order.begin(), order.end(), 0);
+    }
     QStringList ordered;
     ordered.reserve(FoundFiles.size());
     m_rowTimes.clear();
-    m_rowTimes.reserve(static_cast<std::size_t>(FoundFiles.size()));
-    for (const int index : km::orderTaken(dates)) {
+    m_rowTimes.reserve(facts.size());
+    m_rowCameras.clear();
+    m_rowCameras.reserve(facts.size());
+    for (const int index : order) {
         ordered.append(FoundFiles[index]);
-        const auto& date = dates[static_cast<size_t>(index)].taken;
-        m_rowTimes.push_back(date ? std::optional(date->time) : std::nullopt);
+        const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
+        m_rowTimes.push_back(each.taken ? std::optional(each.taken->time) : std::nullopt);
+        m_rowCameras.push_back(each.camera);
     }
     FoundFiles = std::move(ordered);
 }
@@ -124,14 +140,20 @@ void MainWindow::showDateProgress(int done, int total) {
     m_form.lvFiles->photos().setColumnHeader(0, WindowWords::readingDates(percent));
 }
 
-// A row's tooltip: whether its photo has no date taken, and the files renamed with it.
+// A row's tooltip: whether its photo has no date taken or lacks a value of the name pattern, and
+// the files renamed with it.
 QString MainWindow::rowToolTip(int row) const {
     km::RowFacts facts;
     facts.name = m_form.lvFiles->photos().names().value(row);
-    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
-                    static_cast<std::size_t>(row) < m_rowTimes.size() &&
-                    !m_rowTimes[static_cast<std::size_t>(row)];
-    facts.datesInNames = m_options.date != km::DateInNames::None;
+    const auto at = static_cast<std::size_t>(row);
+    if (m_options.namePattern()) {
+        if (row >= 0 && at < m_rowMissing.size())
+            facts.leftOutTip = km::missingValueTip(m_rowMissing[at]);
+    } else {
+        facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
+                        at < m_rowTimes.size() && !m_rowTimes[at];
+        facts.datesInNames = m_options.date != km::DateInNames::None;
+    }
     facts.companions = m_companions.pairsOf(row);
     return km::rowToolTip(facts);
 }
@@ -143,43 +165,76 @@ void MainWindow::UpdateNewNames() {
         renameAll ? std::vector<bool>() : m_form.lvFiles->selectedFlags();
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
-    km::NewNames proposal = proposeNewNames(fields, renameAll, selected);
-    m_undatedCount = proposal.leftOutCount;
+    km::PatternNames proposed = proposeNewNames(fields, renameAll, selected);
+    km::NewNames& proposal = proposed.proposal;
+    m_leftOutCount = proposal.leftOutCount;
+    m_rowMissing = std::move(proposed.missing);
+    km::setExtensionsCase(proposal.names, m_options.extensionCase);
     // The companions follow the new names; a click that changes none keeps them.
     if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
         m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
-                                          m_companionCandidates);
+                                          m_companionCandidates, m_options.extensionCase);
         m_companionsStale = false;
     }
     // While dates are read the list is not complete yet.
     m_form.bRename->setEnabled(proposal.renameEnabled && !m_dates.isReading());
-    showUndatedRows();
+    showLeftOutRows();
     km::deliverPendingEvents();
     CheckDuplicates();
 }
 
-km::NewNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool renameAll,
-                                         const std::vector<bool>& selected) const {
+km::PatternNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool renameAll,
+                                             const std::vector<bool>& selected) const {
     const QStringList names = m_form.lvFiles->photos().names().mid(0, FoundCount);
     const auto isSelected = [&selected](int row0) {
         return selected[static_cast<size_t>(row0)];
     };
+    if (const std::optional<km::NamePattern> pattern = m_options.namePattern())
+        return km::computePatternNames(fields, renameAll, names, isSelected,
+                                       patternNaming(*pattern), {m_rowTimes, m_rowCameras});
     if (m_options.date == km::DateInNames::None)
-        return km::computeNewNames(fields, renameAll, names, isSelected);
-    return km::computeDatedNames(fields, renameAll, names, isSelected,
-                                 {m_options.datePattern(), m_options.numbers}, m_rowTimes);
+        return {km::computeNewNames(fields, renameAll, names, isSelected), {}};
+    return {km::computeDatedNames(fields, renameAll, names, isSelected,
+                                  {m_options.datePattern(), m_options.numbers}, m_rowTimes),
+            {}};
 }
 
-// With a date in the names, the photos without one read "(no date taken)" as their new name.
-void MainWindow::showUndatedRows() {
-    m_form.lvFiles->photos().setLeftOutRows(
-        m_options.date == km::DateInNames::None ? std::vector<bool>() : km::undatedRows(m_rowTimes),
-        WindowWords::noDateTaken());
+km::PatternNaming MainWindow::patternNaming(const km::NamePattern& pattern) const {
+    return {pattern, m_options.numbers, km::fs::folderNameOf(CurrentFolder)};
+}
+
+// The photos that keep their names for want of a date ("(no date taken)") or of a value their
+// name pattern shows ("(no lens)") read so as their new names.
+void MainWindow::showLeftOutRows() {
+    km::PhotoListModel& photos = m_form.lvFiles->photos();
+    if (m_options.namePattern()) {
+        QStringList texts;
+        for (int k = 1; k <= static_cast<int>(km::MissingValue::OriginalNumber); ++k)
+            texts << km::missingValueText(static_cast<km::MissingValue>(k));
+        std::vector<quint8> reasons(m_rowMissing.size());
+        std::transform(m_rowMissing.begin(), m_rowMissing.end(), reasons.begin(),
+                       [](km::MissingValue missing) { return static_cast<quint8>(missing); });
+        photos.setLeftOutRows(std::move(reasons), texts);
+        return;
+    }
+    photos.setLeftOutRows(m_options.date == km::DateInNames::None ? std::vector<bool>()
+                                                                  : km::undatedRows(m_rowTimes),
+                          WindowWords::noDateTaken());
 }
 
 void MainWindow::ShowExample() {
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
+    if (m_options.patternUnreadable()) {
+        m_form.lblExample->setText(km::unreadablePatternText());
+        return;
+    }
+    if (const std::optional<km::NamePattern> pattern = m_options.namePattern()) {
+        m_form.lblExample->setText(km::patternExampleLine(
+            fields, patternNaming(*pattern), m_form.lvFiles->photos().names().mid(0, FoundCount),
+            {m_rowTimes, m_rowCameras}));
+        return;
+    }
     if (m_options.date == km::DateInNames::None) {
         m_form.lblExample->setText(km::exampleLine(fields));
         return;

@@ -32,7 +32,8 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(refusalText(refusal), kStyleWarning, WindowWords::renameTitle());
         return;
     }
-    if (ShowMessageBox(WindowWords::renameQuestion(m_companions.pairs.size(), m_undatedCount),
+    if (ShowMessageBox(WindowWords::renameQuestion(m_companions.pairs.size(), m_leftOutCount,
+                                                   m_options.namePattern().has_value()),
                        kStyleQuestion, WindowWords::renameTitle()) != BoxAnswer::Yes)
         return;
     if (batch.plan.pairs.empty()) {

@@ -24,6 +24,8 @@ QString rowToolTip(const RowFacts& row) {
                       ? RowTipWords::tr("no date taken: the photo keeps its name, as the time "
                                         "of its file may not be when it was taken")
                       : RowTipWords::tr("no date taken"));
+    if (!row.leftOutTip.isEmpty())
+        lines << row.leftOutTip;
     if (fs::hasRawBytes(row.name))
         lines << RowTipWords::tr(
             "This name is not UTF-8: each byte shown as \\xHH is kept as it is.");

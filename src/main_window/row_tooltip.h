@@ -15,6 +15,8 @@ struct RowFacts {
     bool undated = false;
     // A date goes into the new names, so an undated photo keeps its name.
     bool datesInNames = false;
+    // Why it keeps its name for want of a value its name pattern shows; empty when it does not.
+    QString leftOutTip;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
 };

@@ -9,18 +9,23 @@ QString WindowWords::duplicatesFound() {
               "shown in RED in the file list.");
 }
 
-QString WindowWords::renameQuestion(std::size_t companions, int undated) {
+QString WindowWords::renameQuestion(std::size_t companions, int leftOut, bool byPattern) {
     QString question = tr("Are you absolutely sure you want to\r\nrename these images?");
     if (companions == 1)
         question += QStringLiteral("\r\n") + tr("1 RAW or sidecar file is renamed with them.");
     else if (companions > 1)
         question += QStringLiteral("\r\n") +
                     tr("%1 RAW and sidecar files are renamed with them.").arg(companions);
-    if (undated == 1)
-        question += QStringLiteral("\r\n") + tr("1 photo without a date taken keeps its name.");
-    else if (undated > 1)
+    if (leftOut == 1)
         question += QStringLiteral("\r\n") +
-                    tr("%1 photos without a date taken keep their names.").arg(undated);
+                    (byPattern ? tr("1 photo without a value its name pattern needs keeps its name.")
+                               : tr("1 photo without a date taken keeps its name."));
+    else if (leftOut > 1)
+        question +=
+            QStringLiteral("\r\n") +
+            (byPattern ? tr("%1 photos without a value their name pattern needs keep their names.")
+                       : tr("%1 photos without a date taken keep their names."))
+                .arg(leftOut);
     return question;
 }
 

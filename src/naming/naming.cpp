@@ -69,6 +69,14 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
     return result;
 }
 
+void setExtensionsCase(QStringList& names, fs::ExtensionCase extensionCase) {
+    if (extensionCase == fs::ExtensionCase::Keep)
+        return;
+    for (QString& name : names)
+        if (!name.isEmpty())
+            fs::setExtensionCase(name, name.size() - extensionOf(name).size(), extensionCase);
+}
+
 QString exampleLine(const NamingFields& fields) {
     const double start = readNumber(fields.start);
     const std::optional<qint32> first = roundToInt32(start);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_names.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,6 +34,9 @@ inline constexpr int kMaxDigitCount = 255;
 NewNames computeNewNames(const NamingFields& fields, bool renameAll,
                          const QStringList& originalNames,
                          const std::function<bool(int row0)>& isSelected);
+
+// Puts the extension of every new name in the case chosen (names without one stay as they are).
+void setExtensionsCase(QStringList& names, fs::ExtensionCase extensionCase);
 
 // The example line of the three numbers from the rounded start: "(Example: foto_001, foto_002,
 // foto_003)". Without a usable start or digit count it shows the prefix alone three times.

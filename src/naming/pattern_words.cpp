@@ -83,6 +83,46 @@ QString patternErrorText(const PatternError& error) {
     return {};
 }
 
+QString patternFieldLabel(PatternField field) {
+    switch (field) {
+    case PatternField::Text:
+        break;
+    case PatternField::Prefix:
+        return PatternWords::tr("Prefix box");
+    case PatternField::Number:
+        return PatternWords::tr("Running number (Start and Digits boxes)");
+    case PatternField::Date:
+        return PatternWords::tr("Date taken (YYYY-MM-DD; {date:FORMAT} for others)");
+    case PatternField::Time:
+        return PatternWords::tr("Time taken (hh-mm-ss)");
+    case PatternField::Camera:
+        return PatternWords::tr("Camera (make and model)");
+    case PatternField::Make:
+        return PatternWords::tr("Camera make");
+    case PatternField::Model:
+        return PatternWords::tr("Camera model");
+    case PatternField::Lens:
+        return PatternWords::tr("Lens");
+    case PatternField::Serial:
+        return PatternWords::tr("Camera serial number");
+    case PatternField::Name:
+        return PatternWords::tr("Original name");
+    case PatternField::Original:
+        return PatternWords::tr("Number in the original name");
+    case PatternField::Folder:
+        return PatternWords::tr("Folder name");
+    }
+    return {};
+}
+
+QString datePresetName() {
+    return PatternWords::tr("Date taken");
+}
+
+QString dateTimePresetName() {
+    return PatternWords::tr("Date and time taken");
+}
+
 QString unreadablePatternText() {
     return PatternWords::tr("(The stored name pattern cannot be read: designed names are used.)");
 }

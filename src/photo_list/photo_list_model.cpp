@@ -98,26 +98,34 @@ void PhotoListModel::setConflictRows(const std::vector<int>& rows) {
                          {Qt::ForegroundRole});
 }
 
-void PhotoListModel::setLeftOutRows(std::vector<bool> leftOut, const QString& text) {
+void PhotoListModel::setLeftOutRows(const std::vector<bool>& leftOut, const QString& text) {
+    setLeftOutRows(std::vector<quint8>(leftOut.begin(), leftOut.end()), {text});
+}
+
+void PhotoListModel::setLeftOutRows(std::vector<quint8> reasons, const QStringList& texts) {
     // No row flagged is held as none at all, so that lists without such rows pay nothing.
     const auto rows = static_cast<size_t>(count());
-    leftOut.resize(std::find(leftOut.begin(), leftOut.end(), true) == leftOut.end() ? 0 : rows);
-    if (leftOut.empty() && m_leftOut.empty())
+    const bool none =
+        std::find_if(reasons.begin(), reasons.end(), [](quint8 k) { return k > 0; }) ==
+        reasons.end();
+    reasons.resize(none ? 0 : rows);
+    if (reasons.empty() && m_leftOut.empty())
         return;
-    std::vector<bool> before = std::move(m_leftOut);
-    before.resize(text == m_leftOutText ? rows : 0, false);
-    std::vector<bool> after = leftOut;
-    after.resize(rows, false);
+    std::vector<quint8> before = std::move(m_leftOut);
+    before.resize(texts == m_leftOutTexts ? rows : 0, 0);
+    std::vector<quint8> after = reasons;
+    after.resize(rows, 0);
     const auto changed = changedRows(before, after);
-    m_leftOut = std::move(leftOut);
-    m_leftOutText = text;
+    m_leftOut = std::move(reasons);
+    m_leftOutTexts = texts;
     if (changed && columnCount() > 1)
         emit dataChanged(index(changed->first, 1), index(changed->second, 1),
                          {Qt::DisplayRole, Qt::ForegroundRole});
 }
 
 bool PhotoListModel::showsLeftOut(int row) const {
-    return static_cast<size_t>(row) < m_leftOut.size() && m_leftOut[static_cast<size_t>(row)] &&
+    const auto at = static_cast<size_t>(row);
+    return at < m_leftOut.size() && m_leftOut[at] > 0 && m_leftOut[at] <= m_leftOutTexts.size() &&
            m_newNames[row].isEmpty();
 }
 
@@ -148,7 +156,8 @@ QVariant PhotoListModel::data(const QModelIndex& index, int role) const {
             return QString();
         if (index.column() == 0)
             return fs::readableName(m_names[row]);
-        return showsLeftOut(row) ? m_leftOutText : m_newNames[row];
+        return showsLeftOut(row) ? m_leftOutTexts[m_leftOut[static_cast<size_t>(row)] - 1]
+                                 : m_newNames[row];
     case Qt::ForegroundRole:
         if (m_conflicts[static_cast<size_t>(row)])
             return QColor(kConflictColour);

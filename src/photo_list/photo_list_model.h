@@ -38,7 +38,10 @@ public:
     void setConflictRows(const std::vector<int>& rows);
     // Rows flagged here that have no new name show text in grey in its place: the photo keeps
     // its name, and text says why. Rows past the end of leftOut are not flagged.
-    void setLeftOutRows(std::vector<bool> leftOut, const QString& text);
+    void setLeftOutRows(const std::vector<bool>& leftOut, const QString& text);
+    // The same with a text of its own for each reason: a row whose reason is k > 0 shows
+    // texts[k - 1]; 0 is no reason.
+    void setLeftOutRows(std::vector<quint8> reasons, const QStringList& texts);
 
     int count() const { return static_cast<int>(m_names.size()); }
     const QStringList& names() const { return m_names; }
@@ -59,8 +62,8 @@ private:
     QStringList m_names;
     QStringList m_newNames;
     std::vector<bool> m_conflicts;
-    std::vector<bool> m_leftOut;
-    QString m_leftOutText;
+    std::vector<quint8> m_leftOut;
+    QStringList m_leftOutTexts;
     std::function<QString(const QString& name)> m_iconKeyOf;
     QStringList m_headers;
     std::function<QIcon(const QString&)> m_iconProvider;

@@ -94,8 +94,10 @@ struct Claim {
 
 class Planner {
 public:
-    Planner(const QStringList& photoNames, const QStringList& newNames)
-        : m_photoNames(photoNames), m_newNames(newNames), m_byStem(photoNames.size()) {
+    Planner(const QStringList& photoNames, const QStringList& newNames,
+            fs::ExtensionCase extensionCase)
+        : m_photoNames(photoNames), m_newNames(newNames), m_extensionCase(extensionCase),
+          m_byStem(photoNames.size()) {
         for (int row = 0; row < photoNames.size(); ++row)
             m_byStem[fs::stemOf(photoNames[row])].add(row, renamed(row));
     }
@@ -153,7 +155,7 @@ private:
     }
 
     // The photo's new name without the extension it kept from the photo; without the last
-    // extension when the new name does not end with the photo's own.
+    // extension when the new name does not end with the photo's own (or has it in another case).
     QStringView newStemOf(int row) const {
         const QString& photo = m_photoNames[row];
         const QString& newName = m_newNames[row];
@@ -207,6 +209,7 @@ private:
                 QString newName;
                 newName.reserve(newStem.size() + ending.size());
                 newName.append(newStem).append(ending);
+                fs::setExtensionCase(newName, newStem.size(), m_extensionCase);
                 result.pairs.push_back({name, std::move(newName)});
             }
         }
@@ -215,6 +218,7 @@ private:
 
     const QStringList& m_photoNames;
     const QStringList& m_newNames;
+    const fs::ExtensionCase m_extensionCase;
     ClaimIndex m_byStem;
 };
 
@@ -236,11 +240,11 @@ int CompanionPlan::rowOf(std::size_t pair) const {
 }
 
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,
-                             const QStringList& candidateNames) {
+                             const QStringList& candidateNames, fs::ExtensionCase extensionCase) {
     // Without candidates (companions off, or none in the folder) no photo has any.
     if (candidateNames.isEmpty())
         return {};
-    return Planner(photoNames, newNames).plan(candidateNames);
+    return Planner(photoNames, newNames, extensionCase).plan(candidateNames);
 }
 
 BatchRefusal companionRefusal(const CompanionPlan& plan, const QStringList& photoNames) {

@@ -3,6 +3,7 @@
 
 #include "batch/batch.h"
 #include "file_types/file_types.h"
+#include "files/file_names.h"
 #include "plan/conflicts.h"
 
 #include <QString>
@@ -49,9 +50,11 @@ struct CompanionPlan {
 
 // Plans the companions of the listed photos. newNames[row] is the row's new name, empty (or
 // missing) when the photo keeps its name; candidateNames are the folder's files that pass
-// isCompanionCandidate (a name that does not counts as unowned). Linear in the number of names.
+// isCompanionCandidate (a name that does not counts as unowned). A companion's ending (".CR2",
+// ".JPG.xmp") is put in the case chosen for extensions. Linear in the number of names.
 CompanionPlan planCompanions(const QStringList& photoNames, const QStringList& newNames,
-                             const QStringList& candidateNames);
+                             const QStringList& candidateNames,
+                             fs::ExtensionCase extensionCase = fs::ExtensionCase::Keep);
 
 // The refusal when a companion is claimed twice (Kind::CompanionShared, naming the companion and
 // its photos); Kind::None when the plan can go ahead.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -25,6 +26,10 @@ constexpr std::array<std::pair<const char*, DateNumbering>, 3> kNumbersValues{
     {{"run", DateNumbering::Run},
      {"restart", DateNumbering::Restart},
      {"shared", DateNumbering::Shared}}};
+constexpr std::array<std::pair<const char*, fs::ExtensionCase>, 3> kExtensionCaseValues{
+    {{"keep", fs::ExtensionCase::Keep},
+     {"lower", fs::ExtensionCase::Lower},
+     {"upper", fs::ExtensionCase::Upper}}};
 
 // The choice a value names; unchanged when it names none.
 template <typename Choice, std::size_t count>
@@ -42,6 +47,20 @@ const char* choiceText(Choice choice,
         if (choice == each)
             return text;
     return values.front().first;
+}
+
+// A preset's line: a name and a pattern, neither empty. The names are kept once, the first of
+// each.
+void applyPresetLine(const QByteArray& line, Options& options) {
+    const qsizetype equals = line.indexOf('=');
+    const QString name = QString::fromUtf8(line.left(std::max<qsizetype>(equals, 0)).trimmed());
+    const QString pattern = QString::fromUtf8(line.mid(equals + 1).trimmed());
+    if (equals < 0 || name.isEmpty() || pattern.isEmpty())
+        return;
+    for (const auto& [each, unused] : options.presets)
+        if (each == name)
+            return;
+    options.presets.emplace_back(name, pattern);
 }
 
 void applyLine(const QByteArray& line, Options& options) {
@@ -66,6 +85,14 @@ void applyLine(const QByteArray& line, Options& options) {
             isDatePattern(QString::fromUtf8(text)) ? QString::fromUtf8(text) : QString();
     else if (key == "moretypes" && (value == "true" || value == "false"))
         options.moreTypes = value == "true";
+    else if (key == "pattern")
+        options.pattern = QString::fromUtf8(text);
+    else if (key == "extcase")
+        readChoice(value, kExtensionCaseValues, options.extensionCase);
+}
+
+bool isSection(const QByteArray& line, const char* name) {
+    return line.trimmed().toLower() == name;
 }
 
 } // namespace
@@ -78,8 +105,15 @@ Options readOptionsFile(const QString& path) {
     if (!opened.ok() ||
         !file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return options;
-    for (const QByteArray& line : file.read(kMaxBytes).split('\n'))
-        applyLine(line, options);
+    bool presets = false;
+    for (const QByteArray& line : file.read(kMaxBytes).split('\n')) {
+        if (line.trimmed().startsWith('['))
+            presets = isSection(line, "[presets]");
+        else if (presets)
+            applyPresetLine(line, options);
+        else
+            applyLine(line, options);
+    }
     return options;
 }
 
@@ -97,6 +131,21 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     file.write(QByteArray("numbers=") + choiceText(options.numbers, kNumbersValues) + '\n');
     if (isDatePattern(options.dateFormat))
         file.write("dateformat=" + options.dateFormat.toUtf8() + '\n');
+    // A line break in a pattern or a preset would make a line of its own.
+    const auto oneLine = [](const QString& text) {
+        return !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+    };
+    if (!options.pattern.isEmpty() && oneLine(options.pattern))
+        file.write("pattern=" + options.pattern.toUtf8() + '\n');
+    if (options.extensionCase != fs::ExtensionCase::Keep)
+        file.write(QByteArray("extcase=") +
+                   choiceText(options.extensionCase, kExtensionCaseValues) + '\n');
+    if (!options.presets.empty()) {
+        file.write("[Presets]\n");
+        for (const auto& [name, pattern] : options.presets)
+            if (oneLine(name) && oneLine(pattern) && !name.contains(QLatin1Char('=')))
+                file.write(name.toUtf8() + '=' + pattern.toUtf8() + '\n');
+    }
     return file.commit();
 }
 

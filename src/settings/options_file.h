@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_names.h"
 #include "naming/date_pattern.h"
+#include "naming/name_pattern.h"
 
 #include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace km {
 
@@ -23,12 +28,34 @@ struct Options {
     DateNumbering numbers = DateNumbering::Run;
     // The pattern of the date text; empty for the default of the date choice.
     QString dateFormat = {};
+    // The name pattern as stored (see NamePattern); empty for none. While it holds one, it
+    // names the photos instead of the date choice.
+    QString pattern = {};
+    fs::ExtensionCase extensionCase = fs::ExtensionCase::Keep;
+    // The patterns saved by name, in the order saved.
+    std::vector<std::pair<QString, QString>> presets = {};
 
     bool operator==(const Options&) const = default;
 
+    // The name pattern in force: nothing when there is none, or it cannot be read.
+    std::optional<NamePattern> namePattern() const {
+        return pattern.isEmpty() ? std::nullopt : NamePattern::read(pattern).pattern;
+    }
+    // A pattern is stored but cannot be read, so the designed names are used.
+    bool patternUnreadable() const { return !pattern.isEmpty() && !namePattern(); }
+    // The date choice in force: none while a pattern names the photos.
+    DateInNames dateInForce() const { return namePattern() ? DateInNames::None : date; }
     // With a date in the names the photos are numbered in the order taken, whatever order is.
     PhotoOrder orderInForce() const {
+        if (const std::optional<NamePattern> named = namePattern())
+            return named->usesDateTaken() ? PhotoOrder::Taken : order;
         return date == DateInNames::None ? order : PhotoOrder::Taken;
+    }
+    // Whether the listed photos' metadata is read for their names or their order.
+    bool readsPhotoFacts() const {
+        if (const std::optional<NamePattern> named = namePattern())
+            return named->usesPhotoFacts() || orderInForce() == PhotoOrder::Taken;
+        return orderInForce() == PhotoOrder::Taken;
     }
     DatePattern datePattern() const {
         return DatePattern::read(dateFormat).value_or(DatePattern(date));
@@ -37,10 +64,12 @@ struct Options {
 
 inline constexpr const char* kOptionsFileName = "options.ini";
 
-// Reads an INI file with the keys "order" ("name" or "taken"), "companions" and "moretypes"
-// ("false" or "true"), "date" ("none", "date" or "datetime"), "numbers" ("run", "restart" or
-// "shared") and "dateformat" (a date pattern, see DatePattern). A missing or damaged file, and
-// any key or value it cannot read, give the defaults.
+// Reads an INI file whose [General] section has the keys "order" ("name" or "taken"),
+// "companions" and "moretypes" ("false" or "true"), "date" ("none", "date" or "datetime"),
+// "numbers" ("run", "restart" or "shared"), "dateformat" (a date pattern, see DatePattern),
+// "pattern" (a name pattern, kept as it is written even when it cannot be read) and "extcase"
+// ("keep", "lower" or "upper"), and whose [Presets] section holds one NAME=PATTERN a line. A
+// missing or damaged file, and any key or value it cannot read, give the defaults.
 Options readOptionsFile(const QString& path);
 
 // Writes the file whole through a temporary file, creating its folder; false when it could not.
