@@ -126,6 +126,7 @@ private:
     void choosePattern(const QString& pattern);
     void chooseExtensionCase(km::fs::ExtensionCase extensionCase);
     void showNamePatternDialog();
+    void readTrialPhotos();
     km::PatternTrial tryPattern(const QString& text) const;
     void chooseMoreTypes(bool on);
     void saveOptions() const;
@@ -166,6 +167,12 @@ private:
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;
     std::vector<km::MissingValue> m_rowMissing;
+    // The first photos the Name Pattern window names, with their metadata.
+    struct TrialPhotos {
+        QStringList names;
+        km::RowTimes times;
+        km::RowCameras cameras;
+    } m_trialPhotos;
     // The dates taken of each scan's photos; a rescan reads only files that changed.
     km::DateReading m_dates;
     // The folder's RAW and sidecar files, listed with the photos while they follow them, and

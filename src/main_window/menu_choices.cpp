@@ -5,6 +5,7 @@
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
 #include "naming/pattern_names.h"
+#include "photo_dates/folder_dates.h"
 #include "naming/pattern_words.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
@@ -83,6 +84,7 @@ void MainWindow::showNamePatternDialog() {
         start = m_options.date == km::DateInNames::Date       ? km::kDatePreset.toString()
                 : m_options.date == km::DateInNames::DateTime ? km::kDateTimePreset.toString()
                                                               : QStringLiteral("{prefix}{number}");
+    readTrialPhotos();
     auto* window = new km::NamePatternDialog(
         start, std::move(presets), fields,
         [this](const QString& pattern) { return tryPattern(pattern); }, this);
@@ -95,9 +97,27 @@ void MainWindow::showNamePatternDialog() {
     window->open();
 }
 
-// The names a pattern gives the first listed photos, from the metadata read for the list. Their
-// metadata is read only while a date or a pattern needs it; before that, the trial names show
-// what the fields from the metadata need.
+// The first listed photos with their metadata: the list's, where it was read for the order or
+// the names; else read now, as the window is opened, for these few alone.
+void MainWindow::readTrialPhotos() {
+    constexpr int kTrialCount = 5;
+    TrialPhotos& trial = m_trialPhotos;
+    trial.names = m_form.lvFiles->photos().names().mid(0, std::min(FoundCount, kTrialCount));
+    const auto count = static_cast<std::size_t>(trial.names.size());
+    if (m_rowTimes.size() >= count && m_rowCameras.size() >= count) {
+        trial.times.assign(m_rowTimes.begin(), m_rowTimes.begin() + trial.names.size());
+        trial.cameras.assign(m_rowCameras.begin(), m_rowCameras.begin() + trial.names.size());
+        return;
+    }
+    trial.times.clear();
+    trial.cameras.clear();
+    for (const km::PhotoFacts& facts : km::readFewPhotoFacts(CurrentFolder, trial.names)) {
+        trial.times.push_back(facts.taken ? std::optional(facts.taken->time) : std::nullopt);
+        trial.cameras.push_back(facts.camera);
+    }
+}
+
+// The names a pattern gives the first listed photos.
 km::PatternTrial MainWindow::tryPattern(const QString& text) const {
     km::PatternTrial trial;
     if (text.isEmpty())
@@ -107,11 +127,12 @@ km::PatternTrial MainWindow::tryPattern(const QString& text) const {
         trial.error = km::patternErrorText(*reading.error);
         return trial;
     }
-    const QStringList names = m_form.lvFiles->photos().names().mid(0, std::min(FoundCount, 5));
+    const QStringList& names = m_trialPhotos.names;
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
-    km::PatternNames proposed = km::computePatternNames(
-        fields, true, names, {}, patternNaming(*reading.pattern), {m_rowTimes, m_rowCameras});
+    km::PatternNames proposed =
+        km::computePatternNames(fields, true, names, {}, patternNaming(*reading.pattern),
+                                {m_trialPhotos.times, m_trialPhotos.cameras});
     km::setExtensionsCase(proposed.proposal.names, m_options.extensionCase);
     for (int row = 0; row < names.size(); ++row) {
         const auto at = static_cast<std::size_t>(row);

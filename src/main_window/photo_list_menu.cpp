@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -80,9 +81,8 @@ void PhotoListMenu::open(QPoint viewportPoint) {
 
 namespace {
 
-// Adds a group of checkable entries, one of them checked, each calling chosen with its value
-// when the user picks it anew.
-// With no current choice, none is checked and each entry is a new choice.
+// Adds a group of checkable entries, the current one checked, each calling chosen with its value
+// when the user picks it anew. With no current choice, none is checked and each entry is new.
 template <typename Choice>
 void addChoiceGroup(QMenu& menu, const std::vector<std::pair<QString, Choice>>& entries,
                     std::optional<Choice> current, bool enabled,
@@ -145,6 +145,11 @@ void PhotoListMenu::addPatternChoices(QMenu& menu, const Options& options) {
                                                            withoutAccessKeys(pattern)),
                              pattern);
     const QString current = options.namePattern() ? options.pattern : QString();
+    // A pattern in force that no preset holds is shown as the one checked.
+    if (!current.isEmpty() && std::none_of(entries.begin(), entries.end(), [&](const auto& entry) {
+            return entry.second == current;
+        }))
+        entries.emplace_back(tr("Pattern %1").arg(withoutAccessKeys(current)), current);
     addChoiceGroup<QString>(menu, entries, current, true,
                             [this](const QString& pattern) { emit patternChosen(pattern); });
     QAction* dialog = menu.addAction(tr("Name &Pattern..."));

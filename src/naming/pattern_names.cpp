@@ -6,6 +6,7 @@
 #include "naming/name_parts.h"
 #include "naming/pattern_words.h"
 #include "numbers/number_text.h"
+#include "numbers/rounding.h"
 
 #include <QHash>
 #include <algorithm>
@@ -301,15 +302,19 @@ QString patternExampleLine(const NamingFields& fields, const PatternNaming& nami
     static const RowCameras kMadeCameras{
         {QStringLiteral("Canon"), QStringLiteral("Canon EOS R5"),
          QStringLiteral("RF24-105mm F4 L IS USM"), QStringLiteral("032021001234")}};
+    static const QStringList kMadeNames{QStringLiteral("IMG_2041.JPG")};
     const bool listed = !originalNames.isEmpty();
-    const QStringList first = listed ? originalNames.first(1) : QStringList{QStringLiteral("IMG_2041.JPG")};
-    const RowMetadata facts = listed ? metadata : RowMetadata{kMadeTimes, kMadeCameras};
-    PatternNaming run = naming;
-    run.numbering = DateNumbering::Run;
-    const PatternNames names = computePatternNames(fields, true, first, {}, run, facts);
-    const QString name = names.missing.empty() ? names.proposal.names.value(0)
-                                               : missingValueText(names.missing.front());
-    return exampleLineOf(name);
+    const QStringList& names = listed ? originalNames : kMadeNames;
+    const RowMetadata made{kMadeTimes, kMadeCameras};
+    PatternNamer namer(fields, names, naming, listed ? metadata : made);
+    const std::optional<qint32> start = roundToInt32(readNumber(fields.start));
+    const int width = start ? name_parts::paddingWidth(readNumber(fields.digits)).value_or(0) : 0;
+    // The first photo that gets a name shows it; where none does, the first says what it lacks.
+    for (int row0 = 0; row0 < names.size(); ++row0)
+        if (namer.read(row0))
+            return exampleLineOf(namer.name(row0, start, width));
+    namer.read(0);
+    return exampleLineOf(missingValueText(namer.missing()));
 }
 
 } // namespace km

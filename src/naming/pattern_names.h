@@ -44,8 +44,9 @@ PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
                                  const std::function<bool(int row0)>& isSelected,
                                  const PatternNaming& naming, const RowMetadata& metadata);
 
-// The example line with a pattern: the name of the first listed photo, numbered from the start,
-// or of a made photo when none is listed; "(Example: (no lens))" when that photo lacks a value.
+// The example line with a pattern: the name of the first listed photo that gets one, numbered
+// from the rounded start, or of a made photo when none is listed; "(Example: (no lens))" when
+// every photo lacks a value.
 QString patternExampleLine(const NamingFields& fields, const PatternNaming& naming,
                            const QStringList& originalNames, const RowMetadata& metadata);
 

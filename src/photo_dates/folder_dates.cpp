@@ -159,6 +159,17 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     return facts;
 }
 
+std::vector<PhotoFacts> readFewPhotoFacts(const QString& folder, const QStringList& names) {
+    std::vector<PhotoFacts> facts(static_cast<size_t>(names.size()));
+    const fs::FileDescriptor handle = fs::openFolder(folder);
+    if (handle.get() < 0)
+        return facts;
+    for (int i = 0; i < names.size(); ++i)
+        if (mayHoldDateTaken(names[i]))
+            facts[static_cast<size_t>(i)] = readFileFacts(handle.get(), names[i]);
+    return facts;
+}
+
 QFuture<std::vector<PhotoFacts>>
 readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache) {
     using Dates = std::vector<PhotoFacts>;

@@ -31,6 +31,10 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
                const DateReadingPoll& poll,
                std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50));
 
+// The facts of a few files of folder (ending with "/"), read now without a cache: for the few
+// photos a window shows at once. Only a plain file is read.
+std::vector<PhotoFacts> readFewPhotoFacts(const QString& folder, const QStringList& names);
+
 // readFolderFacts on a thread of its own, for a caller that must not wait: the future reports the
 // files read as its progress (of a range of the files to read) and stops reading when it is
 // cancelled, leaving no result. Nothing else may use the cache until the future has finished.
