@@ -24,9 +24,7 @@ constexpr int kTrialRows = 5;
 
 // A preset's name becomes a line of its own in options.ini: no line break and no "=" in it.
 QString presetNameOf(const QString& typed) {
-    QString name = typed.simplified();
-    name.remove(u'=');
-    return name;
+    return QString(typed).remove(u'=').simplified();
 }
 
 } // namespace

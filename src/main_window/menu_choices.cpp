@@ -5,8 +5,8 @@
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
 #include "naming/pattern_names.h"
-#include "photo_dates/folder_dates.h"
 #include "naming/pattern_words.h"
+#include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
 
@@ -58,6 +58,7 @@ void MainWindow::choosePattern(const QString& pattern) {
 void MainWindow::chooseExtensionCase(km::fs::ExtensionCase extensionCase) {
     m_options.extensionCase = extensionCase;
     saveOptions();
+    ShowExample();
     m_companionsStale = true;
     runCommand(&MainWindow::UpdateNewNames);
 }
@@ -71,9 +72,9 @@ void MainWindow::chooseMoreTypes(bool on) {
 // The window shows what the pattern typed gives the first listed photos, and only reports the
 // choice: the pattern, and the presets saved or deleted, are kept as any menu choice.
 void MainWindow::showNamePatternDialog() {
-    std::vector<km::PatternPreset> presets{{km::datePresetName(), km::kDatePreset.toString()},
-                                           {km::dateTimePresetName(),
-                                            km::kDateTimePreset.toString()}};
+    std::vector<km::PatternPreset> presets{
+        {km::datePresetName(), km::kDatePreset.toString()},
+        {km::dateTimePresetName(), km::kDateTimePreset.toString()}};
     for (const auto& [name, pattern] : m_options.presets)
         presets.push_back({name, pattern, true});
     std::vector<std::pair<QString, QString>> fields;
@@ -130,14 +131,13 @@ km::PatternTrial MainWindow::tryPattern(const QString& text) const {
     const QStringList& names = m_trialPhotos.names;
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
-    km::PatternNames proposed =
+    const km::PatternNames proposed =
         km::computePatternNames(fields, true, names, {}, patternNaming(*reading.pattern),
                                 {m_trialPhotos.times, m_trialPhotos.cameras});
-    km::setExtensionsCase(proposed.proposal.names, m_options.extensionCase);
     for (int row = 0; row < names.size(); ++row) {
         const auto at = static_cast<std::size_t>(row);
-        const bool missing = at < proposed.missing.size() &&
-                             proposed.missing[at] != km::MissingValue::None;
+        const bool missing =
+            at < proposed.missing.size() && proposed.missing[at] != km::MissingValue::None;
         trial.rows.emplace_back(km::fs::readableName(names[row]),
                                 missing ? km::missingValueText(proposed.missing[at])
                                         : proposed.proposal.names.value(row));

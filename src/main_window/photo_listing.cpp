@@ -169,7 +169,6 @@ void MainWindow::UpdateNewNames() {
     km::NewNames& proposal = proposed.proposal;
     m_leftOutCount = proposal.leftOutCount;
     m_rowMissing = std::move(proposed.missing);
-    km::setExtensionsCase(proposal.names, m_options.extensionCase);
     // The companions follow the new names; a click that changes none keeps them.
     if (photos.setNewNames(std::move(proposal.names)) || m_companionsStale) {
         m_companions = km::planCompanions(photos.names().mid(0, FoundCount), photos.newNames(),
@@ -192,15 +191,18 @@ km::PatternNames MainWindow::proposeNewNames(const km::NamingFields& fields, boo
     if (const std::optional<km::NamePattern> pattern = m_options.namePattern())
         return km::computePatternNames(fields, renameAll, names, isSelected,
                                        patternNaming(*pattern), {m_rowTimes, m_rowCameras});
-    if (m_options.date == km::DateInNames::None)
-        return {km::computeNewNames(fields, renameAll, names, isSelected), {}};
-    return {km::computeDatedNames(fields, renameAll, names, isSelected,
-                                  {m_options.datePattern(), m_options.numbers}, m_rowTimes),
-            {}};
+    km::NewNames proposal =
+        m_options.date == km::DateInNames::None
+            ? km::computeNewNames(fields, renameAll, names, isSelected)
+            : km::computeDatedNames(fields, renameAll, names, isSelected,
+                                    {m_options.datePattern(), m_options.numbers}, m_rowTimes);
+    km::setExtensionsCase(proposal.names, m_options.extensionCase);
+    return {std::move(proposal), {}};
 }
 
 km::PatternNaming MainWindow::patternNaming(const km::NamePattern& pattern) const {
-    return {pattern, m_options.numbers, km::fs::folderNameOf(CurrentFolder)};
+    return {pattern, m_options.numbers, km::fs::folderNameOf(CurrentFolder),
+            m_options.extensionCase};
 }
 
 // The photos that keep their names for want of a date ("(no date taken)") or of a value their

@@ -94,9 +94,9 @@ private:
         piece.field = *field;
         if (!dated)
             return std::nullopt;
-        const QStringView format = colon < 0 ? (field == PatternField::Date ? kDefaultDatePattern
-                                                                             : kTimeFormat)
-                                             : inside.sliced(colon + 1);
+        const QStringView format =
+            colon < 0 ? (field == PatternField::Date ? kDefaultDatePattern : kTimeFormat)
+                      : inside.sliced(colon + 1);
         const qsizetype fault = DatePattern::faultAt(format);
         if (fault >= 0) {
             const qsizetype at = from + colon + 1 + std::min(fault, format.size());
@@ -118,11 +118,11 @@ private:
 
 const std::vector<std::pair<QStringView, PatternField>>& patternFieldNames() {
     static const std::vector<std::pair<QStringView, PatternField>> kNames = {
-        {u"prefix", PatternField::Prefix}, {u"number", PatternField::Number},
-        {u"date", PatternField::Date},     {u"time", PatternField::Time},
-        {u"camera", PatternField::Camera}, {u"make", PatternField::Make},
-        {u"model", PatternField::Model},   {u"lens", PatternField::Lens},
-        {u"serial", PatternField::Serial}, {u"name", PatternField::Name},
+        {u"prefix", PatternField::Prefix},     {u"number", PatternField::Number},
+        {u"date", PatternField::Date},         {u"time", PatternField::Time},
+        {u"camera", PatternField::Camera},     {u"make", PatternField::Make},
+        {u"model", PatternField::Model},       {u"lens", PatternField::Lens},
+        {u"serial", PatternField::Serial},     {u"name", PatternField::Name},
         {u"original", PatternField::Original}, {u"folder", PatternField::Folder},
     };
     return kNames;
@@ -165,7 +165,8 @@ QString safeNameValue(const QString& value) {
     bool safe = !value.isEmpty() && !isBlank(value.front()) && !isBlank(value.back()) &&
                 value.front() != u'.' && value.back() != u'.';
     for (qsizetype i = 0; safe && i < value.size(); ++i)
-        safe = !isRefusedByWindows(value[i]) && !(isBlank(value[i]) && i > 0 && isBlank(value[i - 1]));
+        safe =
+            !isRefusedByWindows(value[i]) && !(isBlank(value[i]) && i > 0 && isBlank(value[i - 1]));
     if (safe)
         return value;
 
@@ -179,7 +180,9 @@ QString safeNameValue(const QString& value) {
             made.append(isRefusedByWindows(c) ? QChar(u'-') : c);
         }
     }
-    const auto trimmed = [](QChar c) { return isBlank(c) || c == u'.'; };
+    const auto trimmed = [](QChar c) {
+        return isBlank(c) || c == u'.';
+    };
     qsizetype first = 0;
     while (first < made.size() && trimmed(made[first]))
         ++first;
@@ -202,7 +205,9 @@ QString cameraName(const QString& make, const QString& model) {
 
 QStringView originalNumber(QStringView name) {
     const QStringView stem = fs::stemOf(name);
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const auto isDigit = [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    };
     qsizetype end = stem.size();
     while (end > 0 && !isDigit(stem[end - 1]))
         --end;

@@ -85,7 +85,8 @@ public:
     bool read(int row0) {
         m_parts.missing = MissingValue::None;
         const auto row = static_cast<std::size_t>(row0);
-        const CameraTags* tags = row < m_metadata.cameras.size() ? &m_metadata.cameras[row] : nullptr;
+        const CameraTags* tags =
+            row < m_metadata.cameras.size() ? &m_metadata.cameras[row] : nullptr;
         m_parts.time = row < m_metadata.times.size() && m_metadata.times[row]
                            ? &*m_metadata.times[row]
                            : nullptr;
@@ -113,7 +114,7 @@ public:
                 break;
             case PatternField::Model:
             case PatternField::Camera:
-                text = !tags ? QStringView()
+                text = !tags                                      ? QStringView()
                        : m_pieces[i].field == PatternField::Model ? m_model.of(tags->model)
                                                                   : m_camera.of(*tags);
                 if (text.isEmpty())
@@ -154,7 +155,10 @@ public:
     // The name of the row read last: without a number (or with a width of 0), the separator
     // text beside the number goes with it.
     QString name(int row0, std::optional<double> number, int width) const {
-        return write(number, width, fs::extensionOf(m_originals[row0]), true);
+        const QStringView extension = fs::extensionOf(m_originals[row0]);
+        QString name = write(number, width, extension, true);
+        fs::setExtensionCase(name, name.size() - extension.size(), m_naming.extensionCase);
+        return name;
     }
 
 private:
@@ -181,7 +185,8 @@ private:
     QString write(std::optional<double> number, int width, QStringView extension,
                   bool dropSeparator) const {
         const bool numbered = number && width > 0;
-        const qsizetype dropped = !numbered && dropSeparator && hasNumber() ? droppedSeparator() : -1;
+        const qsizetype dropped =
+            !numbered && dropSeparator && hasNumber() ? droppedSeparator() : -1;
         qsizetype length = extension.size();
         for (std::size_t i = 0; i < m_pieces.size(); ++i) {
             if (static_cast<qsizetype>(i) == dropped)
@@ -280,14 +285,14 @@ PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
         int number = ++runNumber;
         if (grouped) {
             Group& group = groups[groupTexts[static_cast<std::size_t>(row0)]];
-            number = naming.numbering == DateNumbering::Shared && group.size == 1
-                         ? 0
-                         : ++group.numbered;
+            number =
+                naming.numbering == DateNumbering::Shared && group.size == 1 ? 0 : ++group.numbered;
         }
         if (namer.hasNumber())
             largestNumber = std::max(largestNumber, number);
-        proposal.names.append(namer.name(
-            row0, number > 0 ? std::optional(number + start - 1) : std::nullopt, width.value_or(0)));
+        proposal.names.append(
+            namer.name(row0, number > 0 ? std::optional(number + start - 1) : std::nullopt,
+                       width.value_or(0)));
     }
     proposal.numberedCount = runNumber;
     // A number part of no digits is fine only where no photo needs a number.
@@ -299,9 +304,9 @@ PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
 QString patternExampleLine(const NamingFields& fields, const PatternNaming& naming,
                            const QStringList& originalNames, const RowMetadata& metadata) {
     static const RowTimes kMadeTimes{kExampleTime};
-    static const RowCameras kMadeCameras{
-        {QStringLiteral("Canon"), QStringLiteral("Canon EOS R5"),
-         QStringLiteral("RF24-105mm F4 L IS USM"), QStringLiteral("032021001234")}};
+    static const RowCameras kMadeCameras{{QStringLiteral("Canon"), QStringLiteral("Canon EOS R5"),
+                                          QStringLiteral("RF24-105mm F4 L IS USM"),
+                                          QStringLiteral("032021001234")}};
     static const QStringList kMadeNames{QStringLiteral("IMG_2041.JPG")};
     const bool listed = !originalNames.isEmpty();
     const QStringList& names = listed ? originalNames : kMadeNames;

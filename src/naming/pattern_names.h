@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/file_names.h"
 #include "naming/date_pattern.h"
 #include "naming/name_pattern.h"
 #include "naming/naming.h"
@@ -19,6 +20,7 @@ struct PatternNaming {
     DateNumbering numbering = DateNumbering::Run;
     // The listed folder's own name, for {folder}.
     QString folderName;
+    fs::ExtensionCase extensionCase = fs::ExtensionCase::Keep;
 };
 
 // What the listed photos' metadata says, row by row; rows past the end have nothing.
@@ -34,11 +36,11 @@ struct PatternNames {
 };
 
 // The new names from the pattern for every numbered row (renameAll, else where isSelected says),
-// each with the extension of its file. A row that lacks a value the pattern shows gets no name,
-// is counted in proposal.leftOutCount and keeps its name. The rows are numbered in their order:
-// on through the list (Run), from the start again for each different text the pattern gives
-// around the number (Restart), or only where rows share that text (Shared: a row whose text is
-// its own gets no number, nor the separators beside it).
+// each with the extension of its file in the case chosen. A row that lacks a value the pattern
+// shows gets no name, is counted in proposal.leftOutCount and keeps its name. The rows are numbered
+// in their order: on through the list (Run), from the start again for each different text the
+// pattern gives around the number (Restart), or only where rows share that text (Shared: a row
+// whose text is its own gets no number, nor the separators beside it).
 PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
                                  const QStringList& originalNames,
                                  const std::function<bool(int row0)>& isSelected,

@@ -41,7 +41,8 @@ QString missingValueTip(MissingValue missing) {
         return PatternWords::tr("no date taken: the photo keeps its name, as the time of its file "
                                 "may not be when it was taken");
     case MissingValue::Make:
-        return PatternWords::tr("no camera make in the photo's EXIF data: the photo keeps its name");
+        return PatternWords::tr(
+            "no camera make in the photo's EXIF data: the photo keeps its name");
     case MissingValue::Model:
         return PatternWords::tr(
             "no camera model in the photo's EXIF data: the photo keeps its name");
@@ -73,10 +74,10 @@ QString patternErrorText(const PatternError& error) {
     case PatternFault::UnsafeCharacter:
         return PatternWords::tr("Character %1 (\"%2\") cannot be in a file name.")
             .arg(at)
-            .arg(error.text.front().unicode() < 0x20 ? QStringLiteral("\\x%1").arg(
-                                                           error.text.front().unicode(), 2, 16,
-                                                           QLatin1Char('0'))
-                                                     : error.text);
+            .arg(error.text.front().unicode() < 0x20
+                     ? QStringLiteral("\\x%1").arg(error.text.front().unicode(), 2, 16,
+                                                   QLatin1Char('0'))
+                     : error.text);
     case PatternFault::TooLong:
         return PatternWords::tr("The pattern is longer than %1 characters.").arg(at - 1);
     }

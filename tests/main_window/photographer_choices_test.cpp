@@ -9,10 +9,16 @@
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -270,6 +276,84 @@ TEST_F(PhotographerChoicesTest, AFileTwoPhotosClaimIsNamedAndNothingIsRenamed) {
     EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith("Nothing was renamed."));
     EXPECT_EQ(photos.snapshot(), before);
     EXPECT_FALSE(window->bUndo->Enabled());
+}
+
+// Two cameras, one photo without a model and a RAW companion: the pattern's names, lower-case
+// extensions for the photo and its companion, and an undo that gives every name back.
+TEST_F(PhotographerChoicesTest, NamesFromAPatternAreGivenAndUndone) {
+    const auto writeCameraPhoto = [this](const QString& name, const QString& taken,
+                                         const QString& model) {
+        writePhoto(name, taken);
+        if (!model.isEmpty())
+            km::fixtures::setExifTags(photos.filePath(name),
+                                      {{"Exif.Photo.DateTimeOriginal", taken},
+                                       {"Exif.Image.Make", "Canon"},
+                                       {"Exif.Image.Model", model}});
+    };
+    writeCameraPhoto("IMG_2041.JPG", "2024:05:02 09:00:00", "Canon EOS R5");
+    writeCameraPhoto("IMG_2042.JPG", "2024:05:02 10:00:00", "EOS/R6");
+    writeCameraPhoto("scan 7.jpg", "2024:05:02 08:00:00", "");
+    photos.write("IMG_2041.CR2", "raw");
+    start("companions=true\nextcase=lower\npattern={date}_{camera}_{original}\n"
+          "[Presets]\nDesigned again={prefix}{number}\n");
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    const Content before = photos.snapshot();
+    const QStringList renamed{"2024-05-02_Canon EOS R5_2041.jpg",
+                              "2024-05-02_Canon EOS-R6_2042.jpg"};
+    EXPECT_EQ(window->newNames(), QStringList{""} + renamed);
+    EXPECT_EQ(window->lvFiles->model()->index(0, 1).data().toString(), "(no camera model)");
+    EXPECT_TRUE(toolTip(1).startsWith("no camera model in the photo's EXIF data"));
+    EXPECT_EQ(window->lblExample->text(), "(Example: 2024-05-02_Canon EOS R5_2041.jpg)");
+
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "1 photo without a value its name pattern needs keeps its name."));
+    const Content after = photos.snapshot();
+    for (const QString& name :
+         renamed + QStringList{"2024-05-02_Canon EOS R5_2041.cr2", "scan 7.jpg"})
+        EXPECT_EQ(after.count(name), 1u) << name.toStdString();
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+
+    // A preset is one click away, and kept.
+    chooseInMenuWhenOpen("Designed again\t{prefix}{number}");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(window->newNames(), QStringList({"foto_001.jpg", "foto_002.jpg", "foto_003.jpg"}));
+    EXPECT_TRUE(config.snapshot().at("options.ini").contains("\npattern={prefix}{number}\n"));
+}
+
+// The Name Pattern window names the photos as the pattern is typed, refuses OK while it is
+// wrong, and saves and deletes presets in options.ini.
+TEST_F(PhotographerChoicesTest, TheNamePatternWindowShowsTheNamesAndKeepsPresets) {
+    writePhoto("IMG_0001.JPG", "2024:05:02 09:00:00");
+    start("order=name\n");
+    chooseInMenuWhenOpen("Name &Pattern...");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    auto* dialog = window->findChild<QDialog*>("frmNamePattern");
+    ASSERT_NE(dialog, nullptr);
+    auto* pattern = dialog->findChild<QLineEdit*>("tbPattern");
+    auto* ok = dialog->findChild<QPushButton*>("bOK");
+    auto* trial = dialog->findChild<QTreeWidget*>("lvTrial");
+    pattern->setText("{date}/{original}");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblError")->text(),
+              "Character 7 (\"/\") cannot be in a file name.");
+    pattern->setText("{date}_{original}");
+    ASSERT_EQ(trial->topLevelItemCount(), 1);
+    EXPECT_EQ(trial->topLevelItem(0)->text(1), "2024-05-02_0001.JPG");
+
+    QTimer::singleShot(0, [] {
+        auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(ask, nullptr);
+        ask->setTextValue("Mine = ours");
+        ask->accept();
+    });
+    dialog->findChild<QPushButton*>("bSavePreset")->click();
+    QTRY_VERIFY(
+        config.snapshot().at("options.ini").contains("[Presets]\nMine ours={date}_{original}\n"));
+    ok->click();
+    EXPECT_EQ(window->newNames(), QStringList({"2024-05-02_0001.JPG"}));
+    EXPECT_TRUE(config.snapshot().at("options.ini").contains("\npattern={date}_{original}\n"));
 }
 
 } // namespace

@@ -96,17 +96,17 @@ TEST(PatternNames, NumberingModesBurstsAndSeparatorsBesideTheNumber) {
                                        {"b.jpg", kNoon, kCanon},
                                        {"c.jpg", kNoon, kCanon},
                                        {"d.jpg", kNoon, kSony}};
-    EXPECT_EQ(patternNames(u"{date}_{camera}_{number}", photos, DateNumbering::Restart)
-                  .proposal.names,
-              QStringList({"2024-05-02_Canon EOS R5_001.jpg", "2024-05-02_Canon EOS R5_002.jpg",
-                           "2024-05-02_Canon EOS R5_003.jpg", "2024-05-02_SONY ILCE-7M3_001.jpg"}));
+    EXPECT_EQ(
+        patternNames(u"{date}_{camera}_{number}", photos, DateNumbering::Restart).proposal.names,
+        QStringList({"2024-05-02_Canon EOS R5_001.jpg", "2024-05-02_Canon EOS R5_002.jpg",
+                     "2024-05-02_Canon EOS R5_003.jpg", "2024-05-02_SONY ILCE-7M3_001.jpg"}));
     EXPECT_EQ(
         patternNames(u"{time}_{number}", photos, DateNumbering::Shared).proposal.names,
         QStringList({"09-15-00.jpg", "12-00-00_001.jpg", "12-00-00_002.jpg", "12-00-00_003.jpg"}));
     // The number first: the separator after it goes with it.
-    EXPECT_EQ(patternNames(u"{number}-{time}", photos, DateNumbering::Shared).proposal.names,
-              QStringList({"09-15-00.jpg", "001-12-00-00.jpg", "002-12-00-00.jpg",
-                           "003-12-00-00.jpg"}));
+    EXPECT_EQ(
+        patternNames(u"{number}-{time}", photos, DateNumbering::Shared).proposal.names,
+        QStringList({"09-15-00.jpg", "001-12-00-00.jpg", "002-12-00-00.jpg", "003-12-00-00.jpg"}));
     // A start of 0 is a number like any other.
     EXPECT_EQ(patternNames(u"x{number}", photos, DateNumbering::Run, {"", "0", "1"}).proposal.names,
               QStringList({"x0.jpg", "x1.jpg", "x2.jpg", "x3.jpg"}));
@@ -114,18 +114,17 @@ TEST(PatternNames, NumberingModesBurstsAndSeparatorsBesideTheNumber) {
     EXPECT_FALSE(patternNames(u"{number}", photos, DateNumbering::Run, {"", "1", "0.5"})
                      .proposal.renameEnabled);
     // Without a number the digits do not matter.
-    EXPECT_TRUE(patternNames(u"{name}", photos, DateNumbering::Run, {"", "x", "y"})
-                    .proposal.renameEnabled);
+    EXPECT_TRUE(
+        patternNames(u"{name}", photos, DateNumbering::Run, {"", "x", "y"}).proposal.renameEnabled);
 }
 
 // The menu's date choices are these presets: their names must stay byte for byte the same.
 TEST(PatternNames, DatePresetsGiveTheDatedNames) {
-    const std::vector<Photo> photos = {{"b.JPG", kMorning},   {"a.jpg", kNoon},
-                                       {"undated.jpg", {}},   {"c.jpeg", kNoon},
-                                       {"d.jpg", kNoon},      {"e.jpg", km::CalendarTime{2024, 5, 3}}};
-    for (const auto& [preset, date] :
-         {std::pair{km::kDatePreset, km::DateInNames::Date},
-          std::pair{km::kDateTimePreset, km::DateInNames::DateTime}}) {
+    const std::vector<Photo> photos = {
+        {"b.JPG", kMorning}, {"a.jpg", kNoon}, {"undated.jpg", {}},
+        {"c.jpeg", kNoon},   {"d.jpg", kNoon}, {"e.jpg", km::CalendarTime{2024, 5, 3}}};
+    for (const auto& [preset, date] : {std::pair{km::kDatePreset, km::DateInNames::Date},
+                                       std::pair{km::kDateTimePreset, km::DateInNames::DateTime}}) {
         for (const DateNumbering numbering :
              {DateNumbering::Run, DateNumbering::Restart, DateNumbering::Shared}) {
             for (const km::NamingFields& fields :
