@@ -94,6 +94,33 @@ TEST(ReadDateTaken, ReadsBigEndianExif) {
     EXPECT_EQ(date->subSeconds, "5");
 }
 
+// The camera's tags come in the same read as the date, in either byte order, and also from a
+// photo without a date.
+TEST(ReadPhotoFacts, ReadsTheCameraLensAndSerialWithTheDate) {
+    const ExifTags tags{{"Exif.Image.Make", "NIKON CORPORATION "},
+                        {"Exif.Image.Model", "NIKON Z 6_2"},
+                        {"Exif.Photo.LensModel", "NIKKOR Z 24-70mm f/4 S"},
+                        {"Exif.Photo.BodySerialNumber", "6012345"}};
+    const km::CameraTags expected{"NIKON CORPORATION", "NIKON Z 6_2", "NIKKOR Z 24-70mm f/4 S",
+                                  "6012345"};
+    for (const ByteOrder order : {ByteOrder::LittleEndian, ByteOrder::BigEndian}) {
+        ExifTags dated = tags;
+        dated.push_back({original, "2023:05:01 10:00:00"});
+        QByteArray bytes = photoWith(dated, order);
+        QBuffer buffer(&bytes);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        const km::PhotoFacts facts = km::readPhotoFacts(buffer);
+        EXPECT_EQ(facts.camera, expected);
+        EXPECT_EQ(facts.taken, taken("2023:05:01 10:00:00", ""));
+    }
+    QByteArray undated = photoWith({tags[1]});
+    QBuffer buffer(&undated);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    const km::PhotoFacts facts = km::readPhotoFacts(buffer);
+    EXPECT_FALSE(facts.taken);
+    EXPECT_EQ(facts.camera, (km::CameraTags{{}, "NIKON Z 6_2", {}, {}}));
+}
+
 TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
     const QByteArray photo = photoWith({{original, "2023:05:01 10:00:00"}, {originalSub, "45"}});
     const qsizetype exifEnd = photo.indexOf("45") + 8;
@@ -163,8 +190,8 @@ TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
         names << file.name;
     }
     km::DateTakenCache cache;
-    const auto dates =
-        km::readFolderFacts(folder.pathWithSeparator(), names, cache, [](int, int) { return true; });
+    const auto dates = km::readFolderFacts(folder.pathWithSeparator(), names, cache,
+                                           [](int, int) { return true; });
     ASSERT_TRUE(dates);
     for (size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i].name);

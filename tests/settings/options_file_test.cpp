@@ -23,6 +23,17 @@ TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     EXPECT_EQ(km::readOptionsFile(path), restart);
     ASSERT_TRUE(km::writeOptionsFile(path, Options{}));
     EXPECT_EQ(km::readOptionsFile(path), Options{});
+    // A pattern is kept as written, also one that cannot be read (it reads as off), and the
+    // presets in their order, in a section of their own that the choices' keys do not reach.
+    const Options patterned{.pattern = "{date}_{lense}",
+                            .extensionCase = km::fs::ExtensionCase::Lower,
+                            .presets = {{"order", "{camera} {number}"}, {"Ä b", "x=y{number}"}}};
+    ASSERT_TRUE(km::writeOptionsFile(path, patterned));
+    const Options read = km::readOptionsFile(path);
+    EXPECT_EQ(read, patterned);
+    EXPECT_TRUE(read.patternUnreadable());
+    EXPECT_EQ(read.order, PhotoOrder::Name);
+    EXPECT_EQ(read.dateInForce(), DateInNames::None);
 }
 
 TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
