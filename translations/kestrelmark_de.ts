@@ -594,6 +594,141 @@ Mehr mit „%1 --help“.
     </message>
 </context>
 <context>
+    <name>PatternWords</name>
+    <message>
+        <source>(no date taken)</source>
+        <translation>(kein Aufnahmedatum)</translation>
+    </message>
+    <message>
+        <source>(no camera make)</source>
+        <translation>(kein Kamerahersteller)</translation>
+    </message>
+    <message>
+        <source>(no camera model)</source>
+        <translation>(kein Kameramodell)</translation>
+    </message>
+    <message>
+        <source>(no lens)</source>
+        <translation>(kein Objektiv)</translation>
+    </message>
+    <message>
+        <source>(no serial number)</source>
+        <translation>(keine Seriennummer)</translation>
+    </message>
+    <message>
+        <source>(no number in the name)</source>
+        <translation>(keine Nummer im Namen)</translation>
+    </message>
+    <message>
+        <source>no date taken: the photo keeps its name, as the time of its file may not be when it was taken</source>
+        <translation>kein Aufnahmedatum: Das Foto behält seinen Namen, denn die Zeit der Datei muss nicht die der Aufnahme sein</translation>
+    </message>
+    <message>
+        <source>no camera make in the photo&apos;s EXIF data: the photo keeps its name</source>
+        <translation>kein Kamerahersteller in den EXIF-Daten des Fotos: Das Foto behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>no camera model in the photo&apos;s EXIF data: the photo keeps its name</source>
+        <translation>kein Kameramodell in den EXIF-Daten des Fotos: Das Foto behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>no lens model in the photo&apos;s EXIF data: the photo keeps its name</source>
+        <translation>kein Objektiv in den EXIF-Daten des Fotos: Das Foto behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>no camera serial number in the photo&apos;s EXIF data: the photo keeps its name</source>
+        <translation>keine Seriennummer der Kamera in den EXIF-Daten des Fotos: Das Foto behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>no digits in the original name: the photo keeps its name</source>
+        <translation>keine Ziffern im bisherigen Namen: Das Foto behält seinen Namen</translation>
+    </message>
+    <message>
+        <source>Unknown field {%1} at character %2.</source>
+        <translation>Unbekanntes Feld {%1} bei Zeichen %2.</translation>
+    </message>
+    <message>
+        <source>The brace at character %1 is not closed.</source>
+        <translation>Die Klammer bei Zeichen %1 wird nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The brace at character %1 closes no field.</source>
+        <translation>Die Klammer bei Zeichen %1 schließt kein Feld.</translation>
+    </message>
+    <message>
+        <source>Character %1 (&quot;%2&quot;) is no part of a date format: use YYYY MM DD hh mm ss and - _ . or a space.</source>
+        <translation>Zeichen %1 (&quot;%2&quot;) gehört zu keinem Datumsformat: YYYY MM DD hh mm ss und - _ . oder ein Leerzeichen verwenden.</translation>
+    </message>
+    <message>
+        <source>Character %1 (&quot;%2&quot;) cannot be in a file name.</source>
+        <translation>Zeichen %1 (&quot;%2&quot;) darf in keinem Dateinamen stehen.</translation>
+    </message>
+    <message>
+        <source>The pattern is longer than %1 characters.</source>
+        <translation>Das Muster ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Prefix box</source>
+        <translation>Feld Präfix</translation>
+    </message>
+    <message>
+        <source>Running number (Start and Digits boxes)</source>
+        <translation>Laufende Nummer (Felder Start und Stellen)</translation>
+    </message>
+    <message>
+        <source>Date taken (YYYY-MM-DD; {date:FORMAT} for others)</source>
+        <translation>Aufnahmedatum (YYYY-MM-DD; {date:FORMAT} für andere)</translation>
+    </message>
+    <message>
+        <source>Time taken (hh-mm-ss)</source>
+        <translation>Aufnahmezeit (hh-mm-ss)</translation>
+    </message>
+    <message>
+        <source>Camera (make and model)</source>
+        <translation>Kamera (Hersteller und Modell)</translation>
+    </message>
+    <message>
+        <source>Camera make</source>
+        <translation>Kamerahersteller</translation>
+    </message>
+    <message>
+        <source>Camera model</source>
+        <translation>Kameramodell</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Camera serial number</source>
+        <translation>Seriennummer der Kamera</translation>
+    </message>
+    <message>
+        <source>Original name</source>
+        <translation>Bisheriger Name</translation>
+    </message>
+    <message>
+        <source>Number in the original name</source>
+        <translation>Nummer im bisherigen Namen</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation>Ordnername</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Date and time taken</source>
+        <translation>Aufnahmedatum und -zeit</translation>
+    </message>
+    <message>
+        <source>(The stored name pattern cannot be read: designed names are used.)</source>
+        <translation>(Das gespeicherte Namensmuster ist unlesbar: Es gelten die üblichen Namen.)</translation>
+    </message>
+</context>
+<context>
     <name>RecordWords</name>
     <message>
         <source>not a journal of this version</source>
@@ -977,6 +1112,14 @@ umbenennen?</translation>
         <source>(no date taken)</source>
         <translation>(kein Aufnahmedatum)</translation>
     </message>
+    <message>
+        <source>1 photo without a value its name pattern needs keeps its name.</source>
+        <translation>1 Foto ohne einen Wert, den sein Namensmuster braucht, behält seinen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 photos without a value their name pattern needs keep their names.</source>
+        <translation>%1 Fotos ohne einen Wert, den ihr Namensmuster braucht, behalten ihre Namen.</translation>
+    </message>
 </context>
 <context>
     <name>km::EarlierRenamesDialog</name>
@@ -1011,6 +1154,53 @@ umbenennen?</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>km::NamePatternDialog</name>
+    <message>
+        <source>Name Pattern</source>
+        <translation>Namensmuster</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Field</source>
+        <translation>Feld &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Original Name</source>
+        <translation>Bisheriger Name</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Pre&amp;sets:</source>
+        <translation>&amp;Vorlagen:</translation>
+    </message>
+    <message>
+        <source>(choose a preset)</source>
+        <translation>(Vorlage wählen)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As Preset...</source>
+        <translation>Als Vorlage &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>Vorlage &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Save As Preset</source>
+        <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>Name of the preset:</source>
+        <translation>Name der Vorlage:</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1248,38 @@ umbenennen?</translation>
     <message>
         <source>Number only photos that share a date</source>
         <translation>Nur Fotos mit gleichem Datum nummerieren</translation>
+    </message>
+    <message>
+        <source>Number again from the start for each name</source>
+        <translation>Für jeden Namen neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Number only photos that share a name</source>
+        <translation>Nur Fotos mit gleichem Namen nummerieren</translation>
+    </message>
+    <message>
+        <source>Designed names (prefix + number)</source>
+        <translation>Übliche Namen (Präfix + Nummer)</translation>
+    </message>
+    <message>
+        <source>Pattern %1</source>
+        <translation>Muster %1</translation>
+    </message>
+    <message>
+        <source>Name &amp;Pattern...</source>
+        <translation>Namens&amp;muster...</translation>
+    </message>
+    <message>
+        <source>Extensions as they are</source>
+        <translation>Endungen wie sie sind</translation>
+    </message>
+    <message>
+        <source>Extensions in lower case</source>
+        <translation>Endungen in Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Extensions in upper case</source>
+        <translation>Endungen in Großbuchstaben</translation>
     </message>
 </context>
 </TS>
