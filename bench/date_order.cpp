@@ -4,10 +4,13 @@
 //   name_ms     the folder's listing alone (natural name order);
 //   cold_ms     the listing, every date read with an empty cache, and the order taken;
 //   cached_ms   the same with every date in the cache, as after the user types a new prefix.
+// (The dates are read with the camera's tags, as the cache keeps them; cameraFields measures what
+// those cost.)
 // extra_cold_s = cold - name in seconds; cached_ratio = cached / name. The files are in the
 // operating system's cache (read once before measuring), as they are after the first listing.
 #include "camera_files.h"
 #include "files/file_system.h"
+#include "photo_dates/exif_date.h"
 #include "photo_dates/folder_dates.h"
 #include "support/benchmark_main.h"
 
@@ -90,8 +93,8 @@ int orderByDate(const QString& folder, km::DateTakenCache& cache) {
     const QStringList names = listPhotos(folder);
     const auto dates = km::readFolderFacts(folder, names, cache, [](int, int) { return true; });
     benchmark::DoNotOptimize(km::orderTaken(*dates));
-    return static_cast<int>(std::count_if(dates->begin(), dates->end(),
-                                          [](const auto& facts) { return facts.taken.has_value(); }));
+    return static_cast<int>(std::count_if(
+        dates->begin(), dates->end(), [](const auto& facts) { return facts.taken.has_value(); }));
 }
 
 double secondsSince(std::chrono::steady_clock::time_point begin) {
@@ -131,6 +134,46 @@ void dateOrder(benchmark::State& state) {
     state.counters["cached_ratio"] = cachedSeconds / nameSeconds;
 }
 BENCHMARK(dateOrder)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every photo of the folder read without a cache, on one thread: the date alone against the date
+// with the camera's make, model, lens and serial (what the cache keeps). camera_ratio = with the
+// camera / the date alone; the two take turns so neither has the warmer caches.
+void cameraFields(benchmark::State& state) {
+    static const CameraFolder photos;
+    const QString folder = photos.path();
+    const QStringList names = listPhotos(folder);
+    const auto readAll = [&](bool camera) {
+        const auto begin = std::chrono::steady_clock::now();
+        int dated = 0;
+        for (const QString& name : names) {
+            QFile file(folder + name);
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            dated += camera ? km::readPhotoFacts(file).taken.has_value()
+                            : km::readDateTaken(file).has_value();
+        }
+        benchmark::DoNotOptimize(dated);
+        return secondsSince(begin);
+    };
+    double dateSeconds = 0;
+    double cameraSeconds = 0;
+    bool cameraFirst = false;
+    for (auto _ : state) {
+        if (cameraFirst) {
+            cameraSeconds += readAll(true);
+            dateSeconds += readAll(false);
+        } else {
+            dateSeconds += readAll(false);
+            cameraSeconds += readAll(true);
+        }
+        cameraFirst = !cameraFirst;
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["date_ms"] = 1000 * dateSeconds / runs;
+    state.counters["camera_ms"] = 1000 * cameraSeconds / runs;
+    state.counters["camera_ratio"] = cameraSeconds / dateSeconds;
+}
+BENCHMARK(cameraFields)->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

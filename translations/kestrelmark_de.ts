@@ -669,11 +669,11 @@ Mehr mit „%1 --help“.
     </message>
     <message>
         <source>Prefix box</source>
-        <translation>Feld Präfix</translation>
+        <translation>Text im Feld Präfix</translation>
     </message>
     <message>
         <source>Running number (Start and Digits boxes)</source>
-        <translation>Laufende Nummer (Felder Start und Stellen)</translation>
+        <translation>Laufende Nummer (Felder Erste Nummer und Anzahl Ziffern)</translation>
     </message>
     <message>
         <source>Date taken (YYYY-MM-DD; {date:FORMAT} for others)</source>

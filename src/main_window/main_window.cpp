@@ -70,8 +70,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::patternChosen, this, &MainWindow::choosePattern);
     connect(menu, &km::PhotoListMenu::namePatternDialogChosen, this,
             &MainWindow::showNamePatternDialog);
-    connect(menu, &km::PhotoListMenu::extensionCaseChosen, this,
-            &MainWindow::chooseExtensionCase);
+    connect(menu, &km::PhotoListMenu::extensionCaseChosen, this, &MainWindow::chooseExtensionCase);
     connectHandlers();
 }
 

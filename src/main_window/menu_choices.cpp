@@ -107,7 +107,9 @@ void MainWindow::readTrialPhotos() {
     const auto count = static_cast<std::size_t>(trial.names.size());
     if (m_rowTimes.size() >= count && m_rowCameras.size() >= count) {
         trial.times.assign(m_rowTimes.begin(), m_rowTimes.begin() + trial.names.size());
-        trial.cameras.assign(m_rowCameras.begin(), m_rowCameras.begin() + trial.names.size());
+        trial.cameras.clear();
+        for (std::size_t row = 0; row < count; ++row)
+            trial.cameras.push_back(m_rowCameras[row]);
         return;
     }
     trial.times.clear();

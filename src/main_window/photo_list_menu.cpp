@@ -122,17 +122,16 @@ void PhotoListMenu::addDateChoices(QMenu& menu, const Options& options) {
     addPatternChoices(menu, options);
     // The numbers choice counts only while a date or a pattern is in the names.
     menu.addSeparator();
-    addChoiceGroup<DateNumbering>(
-        menu,
-        {{tr("Number all photos in one run"), DateNumbering::Run},
-         {patterned ? tr("Number again from the start for each name")
-                    : tr("Number again from the start for each date"),
-          DateNumbering::Restart},
-         {patterned ? tr("Number only photos that share a name")
-                    : tr("Number only photos that share a date"),
-          DateNumbering::Shared}},
-        options.numbers, patterned || options.date != DateInNames::None,
-        [this](DateNumbering numbers) { emit numbersChosen(numbers); });
+    addChoiceGroup<DateNumbering>(menu,
+                                  {{tr("Number all photos in one run"), DateNumbering::Run},
+                                   {patterned ? tr("Number again from the start for each name")
+                                              : tr("Number again from the start for each date"),
+                                    DateNumbering::Restart},
+                                   {patterned ? tr("Number only photos that share a name")
+                                              : tr("Number only photos that share a date"),
+                                    DateNumbering::Shared}},
+                                  options.numbers, patterned || options.date != DateInNames::None,
+                                  [this](DateNumbering numbers) { emit numbersChosen(numbers); });
 }
 
 // The designed names, each saved pattern for one click, and the dialog that writes patterns.
@@ -141,9 +140,9 @@ void PhotoListMenu::addPatternChoices(QMenu& menu, const Options& options) {
     std::vector<std::pair<QString, QString>> entries{
         {tr("Designed names (prefix + number)"), QString()}};
     for (const auto& [name, pattern] : options.presets)
-        entries.emplace_back(QStringLiteral("%1\t%2").arg(withoutAccessKeys(name),
-                                                           withoutAccessKeys(pattern)),
-                             pattern);
+        entries.emplace_back(
+            QStringLiteral("%1\t%2").arg(withoutAccessKeys(name), withoutAccessKeys(pattern)),
+            pattern);
     const QString current = options.namePattern() ? options.pattern : QString();
     // A pattern in force that no preset holds is shown as the one checked.
     if (!current.isEmpty() && std::none_of(entries.begin(), entries.end(), [&](const auto& entry) {

@@ -17,9 +17,10 @@ QString WindowWords::renameQuestion(std::size_t companions, int leftOut, bool by
         question += QStringLiteral("\r\n") +
                     tr("%1 RAW and sidecar files are renamed with them.").arg(companions);
     if (leftOut == 1)
-        question += QStringLiteral("\r\n") +
-                    (byPattern ? tr("1 photo without a value its name pattern needs keeps its name.")
-                               : tr("1 photo without a date taken keeps its name."));
+        question +=
+            QStringLiteral("\r\n") +
+            (byPattern ? tr("1 photo without a value its name pattern needs keeps its name.")
+                       : tr("1 photo without a date taken keeps its name."));
     else if (leftOut > 1)
         question +=
             QStringLiteral("\r\n") +

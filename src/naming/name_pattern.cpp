@@ -203,8 +203,7 @@ QString cameraName(const QString& make, const QString& model) {
     return makeWord.toString() + u' ' + model;
 }
 
-QStringView originalNumber(QStringView name) {
-    const QStringView stem = fs::stemOf(name);
+QStringView originalNumber(QStringView stem) {
     const auto isDigit = [](QChar c) {
         return c >= u'0' && c <= u'9';
     };

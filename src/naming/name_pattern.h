@@ -113,8 +113,8 @@ QString safeNameValue(const QString& value);
 // a model.
 QString cameraName(const QString& make, const QString& model);
 
-// The last run of digits in a name without its extension ("IMG_2041.JPG" gives "2041"); empty
-// when it has none.
-QStringView originalNumber(QStringView name);
+// The last run of digits in a name without its extension ("IMG_2041" gives "2041"); empty when
+// it has none.
+QStringView originalNumber(QStringView stem);
 
 } // namespace km

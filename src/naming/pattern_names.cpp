@@ -23,47 +23,30 @@ bool isSeparatorText(QStringView text) {
     });
 }
 
-// A value made safe once for the rows that share it: photos of one camera follow each other.
-class SafeValue {
-public:
-    const QString& of(const QString& value) {
-        if (!m_known || value != m_value) {
-            m_value = value;
-            m_safe = safeNameValue(value);
-            m_known = true;
-        }
-        return m_safe;
-    }
-
-private:
-    bool m_known = false;
-    QString m_value;
-    QString m_safe;
+// The texts a camera's tags give names, made safe once for all the photos it took.
+struct CameraTexts {
+    QString make;
+    QString model;
+    QString camera;
+    QString lens;
+    QString serial;
 };
 
-class CameraValue {
-public:
-    const QString& of(const CameraTags& tags) {
-        if (!m_known || tags.make != m_make || tags.model != m_model) {
-            m_make = tags.make;
-            m_model = tags.model;
-            m_safe = safeNameValue(cameraName(safeNameValue(tags.make), tags.model));
-            m_known = true;
-        }
-        return m_safe;
-    }
+std::vector<CameraTexts> cameraTextsOf(const RowCameras& cameras) {
+    std::vector<CameraTexts> texts;
+    texts.reserve(cameras.cameras().size());
+    for (const CameraTags& tags : cameras.cameras())
+        texts.push_back({safeNameValue(tags.make), safeNameValue(tags.model),
+                         safeNameValue(cameraName(safeNameValue(tags.make), tags.model)),
+                         safeNameValue(tags.lens), safeNameValue(tags.serial)});
+    return texts;
+}
 
-private:
-    bool m_known = false;
-    QString m_make;
-    QString m_model;
-    QString m_safe;
-};
-
-// One row's text of each piece of the pattern; Date and Time pieces are written from the time.
+// One row's text of each piece of the pattern, and how long they are together.
 struct RowParts {
     std::vector<QStringView> texts;
-    const CalendarTime* time = nullptr;
+    QStringView extension;
+    qsizetype length = 0;
     MissingValue missing = MissingValue::None;
 };
 
@@ -71,78 +54,100 @@ class PatternNamer {
 public:
     PatternNamer(const NamingFields& fields, const QStringList& originals,
                  const PatternNaming& naming, const RowMetadata& metadata)
-        : m_fields(fields), m_originals(originals), m_naming(naming),
-          m_pieces(naming.pattern.pieces()), m_metadata(metadata) {
+        : m_fields(fields), m_originals(originals), m_pieces(naming.pattern.pieces()),
+          m_metadata(metadata), m_extensionCase(naming.extensionCase),
+          m_cameraTexts(cameraTextsOf(metadata.cameras)) {
         m_parts.texts.resize(m_pieces.size());
-        for (std::size_t i = 0; i < m_pieces.size(); ++i)
-            if (m_pieces[i].field == PatternField::Number)
-                m_numberPiece = static_cast<qsizetype>(i);
-    }
-
-    bool hasNumber() const { return m_numberPiece >= 0; }
-
-    // The parts of a row; false when it lacks a value, which parts().missing names.
-    bool read(int row0) {
-        m_parts.missing = MissingValue::None;
-        const auto row = static_cast<std::size_t>(row0);
-        const CameraTags* tags =
-            row < m_metadata.cameras.size() ? &m_metadata.cameras[row] : nullptr;
-        m_parts.time = row < m_metadata.times.size() && m_metadata.times[row]
-                           ? &*m_metadata.times[row]
-                           : nullptr;
+        m_lastDates.resize(m_pieces.size());
+        // The pieces that read the same for every row are looked up once.
         for (std::size_t i = 0; i < m_pieces.size(); ++i) {
+            const NamePattern::Piece& piece = m_pieces[i];
             QStringView& text = m_parts.texts[i];
-            text = {};
-            switch (m_pieces[i].field) {
+            switch (piece.field) {
             case PatternField::Text:
-                text = m_pieces[i].text;
+                text = piece.text;
                 break;
             case PatternField::Prefix:
                 text = m_fields.prefix;
                 break;
-            case PatternField::Number:
+            case PatternField::Folder:
+                text = naming.folderName;
                 break;
+            case PatternField::Number:
+                m_numberPiece = static_cast<qsizetype>(i);
+                break;
+            default:
+                m_rowPieces.push_back(i);
+                continue;
+            }
+            m_fixedLength += text.size();
+        }
+    }
+
+    bool hasNumber() const { return m_numberPiece >= 0; }
+
+    // The parts of a row; false when it lacks a value, which missing() names.
+    bool read(int row0) {
+        m_parts.missing = MissingValue::None;
+        const auto row = static_cast<std::size_t>(row0);
+        const CameraTexts* camera = row < m_metadata.cameras.size()
+                                        ? &m_cameraTexts[m_metadata.cameras.cameraOf(row)]
+                                        : nullptr;
+        const CalendarTime* time = row < m_metadata.times.size() && m_metadata.times[row]
+                                       ? &*m_metadata.times[row]
+                                       : nullptr;
+        const QString& original = m_originals[row0];
+        m_parts.extension = fs::extensionOf(original);
+        const QStringView stem = QStringView(original).chopped(m_parts.extension.size());
+        qsizetype length = m_fixedLength + m_parts.extension.size();
+        for (const std::size_t i : m_rowPieces) {
+            QStringView& text = m_parts.texts[i];
+            switch (m_pieces[i].field) {
             case PatternField::Date:
             case PatternField::Time:
-                if (!m_parts.time)
+                if (!time)
                     return lacks(MissingValue::DateTaken);
+                text = dateText(i, *time);
                 break;
             case PatternField::Make:
-                text = tags ? m_make.of(tags->make) : QStringView();
+                text = camera ? QStringView(camera->make) : QStringView();
                 if (text.isEmpty())
                     return lacks(MissingValue::Make);
                 break;
             case PatternField::Model:
+                text = camera ? QStringView(camera->model) : QStringView();
+                if (text.isEmpty())
+                    return lacks(MissingValue::Model);
+                break;
             case PatternField::Camera:
-                text = !tags                                      ? QStringView()
-                       : m_pieces[i].field == PatternField::Model ? m_model.of(tags->model)
-                                                                  : m_camera.of(*tags);
+                text = camera ? QStringView(camera->camera) : QStringView();
                 if (text.isEmpty())
                     return lacks(MissingValue::Model);
                 break;
             case PatternField::Lens:
-                text = tags ? m_lens.of(tags->lens) : QStringView();
+                text = camera ? QStringView(camera->lens) : QStringView();
                 if (text.isEmpty())
                     return lacks(MissingValue::Lens);
                 break;
             case PatternField::Serial:
-                text = tags ? m_serial.of(tags->serial) : QStringView();
+                text = camera ? QStringView(camera->serial) : QStringView();
                 if (text.isEmpty())
                     return lacks(MissingValue::Serial);
                 break;
             case PatternField::Name:
-                text = fs::stemOf(m_originals[row0]);
+                text = stem;
                 break;
             case PatternField::Original:
-                text = originalNumber(m_originals[row0]);
+                text = originalNumber(stem);
                 if (text.isEmpty())
                     return lacks(MissingValue::OriginalNumber);
                 break;
-            case PatternField::Folder:
-                text = m_naming.folderName;
+            default:
                 break;
             }
+            length += text.size();
         }
+        m_parts.length = length;
         return true;
     }
 
@@ -150,14 +155,20 @@ public:
 
     // The text the pattern gives the row read last around its number, which rows that share it
     // count in one group.
-    QString groupText() const { return write(std::nullopt, 0, {}, false); }
+    QString groupText() const {
+        return write(std::nullopt, 0, -1, m_parts.length - m_parts.extension.size(), {});
+    }
 
     // The name of the row read last: without a number (or with a width of 0), the separator
     // text beside the number goes with it.
-    QString name(int row0, std::optional<double> number, int width) const {
-        const QStringView extension = fs::extensionOf(m_originals[row0]);
-        QString name = write(number, width, extension, true);
-        fs::setExtensionCase(name, name.size() - extension.size(), m_naming.extensionCase);
+    QString name(std::optional<double> number, int width) const {
+        const bool numbered = hasNumber() && number && width > 0;
+        const qsizetype dropped = !numbered && hasNumber() ? droppedSeparator() : -1;
+        const qsizetype length =
+            m_parts.length + (numbered ? width : 0) -
+            (dropped >= 0 ? m_parts.texts[static_cast<std::size_t>(dropped)].size() : 0);
+        QString name = write(number, numbered ? width : 0, dropped, length, m_parts.extension);
+        fs::setExtensionCase(name, name.size() - m_parts.extension.size(), m_extensionCase);
         return name;
     }
 
@@ -167,65 +178,70 @@ private:
         return false;
     }
 
+    // Photos one after another were mostly taken on the same day: a date text written once
+    // serves the next photos with the same text.
+    QStringView dateText(std::size_t piece, const CalendarTime& time) {
+        const DatePattern& pattern = *m_pieces[piece].date;
+        LastDate& last = m_lastDates[piece];
+        const qint64 key = pattern.key(time);
+        if (last.text.isEmpty() || last.key != key) {
+            last.key = key;
+            last.text.resize(pattern.textLength());
+            pattern.writeTo(last.text.data(), time);
+        }
+        return last.text;
+    }
+
     // The separator piece left out with a number that is not written: the one before it where
     // something comes before that, else the one after it.
     qsizetype droppedSeparator() const {
+        const auto separatorAt = [this](qsizetype at) {
+            return at >= 0 && at < static_cast<qsizetype>(m_pieces.size()) &&
+                   m_pieces[static_cast<std::size_t>(at)].field == PatternField::Text &&
+                   isSeparatorText(m_parts.texts[static_cast<std::size_t>(at)]);
+        };
         const qsizetype before = m_numberPiece - 1;
-        if (before >= 1 && isSeparatorText(m_parts.texts[static_cast<std::size_t>(before)]) &&
-            m_pieces[static_cast<std::size_t>(before)].field == PatternField::Text)
-            return before;
-        const qsizetype after = m_numberPiece + 1;
-        if (before < 1 && after < static_cast<qsizetype>(m_pieces.size()) &&
-            m_pieces[static_cast<std::size_t>(after)].field == PatternField::Text &&
-            isSeparatorText(m_parts.texts[static_cast<std::size_t>(after)]))
-            return after;
-        return -1;
+        if (before >= 1)
+            return separatorAt(before) ? before : -1;
+        return separatorAt(m_numberPiece + 1) ? m_numberPiece + 1 : -1;
     }
 
-    QString write(std::optional<double> number, int width, QStringView extension,
-                  bool dropSeparator) const {
-        const bool numbered = number && width > 0;
-        const qsizetype dropped =
-            !numbered && dropSeparator && hasNumber() ? droppedSeparator() : -1;
-        qsizetype length = extension.size();
-        for (std::size_t i = 0; i < m_pieces.size(); ++i) {
-            if (static_cast<qsizetype>(i) == dropped)
-                continue;
-            if (m_pieces[i].date)
-                length += m_pieces[i].date->textLength();
-            else if (m_pieces[i].field == PatternField::Number)
-                length += numbered ? width : 0;
-            else
-                length += m_parts.texts[i].size();
-        }
+    // The pieces written in one buffer of the length they need; width 0 writes no number.
+    QString write(std::optional<double> number, int width, qsizetype dropped, qsizetype length,
+                  QStringView extension) const {
         QString name(length, Qt::Uninitialized);
         QChar* out = name.data();
-        for (std::size_t i = 0; i < m_pieces.size(); ++i) {
-            if (static_cast<qsizetype>(i) == dropped)
-                continue;
-            if (m_pieces[i].date)
-                out = m_pieces[i].date->writeTo(out, *m_parts.time);
-            else if (m_pieces[i].field == PatternField::Number)
-                out = numbered ? name_parts::writeNumberPart(out, *number, width) : out;
-            else
-                out = std::copy_n(m_parts.texts[i].data(), m_parts.texts[i].size(), out);
+        const auto pieces = static_cast<qsizetype>(m_pieces.size());
+        for (qsizetype i = 0; i < pieces; ++i) {
+            if (i == m_numberPiece) {
+                if (width > 0)
+                    out = name_parts::writeNumberPart(out, *number, width);
+            } else if (i != dropped) {
+                const QStringView text = m_parts.texts[static_cast<std::size_t>(i)];
+                out = std::copy_n(text.data(), text.size(), out);
+            }
         }
         std::copy_n(extension.data(), extension.size(), out);
         return name;
     }
 
+    struct LastDate {
+        qint64 key = 0;
+        QString text;
+    };
+
     const NamingFields& m_fields;
     const QStringList& m_originals;
-    const PatternNaming& m_naming;
     const std::vector<NamePattern::Piece>& m_pieces;
     const RowMetadata& m_metadata;
+    const fs::ExtensionCase m_extensionCase;
+    const std::vector<CameraTexts> m_cameraTexts;
+    // The pieces whose text is each row's own.
+    std::vector<std::size_t> m_rowPieces;
     qsizetype m_numberPiece = -1;
+    qsizetype m_fixedLength = 0;
     RowParts m_parts;
-    SafeValue m_make;
-    SafeValue m_model;
-    SafeValue m_lens;
-    SafeValue m_serial;
-    CameraValue m_camera;
+    std::vector<LastDate> m_lastDates;
 };
 
 // How many numbered rows share each group text, and how many of them are numbered so far.
@@ -290,9 +306,8 @@ PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
         }
         if (namer.hasNumber())
             largestNumber = std::max(largestNumber, number);
-        proposal.names.append(
-            namer.name(row0, number > 0 ? std::optional(number + start - 1) : std::nullopt,
-                       width.value_or(0)));
+        proposal.names.append(namer.name(
+            number > 0 ? std::optional(number + start - 1) : std::nullopt, width.value_or(0)));
     }
     proposal.numberedCount = runNumber;
     // A number part of no digits is fine only where no photo needs a number.
@@ -304,9 +319,13 @@ PatternNames computePatternNames(const NamingFields& fields, bool renameAll,
 QString patternExampleLine(const NamingFields& fields, const PatternNaming& naming,
                            const QStringList& originalNames, const RowMetadata& metadata) {
     static const RowTimes kMadeTimes{kExampleTime};
-    static const RowCameras kMadeCameras{{QStringLiteral("Canon"), QStringLiteral("Canon EOS R5"),
-                                          QStringLiteral("RF24-105mm F4 L IS USM"),
-                                          QStringLiteral("032021001234")}};
+    static const RowCameras kMadeCameras = [] {
+        RowCameras cameras;
+        cameras.push_back({QStringLiteral("Canon"), QStringLiteral("Canon EOS R5"),
+                           QStringLiteral("RF24-105mm F4 L IS USM"),
+                           QStringLiteral("032021001234")});
+        return cameras;
+    }();
     static const QStringList kMadeNames{QStringLiteral("IMG_2041.JPG")};
     const bool listed = !originalNames.isEmpty();
     const QStringList& names = listed ? originalNames : kMadeNames;
@@ -317,7 +336,7 @@ QString patternExampleLine(const NamingFields& fields, const PatternNaming& nami
     // The first photo that gets a name shows it; where none does, the first says what it lacks.
     for (int row0 = 0; row0 < names.size(); ++row0)
         if (namer.read(row0))
-            return exampleLineOf(namer.name(row0, start, width));
+            return exampleLineOf(namer.name(start, width));
     namer.read(0);
     return exampleLineOf(missingValueText(namer.missing()));
 }

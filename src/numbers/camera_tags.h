@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QtGlobal>
 #include <vector>
 
 namespace km {
@@ -18,7 +20,47 @@ struct CameraTags {
     bool operator==(const CameraTags&) const = default;
 };
 
-// The camera tags of each row of a list.
-using RowCameras = std::vector<CameraTags>;
+inline size_t qHash(const CameraTags& tags, size_t seed = 0) {
+    return qHashMulti(seed, tags.make, tags.model, tags.lens, tags.serial);
+}
+
+// The camera tags of each row of a list, each camera (with its lens) held once: a folder's
+// photos are many, its cameras few, so a row holds only the number of its camera.
+class RowCameras {
+public:
+    void clear() {
+        m_cameras.clear();
+        m_rows.clear();
+        m_known.clear();
+    }
+    void reserve(std::size_t rows) { m_rows.reserve(rows); }
+    void push_back(const CameraTags& tags) {
+        // Photos of one camera mostly follow each other.
+        if (m_rows.empty() || !(m_cameras[m_rows.back()] == tags)) {
+            const auto known = m_known.constFind(tags);
+            if (known == m_known.cend()) {
+                m_known.insert(tags, static_cast<quint32>(m_cameras.size()));
+                m_rows.push_back(static_cast<quint32>(m_cameras.size()));
+                m_cameras.push_back(tags);
+                return;
+            }
+            m_rows.push_back(*known);
+            return;
+        }
+        m_rows.push_back(m_rows.back());
+    }
+
+    std::size_t size() const { return m_rows.size(); }
+    const CameraTags& operator[](std::size_t row) const { return m_cameras[m_rows[row]]; }
+    // The number of the row's camera, the same for every row of that camera.
+    quint32 cameraOf(std::size_t row) const { return m_rows[row]; }
+    // Every camera, by its number.
+    const std::vector<CameraTags>& cameras() const { return m_cameras; }
+
+private:
+    std::vector<CameraTags> m_cameras;
+    std::vector<quint32> m_rows;
+    QHash<CameraTags, quint32> m_known;
+};
 
 } // namespace km
