@@ -116,7 +116,7 @@ void MainWindow::readTrialPhotos() {
     trial.cameras.clear();
     for (const km::PhotoFacts& facts : km::readFewPhotoFacts(CurrentFolder, trial.names)) {
         trial.times.push_back(facts.taken ? std::optional(facts.taken->time) : std::nullopt);
-        trial.cameras.push_back(facts.camera);
+        trial.cameras.push_back(facts.cameraTags());
     }
 }
 

@@ -69,7 +69,9 @@ void MainWindow::showFoundFiles() {
 // comes at once; false when the rest is read in the background, with the list empty, its header
 // showing the progress and Rename! off, until datesRead() fills the list.
 bool MainWindow::readListedFacts() {
-    const std::optional<km::DateReading::Dates> facts = m_dates.read(CurrentFolder, FoundFiles);
+    const std::optional<km::DateReading::Dates> facts = m_dates.read(
+        CurrentFolder, FoundFiles,
+        m_options.namesShowCameras() ? km::FactsWanted::DatesAndCameras : km::FactsWanted::Dates);
     if (!facts) {
         showDatesBeingRead();
         return false;
@@ -130,7 +132,7 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& facts) {
         ordered.append(FoundFiles[index]);
         const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
         m_rowTimes.push_back(each.taken ? std::optional(each.taken->time) : std::nullopt);
-        m_rowCameras.push_back(each.camera);
+        m_rowCameras.push_back(each.cameraTags());
     }
     FoundFiles = std::move(ordered);
 }
@@ -146,14 +148,16 @@ QString MainWindow::rowToolTip(int row) const {
     km::RowFacts facts;
     facts.name = m_form.lvFiles->photos().names().value(row);
     const auto at = static_cast<std::size_t>(row);
-    if (m_options.namePattern()) {
-        if (row >= 0 && at < m_rowMissing.size())
-            facts.leftOutTip = km::missingValueTip(m_rowMissing[at]);
-    } else {
-        facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
-                        at < m_rowTimes.size() && !m_rowTimes[at];
-        facts.datesInNames = m_options.date != km::DateInNames::None;
-    }
+    const bool patterned = m_options.namePattern().has_value();
+    const km::MissingValue missing = patterned && row >= 0 && at < m_rowMissing.size()
+                                         ? m_rowMissing[at]
+                                         : km::MissingValue::None;
+    facts.leftOutTip = km::missingValueTip(missing);
+    // A photo that keeps its name for want of a date says so once.
+    facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
+                    at < m_rowTimes.size() && !m_rowTimes[at] &&
+                    missing != km::MissingValue::DateTaken;
+    facts.datesInNames = !patterned && m_options.date != km::DateInNames::None;
     facts.companions = m_companions.pairsOf(row);
     return km::rowToolTip(facts);
 }

@@ -43,15 +43,9 @@ public:
     QChar* writeTo(QChar* out, const CalendarTime& time) const {
         std::copy_n(m_text.constData(), m_text.size(), out);
         for (const Field& field : m_fields) {
-            // Two digits at a time: every part of a time is below 10000.
             int value = time.*field.part;
-            QChar* digit = out + field.at + field.length;
-            for (qsizetype left = field.length; left > 0; left -= 2, value /= 100) {
-                const int pair = value % 100;
-                *--digit = QChar(u'0' + pair % 10);
-                if (left > 1)
-                    *--digit = QChar(u'0' + pair / 10);
-            }
+            for (qsizetype i = field.length - 1; i >= 0; --i, value /= 10)
+                out[field.at + i] = QChar(u'0' + value % 10);
         }
         return out + m_text.size();
     }

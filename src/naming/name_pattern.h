@@ -17,6 +17,7 @@ enum class PatternField {
     Number,
     Date,
     Time,
+    // The camera's tags, Make to Serial, follow each other.
     Make,
     Model,
     Camera,

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <compare>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -32,13 +33,20 @@ inline bool takenBefore(const DateTaken& a, const DateTaken& b) {
 }
 
 // What a photo's metadata says: when it was taken, and with which camera. Read together, in one
-// read of the file, and kept together.
+// read of the file, and kept together. The photos of one camera share its tags, so that a
+// folder's thousands of entries are small and cheap to copy; nothing where the photo names none.
 struct PhotoFacts {
     std::optional<DateTaken> taken;
-    CameraTags camera;
+    std::shared_ptr<const CameraTags> camera;
 
-    bool operator==(const PhotoFacts&) const = default;
+    const CameraTags& cameraTags() const {
+        static const CameraTags kNone;
+        return camera ? *camera : kNone;
+    }
 };
+
+// Whether the camera's tags are read with the date: they cost a little, and only names need them.
+enum class FactsWanted { Dates, DatesAndCameras };
 
 // The time EXIF writes as "YYYY:MM:DD HH:MM:SS", when it names a real day (year 1 to 9999) and
 // time of day.

@@ -9,23 +9,32 @@
 
 namespace km {
 
-const PhotoFacts* FolderDates::findUnchanged(const QString& name) const {
-    const auto file = m_files.constFind(name);
-    return file != m_files.cend() && file->unchanged ? &file->facts : nullptr;
+namespace {
+
+bool serves(FactsWanted read, FactsWanted wanted) {
+    return read == FactsWanted::DatesAndCameras || wanted == FactsWanted::Dates;
 }
 
-const PhotoFacts* FolderDates::find(const QString& name, const FileVersion& version,
-                                                  bool watchable) {
+} // namespace
+
+const PhotoFacts* FolderDates::findUnchanged(const QString& name, FactsWanted wanted) const {
+    const auto file = m_files.constFind(name);
+    return file != m_files.cend() && file->unchanged && serves(file->read, wanted) ? &file->facts
+                                                                                   : nullptr;
+}
+
+const PhotoFacts* FolderDates::find(const QString& name, const FileVersion& version, bool watchable,
+                                    FactsWanted wanted) {
     const auto file = m_files.find(name);
-    if (file == m_files.end() || file->version != version)
+    if (file == m_files.end() || file->version != version || !serves(file->read, wanted))
         return nullptr;
     file->unchanged = watchable && m_watch >= 0;
     return &file->facts;
 }
 
 void FolderDates::store(const QString& name, const FileVersion& version, bool watchable,
-                        const PhotoFacts& facts) {
-    m_files.insert(name, Entry{version, facts, watchable && m_watch >= 0});
+                        const PhotoFacts& facts, FactsWanted read) {
+    m_files.insert(name, Entry{version, facts, read, watchable && m_watch >= 0});
 }
 
 void FolderDates::keepOnly(const QStringList& names) {

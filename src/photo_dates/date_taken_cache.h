@@ -22,20 +22,21 @@ struct FileVersion {
     bool operator==(const FileVersion&) const = default;
 };
 
-// The facts (dates taken, cameras) read from the files of one folder, by file name, each with the version of the
-// file it was read from.
+// The facts (dates taken, cameras) read from the files of one folder, by file name, each with the
+// version of the file it was read from.
 class FolderDates {
 public:
     // The facts of a file stated while its folder was watched and not changed since; nothing
     // otherwise.
-    const PhotoFacts* findUnchanged(const QString& name) const;
+    // Facts read without the cameras do not count where the cameras are wanted.
+    const PhotoFacts* findUnchanged(const QString& name, FactsWanted wanted) const;
     // The facts read from this version of the file (which may be none); nothing when that
     // version was never read. Watchable tells that changes to the file, just stated, are notified
     // in this folder (a regular file with one link).
-    const PhotoFacts* find(const QString& name, const FileVersion& version,
-                                         bool watchable);
+    const PhotoFacts* find(const QString& name, const FileVersion& version, bool watchable,
+                           FactsWanted wanted);
     void store(const QString& name, const FileVersion& version, bool watchable,
-               const PhotoFacts& facts);
+               const PhotoFacts& facts, FactsWanted read);
     // Forgets the files whose names are not among names.
     void keepOnly(const QStringList& names);
 
@@ -47,6 +48,7 @@ private:
     struct Entry {
         FileVersion version;
         PhotoFacts facts;
+        FactsWanted read = FactsWanted::Dates;
         // Stated while the folder was watched and no change notified since.
         bool unchanged = false;
     };

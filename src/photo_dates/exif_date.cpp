@@ -28,9 +28,6 @@ constexpr uint16_t kModelTag = 0x0110;
 constexpr uint16_t kBodySerialNumberTag = 0xa431;
 constexpr uint16_t kLensModelTag = 0xa434;
 
-// Whether the camera's tags are read besides the date.
-enum class Wanted { Date, DateAndCamera };
-
 // The date of a DateTime... entry; nothing when it is missing or no valid date.
 std::optional<CalendarTime> timeAt(TiffReader& tiff, qint64 ifd, uint16_t tag) {
     const auto text = tiff.text(ifd, tag);
@@ -76,25 +73,28 @@ std::optional<DateTaken> dateTakenAt(TiffReader& tiff, qint64 exifIfd) {
 }
 
 // The facts of a TIFF structure (EXIF data, or a TIFF file), in either byte order.
-PhotoFacts factsFromTiff(TiffReader& tiff, Wanted wanted) {
+PhotoFacts factsFromTiff(TiffReader& tiff, FactsWanted wanted) {
     PhotoFacts facts;
     if (!tiff.readHeader())
         return facts;
     const qint64 ifd0 = tiff.firstDirectory();
     const qint64 exifIfd = tiff.pointer(ifd0, kExifIfdTag);
     facts.taken = dateTakenAt(tiff, exifIfd);
-    if (wanted == Wanted::DateAndCamera) {
-        facts.camera.make = tagTextAt(tiff, ifd0, kMakeTag);
-        facts.camera.model = tagTextAt(tiff, ifd0, kModelTag);
+    if (wanted == FactsWanted::DatesAndCameras) {
+        CameraTags camera;
+        camera.make = tagTextAt(tiff, ifd0, kMakeTag);
+        camera.model = tagTextAt(tiff, ifd0, kModelTag);
         if (exifIfd >= 0) {
-            facts.camera.lens = tagTextAt(tiff, exifIfd, kLensModelTag);
-            facts.camera.serial = tagTextAt(tiff, exifIfd, kBodySerialNumberTag);
+            camera.lens = tagTextAt(tiff, exifIfd, kLensModelTag);
+            camera.serial = tagTextAt(tiff, exifIfd, kBodySerialNumberTag);
         }
+        if (!(camera == CameraTags{}))
+            facts.camera = std::make_shared<const CameraTags>(std::move(camera));
     }
     return facts;
 }
 
-PhotoFacts factsFromBytes(const QByteArray& tiff, qsizetype start, Wanted wanted) {
+PhotoFacts factsFromBytes(const QByteArray& tiff, qsizetype start, FactsWanted wanted) {
     QBuffer buffer;
     buffer.setData(tiff);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -103,7 +103,7 @@ PhotoFacts factsFromBytes(const QByteArray& tiff, qsizetype start, Wanted wanted
     return factsFromTiff(reader, wanted);
 }
 
-PhotoFacts readJpegFacts(QIODevice& device, Wanted wanted) {
+PhotoFacts readJpegFacts(QIODevice& device, FactsWanted wanted) {
     if (!jpeg::readStartOfImage(device))
         return {};
     for (qint64 read = 2; read < kLongestHead;) {
@@ -130,7 +130,7 @@ PhotoFacts readJpegFacts(QIODevice& device, Wanted wanted) {
     return {};
 }
 
-PhotoFacts readFacts(QIODevice& device, Wanted wanted) {
+PhotoFacts readFacts(QIODevice& device, FactsWanted wanted) {
     const PictureFormat format = pictureFormatOf(device);
     switch (format) {
     case PictureFormat::Jpeg:
@@ -154,11 +154,11 @@ PhotoFacts readFacts(QIODevice& device, Wanted wanted) {
 } // namespace
 
 std::optional<DateTaken> readDateTaken(QIODevice& device) {
-    return readFacts(device, Wanted::Date).taken;
+    return readFacts(device, FactsWanted::Dates).taken;
 }
 
-PhotoFacts readPhotoFacts(QIODevice& device) {
-    return readFacts(device, Wanted::DateAndCamera);
+PhotoFacts readPhotoFacts(QIODevice& device, FactsWanted wanted) {
+    return readFacts(device, wanted);
 }
 
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg) {

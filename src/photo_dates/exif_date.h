@@ -21,7 +21,7 @@ std::optional<DateTaken> readDateTaken(QIODevice& photo);
 
 // The date taken as readDateTaken reads it, and in the same read the camera's EXIF Make and
 // Model, the lens's LensModel and the BodySerialNumber.
-PhotoFacts readPhotoFacts(QIODevice& photo);
+PhotoFacts readPhotoFacts(QIODevice& photo, FactsWanted wanted = FactsWanted::DatesAndCameras);
 
 // The date from a JPEG file's bytes (the head of the file is enough).
 std::optional<DateTaken> readDateTaken(const QByteArray& jpeg);

@@ -7,6 +7,7 @@
 #include "photo_dates/exif_date.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPromise>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
@@ -45,7 +46,7 @@ std::optional<StatedFile> stateFile(int folderFd, const QString& name) {
 }
 
 // Only a plain file is read, in case the file was replaced by a pipe since it was stated.
-PhotoFacts readFileFacts(int folderFd, const QString& name) {
+PhotoFacts readFileFacts(int folderFd, const QString& name, FactsWanted wanted) {
     fs::OpenedPlainFile opened = fs::openPlainFile(folderFd, fs::nativePath(name).constData());
     if (!opened.ok())
         return {};
@@ -53,8 +54,26 @@ PhotoFacts readFileFacts(int folderFd, const QString& name) {
     QFile file;
     if (!file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return {};
-    return readPhotoFacts(file);
+    return readPhotoFacts(file, wanted);
 }
+
+// The cameras read, each kept once: a folder's thousands of photos come from a few cameras, so
+// the cache holds a few copies of their tags rather than one per photo.
+class SharedCameras {
+public:
+    void share(std::shared_ptr<const CameraTags>& camera) {
+        if (!camera)
+            return;
+        const auto known = m_cameras.constFind(*camera);
+        if (known != m_cameras.cend())
+            camera = *known;
+        else
+            m_cameras.insert(*camera, camera);
+    }
+
+private:
+    QHash<CameraTags, std::shared_ptr<const CameraTags>> m_cameras;
+};
 
 // A file to read: its place in the names and the version stated before reading.
 struct Job {
@@ -65,7 +84,7 @@ struct Job {
 // Reads the jobs' files into facts on worker threads while polling on this one; false when poll
 // cancelled. finished marks the jobs whose date was read.
 bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job>& jobs,
-                   std::vector<PhotoFacts>& facts, std::vector<char>& finished,
+                   FactsWanted wanted, std::vector<PhotoFacts>& facts, std::vector<char>& finished,
                    const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
     const int total = static_cast<int>(jobs.size());
     std::atomic<int> next{0};
@@ -79,7 +98,8 @@ bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job
             if (job >= total)
                 return;
             const Job& file = jobs[static_cast<size_t>(job)];
-            facts[static_cast<size_t>(file.index)] = readFileFacts(folderFd, names[file.index]);
+            facts[static_cast<size_t>(file.index)] =
+                readFileFacts(folderFd, names[file.index], wanted);
             finished[static_cast<size_t>(job)] = 1;
             if (done.fetch_add(1) + 1 == total) {
                 const std::lock_guard lock(mutex);
@@ -112,7 +132,8 @@ bool readOnThreads(int folderFd, const QStringList& names, const std::vector<Job
 
 std::optional<std::vector<PhotoFacts>>
 readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache& cache,
-               const DateReadingPoll& poll, std::chrono::milliseconds pollInterval) {
+                const DateReadingPoll& poll, std::chrono::milliseconds pollInterval,
+                FactsWanted wanted) {
     std::vector<PhotoFacts> facts(static_cast<size_t>(names.size()));
     const fs::FileDescriptor handle = fs::openFolder(folder);
     if (handle.get() < 0)
@@ -123,7 +144,7 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     for (int i = 0; i < names.size(); ++i) {
         if (!mayHoldDateTaken(names[i]))
             continue;
-        if (const auto* stored = held.findUnchanged(names[i])) {
+        if (const auto* stored = held.findUnchanged(names[i], wanted)) {
             facts[static_cast<size_t>(i)] = *stored;
             ++known;
             continue;
@@ -131,7 +152,7 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
         const auto file = stateFile(handle.get(), names[i]);
         if (!file)
             continue;
-        if (const auto* stored = held.find(names[i], file->version, file->watchable)) {
+        if (const auto* stored = held.find(names[i], file->version, file->watchable, wanted)) {
             facts[static_cast<size_t>(i)] = *stored;
             ++known;
         } else {
@@ -141,13 +162,15 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     if (!jobs.empty()) {
         std::vector<char> finished(jobs.size());
         const bool complete =
-            readOnThreads(handle.get(), names, jobs, facts, finished, poll, pollInterval);
+            readOnThreads(handle.get(), names, jobs, wanted, facts, finished, poll, pollInterval);
+        SharedCameras shared;
         for (size_t job = 0; job < jobs.size(); ++job) {
             if (!finished[job])
                 continue;
             const int index = jobs[job].index;
+            shared.share(facts[static_cast<size_t>(index)].camera);
             held.store(names[index], jobs[job].file.version, jobs[job].file.watchable,
-                       facts[static_cast<size_t>(index)]);
+                       facts[static_cast<size_t>(index)], wanted);
             ++known;
         }
         if (!complete)
@@ -166,19 +189,25 @@ std::vector<PhotoFacts> readFewPhotoFacts(const QString& folder, const QStringLi
         return facts;
     for (int i = 0; i < names.size(); ++i)
         if (mayHoldDateTaken(names[i]))
-            facts[static_cast<size_t>(i)] = readFileFacts(handle.get(), names[i]);
+            facts[static_cast<size_t>(i)] =
+                readFileFacts(handle.get(), names[i], FactsWanted::DatesAndCameras);
     return facts;
 }
 
-QFuture<std::vector<PhotoFacts>>
-readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache) {
+QFuture<std::vector<PhotoFacts>> readFolderFactsInBackground(const QString& folder,
+                                                             const QStringList& names,
+                                                             DateTakenCache& cache,
+                                                             FactsWanted wanted) {
     using Dates = std::vector<PhotoFacts>;
-    return QtConcurrent::run([folder, names, &cache](QPromise<Dates>& promise) {
-        const auto facts = readFolderFacts(folder, names, cache, [&promise](int done, int total) {
-            promise.setProgressRange(0, total);
-            promise.setProgressValue(done);
-            return !promise.isCanceled();
-        });
+    return QtConcurrent::run([folder, names, &cache, wanted](QPromise<Dates>& promise) {
+        const auto facts = readFolderFacts(
+            folder, names, cache,
+            [&promise](int done, int total) {
+                promise.setProgressRange(0, total);
+                promise.setProgressValue(done);
+                return !promise.isCanceled();
+            },
+            std::chrono::milliseconds(50), wanted);
         if (facts)
             promise.addResult(*facts);
     });

@@ -19,17 +19,19 @@ namespace km {
 using DateReadingPoll = std::function<bool(int done, int total)>;
 
 // The facts of each photo of names in folder (ending with "/"), when it was taken and with which
-// camera, in the order of names. Files
+// camera (where wanted says; a file held without its camera is read again when the camera is
+// wanted), in the order of names. Files
 // whose version (size, modification time, inode) the cache holds are not read again; the others
 // are read on worker threads while the calling thread calls poll about every pollInterval (never
 // when there is nothing to read). Only JPEG, HEIC, HEIF, AVIF, PNG, TIFF and WebP files are read
 // (by their endings, any case); other files, and files that cannot be opened, have no facts.
-// Returns nothing when poll cancelled; the cache keeps the facts read until then. The cache forgets files
-// of the folder that are no longer among names.
+// Returns nothing when poll cancelled; the cache keeps the facts read until then. The cache forgets
+// files of the folder that are no longer among names.
 std::optional<std::vector<PhotoFacts>>
 readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache& cache,
-               const DateReadingPoll& poll,
-               std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50));
+                const DateReadingPoll& poll,
+                std::chrono::milliseconds pollInterval = std::chrono::milliseconds(50),
+                FactsWanted wanted = FactsWanted::Dates);
 
 // The facts of a few files of folder (ending with "/"), read now without a cache: for the few
 // photos a window shows at once. Only a plain file is read.
@@ -39,6 +41,7 @@ std::vector<PhotoFacts> readFewPhotoFacts(const QString& folder, const QStringLi
 // files read as its progress (of a range of the files to read) and stops reading when it is
 // cancelled, leaving no result. Nothing else may use the cache until the future has finished.
 QFuture<std::vector<PhotoFacts>>
-readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache);
+readFolderFactsInBackground(const QString& folder, const QStringList& names, DateTakenCache& cache,
+                            FactsWanted wanted = FactsWanted::Dates);
 
 } // namespace km

@@ -209,7 +209,8 @@ private:
                 QString newName;
                 newName.reserve(newStem.size() + ending.size());
                 newName.append(newStem).append(ending);
-                fs::setExtensionCase(newName, newStem.size(), m_extensionCase);
+                if (m_extensionCase != fs::ExtensionCase::Keep)
+                    fs::setExtensionCase(newName, newStem.size(), m_extensionCase);
                 result.pairs.push_back({name, std::move(newName)});
             }
         }

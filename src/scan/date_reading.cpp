@@ -24,8 +24,8 @@ void DateReading::stop() {
     m_watcher.waitForFinished();
 }
 
-std::optional<DateReading::Dates> DateReading::read(const QString& folder,
-                                                    const QStringList& names) {
+std::optional<DateReading::Dates> DateReading::read(const QString& folder, const QStringList& names,
+                                                    FactsWanted wanted) {
     ++m_listing;
     if (m_watcher.isRunning()) {
         // The reading of an earlier listing holds the cache: it is stopped, then the folder is
@@ -36,10 +36,10 @@ std::optional<DateReading::Dates> DateReading::read(const QString& folder,
         return std::nullopt;
     }
     auto dates = readFolderFacts(
-        folder, names, m_cache, [](int, int) { return false; }, m_waitAtOnce);
+        folder, names, m_cache, [](int, int) { return false; }, m_waitAtOnce, wanted);
     if (!dates) {
         m_readingListing = m_listing;
-        m_watcher.setFuture(readFolderFactsInBackground(folder, names, m_cache));
+        m_watcher.setFuture(readFolderFactsInBackground(folder, names, m_cache, wanted));
         m_reading = true;
         return std::nullopt;
     }

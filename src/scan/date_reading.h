@@ -31,7 +31,9 @@ public:
     // The dates of names (in folder) when they come at once; nothing while they are read in the
     // background. A reading of an earlier listing still running is stopped first, and its end
     // asks for the folder to be listed again.
-    std::optional<Dates> read(const QString& folder, const QStringList& names);
+    // Wanted says whether the cameras are read with the dates.
+    std::optional<Dates> read(const QString& folder, const QStringList& names,
+                              FactsWanted wanted = FactsWanted::Dates);
     // A new listing that waits for no dates: a reading still running is stopped, its end ignored.
     void forget();
     // Stops the reading and waits for it to end.

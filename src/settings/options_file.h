@@ -6,6 +6,7 @@
 #include "naming/name_pattern.h"
 
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -50,6 +51,15 @@ struct Options {
         if (const std::optional<NamePattern> named = namePattern())
             return named->usesDateTaken() ? PhotoOrder::Taken : order;
         return date == DateInNames::None ? order : PhotoOrder::Taken;
+    }
+    // Whether a name pattern shows the camera's tags, which are then read with the dates.
+    bool namesShowCameras() const {
+        const std::optional<NamePattern> named = namePattern();
+        return named && std::any_of(named->pieces().begin(), named->pieces().end(),
+                                    [](const NamePattern::Piece& piece) {
+                                        return piece.field >= PatternField::Make &&
+                                               piece.field <= PatternField::Serial;
+                                    });
     }
     // Whether the listed photos' metadata is read for their names or their order.
     bool readsPhotoFacts() const {

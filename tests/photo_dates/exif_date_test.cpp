@@ -110,7 +110,7 @@ TEST(ReadPhotoFacts, ReadsTheCameraLensAndSerialWithTheDate) {
         QBuffer buffer(&bytes);
         ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
         const km::PhotoFacts facts = km::readPhotoFacts(buffer);
-        EXPECT_EQ(facts.camera, expected);
+        EXPECT_EQ(facts.cameraTags(), expected);
         EXPECT_EQ(facts.taken, taken("2023:05:01 10:00:00", ""));
     }
     QByteArray undated = photoWith({tags[1]});
@@ -118,7 +118,23 @@ TEST(ReadPhotoFacts, ReadsTheCameraLensAndSerialWithTheDate) {
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     const km::PhotoFacts facts = km::readPhotoFacts(buffer);
     EXPECT_FALSE(facts.taken);
-    EXPECT_EQ(facts.camera, (km::CameraTags{{}, "NIKON Z 6_2", {}, {}}));
+    EXPECT_EQ(facts.cameraTags(), (km::CameraTags{{}, "NIKON Z 6_2", {}, {}}));
+}
+
+// A folder read for its dates alone holds no cameras: asked for them later, it reads them.
+TEST(ReadPhotoFacts, CamerasAreReadWhenFirstWantedThoughTheDatesAreHeld) {
+    const TempFolder folder;
+    folder.write("a.jpg",
+                 photoWith({{original, "2023:05:01 10:00:00"}, {"Exif.Image.Model", "ILCE-7M3"}}));
+    km::DateTakenCache cache;
+    const auto read = [&](km::FactsWanted wanted) {
+        return km::readFolderFacts(folder.pathWithSeparator(), {"a.jpg"}, cache, {},
+                                   std::chrono::milliseconds(50), wanted)
+            ->front();
+    };
+    EXPECT_EQ(read(km::FactsWanted::Dates).camera, nullptr);
+    EXPECT_EQ(read(km::FactsWanted::DatesAndCameras).cameraTags().model, "ILCE-7M3");
+    EXPECT_EQ(read(km::FactsWanted::Dates).cameraTags().model, "ILCE-7M3");
 }
 
 TEST(ReadDateTaken, DamagedFilesGiveNoDateOrTheirOwn) {
