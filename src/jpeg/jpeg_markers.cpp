@@ -34,6 +34,15 @@ bool standsAlone(unsigned char code) {
     return code == 0x01 || (code >= 0xd0 && code <= 0xd7);
 }
 
+bool startsFrame(unsigned char code) {
+    // 0xc4 (the Huffman tables), 0xc8 (reserved) and 0xcc (arithmetic coding) are no frames.
+    return code >= 0xc0 && code <= 0xcf && code != 0xc4 && code != 0xc8 && code != 0xcc;
+}
+
+bool isProgressiveFrame(unsigned char code) {
+    return code == 0xc2 || code == 0xc6 || code == 0xca || code == 0xce;
+}
+
 int readSegmentLength(QIODevice& device) {
     unsigned char field[2];
     if (device.read(reinterpret_cast<char*>(field), 2) != 2)

@@ -22,6 +22,12 @@ unsigned char nextMarker(QIODevice& device, qint64& consumed);
 // Markers that stand alone, without a length and a segment.
 bool standsAlone(unsigned char code);
 
+// A start-of-frame marker, which gives the picture's size and how it is coded.
+bool startsFrame(unsigned char code);
+// A frame coded progressively: a decoder holds every coefficient of the picture, whatever size it
+// scales the picture to.
+bool isProgressiveFrame(unsigned char code);
+
 // The length of a segment's content, read from its length field; -1 when the file ends there or
 // the field is damaged.
 int readSegmentLength(QIODevice& device);

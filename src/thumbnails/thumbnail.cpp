@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <algorithm>
 #include <fcntl.h>
 
 namespace km {
@@ -103,8 +104,10 @@ ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<
         m_orientation = orientationOf(*m_file, format);
     // A JPEG's head gives its size with its metadata; other files, and JPEGs whose frame header
     // was not found there, are asked of the picture reader.
+    bool progressive = false;
     const QByteArray jpegHead =
-        format == PictureFormat::Jpeg ? readJpegHead(*m_file) : QByteArray();
+        format == PictureFormat::Jpeg ? readJpegHead(*m_file, &progressive) : QByteArray();
+    m_scaledDecode = format == PictureFormat::Jpeg && !progressive;
     if (!jpegHead.isEmpty()) {
         ExifFacts facts = readExifFacts(jpegHead);
         m_orientation = facts.orientation;
@@ -168,8 +171,14 @@ QImage ThumbnailSource::fromPreview(const Preview& preview, QSize stored) const 
     return whole.copy(area).scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A picture is decoded only while that fits in memory: a sequential JPEG is decoded at an eighth
+// of its size where the box is smaller, anything else whole. A file that claims more (a damaged
+// frame header may claim billions of pixels in a few hundred bytes) shows no picture.
 QImage ThumbnailSource::fromPicture(QSize stored) const {
-    if (!m_file->seek(0))
+    const qint64 pixels = qint64(m_storedSize.width()) * m_storedSize.height();
+    const qint64 decoded =
+        m_scaledDecode ? std::max(pixels / 64, qint64(stored.width()) * stored.height()) : pixels;
+    if (decoded > kMaxDecodedPixels || !m_file->seek(0))
         return {};
     QImageReader reader(m_file.get());
     return decodeAt(reader, stored);

@@ -18,6 +18,10 @@ class HeifFile;
 // reads its header: the picture's size, and for a JPEG its orientation and embedded previews, for
 // a PNG, TIFF or WebP file the orientation its EXIF data gives, for a HEIF or AVIF file (read
 // through libheif) its images.
+// The most pixels a preview decodes a picture into: a 50 megapixel photo fits; more would hold
+// hundreds of megabytes for a box of a few hundred pixels.
+inline constexpr qint64 kMaxDecodedPixels = 50'000'000;
+
 class ThumbnailSource {
 public:
     explicit ThumbnailSource(const QString& path);
@@ -45,6 +49,8 @@ private:
     QSize m_storedSize;
     int m_orientation = 1;
     std::vector<Preview> m_previews;
+    // The JPEG reader can scale this picture while decoding it.
+    bool m_scaledDecode = false;
 };
 
 } // namespace km

@@ -12,7 +12,7 @@ constexpr qsizetype kLargestHead = 4 * 1024 * 1024;
 
 } // namespace
 
-QByteArray readJpegHead(QIODevice& device) {
+QByteArray readJpegHead(QIODevice& device, bool* progressive) {
     if (!jpeg::readStartOfImage(device))
         return {};
     QByteArray head("\xff\xd8", 2);
@@ -27,6 +27,8 @@ QByteArray readJpegHead(QIODevice& device) {
             break;
         if (jpeg::standsAlone(code))
             continue;
+        if (progressive && jpeg::startsFrame(code))
+            *progressive = jpeg::isProgressiveFrame(code);
         const int length = jpeg::readSegmentLength(device);
         if (length < 0)
             break;

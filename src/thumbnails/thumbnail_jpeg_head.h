@@ -10,6 +10,7 @@ namespace km {
 // Reads a JPEG file's markers and segments from the device's current position up to its first
 // scan, without the compressed picture: what its size and metadata are read from. Stops early at
 // damage or beyond a few megabytes; empty when the device holds no JPEG.
-QByteArray readJpegHead(QIODevice& device);
+// progressive, when given, tells whether the frame found is coded progressively.
+QByteArray readJpegHead(QIODevice& device, bool* progressive = nullptr);
 
 } // namespace km

@@ -9,8 +9,10 @@
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 #include <array>
 #include <exiv2/exiv2.hpp>
@@ -363,6 +365,28 @@ TEST_F(ThumbnailSourceTest, PreviewsPicturesBeyondTheFullDecodeLimit) {
 
     EXPECT_EQ(source.naturalSize(), QSize(1600, 1200));
     EXPECT_TRUE(hasCorners(drawn, primaries));
+}
+
+// A few hundred bytes whose frame header claims 49,157 x 27,397 pixels: coded progressively, its
+// decoder would hold every coefficient (gigabytes, seconds); coded sequentially, it is decoded
+// at an eighth of that, as any large camera JPEG.
+TEST_F(ThumbnailSourceTest, AFrameHeaderClaimingBillionsOfPixelsDecodesNoMoreThanFits) {
+    for (const bool progressive : {true, false}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(progressive);
+        ASSERT_TRUE(writer.write(solid({16, 16}, Qt::red)));
+        QByteArray bytes = buffer.data();
+        const qsizetype frame =
+            bytes.indexOf(progressive ? QByteArray("\xff\xc2", 2) : QByteArray("\xff\xc0", 2));
+        ASSERT_GT(frame, 0);
+        bytes.replace(frame + 5, 4, QByteArray("\x6b\x05\xc0\x05", 4));
+        m_folder.write("claims.jpg", bytes);
+        const km::ThumbnailSource source(m_folder.filePath("claims.jpg"));
+        EXPECT_EQ(source.naturalSize(), QSize(49157, 27397));
+        EXPECT_EQ(source.render({160, 120}).isNull(), progressive);
+    }
 }
 
 TEST_F(ThumbnailSourceTest, ReadsBitmapsAtTheDrawnSize) {
