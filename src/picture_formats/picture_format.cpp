@@ -2,20 +2,47 @@
 #include "picture_formats/picture_format.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <libheif/heif.h>
 
 namespace km {
 namespace {
 
-// Enough for a HEIF file's ftyp box with the brands libheif looks for.
-constexpr qint64 kSniffedBytes = 64;
+// Enough for a HEIF file's ftyp box with its brands.
+constexpr qint64 kSniffedBytes = 256;
 
+// The brands of pictures libheif decodes: HEVC-coded HEIF and AV1-coded AVIF.
+bool isDecodedBrand(QByteArrayView brand) {
+    for (const char* each : {"heic", "heix", "heim", "heis", "hevc", "hevx", "avif", "avis"})
+        if (brand == QByteArrayView(each, 4))
+            return true;
+    return false;
+}
+
+// The major brand and the compatible ones of the ftyp box at the head.
+bool hasDecodedBrand(const QByteArray& head) {
+    const qsizetype boxSize = (qsizetype(uchar(head[0])) << 24) | (uchar(head[1]) << 16) |
+                              (uchar(head[2]) << 8) | uchar(head[3]);
+    const qsizetype end = std::min(head.size(), boxSize);
+    if (isDecodedBrand(QByteArrayView(head).sliced(8, 4)))
+        return true;
+    // The minor version (4 bytes) sits between the major brand and the compatible ones.
+    for (qsizetype at = 16; at + 4 <= end; at += 4)
+        if (isDecodedBrand(QByteArrayView(head).sliced(at, 4)))
+            return true;
+    return false;
+}
+
+// libheif answers "maybe" for a file whose major brand is the general "mif1" or "msf1" (as many
+// phones and encoders write it); such a file is taken when a brand it is compatible with is one
+// libheif decodes.
 bool isHeif(const QByteArray& head) {
-    if (head.size() < 12 || head.mid(4, 4) != "ftyp")
+    if (head.size() < 16 || head.mid(4, 4) != "ftyp")
         return false;
     const heif_filetype_result result = heif_check_filetype(
         reinterpret_cast<const uint8_t*>(head.constData()), static_cast<int>(head.size()));
-    return result == heif_filetype_yes_supported;
+    return result == heif_filetype_yes_supported ||
+           (result == heif_filetype_maybe && hasDecodedBrand(head));
 }
 
 } // namespace

@@ -174,6 +174,14 @@ struct PhoneFile {
     std::optional<DateTaken> expected;
 };
 
+// A HEIC file as many Android phones write it: the general "mif1" as its major brand, "heic" only
+// among the compatible ones.
+QByteArray withGeneralBrand(QByteArray heic) {
+    EXPECT_EQ(heic.mid(8, 4), "heic");
+    EXPECT_TRUE(heic.mid(16, heic.at(3) - 16).contains("heic"));
+    return heic.replace(8, 4, "mif1");
+}
+
 std::vector<PhoneFile> phoneFiles() {
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
@@ -186,6 +194,7 @@ std::vector<PhoneFile> phoneFiles() {
     using namespace km::fixtures;
     return {
         {"IMG_0001.HEIC", heifBytes(image, {.exif = exif}), taken(day, "45")},
+        {"IMG_0011.heic", withGeneralBrand(heifBytes(image, {.exif = exif})), taken(day, "45")},
         {"IMG_0002.avif", heifBytes(image, {.avif = true, .exif = bigEndian}), taken(later, "7")},
         {"IMG_0003.png", pngBytes(image, exif), taken(day, "45")},
         {"IMG_0004.PNG", pngBytes(image, QByteArray("Exif\0\0", 6) + bigEndian), taken(later, "7")},
