@@ -147,6 +147,8 @@ PhotoFacts readFacts(QIODevice& device, FactsWanted wanted) {
     const auto place = findExif(device, format);
     if (!place)
         return {};
+    if (!place->decoded.isEmpty())
+        return factsFromBytes(place->decoded, 0, wanted);
     TiffReader reader(device, place->start, place->length);
     return factsFromTiff(reader, wanted);
 }

@@ -72,7 +72,12 @@ int orientationOf(QIODevice& device, PictureFormat format) {
     const auto place = findExif(device, format);
     if (!place)
         return 1;
-    TiffReader tiff(device, place->start, place->length);
+    QBuffer decoded;
+    decoded.setData(place->decoded);
+    if (!place->decoded.isEmpty() && !decoded.open(QIODevice::ReadOnly))
+        return 1;
+    TiffReader tiff(place->decoded.isEmpty() ? device : static_cast<QIODevice&>(decoded),
+                    place->start, place->length);
     if (!tiff.readHeader())
         return 1;
     const auto orientation = tiff.number(tiff.firstDirectory(), kOrientationTag);

@@ -182,6 +182,37 @@ QByteArray withGeneralBrand(QByteArray heic) {
     return heic.replace(8, 4, "mif1");
 }
 
+// A PNG chunk: length, type, data, CRC.
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
+    uint32_t crc = 0xffffffff;
+    for (const char byte : type + data) {
+        crc ^= uchar(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 1 ? (crc >> 1) ^ 0xedb88320 : crc >> 1;
+    }
+    crc ^= 0xffffffff;
+    const auto bigEndian = [](uint32_t value) {
+        const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+        return QByteArray(bytes, 4);
+    };
+    return bigEndian(uint32_t(data.size())) + type + data + bigEndian(crc);
+}
+
+// A PNG keeping its EXIF as ImageMagick does: hexadecimal text in a tEXt or zTXt chunk named
+// "Raw profile type exif", placed before the picture's data.
+QByteArray pngWithTextExif(const QImage& image, const QByteArray& exif, bool compressed) {
+    QByteArray hex = "\nexif\n" + QByteArray::number(exif.size() + 6).rightJustified(8) + "\n";
+    const QByteArray bytes = QByteArray("Exif\0\0", 6) + exif;
+    for (qsizetype at = 0; at < bytes.size(); at += 36)
+        hex += bytes.mid(at, 36).toHex() + "\n";
+    const QByteArray keyword("Raw profile type exif\0", 22);
+    const QByteArray chunk = compressed
+                                 ? pngChunk("zTXt", keyword + '\0' + qCompress(hex).sliced(4))
+                                 : pngChunk("tEXt", keyword + hex);
+    QByteArray png = km::fixtures::pngBytes(image);
+    return png.insert(png.indexOf("IDAT") - 4, chunk);
+}
+
 std::vector<PhoneFile> phoneFiles() {
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
@@ -197,6 +228,8 @@ std::vector<PhoneFile> phoneFiles() {
         {"IMG_0011.heic", withGeneralBrand(heifBytes(image, {.exif = exif})), taken(day, "45")},
         {"IMG_0002.avif", heifBytes(image, {.avif = true, .exif = bigEndian}), taken(later, "7")},
         {"IMG_0003.png", pngBytes(image, exif), taken(day, "45")},
+        {"IMG_0012.png", pngWithTextExif(image, exif, false), taken(day, "45")},
+        {"IMG_0013.png", pngWithTextExif(image, bigEndian, true), taken(later, "7")},
         {"IMG_0004.PNG", pngBytes(image, QByteArray("Exif\0\0", 6) + bigEndian), taken(later, "7")},
         {"IMG_0005.webp", webpBytes(image, exif), taken(day, "45")},
         {"IMG_0006.tif", tiffBytes(image, originalTags), taken(day, "45")},
