@@ -42,6 +42,27 @@ std::vector<CameraTexts> cameraTextsOf(const RowCameras& cameras) {
     return texts;
 }
 
+// The camera's text a field shows, and what a photo without it lacks.
+struct CameraField {
+    QString CameraTexts::*text;
+    MissingValue lacking;
+};
+
+CameraField cameraFieldOf(PatternField field) {
+    switch (field) {
+    case PatternField::Make:
+        return {&CameraTexts::make, MissingValue::Make};
+    case PatternField::Camera:
+        return {&CameraTexts::camera, MissingValue::Model};
+    case PatternField::Lens:
+        return {&CameraTexts::lens, MissingValue::Lens};
+    case PatternField::Serial:
+        return {&CameraTexts::serial, MissingValue::Serial};
+    default:
+        return {&CameraTexts::model, MissingValue::Model};
+    }
+}
+
 // One row's text of each piece of the pattern, and how long they are together.
 struct RowParts {
     std::vector<QStringView> texts;
@@ -54,9 +75,8 @@ class PatternNamer {
 public:
     PatternNamer(const NamingFields& fields, const QStringList& originals,
                  const PatternNaming& naming, const RowMetadata& metadata)
-        : m_fields(fields), m_originals(originals), m_pieces(naming.pattern.pieces()),
-          m_metadata(metadata), m_extensionCase(naming.extensionCase),
-          m_cameraTexts(cameraTextsOf(metadata.cameras)) {
+        : m_originals(originals), m_pieces(naming.pattern.pieces()), m_metadata(metadata),
+          m_extensionCase(naming.extensionCase), m_cameraTexts(cameraTextsOf(metadata.cameras)) {
         m_parts.texts.resize(m_pieces.size());
         m_lastDates.resize(m_pieces.size());
         // The pieces that read the same for every row are looked up once.
@@ -68,7 +88,7 @@ public:
                 text = piece.text;
                 break;
             case PatternField::Prefix:
-                text = m_fields.prefix;
+                text = fields.prefix;
                 break;
             case PatternField::Folder:
                 text = naming.folderName;
@@ -110,30 +130,16 @@ public:
                 text = dateText(i, *time);
                 break;
             case PatternField::Make:
-                text = camera ? QStringView(camera->make) : QStringView();
-                if (text.isEmpty())
-                    return lacks(MissingValue::Make);
-                break;
             case PatternField::Model:
-                text = camera ? QStringView(camera->model) : QStringView();
-                if (text.isEmpty())
-                    return lacks(MissingValue::Model);
-                break;
             case PatternField::Camera:
-                text = camera ? QStringView(camera->camera) : QStringView();
-                if (text.isEmpty())
-                    return lacks(MissingValue::Model);
-                break;
             case PatternField::Lens:
-                text = camera ? QStringView(camera->lens) : QStringView();
+            case PatternField::Serial: {
+                const CameraField field = cameraFieldOf(m_pieces[i].field);
+                text = camera ? QStringView(camera->*field.text) : QStringView();
                 if (text.isEmpty())
-                    return lacks(MissingValue::Lens);
+                    return lacks(field.lacking);
                 break;
-            case PatternField::Serial:
-                text = camera ? QStringView(camera->serial) : QStringView();
-                if (text.isEmpty())
-                    return lacks(MissingValue::Serial);
-                break;
+            }
             case PatternField::Name:
                 text = stem;
                 break;
@@ -230,7 +236,6 @@ private:
         QString text;
     };
 
-    const NamingFields& m_fields;
     const QStringList& m_originals;
     const std::vector<NamePattern::Piece>& m_pieces;
     const RowMetadata& m_metadata;

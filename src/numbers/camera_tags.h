@@ -18,11 +18,11 @@ struct CameraTags {
     QString serial;
 
     bool operator==(const CameraTags&) const = default;
-};
 
-inline size_t qHash(const CameraTags& tags, size_t seed = 0) {
-    return qHashMulti(seed, tags.make, tags.model, tags.lens, tags.serial);
-}
+    // One text that two cameras share exactly when their tags are the same: the tags joined by
+    // NUL, which no tag holds.
+    QString key() const { return make + QChar(0) + model + QChar(0) + lens + QChar(0) + serial; }
+};
 
 // The camera tags of each row of a list, each camera (with its lens) held once: a folder's
 // photos are many, its cameras few, so a row holds only the number of its camera.
@@ -37,9 +37,10 @@ public:
     void push_back(const CameraTags& tags) {
         // Photos of one camera mostly follow each other.
         if (m_rows.empty() || !(m_cameras[m_rows.back()] == tags)) {
-            const auto known = m_known.constFind(tags);
+            const QString key = tags.key();
+            const auto known = m_known.constFind(key);
             if (known == m_known.cend()) {
-                m_known.insert(tags, static_cast<quint32>(m_cameras.size()));
+                m_known.insert(key, static_cast<quint32>(m_cameras.size()));
                 m_rows.push_back(static_cast<quint32>(m_cameras.size()));
                 m_cameras.push_back(tags);
                 return;
@@ -60,7 +61,7 @@ public:
 private:
     std::vector<CameraTags> m_cameras;
     std::vector<quint32> m_rows;
-    QHash<CameraTags, quint32> m_known;
+    QHash<QString, quint32> m_known;
 };
 
 } // namespace km

@@ -64,15 +64,16 @@ public:
     void share(std::shared_ptr<const CameraTags>& camera) {
         if (!camera)
             return;
-        const auto known = m_cameras.constFind(*camera);
+        const QString key = camera->key();
+        const auto known = m_cameras.constFind(key);
         if (known != m_cameras.cend())
             camera = *known;
         else
-            m_cameras.insert(*camera, camera);
+            m_cameras.insert(key, camera);
     }
 
 private:
-    QHash<CameraTags, std::shared_ptr<const CameraTags>> m_cameras;
+    QHash<QString, std::shared_ptr<const CameraTags>> m_cameras;
 };
 
 // A file to read: its place in the names and the version stated before reading.
