@@ -5,6 +5,7 @@
 #include "picture_formats/exif_place.h"
 #include "picture_formats/heif_file.h"
 #include "picture_formats/picture_format.h"
+#include "picture_formats/raw_layouts.h"
 #include "picture_formats/tiff_reader.h"
 
 #include <QBuffer>
@@ -72,26 +73,50 @@ std::optional<DateTaken> dateTakenAt(TiffReader& tiff, qint64 exifIfd) {
     return std::nullopt;
 }
 
-// The facts of a TIFF structure (EXIF data, or a TIFF file), in either byte order.
-PhotoFacts factsFromTiff(TiffReader& tiff, FactsWanted wanted) {
+// The facts of IFD0 and the EXIF directory, which most files keep in one TIFF structure and
+// Canon's CR3 in two.
+PhotoFacts factsFrom(TiffReader& ifd0Tiff, qint64 ifd0, TiffReader& exifTiff, qint64 exifIfd,
+                     FactsWanted wanted) {
     PhotoFacts facts;
-    if (!tiff.readHeader())
-        return facts;
-    const qint64 ifd0 = tiff.firstDirectory();
-    const qint64 exifIfd = tiff.pointer(ifd0, kExifIfdTag);
-    facts.taken = dateTakenAt(tiff, exifIfd);
+    facts.taken = dateTakenAt(exifTiff, exifIfd);
     if (wanted == FactsWanted::DatesAndCameras) {
         CameraTags camera;
-        camera.make = tagTextAt(tiff, ifd0, kMakeTag);
-        camera.model = tagTextAt(tiff, ifd0, kModelTag);
+        if (ifd0 >= 0) {
+            camera.make = tagTextAt(ifd0Tiff, ifd0, kMakeTag);
+            camera.model = tagTextAt(ifd0Tiff, ifd0, kModelTag);
+        }
         if (exifIfd >= 0) {
-            camera.lens = tagTextAt(tiff, exifIfd, kLensModelTag);
-            camera.serial = tagTextAt(tiff, exifIfd, kBodySerialNumberTag);
+            camera.lens = tagTextAt(exifTiff, exifIfd, kLensModelTag);
+            camera.serial = tagTextAt(exifTiff, exifIfd, kBodySerialNumberTag);
         }
         if (!(camera == CameraTags{}))
             facts.camera = std::make_shared<const CameraTags>(std::move(camera));
     }
     return facts;
+}
+
+// The facts of a TIFF structure (EXIF data, or a TIFF file), in either byte order.
+PhotoFacts factsFromTiff(TiffReader& tiff, FactsWanted wanted) {
+    if (!tiff.readHeader())
+        return {};
+    const qint64 ifd0 = tiff.firstDirectory();
+    return factsFrom(tiff, ifd0, tiff, tiff.pointer(ifd0, kExifIfdTag), wanted);
+}
+
+// The first directory of a TIFF structure of a CR3 file; -1 when it is missing or damaged.
+qint64 firstDirectoryOf(TiffReader& tiff) {
+    return tiff.readHeader() ? tiff.firstDirectory() : -1;
+}
+
+PhotoFacts readCr3Facts(QIODevice& device, FactsWanted wanted) {
+    const Cr3Layout layout = readCr3Layout(device);
+    if (!layout.exif)
+        return {};
+    const FileRange ifd0Range = layout.ifd0.value_or(FileRange{});
+    TiffReader ifd0Tiff(device, ifd0Range.start, ifd0Range.length);
+    TiffReader exifTiff(device, layout.exif->start, layout.exif->length);
+    const qint64 ifd0 = firstDirectoryOf(ifd0Tiff);
+    return factsFrom(ifd0Tiff, ifd0, exifTiff, firstDirectoryOf(exifTiff), wanted);
 }
 
 PhotoFacts factsFromBytes(const QByteArray& tiff, qsizetype start, FactsWanted wanted) {
@@ -138,6 +163,12 @@ PhotoFacts readFacts(QIODevice& device, FactsWanted wanted) {
     case PictureFormat::Heif: {
         const auto heif = HeifFile::open(device);
         return heif ? factsFromBytes(heif->exif(), 0, wanted) : PhotoFacts{};
+    }
+    case PictureFormat::Cr3:
+        return readCr3Facts(device, wanted);
+    case PictureFormat::Raf: {
+        const std::optional<FileRange> jpeg = rafJpeg(device);
+        return jpeg && device.seek(jpeg->start) ? readJpegFacts(device, wanted) : PhotoFacts{};
     }
     case PictureFormat::Other:
         return {};

@@ -45,14 +45,27 @@ bool isHeif(const QByteArray& head) {
            (result == heif_filetype_maybe && hasDecodedBrand(head));
 }
 
+// TIFF's own magic number and those of the RAW photos built on it: Panasonic's RW2 and Olympus's
+// ORF.
+bool isTiff(const QByteArray& head) {
+    for (const char* magic : {"II*\0", "MM\0*", "IIU\0", "IIRO", "IIRS", "MMOR"})
+        if (head.startsWith(QByteArrayView(magic, 4)))
+            return true;
+    return false;
+}
+
 } // namespace
 
 PictureFormat pictureFormatOf(QIODevice& device) {
     const QByteArray head = device.peek(kSniffedBytes);
     if (head.startsWith("\xFF\xD8"))
         return PictureFormat::Jpeg;
-    if (head.startsWith(QByteArrayView("II*\0", 4)) || head.startsWith(QByteArrayView("MM\0*", 4)))
+    if (isTiff(head))
         return PictureFormat::Tiff;
+    if (head.startsWith("FUJIFILMCCD-RAW "))
+        return PictureFormat::Raf;
+    if (head.size() >= 12 && head.mid(4, 8) == "ftypcrx ")
+        return PictureFormat::Cr3;
     if (head.startsWith("\x89PNG\r\n\x1A\n"))
         return PictureFormat::Png;
     if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")

@@ -6,7 +6,9 @@ class QIODevice;
 namespace km {
 
 // The kinds of picture file whose metadata the program reads, told by their first bytes.
-enum class PictureFormat { Other, Jpeg, Tiff, Png, WebP, Heif };
+// Tiff covers the RAW photos built as TIFF files, Panasonic's and Olympus's with their own magic
+// numbers; Cr3 is Canon's RAW in ISO base media boxes, Raf Fujifilm's RAW with its own header.
+enum class PictureFormat { Other, Jpeg, Tiff, Png, WebP, Heif, Cr3, Raf };
 
 // What the device holds from its current position on; the position is left where it was. HEIF
 // covers every file libheif reads (HEIC, HEIF, AVIF).

@@ -31,7 +31,9 @@ bool TiffReader::readHeader() {
         m_bigEndian = true;
     else
         return false;
-    if (u16(*header, 2) != 42)
+    // TIFF's 42, and the magic numbers of Panasonic's and Olympus's RAW photos built on it.
+    const uint16_t magic = u16(*header, 2);
+    if (magic != 42 && magic != 0x55 && magic != 0x4f52 && magic != 0x5352)
         return false;
     m_firstDirectory = u32(*header, 4);
     return true;

@@ -18,7 +18,8 @@ public:
     // The structure lies on the device at [start, start + length).
     TiffReader(QIODevice& device, qint64 start, qint64 length);
 
-    // Reads the byte order mark and the magic number 42; false when they are not there.
+    // Reads the byte order mark and the magic number (42, or that of a RAW photo built on TIFF);
+    // false when they are not there.
     bool readHeader();
     // The offset of the first directory (IFD0), as the header gives it.
     qint64 firstDirectory() const { return m_firstDirectory; }
