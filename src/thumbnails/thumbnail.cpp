@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "thumbnails/thumbnail.h"
 
+#include "file_types/file_types.h"
 #include "files/file_system.h"
 #include "files/plain_file.h"
 #include "picture_formats/exif_place.h"
@@ -13,6 +14,7 @@
 #include "thumbnails/thumbnail_jpeg_head.h"
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
+#include "thumbnails/thumbnail_raw.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -62,8 +64,6 @@ QSize pictureSizeOf(const QByteArray& bytes) {
     return pictureSizeOf(buffer);
 }
 
-constexpr uint16_t kOrientationTag = 0x0112;
-
 // The EXIF orientation of a PNG, TIFF or WebP file (a TIFF file's own tag); 1 when it has none.
 // Qt's readers are not asked, as they do not all read it.
 int orientationOf(QIODevice& device, PictureFormat format) {
@@ -78,11 +78,7 @@ int orientationOf(QIODevice& device, PictureFormat format) {
         return 1;
     TiffReader tiff(place->decoded.isEmpty() ? device : static_cast<QIODevice&>(decoded),
                     place->start, place->length);
-    if (!tiff.readHeader())
-        return 1;
-    const auto orientation = tiff.number(tiff.firstDirectory(), kOrientationTag);
-    return orientation && *orientation >= 1 && *orientation <= 8 ? static_cast<int>(*orientation)
-                                                                 : 1;
+    return orientationFrom(tiff);
 }
 
 } // namespace
@@ -96,6 +92,10 @@ ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<
         !m_file->open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return;
     const PictureFormat format = pictureFormatOf(*m_file);
+    if (isRawPhoto(path)) {
+        readRawPreviews(format);
+        return;
+    }
     if (format == PictureFormat::Heif) {
         // libheif turns the images itself, as the file's own boxes say; the EXIF orientation of a
         // HEIF file only repeats them and is never applied on top.
@@ -125,10 +125,25 @@ ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<
 
 ThumbnailSource::~ThumbnailSource() = default;
 
+// A RAW photo is shown from the JPEGs it embeds alone; the largest gives its size.
+void ThumbnailSource::readRawPreviews(PictureFormat format) {
+    m_previewsOnly = true;
+    RawPreviews raw = km::readRawPreviews(*m_file, format);
+    m_orientation = raw.orientation;
+    readPreviews(std::move(raw.previews));
+    const auto area = [](QSize size) {
+        return qint64(size.width()) * size.height();
+    };
+    for (const Preview& preview : m_previews)
+        if (area(preview.size) > area(m_storedSize))
+            m_storedSize = preview.size;
+}
+
 void ThumbnailSource::readPreviews(std::vector<QByteArray> previews) {
     for (QByteArray& jpeg : previews) {
+        // A damaged preview may claim billions of pixels, as a damaged picture may.
         const QSize size = pictureSizeOf(jpeg);
-        if (!size.isEmpty())
+        if (!size.isEmpty() && qint64(size.width()) * size.height() <= kMaxDecodedPixels)
             m_previews.push_back({std::move(jpeg), size});
     }
 }
@@ -145,7 +160,7 @@ QImage ThumbnailSource::render(QSize drawn) const {
     // Decoding happens in the stored orientation; turning the small result is cheap.
     const QSize stored = uprightSize(drawn, m_orientation);
     QImage image = fromEmbeddedPreview(stored);
-    if (image.isNull())
+    if (image.isNull() && !m_previewsOnly)
         image = fromPicture(stored);
     if (image.isNull())
         return {};

@@ -13,11 +13,12 @@ class QFile;
 namespace km {
 
 class HeifFile;
+enum class PictureFormat;
 
 // One picture file prepared for drawing as a thumbnail. Constructing it opens the file once and
 // reads its header: the picture's size, and for a JPEG its orientation and embedded previews, for
 // a PNG, TIFF or WebP file the orientation its EXIF data gives, for a HEIF or AVIF file (read
-// through libheif) its images.
+// through libheif) its images, for a RAW photo (told by its name) the JPEGs it embeds.
 // The most pixels a preview decodes a picture into: a 50 megapixel photo fits; more would hold
 // hundreds of megabytes for a box of a few hundred pixels.
 inline constexpr qint64 kMaxDecodedPixels = 50'000'000;
@@ -39,6 +40,7 @@ private:
         QSize size;
     };
 
+    void readRawPreviews(PictureFormat format);
     void readPreviews(std::vector<QByteArray> previews);
     QImage fromEmbeddedPreview(QSize stored) const;
     QImage fromPreview(const Preview& preview, QSize stored) const;
@@ -51,6 +53,8 @@ private:
     std::vector<Preview> m_previews;
     // The JPEG reader can scale this picture while decoding it.
     bool m_scaledDecode = false;
+    // The picture itself is never decoded: a RAW photo's sensor data is no picture Qt reads.
+    bool m_previewsOnly = false;
 };
 
 } // namespace km

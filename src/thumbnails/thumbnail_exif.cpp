@@ -2,6 +2,7 @@
 #include "thumbnails/thumbnail_exif.h"
 
 #include <exiv2/exiv2.hpp>
+#include <limits>
 
 namespace km {
 namespace {
@@ -68,13 +69,16 @@ ExifFacts factsOf(const Exiv2::Image& image) {
 } // namespace
 
 ExifFacts readExifFacts(const QByteArray& jpegHead) noexcept {
+    return readExifFacts(reinterpret_cast<const uchar*>(jpegHead.constData()), jpegHead.size());
+}
+
+ExifFacts readExifFacts(const uchar* file, qint64 size) noexcept {
     muteExiv2Once();
     try {
-        if (jpegHead.isEmpty())
+        if (size <= 0 || size > std::numeric_limits<long>::max())
             return {};
-        auto image =
-            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(jpegHead.data()),
-                                      static_cast<long>(jpegHead.size()));
+        // exiv2 reads memory it is given in place.
+        auto image = Exiv2::ImageFactory::open(file, static_cast<long>(size));
         if (image.get() == nullptr)
             return {};
         image->readMetadata();

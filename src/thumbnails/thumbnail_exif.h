@@ -18,4 +18,8 @@ struct ExifFacts {
 // or one that cannot be read, gives the defaults. Never throws and never writes to the console.
 ExifFacts readExifFacts(const QByteArray& jpegHead) noexcept;
 
+// The same for a whole file in memory, of any type exiv2 reads (such as a RAW photo built on
+// TIFF, whose previews lie anywhere in the file); the bytes are read in place, never copied.
+ExifFacts readExifFacts(const uchar* file, qint64 size) noexcept;
+
 } // namespace km

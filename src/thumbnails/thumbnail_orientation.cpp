@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "thumbnails/thumbnail_orientation.h"
 
+#include "picture_formats/tiff_reader.h"
+
 #include <QTransform>
 
 namespace km {
@@ -52,6 +54,15 @@ QImage turnUpright(const QImage& stored, int orientation) {
     if (turn.clockwiseDegrees != 0)
         upright = upright.transformed(QTransform().rotate(turn.clockwiseDegrees));
     return upright;
+}
+
+int orientationFrom(TiffReader& tiff) {
+    constexpr uint16_t kOrientationTag = 0x0112;
+    if (!tiff.readHeader())
+        return 1;
+    const auto orientation = tiff.number(tiff.firstDirectory(), kOrientationTag);
+    return orientation && *orientation >= 1 && *orientation <= 8 ? static_cast<int>(*orientation)
+                                                                 : 1;
 }
 
 } // namespace km

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_files.h"
 #include "phone_files.h"
+#include "raw_files.h"
 #include "support/temp_folder.h"
 #include "thumbnails/thumbnail.h"
 #include "thumbnails/thumbnail_choice.h"
@@ -463,6 +464,39 @@ TEST_F(ThumbnailSourceTest, DamagedPhonePhotosDrawNothing) {
             scrambled[at] = static_cast<char>(at * 31);
         m_folder.write(file.name, scrambled);
         (void)km::ThumbnailSource(m_folder.filePath(file.name)).render({60, 40});
+    }
+}
+
+// A RAW photo shows its embedded JPEGs, turned as its IFD0 says, whatever the sensor data: the
+// smaller CR3 thumbnail where it is large enough, the preview otherwise.
+TEST_F(ThumbnailSourceTest, ShowsRawPhotosFromTheirEmbeddedPreviewsUpright) {
+    using namespace km::fixtures;
+    const QByteArray preview = jpegBytes(quadrants({240, 160}));
+    const struct {
+        const char* name;
+        RawKind kind;
+    } files[] = {{"IMG_1.CR2", RawKind::Tiff},
+                 {"P1.RW2", RawKind::Rw2},
+                 {"P2.ORF", RawKind::Orf},
+                 {"IMG_3.CR3", RawKind::Cr3},
+                 {"DSCF4.RAF", RawKind::Raf}};
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        RawPhoto photo{.orientation = 6, .preview = preview, .sensorBytes = 200'000};
+        if (file.kind == RawKind::Cr3)
+            photo.thumbnail = jpegBytes(quadrants({120, 80}, secondaries));
+        m_folder.write(file.name, rawBytes(file.kind, photo));
+        const km::ThumbnailSource source(m_folder.filePath(file.name));
+        EXPECT_EQ(source.naturalSize(), QSize(160, 240));
+        const QImage drawn = source.render({120, 180});
+        EXPECT_EQ(drawn.size(), QSize(120, 180));
+        EXPECT_TRUE(hasCorners(drawn, uprightCorners(primaries, 6)));
+        if (file.kind == RawKind::Cr3) {
+            EXPECT_TRUE(hasCorners(source.render({60, 90}), uprightCorners(secondaries, 6)));
+        }
+        // Without a preview nothing is drawn: the sensor data is never taken for a picture.
+        m_folder.write(file.name, rawBytes(file.kind, {.sensorBytes = 200'000}));
+        EXPECT_TRUE(km::ThumbnailSource(m_folder.filePath(file.name)).render({60, 90}).isNull());
     }
 }
 
