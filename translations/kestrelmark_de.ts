@@ -1281,5 +1281,9 @@ umbenennen?</translation>
         <source>Extensions in upper case</source>
         <translation>Endungen in Großbuchstaben</translation>
     </message>
+    <message>
+        <source>List RAW photos too</source>
+        <translation>Auch RAW-Fotos zeigen</translation>
+    </message>
 </context>
 </TS>

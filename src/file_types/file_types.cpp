@@ -67,6 +67,7 @@ constexpr std::array kRawExtensions{
     packed("erf"), packed("kdc"), packed("mrw"), packed("mos"),
     // The video of a phone's Live Photo (IMG_1234.HEIC with IMG_1234.MOV) travels like a RAW file.
     packed("mov"), packed("mp4")};
+constexpr std::array kLivePhotoVideos{packed("mov"), packed("mp4")};
 
 constexpr quint32 kXmp = packed("xmp");
 constexpr std::array kSidecarExtensions{kXmp, packed("pp3"), packed("dop"), packed("thm"),
@@ -101,6 +102,12 @@ CompanionKind companionKindOf(const QString& name) {
     if (std::find(kRawExtensions.begin(), kRawExtensions.end(), tail) != kRawExtensions.end())
         return CompanionKind::Raw;
     return CompanionKind::None;
+}
+
+bool isRawPhoto(const QString& name) {
+    return companionKindOf(name) == CompanionKind::Raw &&
+           std::find(kLivePhotoVideos.begin(), kLivePhotoVideos.end(), packedTail(name)) ==
+               kLivePhotoVideos.end();
 }
 
 QStringList jpegPatterns() {
@@ -160,11 +167,13 @@ QString iconKeyFor(const QString& name) {
         return QStringLiteral("ICON_GIF");
     if (hasEnding(name, kBitmapEndings))
         return QStringLiteral("ICON_BMP");
+    if (isRawPhoto(name))
+        return QStringLiteral("ICON_RAW");
     return {};
 }
 
 bool mayHoldDateTaken(const QString& name) {
-    return hasEnding(name, kJpegEndings) || isMorePhotoType(name);
+    return hasEnding(name, kJpegEndings) || isMorePhotoType(name) || isRawPhoto(name);
 }
 
 } // namespace km

@@ -27,10 +27,12 @@ bool isMorePhotoType(const QString& name);
 // "12 HEIC and 3 PNG photos here: the list's menu lists them too"; empty when there are none.
 QString unlistedPhotosText(const QStringList& names);
 
-// The small icon of a listed file: "ICON_JPG", "ICON_GIF", "ICON_BMP", or empty for the others.
+// The small icon of a listed file: "ICON_JPG", "ICON_GIF", "ICON_BMP", "ICON_RAW", or empty for
+// the others.
 QString iconKeyFor(const QString& name);
 
-// True for the photos that may hold EXIF data, and so a date taken; Bitmap and GIF files never do.
+// True for the photos that may hold EXIF data, and so a date taken (RAW photos included); Bitmap
+// and GIF files never do.
 bool mayHoldDateTaken(const QString& name);
 
 // What a file that may travel with a photo of the same base name is: a RAW photo (or the video
@@ -50,5 +52,9 @@ CompanionKind companionKindOf(const QString& name);
 inline bool isCompanionCandidate(const QString& name) {
     return companionKindOf(name) != CompanionKind::None;
 }
+
+// True for a camera's RAW photo (".CR2", ".nef", ".CR3", ".RAF" ..., letter case ignored): a RAW
+// companion that is no phone's video.
+bool isRawPhoto(const QString& name);
 
 } // namespace km

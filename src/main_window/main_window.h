@@ -129,6 +129,7 @@ private:
     void readTrialPhotos();
     km::PatternTrial tryPattern(const QString& text) const;
     void chooseMoreTypes(bool on);
+    void chooseRaw(bool on);
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();

@@ -69,6 +69,12 @@ void MainWindow::chooseMoreTypes(bool on) {
     runCommand(&MainWindow::FillFileList);
 }
 
+void MainWindow::chooseRaw(bool on) {
+    m_options.raw = on;
+    saveOptions();
+    runCommand(&MainWindow::FillFileList);
+}
+
 // The window shows what the pattern typed gives the first listed photos, and only reports the
 // choice: the pattern, and the presets saved or deleted, are kept as any menu choice.
 void MainWindow::showNamePatternDialog() {

@@ -60,6 +60,9 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     QAction* moreTypes = menu.addAction(tr("List HEIC, PNG, TIFF and WebP photos too"));
     moreTypes->setCheckable(true);
     moreTypes->setChecked(options.moreTypes);
+    QAction* raw = menu.addAction(tr("List RAW photos too"));
+    raw->setCheckable(true);
+    raw->setChecked(options.raw);
 
     connect(byName, &QAction::triggered, this, [this, options] {
         if (options.order != PhotoOrder::Name)
@@ -71,6 +74,7 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     });
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
     connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
+    connect(raw, &QAction::triggered, this, [this](bool on) { emit rawChosen(on); });
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();

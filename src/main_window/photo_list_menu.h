@@ -15,8 +15,8 @@ namespace km {
 // The photo list's context menu: the order the photos are numbered in, whether RAW and sidecar
 // files are renamed with their photo, whether phones' photo types are listed, whether the date
 // taken goes into the new names, the name pattern and its saved presets, how photos are numbered
-// then, the case of the extensions, and the way to the earlier renames. It opens on the right mouse button, the Menu key and Shift+F10, showing the choices
-// as they stand.
+// then, the case of the extensions, and the way to the earlier renames. It opens on the right mouse
+// button, the Menu key and Shift+F10, showing the choices as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
@@ -34,6 +34,7 @@ signals:
     void numbersChosen(km::DateNumbering numbers);
     void earlierRenamesChosen();
     void moreTypesChosen(bool on);
+    void rawChosen(bool on);
     // A saved pattern, or none for the designed names.
     void patternChosen(const QString& pattern);
     void namePatternDialogChosen();

@@ -37,6 +37,7 @@ void MainWindow::FillFileList() {
     choice.gif = m_form.cbGIF->value() == 1;
     choice.moreTypes = m_options.moreTypes;
     choice.companions = m_options.companions;
+    choice.raw = m_options.raw;
     km::FolderScan scan = km::scanFolder(folder, choice);
     FoundFiles = std::move(scan.photos);
     m_listedFiles = std::move(scan.inodes);

@@ -2,7 +2,10 @@
 #include "scan/folder_scan.h"
 
 #include "file_types/file_types.h"
+#include "files/file_names.h"
 #include "files/file_system.h"
+
+#include <QSet>
 
 namespace km {
 namespace {
@@ -11,15 +14,32 @@ namespace {
 // follow their photo, and the phones' photos while the list leaves them out, counted to say why
 // a list stays empty.
 fs::NameFilter alsoTaken(const ScanChoice& choice) {
-    if (choice.companions && !choice.moreTypes)
+    const bool companions = choice.companions || choice.raw;
+    if (companions && !choice.moreTypes)
         return [](const QString& name) {
             return isCompanionCandidate(name) || isMorePhotoType(name);
         };
-    if (choice.companions)
+    if (companions)
         return isCompanionCandidate;
     if (!choice.moreTypes)
         return isMorePhotoType;
     return {};
+}
+
+// The RAW photos become rows of their own, but those a listed photo of their base name takes as
+// its companions.
+void listRawPhotos(QStringList raws, bool companions, FolderScan& scan) {
+    QSet<QString> photoStems;
+    if (companions)
+        for (const QString& photo : std::as_const(scan.photos))
+            photoStems.insert(fs::stemOf(photo).toString().toCaseFolded());
+    QStringList rows;
+    for (QString& raw : raws)
+        (photoStems.contains(fs::stemOf(raw).toString().toCaseFolded()) ? scan.companionCandidates
+                                                                        : rows)
+            .append(std::move(raw));
+    fs::sortNaturally(rows);
+    scan.photos += rows;
 }
 
 } // namespace
@@ -41,9 +61,17 @@ FolderScan scanFolder(const QString& folder, const ScanChoice& choice) {
         scan.photos += names;
     scan.inodes = std::move(listing.inodes);
     QStringList unlisted;
-    for (const QString& name : std::as_const(listing.filtered))
-        (!choice.moreTypes && isMorePhotoType(name) ? unlisted : scan.companionCandidates)
-            .append(name);
+    QStringList raws;
+    for (QString& name : listing.filtered) {
+        if (!choice.moreTypes && isMorePhotoType(name))
+            unlisted.append(std::move(name));
+        else if (choice.raw && isRawPhoto(name))
+            raws.append(std::move(name));
+        else if (choice.companions)
+            scan.companionCandidates.append(std::move(name));
+    }
+    if (!raws.isEmpty())
+        listRawPhotos(std::move(raws), choice.companions, scan);
     scan.unlistedPhotos = unlistedPhotosText(unlisted);
     return scan;
 }

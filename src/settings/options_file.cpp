@@ -85,6 +85,8 @@ void applyLine(const QByteArray& line, Options& options) {
             isDatePattern(QString::fromUtf8(text)) ? QString::fromUtf8(text) : QString();
     else if (key == "moretypes" && (value == "true" || value == "false"))
         options.moreTypes = value == "true";
+    else if (key == "raw" && (value == "true" || value == "false"))
+        options.raw = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
@@ -137,6 +139,8 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     };
     if (!options.pattern.isEmpty() && oneLine(options.pattern))
         file.write("pattern=" + options.pattern.toUtf8() + '\n');
+    if (options.raw)
+        file.write("raw=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');

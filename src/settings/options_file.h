@@ -24,6 +24,8 @@ struct Options {
     bool companions = false;
     // HEIC, HEIF, AVIF, PNG, TIFF and WebP photos are listed besides the designed three types.
     bool moreTypes = false;
+    // RAW photos are listed in their own right, but those that follow a listed photo.
+    bool raw = false;
     // The date taken in the new names, and how photos are numbered then.
     DateInNames date = DateInNames::None;
     DateNumbering numbers = DateNumbering::Run;

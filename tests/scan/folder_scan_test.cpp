@@ -33,4 +33,25 @@ TEST(FolderScan, ListsTheChosenTypesAndTellsWhatFollowsOrIsLeftOut) {
     EXPECT_TRUE(scan.unlistedPhotos.isEmpty());
 }
 
+// RAW photos listed in their own right come after the other photos, in name order, but those
+// that follow a listed photo of their base name; a phone's video never becomes a row.
+TEST(FolderScan, ListsRawPhotosButThoseThatFollowAPhoto) {
+    TempFolder folder;
+    folder.writeNamed({"IMG_2.JPG", "img_2.cr2", "IMG_10.NEF", "IMG_9.CR3", "IMG_9.xmp",
+                       "IMG_5.MOV", "DSCF1.RAF"});
+    km::ScanChoice choice;
+    choice.jpeg = true;
+    choice.raw = true;
+    km::FolderScan scan = km::scanFolder(folder.path(), choice);
+    EXPECT_EQ(scan.photos,
+              (QStringList{"IMG_2.JPG", "DSCF1.RAF", "img_2.cr2", "IMG_9.CR3", "IMG_10.NEF"}));
+    EXPECT_TRUE(scan.companionCandidates.isEmpty());
+
+    choice.companions = true;
+    scan = km::scanFolder(folder.path(), choice);
+    EXPECT_EQ(scan.photos, (QStringList{"IMG_2.JPG", "DSCF1.RAF", "IMG_9.CR3", "IMG_10.NEF"}));
+    scan.companionCandidates.sort();
+    EXPECT_EQ(scan.companionCandidates, (QStringList{"IMG_5.MOV", "IMG_9.xmp", "img_2.cr2"}));
+}
+
 } // namespace
