@@ -3,6 +3,7 @@
 #include "dialogs/message_box.h"
 #include "file_types/file_types.h"
 #include "photo_list/list_view.h"
+#include "raw_files.h"
 #include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
 #include "window_under_test.h"
@@ -261,6 +262,33 @@ TEST_F(PhotographerChoicesTest, LivePhotoVideosAreRenamedAndUndoneWithTheirPictu
     for (const char* name : {"foto_001.HEIC", "foto_001.MOV", "foto_002.heic", "foto_002.mp4"})
         EXPECT_EQ(after.count(name), 1u) << name;
     EXPECT_EQ(after.at("foto_001.MOV"), "video 1");
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+// A folder of RAW photos alone lists them once chosen, in the order taken, and renames and undoes
+// them with their sidecars.
+TEST_F(PhotographerChoicesTest, RawPhotosAloneAreListedInTheOrderTakenRenamedAndUndone) {
+    using namespace km::fixtures;
+    photos.write("IMG_0002.CR3", rawBytes(RawKind::Cr3, {.taken = "2024:05:01 10:00:00"}));
+    photos.write("DSC_0001.NEF", rawBytes(RawKind::Tiff, {.taken = "2024:05:01 11:00:00"}));
+    photos.write(
+        "DSCF0003.RAF",
+        rawBytes(RawKind::Raf, {.taken = "2024:05:01 09:00:00",
+                                .preview = jpegBytes(QImage(8, 8, QImage::Format_RGB32))}));
+    photos.write("IMG_0002.CR3.xmp", "sidecar");
+    start("order=taken\ncompanions=true\n");
+    EXPECT_TRUE(window->rows().isEmpty());
+    chooseInMenuWhenOpen("List RAW photos too");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(window->rows(), QStringList({"DSCF0003.RAF", "IMG_0002.CR3", "DSC_0001.NEF"}));
+    EXPECT_TRUE(config.snapshot().at("options.ini").contains("\nraw=true\n"));
+
+    const Content before = photos.snapshot();
+    press(window->bRename, km::BoxAnswer::Yes);
+    const Content after = photos.snapshot();
+    for (const char* name : {"foto_001.RAF", "foto_002.CR3", "foto_002.CR3.xmp", "foto_003.NEF"})
+        EXPECT_EQ(after.count(name), 1u) << name;
     press(window->bUndo, km::BoxAnswer::Yes);
     EXPECT_EQ(photos.snapshot(), before);
 }
