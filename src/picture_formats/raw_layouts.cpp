@@ -19,13 +19,6 @@ constexpr char kCanonPreviewUuid[] =
 // A few fields (sizes, a version) come between a box's header and its JPEG.
 constexpr qint64 kFieldsBeforeJpeg = 32;
 
-std::optional<QByteArray> bytesAt(QIODevice& device, qint64 at, qint64 length) {
-    if (!device.seek(at))
-        return std::nullopt;
-    QByteArray bytes = device.read(length);
-    return bytes.size() == length ? std::optional(bytes) : std::nullopt;
-}
-
 // The JPEG starting within the first bytes of [from, end), reaching to end.
 std::optional<FileRange> jpegWithin(QIODevice& device, qint64 from, qint64 end) {
     if (!device.seek(from))
@@ -54,8 +47,8 @@ void readMetadataBox(QIODevice& device, const IsoBox& metadata, Cr3Layout& layou
 
 // The preview box holds a few fields and then a box "PRVW" of its own, which holds the JPEG.
 void readPreviewBox(QIODevice& device, const IsoBox& preview, Cr3Layout& layout) {
-    const std::optional<QByteArray> head =
-        bytesAt(device, preview.contentStart, std::min(kFieldsBeforeJpeg, preview.contentLength()));
+    const std::optional<QByteArray> head = readRange(
+        device, {preview.contentStart, std::min(kFieldsBeforeJpeg, preview.contentLength())});
     const qsizetype at = head ? head->indexOf("PRVW") : -1;
     if (at < 4)
         return;
@@ -66,6 +59,13 @@ void readPreviewBox(QIODevice& device, const IsoBox& preview, Cr3Layout& layout)
 }
 
 } // namespace
+
+std::optional<QByteArray> readRange(QIODevice& device, FileRange range) {
+    if (!device.seek(range.start))
+        return std::nullopt;
+    QByteArray bytes = device.read(range.length);
+    return bytes.size() == range.length ? std::optional(std::move(bytes)) : std::nullopt;
+}
 
 Cr3Layout readCr3Layout(QIODevice& device) {
     Cr3Layout layout;
@@ -86,7 +86,7 @@ Cr3Layout readCr3Layout(QIODevice& device) {
 
 std::optional<FileRange> rafJpeg(QIODevice& device) {
     constexpr qint64 kJpegFields = 84;
-    const std::optional<QByteArray> header = bytesAt(device, 0, kJpegFields + 8);
+    const std::optional<QByteArray> header = readRange(device, {0, kJpegFields + 8});
     if (!header || !header->startsWith("FUJIFILMCCD-RAW "))
         return std::nullopt;
     const auto field = [&header](qsizetype at) -> qint64 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <optional>
 #include <vector>
@@ -14,6 +15,9 @@ struct FileRange {
     qint64 start = 0;
     qint64 length = 0;
 };
+
+// The bytes of the range; nothing when the device holds fewer.
+std::optional<QByteArray> readRange(QIODevice& device, FileRange range);
 
 // The largest embedded JPEG taken from a RAW file; a claim of more is damage.
 inline constexpr qint64 kLongestEmbeddedJpeg = 64 * 1024 * 1024;

@@ -13,13 +13,6 @@
 namespace km {
 namespace {
 
-std::optional<QByteArray> bytesOf(QFile& file, FileRange range) {
-    if (!file.seek(range.start))
-        return std::nullopt;
-    QByteArray bytes = file.read(range.length);
-    return bytes.size() == range.length ? std::optional(std::move(bytes)) : std::nullopt;
-}
-
 // exiv2 reads a whole TIFF structure from memory. The file is mapped rather than read, so only
 // the pages of its directories and previews are ever touched, not the tens of megabytes of sensor
 // data between them.
@@ -43,7 +36,7 @@ RawPreviews cr3Previews(QFile& file) {
         raw.orientation = orientationFrom(tiff);
     }
     for (const FileRange& range : layout.previews)
-        if (std::optional<QByteArray> jpeg = bytesOf(file, range))
+        if (std::optional<QByteArray> jpeg = readRange(file, range))
             raw.previews.push_back(std::move(*jpeg));
     return raw;
 }
@@ -52,7 +45,7 @@ RawPreviews cr3Previews(QFile& file) {
 // its own EXIF data.
 RawPreviews rafPreviews(QFile& file) {
     const std::optional<FileRange> range = rafJpeg(file);
-    std::optional<QByteArray> jpeg = range ? bytesOf(file, *range) : std::nullopt;
+    std::optional<QByteArray> jpeg = range ? readRange(file, *range) : std::nullopt;
     if (!jpeg)
         return {};
     ExifFacts facts = readExifFacts(*jpeg);

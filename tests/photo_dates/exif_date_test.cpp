@@ -263,24 +263,30 @@ TEST(ReadDateTaken, ReadsTheExifOfHeicAvifPngWebpAndTiffFilesInAFolder) {
     }
 }
 
+// Cuts the file at random lengths of at least `shortest` bytes and scrambles three bytes of each
+// cut: every read gives no date or a valid one.
+void expectNoDateOrAValidOne(const QByteArray& bytes, qsizetype shortest, int rounds,
+                             std::mt19937& random) {
+    for (int round = 0; round < rounds; ++round) {
+        QByteArray damaged =
+            bytes.first(std::uniform_int_distribution<qsizetype>(shortest, bytes.size())(random));
+        for (int i = 0; i < 3 && !damaged.isEmpty(); ++i)
+            damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] =
+                static_cast<char>(random());
+        if (const auto date = km::readDateTaken(damaged)) {
+            const km::CalendarTime& t = date->time;
+            ASSERT_TRUE(km::validCalendarTime(t.year, t.month, t.day, t.hour, t.minute, t.second));
+        }
+    }
+}
+
 TEST(ReadDateTaken, DamagedPhoneFilesGiveNoDateOrTheirOwn) {
     std::mt19937 random(21);
     for (const PhoneFile& file : phoneFiles()) {
         SCOPED_TRACE(file.name);
         for (qsizetype length = 0; length < 16; ++length)
             ASSERT_FALSE(km::readDateTaken(file.bytes.first(length))) << length;
-        for (int round = 0; round < 300; ++round) {
-            QByteArray damaged = file.bytes.first(
-                std::uniform_int_distribution<qsizetype>(16, file.bytes.size())(random));
-            for (int i = 0; i < 3; ++i)
-                damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] =
-                    static_cast<char>(random());
-            if (const auto date = km::readDateTaken(damaged)) {
-                const km::CalendarTime& t = date->time;
-                ASSERT_TRUE(
-                    km::validCalendarTime(t.year, t.month, t.day, t.hour, t.minute, t.second));
-            }
-        }
+        expectNoDateOrAValidOne(file.bytes, 16, 300, random);
     }
 }
 
@@ -305,18 +311,7 @@ TEST(ReadPhotoFacts, ReadsEveryRawLayoutAndSurvivesItsDamage) {
         ASSERT_TRUE(facts.camera);
         EXPECT_EQ(facts.camera->make, "Canon");
         EXPECT_EQ(facts.camera->model, "Canon EOS R6");
-        for (int round = 0; round < 200; ++round) {
-            QByteArray damaged =
-                bytes.first(std::uniform_int_distribution<qsizetype>(0, bytes.size())(random));
-            for (int i = 0; i < 3 && !damaged.isEmpty(); ++i)
-                damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] =
-                    static_cast<char>(random());
-            if (const auto date = km::readDateTaken(damaged)) {
-                const km::CalendarTime& t = date->time;
-                ASSERT_TRUE(
-                    km::validCalendarTime(t.year, t.month, t.day, t.hour, t.minute, t.second));
-            }
-        }
+        expectNoDateOrAValidOne(bytes, 0, 200, random);
     }
 }
 
