@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev libexiv2-dev fonts-dejavu-core fonts-liberation2
-    libheif-dev qt6-image-formats-plugins zlib1g-dev
+    libheif-dev qt6-image-formats-plugins zlib1g-dev libffmpegthumbnailer-dev ffmpeg
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick desktop-file-utils openbox x11-utils

@@ -39,6 +39,10 @@ int moreTypeOf(const QString& name) {
 constexpr std::array kJpegEndings{QLatin1StringView(".jpg"), QLatin1StringView(".jpeg")};
 constexpr std::array kBitmapEndings{QLatin1StringView(".bmp")};
 constexpr std::array kGifEndings{QLatin1StringView(".gif")};
+constexpr std::array kVideoEndings{QLatin1StringView(".mp4"), QLatin1StringView(".mov"),
+                                   QLatin1StringView(".m4v"), QLatin1StringView(".3gp"),
+                                   QLatin1StringView(".3g2"), QLatin1StringView(".mts"),
+                                   QLatin1StringView(".m2ts")};
 
 template <std::size_t N> QStringList patternsOf(const std::array<QLatin1StringView, N>& endings) {
     QStringList patterns;
@@ -169,11 +173,18 @@ QString iconKeyFor(const QString& name) {
         return QStringLiteral("ICON_BMP");
     if (isRawPhoto(name))
         return QStringLiteral("ICON_RAW");
+    if (isVideo(name))
+        return QStringLiteral("ICON_VIDEO");
     return {};
 }
 
 bool mayHoldDateTaken(const QString& name) {
-    return hasEnding(name, kJpegEndings) || isMorePhotoType(name) || isRawPhoto(name);
+    return hasEnding(name, kJpegEndings) || isMorePhotoType(name) || isRawPhoto(name) ||
+           isVideo(name);
+}
+
+bool isVideo(const QString& name) {
+    return !name.startsWith(QLatin1Char('.')) && hasEnding(name, kVideoEndings);
 }
 
 } // namespace km

@@ -27,12 +27,12 @@ bool isMorePhotoType(const QString& name);
 // "12 HEIC and 3 PNG photos here: the list's menu lists them too"; empty when there are none.
 QString unlistedPhotosText(const QStringList& names);
 
-// The small icon of a listed file: "ICON_JPG", "ICON_GIF", "ICON_BMP", "ICON_RAW", or empty for
-// the others.
+// The small icon of a listed file: "ICON_JPG", "ICON_GIF", "ICON_BMP", "ICON_RAW", "ICON_VIDEO",
+// or empty for the others.
 QString iconKeyFor(const QString& name);
 
-// True for the photos that may hold EXIF data, and so a date taken (RAW photos included); Bitmap
-// and GIF files never do.
+// True for the photos that may hold EXIF data, and so a date taken (RAW photos included), and
+// for the videos, whose containers hold when they were recorded; Bitmap and GIF files never do.
 bool mayHoldDateTaken(const QString& name);
 
 // What a file that may travel with a photo of the same base name is: a RAW photo (or the video
@@ -56,5 +56,9 @@ inline bool isCompanionCandidate(const QString& name) {
 // True for a camera's RAW photo (".CR2", ".nef", ".CR3", ".RAF" ..., letter case ignored): a RAW
 // companion that is no phone's video.
 bool isRawPhoto(const QString& name);
+
+// True for a camera's or a phone's video (".mp4", ".MOV", ".m4v", ".3gp", ".3g2", and AVCHD's
+// ".MTS" and ".m2ts", letter case ignored) after a non-empty stem.
+bool isVideo(const QString& name);
 
 } // namespace km

@@ -54,7 +54,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     QIcon icon(QStringLiteral(":/main/kestrelmark.png"));
     icon.addFile(QStringLiteral(":/main/kestrelmark16.png"));
     setWindowIcon(icon);
-    for (const char* key : {"ICON_BMP", "ICON_GIF", "ICON_JPG", "ICON_RAW"}) {
+    for (const char* key : {"ICON_BMP", "ICON_GIF", "ICON_JPG", "ICON_RAW", "ICON_VIDEO"}) {
         const QString name = QString::fromLatin1(key);
         ilImgIcons.add(name, QPixmap(QStringLiteral(":/main/%1.png").arg(name.toLower())));
     }
@@ -65,6 +65,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
     connect(menu, &km::PhotoListMenu::moreTypesChosen, this, &MainWindow::chooseMoreTypes);
     connect(menu, &km::PhotoListMenu::rawChosen, this, &MainWindow::chooseRaw);
+    connect(menu, &km::PhotoListMenu::videosChosen, this, &MainWindow::chooseVideos);
     connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
     connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);

@@ -130,6 +130,7 @@ private:
     km::PatternTrial tryPattern(const QString& text) const;
     void chooseMoreTypes(bool on);
     void chooseRaw(bool on);
+    void chooseVideos(bool on);
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();

@@ -75,6 +75,12 @@ void MainWindow::chooseRaw(bool on) {
     runCommand(&MainWindow::FillFileList);
 }
 
+void MainWindow::chooseVideos(bool on) {
+    m_options.videos = on;
+    saveOptions();
+    runCommand(&MainWindow::FillFileList);
+}
+
 // The window shows what the pattern typed gives the first listed photos, and only reports the
 // choice: the pattern, and the presets saved or deleted, are kept as any menu choice.
 void MainWindow::showNamePatternDialog() {

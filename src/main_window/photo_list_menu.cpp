@@ -75,6 +75,10 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
     connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
     connect(raw, &QAction::triggered, this, [this](bool on) { emit rawChosen(on); });
+    QAction* videos = menu.addAction(tr("List videos too"));
+    videos->setCheckable(true);
+    videos->setChecked(options.videos);
+    connect(videos, &QAction::triggered, this, [this](bool on) { emit videosChosen(on); });
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();

@@ -35,6 +35,7 @@ signals:
     void earlierRenamesChosen();
     void moreTypesChosen(bool on);
     void rawChosen(bool on);
+    void videosChosen(bool on);
     // A saved pattern, or none for the designed names.
     void patternChosen(const QString& pattern);
     void namePatternDialogChosen();

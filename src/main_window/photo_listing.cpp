@@ -38,6 +38,7 @@ void MainWindow::FillFileList() {
     choice.moreTypes = m_options.moreTypes;
     choice.companions = m_options.companions;
     choice.raw = m_options.raw;
+    choice.videos = m_options.videos;
     km::FolderScan scan = km::scanFolder(folder, choice);
     FoundFiles = std::move(scan.photos);
     m_listedFiles = std::move(scan.inodes);

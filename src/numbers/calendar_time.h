@@ -34,4 +34,9 @@ using RowTimes = std::vector<std::optional<CalendarTime>>;
 std::optional<CalendarTime> validCalendarTime(int year, int month, int day, int hour, int minute,
                                               int second);
 
+// The seconds from 1970-01-01 00:00:00 to the time, both read on one clock (negative before).
+qint64 secondsSince1970(const CalendarTime& time);
+// The time that many seconds after 1970-01-01 00:00:00; nothing outside the years 1 to 9999.
+std::optional<CalendarTime> calendarTimeAt(qint64 secondsSince1970);
+
 } // namespace km

@@ -61,6 +61,18 @@ std::optional<CalendarTime> readExifTime(QStringView text) {
                              digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
 }
 
+std::optional<qint32> readUtcOffset(QStringView text) {
+    const bool colon = text.size() == 6 && text[3] == u':';
+    if ((!colon && text.size() != 5) || (text[0] != u'+' && text[0] != u'-'))
+        return std::nullopt;
+    const int hours = digitsAt(text, 1, 2);
+    const int minutes = digitsAt(text, colon ? 4 : 3, 2);
+    if (hours < 0 || minutes < 0 || minutes > 59 || hours * 60 + minutes > 18 * 60)
+        return std::nullopt;
+    const qint32 seconds = (hours * 60 + minutes) * 60;
+    return text[0] == u'-' ? -seconds : seconds;
+}
+
 std::vector<int> orderTaken(const std::vector<PhotoFacts>& facts) {
     struct Dated {
         SortKey key;

@@ -2,6 +2,7 @@
 #include "photo_dates/exif_date.h"
 
 #include "jpeg/jpeg_markers.h"
+#include "photo_dates/video_date.h"
 #include "picture_formats/exif_place.h"
 #include "picture_formats/heif_file.h"
 #include "picture_formats/picture_format.h"
@@ -22,6 +23,7 @@ constexpr qint64 kLongestHead = 4 * 1024 * 1024;
 constexpr uint16_t kExifIfdTag = 0x8769;
 constexpr uint16_t kDateTimeOriginalTag = 0x9003;
 constexpr uint16_t kDateTimeDigitizedTag = 0x9004;
+constexpr uint16_t kOffsetTimeOriginalTag = 0x9011;
 constexpr uint16_t kSubSecTimeOriginalTag = 0x9291;
 constexpr uint16_t kSubSecTimeDigitizedTag = 0x9292;
 constexpr uint16_t kMakeTag = 0x010f;
@@ -79,6 +81,9 @@ PhotoFacts factsFrom(TiffReader& ifd0Tiff, qint64 ifd0, TiffReader& exifTiff, qi
                      FactsWanted wanted) {
     PhotoFacts facts;
     facts.taken = dateTakenAt(exifTiff, exifIfd);
+    if (facts.taken)
+        if (const auto offset = exifTiff.text(exifIfd, kOffsetTimeOriginalTag))
+            facts.utcOffset = readUtcOffset(QString::fromLatin1(offset->trimmed()));
     if (wanted == FactsWanted::DatesAndCameras) {
         CameraTags camera;
         if (ifd0 >= 0) {
@@ -170,6 +175,8 @@ PhotoFacts readFacts(QIODevice& device, FactsWanted wanted) {
         const std::optional<FileRange> jpeg = rafJpeg(device);
         return jpeg && device.seek(jpeg->start) ? readJpegFacts(device, wanted) : PhotoFacts{};
     }
+    case PictureFormat::Movie:
+        return readVideoFacts(device);
     case PictureFormat::Other:
         return {};
     default:

@@ -5,6 +5,7 @@
 #include "files/file_system.h"
 #include "files/plain_file.h"
 #include "photo_dates/exif_date.h"
+#include "photo_dates/video_zones.h"
 
 #include <QFile>
 #include <QHash>
@@ -180,6 +181,7 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     // Every file held that is still there was found above; anything more has gone.
     if (held.count() > known)
         held.keepOnly(names);
+    placeVideoTimes(facts);
     return facts;
 }
 
@@ -192,6 +194,7 @@ std::vector<PhotoFacts> readFewPhotoFacts(const QString& folder, const QStringLi
         if (mayHoldDateTaken(names[i]))
             facts[static_cast<size_t>(i)] =
                 readFileFacts(handle.get(), names[i], FactsWanted::DatesAndCameras);
+    placeVideoTimes(facts);
     return facts;
 }
 

@@ -54,6 +54,18 @@ bool isTiff(const QByteArray& head) {
     return false;
 }
 
+// An ISO base media file that is no picture libheif reads, or a QuickTime movie of the days
+// before the "ftyp" box, which starts with one of the boxes of a movie.
+bool isMovie(const QByteArray& head) {
+    if (head.size() < 8)
+        return false;
+    const QByteArray type = head.mid(4, 4);
+    for (const char* each : {"ftyp", "moov", "mdat", "wide", "free", "skip", "pnot"})
+        if (type == each)
+            return true;
+    return false;
+}
+
 } // namespace
 
 PictureFormat pictureFormatOf(QIODevice& device) {
@@ -72,6 +84,8 @@ PictureFormat pictureFormatOf(QIODevice& device) {
         return PictureFormat::WebP;
     if (isHeif(head))
         return PictureFormat::Heif;
+    if (isMovie(head))
+        return PictureFormat::Movie;
     return PictureFormat::Other;
 }
 

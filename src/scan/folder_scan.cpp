@@ -15,29 +15,34 @@ namespace {
 // a list stays empty.
 fs::NameFilter alsoTaken(const ScanChoice& choice) {
     const bool companions = choice.companions || choice.raw;
-    if (companions && !choice.moreTypes)
-        return [](const QString& name) {
-            return isCompanionCandidate(name) || isMorePhotoType(name);
-        };
-    if (companions)
-        return isCompanionCandidate;
-    if (!choice.moreTypes)
-        return isMorePhotoType;
-    return {};
+    const bool moreTypes = choice.moreTypes;
+    const bool videos = choice.videos;
+    if (!companions && moreTypes && !videos)
+        return {};
+    return [companions, moreTypes, videos](const QString& name) {
+        return (companions && isCompanionCandidate(name)) ||
+               (!moreTypes && isMorePhotoType(name)) || (videos && isVideo(name));
+    };
 }
 
-// The RAW photos become rows of their own, but those a listed photo of their base name takes as
-// its companions.
-void listRawPhotos(QStringList raws, bool companions, FolderScan& scan) {
-    QSet<QString> photoStems;
+// The base names of the photos listed, letter case ignored, that RAW files and videos follow as
+// companions; none without companions.
+QSet<QString> companionStems(const QStringList& photos, bool companions) {
+    QSet<QString> stems;
     if (companions)
-        for (const QString& photo : std::as_const(scan.photos))
-            photoStems.insert(fs::stemOf(photo).toString().toCaseFolded());
+        for (const QString& photo : photos)
+            stems.insert(fs::stemOf(photo).toString().toCaseFolded());
+    return stems;
+}
+
+// The RAW photos or videos become rows of their own, but those a listed photo of their base name
+// takes as its companions.
+void listOwnRows(QStringList files, const QSet<QString>& photoStems, FolderScan& scan) {
     QStringList rows;
-    for (QString& raw : raws)
-        (photoStems.contains(fs::stemOf(raw).toString().toCaseFolded()) ? scan.companionCandidates
-                                                                        : rows)
-            .append(std::move(raw));
+    for (QString& file : files)
+        (photoStems.contains(fs::stemOf(file).toString().toCaseFolded()) ? scan.companionCandidates
+                                                                         : rows)
+            .append(std::move(file));
     fs::sortNaturally(rows);
     scan.photos += rows;
 }
@@ -62,16 +67,22 @@ FolderScan scanFolder(const QString& folder, const ScanChoice& choice) {
     scan.inodes = std::move(listing.inodes);
     QStringList unlisted;
     QStringList raws;
+    QStringList videos;
     for (QString& name : listing.filtered) {
         if (!choice.moreTypes && isMorePhotoType(name))
             unlisted.append(std::move(name));
         else if (choice.raw && isRawPhoto(name))
             raws.append(std::move(name));
-        else if (choice.companions)
+        else if (choice.videos && isVideo(name))
+            videos.append(std::move(name));
+        else if (choice.companions && isCompanionCandidate(name))
             scan.companionCandidates.append(std::move(name));
     }
-    if (!raws.isEmpty())
-        listRawPhotos(std::move(raws), choice.companions, scan);
+    if (!raws.isEmpty() || !videos.isEmpty()) {
+        const QSet<QString> stems = companionStems(scan.photos, choice.companions);
+        listOwnRows(std::move(raws), stems, scan);
+        listOwnRows(std::move(videos), stems, scan);
+    }
     scan.unlistedPhotos = unlistedPhotosText(unlisted);
     return scan;
 }

@@ -87,6 +87,8 @@ void applyLine(const QByteArray& line, Options& options) {
         options.moreTypes = value == "true";
     else if (key == "raw" && (value == "true" || value == "false"))
         options.raw = value == "true";
+    else if (key == "videos" && (value == "true" || value == "false"))
+        options.videos = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
@@ -141,6 +143,8 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         file.write("pattern=" + options.pattern.toUtf8() + '\n');
     if (options.raw)
         file.write("raw=true\n");
+    if (options.videos)
+        file.write("videos=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');

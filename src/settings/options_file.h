@@ -26,6 +26,8 @@ struct Options {
     bool moreTypes = false;
     // RAW photos are listed in their own right, but those that follow a listed photo.
     bool raw = false;
+    // Videos are listed in their own right, but a Live Photo's video that follows its photo.
+    bool videos = false;
     // The date taken in the new names, and how photos are numbered then.
     DateInNames date = DateInNames::None;
     DateNumbering numbers = DateNumbering::Run;

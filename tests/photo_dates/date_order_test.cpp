@@ -32,9 +32,9 @@ TEST(OrderTaken, DatedEarliestFirstThenUndatedInNameOrder) {
         taken(noon, ""),                     // 6: .0 s
         taken("2022:12:31 23:00:00", ""),    // 7
     };
-    std::vector<km::PhotoFacts> facts;
-    for (const auto& date : dates)
-        facts.push_back({date, {}});
+    std::vector<km::PhotoFacts> facts(std::size(dates));
+    for (size_t i = 0; i < facts.size(); ++i)
+        facts[i].taken = dates[i];
     EXPECT_EQ(km::orderTaken(facts), (std::vector<int>{7, 3, 6, 2, 1, 4, 0, 5}));
     EXPECT_TRUE(km::takenBefore(taken(noon, "45"), taken(noon, "5")));
     EXPECT_EQ((taken(noon, "5")), (taken(noon, "500")));

@@ -14,8 +14,9 @@ using km::PhotoOrder;
 TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     TempFolder config;
     const QString path = config.filePath("new/options.ini");
-    const Options chosen{PhotoOrder::Taken,     true,           true, true, DateInNames::DateTime,
-                         DateNumbering::Shared, "DD.MM.YYYY hh"};
+    const Options chosen{
+        PhotoOrder::Taken,     true,           true, true, true, DateInNames::DateTime,
+        DateNumbering::Shared, "DD.MM.YYYY hh"};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
