@@ -2,6 +2,7 @@
 #include "preview/outlined_name.h"
 
 #include "widgets/picture_box.h"
+#include "widgets/twips.h"
 
 #include <array>
 
@@ -26,13 +27,26 @@ constexpr std::array<PrintPosition, 8> outlinePositions{{
 }};
 constexpr PrintPosition kLetterPosition{60, 15};
 
+// The outline's black prints lie up to 15 twips from the white one.
+void printOutlined(PictureBox& box, const QString& text, PrintPosition at) {
+    const QColor black(0, 0, 0);
+    for (const PrintPosition& position : outlinePositions)
+        box.printText(text, at.left + position.left - kLetterPosition.left,
+                      at.top + position.top - kLetterPosition.top, black);
+    box.printText(text, at.left, at.top, QColor(255, 255, 255));
+}
+
 } // namespace
 
 void printOutlinedName(PictureBox& box, const QString& name) {
-    const QColor black(0, 0, 0);
-    for (const PrintPosition& position : outlinePositions)
-        box.printText(name, position.left, position.top, black);
-    box.printText(name, kLetterPosition.left, kLetterPosition.top, QColor(255, 255, 255));
+    printOutlined(box, name, kLetterPosition);
+}
+
+void printOutlinedLength(PictureBox& box, const QString& length, const TwipRect& picture) {
+    const QSizeF size = box.textSize(length);
+    printOutlined(box, length,
+                  {picture.left + picture.width - size.width() - kLetterPosition.left,
+                   picture.top + picture.height - size.height() - kLetterPosition.top});
 }
 
 } // namespace km

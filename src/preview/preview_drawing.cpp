@@ -6,6 +6,7 @@
 #include "preview/outlined_name.h"
 #include "preview/preview_fit.h"
 #include "thumbnails/thumbnail.h"
+#include "thumbnails/thumbnail_video.h"
 #include "widgets/picture_box.h"
 #include "widgets/twips.h"
 
@@ -84,8 +85,11 @@ private:
             return false;
         if (index >= m_context.previewCount())
             return true;
-        if (place)
+        if (place) {
             box->drawPicture(source.render(twipsToPixels(*place).size()), *place);
+            if (const std::optional<qint64> length = source.videoLength())
+                printOutlinedLength(*box, videoLengthText(*length), *place);
+        }
         printOutlinedName(*box, fs::readableName(name));
         return deliverEventsAndContinue();
     }

@@ -15,6 +15,7 @@
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
 #include "thumbnails/thumbnail_raw.h"
+#include "thumbnails/thumbnail_video.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,6 +25,11 @@
 
 namespace km {
 namespace {
+
+// A video's frame is decoded once, large enough for a preview box on a screen scaled twice.
+constexpr int kVideoFrameSide = 480;
+// The shape of the box of a video that cannot be decoded.
+constexpr QSize kUndecodedVideoSize(160, 120);
 
 // Decodes at the wanted size: the JPEG reader scales while decoding, the others scale afterwards.
 QImage decodeAt(QImageReader& reader, QSize wanted) {
@@ -91,6 +97,11 @@ ThumbnailSource::ThumbnailSource(const QString& path) : m_file(std::make_unique<
     if (!opened.ok() ||
         !m_file->open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return;
+    if (isVideo(path)) {
+        m_video = std::make_unique<VideoPreview>(readVideoPreview(*m_file, kVideoFrameSide));
+        m_storedSize = m_video->frame.isNull() ? kUndecodedVideoSize : m_video->frame.size();
+        return;
+    }
     const PictureFormat format = pictureFormatOf(*m_file);
     if (isRawPhoto(path)) {
         readRawPreviews(format);
@@ -157,6 +168,8 @@ QImage ThumbnailSource::render(QSize drawn) const {
         return {};
     if (m_heif)
         return renderHeif(*m_heif, drawn);
+    if (m_video)
+        return drawVideoPreview(*m_video, drawn);
     // Decoding happens in the stored orientation; turning the small result is cheap.
     const QSize stored = uprightSize(drawn, m_orientation);
     QImage image = fromEmbeddedPreview(stored);
@@ -165,6 +178,10 @@ QImage ThumbnailSource::render(QSize drawn) const {
     if (image.isNull())
         return {};
     return turnUpright(image, m_orientation);
+}
+
+std::optional<qint64> ThumbnailSource::videoLength() const {
+    return m_video ? m_video->durationMs : std::nullopt;
 }
 
 QImage ThumbnailSource::fromEmbeddedPreview(QSize stored) const {

@@ -100,6 +100,12 @@ void PictureBox::printText(const QString& text, double left, double top, const Q
     update();
 }
 
+QSizeF PictureBox::textSize(const QString& text) const {
+    const QFontMetricsF metrics(font());
+    const double perPixel = km::twipsPerPixel();
+    return {metrics.horizontalAdvance(text) * perPixel, metrics.height() * perPixel};
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(Qt::NoPen);

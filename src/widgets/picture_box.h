@@ -43,6 +43,8 @@ public:
     void drawPicture(const QImage& picture, const km::TwipRect& target);
     // Prints text with its top-left corner at a position, without filling the text's background.
     void printText(const QString& text, double left, double top, const QColor& colour);
+    // The width and height the text takes in the box's font, in twips.
+    QSizeF textSize(const QString& text) const;
 
     // What the drawing area currently holds, at the widget's device pixel ratio.
     QImage surface() const { return m_surface; }

@@ -9,6 +9,8 @@
 #include "thumbnails/thumbnail_jpeg_head.h"
 #include "thumbnails/thumbnail_letterbox.h"
 #include "thumbnails/thumbnail_orientation.h"
+#include "thumbnails/thumbnail_video.h"
+#include "video_files.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -498,6 +500,40 @@ TEST_F(ThumbnailSourceTest, ShowsRawPhotosFromTheirEmbeddedPreviewsUpright) {
         m_folder.write(file.name, rawBytes(file.kind, {.sensorBytes = 200'000}));
         EXPECT_TRUE(km::ThumbnailSource(m_folder.filePath(file.name)).render({60, 90}).isNull());
     }
+}
+
+// A video shows a frame, upright as its matrix turns it, with its length in the corner; one that
+// cannot be decoded shows the video icon; neither a pipe under a video's name holds it up.
+TEST_F(ThumbnailSourceTest, ShowsVideosFromAFrameUprightWithTheirLength) {
+    if (!km::fixtures::canMakeVideos())
+        GTEST_SKIP() << "FFmpeg's command-line tool is not installed";
+    for (const int rotation : {0, 90}) {
+        SCOPED_TRACE(rotation);
+        m_folder.write(QStringLiteral("clip.mp4"),
+                       km::fixtures::videoBytes({.seconds = 3, .rotation = rotation}));
+        const km::ThumbnailSource source(m_folder.filePath(QStringLiteral("clip.mp4")));
+        const QSize natural = source.naturalSize();
+        EXPECT_EQ(natural.width() * 3 == natural.height() * 4, rotation == 0) << natural.width();
+        EXPECT_EQ(natural.width() * 4 == natural.height() * 3, rotation == 90) << natural.width();
+        EXPECT_EQ(source.videoLength(), 3000);
+        const QImage drawn = source.render(natural / 4);
+        ASSERT_EQ(drawn.size(), natural / 4);
+    }
+    m_folder.write(QStringLiteral("damaged.mp4"),
+                   km::fixtures::videoBytes({.seconds = 3}).first(2000));
+    const km::ThumbnailSource damaged(m_folder.filePath(QStringLiteral("damaged.mp4")));
+    const QImage icon = damaged.render(damaged.naturalSize());
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixel(icon.width() / 2, icon.height() / 2), qRgb(255, 255, 255));
+    m_folder.makePipe(QStringLiteral("pipe.mov"));
+    EXPECT_TRUE(
+        km::ThumbnailSource(m_folder.filePath(QStringLiteral("pipe.mov"))).naturalSize().isEmpty());
+}
+
+TEST(VideoLength, AsPlayersShowIt) {
+    EXPECT_EQ(km::videoLengthText(42'900), "0:42");
+    EXPECT_EQ(km::videoLengthText(725'000), "12:05");
+    EXPECT_EQ(km::videoLengthText(3'723'000), "1:02:03");
 }
 
 } // namespace
