@@ -165,6 +165,8 @@ private:
     // photo was taken (nothing when it has no date taken) and the camera it names.
     km::RowTimes m_rowTimes;
     km::RowCameras m_rowCameras;
+    // When each row's video was recorded; null for photos.
+    std::vector<std::shared_ptr<const km::RecordedTime>> m_rowRecorded;
     // The photos the last proposal left out for want of a date or a value of the name pattern,
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;

@@ -31,6 +31,7 @@ void MainWindow::FillFileList() {
     FoundFiles.clear();
     m_rowTimes.clear();
     m_rowCameras.clear();
+    m_rowRecorded.clear();
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -130,11 +131,14 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& facts) {
     m_rowTimes.reserve(facts.size());
     m_rowCameras.clear();
     m_rowCameras.reserve(facts.size());
+    m_rowRecorded.clear();
+    m_rowRecorded.reserve(facts.size());
     for (const int index : order) {
         ordered.append(FoundFiles[index]);
         const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
         m_rowTimes.push_back(each.taken ? std::optional(each.taken->time) : std::nullopt);
         m_rowCameras.push_back(each.cameraTags());
+        m_rowRecorded.push_back(each.recorded);
     }
     FoundFiles = std::move(ordered);
 }
@@ -161,6 +165,8 @@ QString MainWindow::rowToolTip(int row) const {
                     missing != km::MissingValue::DateTaken;
     facts.datesInNames = !patterned && m_options.date != km::DateInNames::None;
     facts.companions = m_companions.pairsOf(row);
+    if (row >= 0 && at < m_rowRecorded.size())
+        facts.recorded = m_rowRecorded[at].get();
     return km::rowToolTip(facts);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <cstdlib>
 
 namespace km {
 
@@ -14,6 +15,56 @@ namespace {
 class RowTipWords {
     Q_DECLARE_TR_FUNCTIONS(RowTipWords)
 };
+
+QString zoneText(int offsetSeconds) {
+    const int minutes = std::abs(offsetSeconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "2024-07-01 09:00:00", or the time of day alone.
+QString timeText(qint64 secondsSince1970, bool withDay) {
+    const std::optional<CalendarTime> time = calendarTimeAt(secondsSince1970);
+    if (!time)
+        return {};
+    const QString ofDay = QStringLiteral("%1:%2:%3")
+                              .arg(time->hour, 2, 10, QLatin1Char('0'))
+                              .arg(time->minute, 2, 10, QLatin1Char('0'))
+                              .arg(time->second, 2, 10, QLatin1Char('0'));
+    if (!withDay)
+        return ofDay;
+    return QStringLiteral("%1-%2-%3 %4")
+        .arg(time->year, 4, 10, QLatin1Char('0'))
+        .arg(time->month, 2, 10, QLatin1Char('0'))
+        .arg(time->day, 2, 10, QLatin1Char('0'))
+        .arg(ofDay);
+}
+
+QString recordedLine(const RecordedTime& recorded) {
+    const qint64 local = recorded.utcSeconds + recorded.offsetSeconds;
+    const QString shown = timeText(local, true);
+    const QString zone = zoneText(recorded.offsetSeconds);
+    // The UTC time's day is named where it is not the day shown.
+    const bool otherDay =
+        timeText(local, true).left(10) != timeText(recorded.utcSeconds, true).left(10);
+    const QString utc = timeText(recorded.utcSeconds, otherDay);
+    switch (recorded.zone) {
+    case RecordedTime::Zone::Own:
+        return RowTipWords::tr("recorded %1 in %2, as the video says").arg(shown, zone);
+    case RecordedTime::Zone::Photos:
+        return RowTipWords::tr("recorded %1, from the video's UTC time %2 in %3")
+            .arg(shown, utc, zone);
+    case RecordedTime::Zone::Computer:
+        return RowTipWords::tr(
+                   "recorded %1, from the video's UTC time %2 in this computer's zone, %3")
+            .arg(shown, utc, zone);
+    case RecordedTime::Zone::Unplaced:
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -24,6 +75,8 @@ QString rowToolTip(const RowFacts& row) {
                       ? RowTipWords::tr("no date taken: the photo keeps its name, as the time "
                                         "of its file may not be when it was taken")
                       : RowTipWords::tr("no date taken"));
+    if (row.recorded && row.recorded->zone != RecordedTime::Zone::Unplaced)
+        lines << recordedLine(*row.recorded);
     if (!row.leftOutTip.isEmpty())
         lines << row.leftOutTip;
     if (fs::hasRawBytes(row.name))

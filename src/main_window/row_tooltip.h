@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/batch.h"
+#include "photo_dates/date_taken.h"
 
 #include <QString>
 #include <span>
@@ -17,12 +18,15 @@ struct RowFacts {
     bool datesInNames = false;
     // Why it keeps its name for want of a value its name pattern shows; empty when it does not.
     QString leftOutTip;
+    // When a video was recorded and in which zone it is shown; null for a photo.
+    const RecordedTime* recorded = nullptr;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
 };
 
-// A row's tooltip: whether its photo has no date taken, whether its name is not UTF-8, and the
-// files renamed with it, one a line; empty when there is nothing to say.
+// A row's tooltip: whether its photo has no date taken, when a video was recorded and where its
+// zone came from, whether its name is not UTF-8, and the files renamed with it, one a line; empty
+// when there is nothing to say.
 QString rowToolTip(const RowFacts& row);
 
 } // namespace km
