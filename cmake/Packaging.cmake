@@ -30,6 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # translations: no library the executable links names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, qt6-image-formats-plugins, libheif1, qt6-translations-l10n")
+# Videos are previewed through libffmpegthumbnailer, loaded when the first video is shown; without
+# it they show their icon.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libffmpegthumbnailer4v5")
 set(CPACK_STRIP_FILES ON)
 
 # Debian wants a copyright notice and a changelog beside every package's documentation. The date

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -41,6 +42,18 @@ km::PhotoFacts videoAtUtc(const char* exif) {
     video.recorded = std::make_shared<const RecordedTime>(
         RecordedTime{utcOf(exif), 0, RecordedTime::Zone::Unplaced});
     return video;
+}
+
+QByteArray box(const QByteArray& type, const QByteArray& content) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian<quint32>(quint32(content.size() + 8), bytes.data());
+    return bytes + type + content;
+}
+
+QByteArray bigEndian(quint32 value) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
 }
 
 class VideoDates : public ::testing::Test {
@@ -77,6 +90,28 @@ TEST_F(VideoDates, ReadFromTheMovieHeaderOrApplesCreationDate) {
             factsOf(km::fixtures::videoBytes({.createdUtc = QString::fromLatin1(unset)}));
         EXPECT_FALSE(none.recorded || none.taken) << unset;
     }
+}
+
+// An iPhone keeps its metadata box in the movie box itself, without a version and flags; a key
+// list that claims more than it holds gives no date.
+TEST(VideoDate, ApplesCreationDateWhereAnIphoneKeepsIt) {
+    const QByteArray key = "com.apple.quicktime.creationdate";
+    const auto movie = [&](quint32 keyLength) {
+        const QByteArray keys =
+            box("keys", bigEndian(0) + bigEndian(1) + bigEndian(keyLength) + "mdta" + key);
+        const QByteArray item =
+            box(QByteArray("\0\0\0\1", 4),
+                box("data", bigEndian(1) + bigEndian(0) + "2023-12-31T23:59:58-0500"));
+        const QByteArray meta =
+            box("meta", box("hdlr", QByteArray(24, '\0')) + keys + box("ilst", item));
+        return box("ftyp", "qt  " + bigEndian(0)) +
+               box("moov", box("mvhd", QByteArray(100, '\0')) + meta);
+    };
+    const km::PhotoFacts facts = factsOf(movie(quint32(key.size() + 8)));
+    ASSERT_TRUE(facts.taken && facts.recorded);
+    EXPECT_EQ(facts.taken->time, exifTime(QStringLiteral("2023:12:31 23:59:58")));
+    EXPECT_EQ(facts.recorded->utcSeconds, utcOf("2024:01:01 04:59:58"));
+    EXPECT_FALSE(factsOf(movie(400)).taken);
 }
 
 // A movie box after 4 GB of media data is found by seeks, without reading the file.

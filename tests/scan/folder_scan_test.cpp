@@ -54,4 +54,23 @@ TEST(FolderScan, ListsRawPhotosButThoseThatFollowAPhoto) {
     EXPECT_EQ(scan.companionCandidates, (QStringList{"IMG_5.MOV", "IMG_9.xmp", "img_2.cr2"}));
 }
 
+// Videos come after the RAW photos, in name order, AVCHD's among them; a Live Photo's video
+// follows its photo while companions are chosen, and is a row of its own otherwise.
+TEST(FolderScan, ListsVideosButALivePhotosThatFollowsItsPhoto) {
+    TempFolder folder;
+    folder.writeNamed({"IMG_2.JPG", "IMG_2.MOV", "clip 10.mp4", "clip 9.M4V", "00001.MTS",
+                       "a.3gp", "b.3G2", "c.m2ts", "IMG_4.CR2", ".hidden.mp4", "notes.txt"});
+    km::ScanChoice choice;
+    choice.jpeg = true;
+    choice.raw = true;
+    choice.videos = true;
+    km::FolderScan scan = km::scanFolder(folder.path(), choice);
+    EXPECT_EQ(scan.photos, (QStringList{"IMG_2.JPG", "IMG_4.CR2", "00001.MTS", "a.3gp", "b.3G2",
+                                        "c.m2ts", "clip 9.M4V", "clip 10.mp4", "IMG_2.MOV"}));
+    choice.companions = true;
+    scan = km::scanFolder(folder.path(), choice);
+    EXPECT_FALSE(scan.photos.contains("IMG_2.MOV"));
+    EXPECT_EQ(scan.companionCandidates, QStringList{"IMG_2.MOV"});
+}
+
 } // namespace
