@@ -6,6 +6,7 @@
 #include "raw_files.h"
 #include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
+#include "video_files.h"
 #include "window_under_test.h"
 #include "xpbutton/xpbutton.h"
 
@@ -288,6 +289,52 @@ TEST_F(PhotographerChoicesTest, RawPhotosAloneAreListedInTheOrderTakenRenamedAnd
     press(window->bRename, km::BoxAnswer::Yes);
     const Content after = photos.snapshot();
     for (const char* name : {"foto_001.RAF", "foto_002.CR3", "foto_002.CR3.xmp", "foto_003.NEF"})
+        EXPECT_EQ(after.count(name), 1u) << name;
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+// Videos listed once chosen go among the photos in the order taken: a camera's UTC time in the
+// zone of the photos around it, a phone's own local time; a Live Photo's video follows its photo,
+// an undated video keeps its name, and the undo gives every name back.
+TEST_F(PhotographerChoicesTest, VideosGoAmongThePhotosInTheOrderTakenAndAreRenamedAndUndone) {
+    using km::fixtures::videoBytes;
+    if (!km::fixtures::canMakeVideos())
+        GTEST_SKIP() << "FFmpeg's command-line tool is not installed";
+    for (const auto& [name, taken] : {std::pair{"DSC_0101.JPG", "2024:07:01 08:59:00"},
+                                      {"DSC_0102.JPG", "2024:07:01 09:01:00"},
+                                      {"IMG_0002.JPG", "2024:07:01 09:20:00"}}) {
+        writePhoto(name, {});
+        km::fixtures::setExifTags(
+            photos.filePath(name),
+            {{"Exif.Photo.DateTimeOriginal", taken}, {"Exif.Photo.OffsetTimeOriginal", "+02:00"}});
+    }
+    photos.write("IMG_0002.MOV",
+                 videoBytes({.container = "mov", .createdUtc = "2024-07-01T07:20:00Z"}));
+    photos.write("clip.mp4", videoBytes({.createdUtc = "2024-07-01T07:00:00Z"}));
+    photos.write("IMG_0003.MOV",
+                 videoBytes({.container = "mov", .appleDate = "2024-07-01T09:30:00+0200"}));
+    photos.write("broken.mp4", videoBytes({.createdUtc = "2024-07-01T07:10:00Z"}).first(2000));
+    program.write("Kestrelmark.cfg",
+                  (photos.path() + "\r\nTrip_\r\n1\r\n3\r\n1\r\n1\r\n0\r\n0\r\nY\r\n").toUtf8());
+    start("order=taken\ncompanions=true\ndate=date\n");
+    chooseInMenuWhenOpen("List videos too");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_TRUE(config.snapshot().at("options.ini").contains("\nvideos=true\n"));
+    EXPECT_EQ(window->rows(), QStringList({"DSC_0101.JPG", "clip.mp4", "DSC_0102.JPG",
+                                           "IMG_0002.JPG", "IMG_0003.MOV", "broken.mp4"}));
+    EXPECT_EQ(window->newNames(), QStringList({"Trip_2024-07-01_001.JPG", "Trip_2024-07-01_002.mp4",
+                                               "Trip_2024-07-01_003.JPG", "Trip_2024-07-01_004.JPG",
+                                               "Trip_2024-07-01_005.MOV", ""}));
+    EXPECT_EQ(toolTip(2),
+              "recorded 2024-07-01 09:00:00, from the video's UTC time 07:00:00 in UTC+02:00");
+    EXPECT_EQ(toolTip(5), "recorded 2024-07-01 09:30:00 in UTC+02:00, as the video says");
+
+    const Content before = photos.snapshot();
+    press(window->bRename, km::BoxAnswer::Yes);
+    const Content after = photos.snapshot();
+    for (const char* name : {"Trip_2024-07-01_002.mp4", "Trip_2024-07-01_004.MOV", "broken.mp4"})
         EXPECT_EQ(after.count(name), 1u) << name;
     press(window->bUndo, km::BoxAnswer::Yes);
     EXPECT_EQ(photos.snapshot(), before);

@@ -107,6 +107,20 @@ Scenario livePhotos() {
     return scenario;
 }
 
+// A trip's folder listed with its videos: photos and videos as rows in the order taken, one
+// photo with its Live Photo video.
+Scenario photosAndVideos() {
+    const QStringList rows{"DSC_0101.JPG", "clip.mp4", "IMG_0002.JPG", "IMG_0003.MOV"};
+    const QStringList newNames{"foto_001.JPG", "foto_002.mp4", "foto_003.JPG", "foto_004.MOV"};
+    const QStringList companions{"IMG_0002.MOV"};
+    Scenario scenario{rows + companions, {}};
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        scenario.pairs.push_back({rows[i], newNames[i]});
+    const km::CompanionPlan plan = km::planCompanions(rows, newNames, companions);
+    scenario.pairs.insert(scenario.pairs.end(), plan.pairs.begin(), plan.pairs.end());
+    return scenario;
+}
+
 // Names as older cameras write them, not UTF-8, going round in a circle.
 Scenario namesThatAreNotUtf8() {
     const QString latin1 = km::fs::nameFromBytes("caf\xE9.jpg");
@@ -220,6 +234,12 @@ TEST_F(CrashTest, PhotosAndTheirCompanionsKilledAfterAnyNumberOfRenamesAreRecove
 TEST_F(CrashTest, LivePhotosKilledAfterAnyNumberOfRenamesAreRecoveredWithTheirVideos) {
     m_scenario = livePhotos();
     ASSERT_EQ(renames(), 8);
+    killAfterEveryRenameAndRecover();
+}
+
+TEST_F(CrashTest, PhotosAndVideosKilledAfterAnyNumberOfRenamesAreRecovered) {
+    m_scenario = photosAndVideos();
+    ASSERT_EQ(renames(), 10);
     killAfterEveryRenameAndRecover();
 }
 
