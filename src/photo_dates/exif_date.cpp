@@ -177,6 +177,8 @@ PhotoFacts readFacts(QIODevice& device, FactsWanted wanted) {
     }
     case PictureFormat::Movie:
         return readVideoFacts(device);
+    case PictureFormat::TransportStream:
+        return readAvchdFacts(device);
     case PictureFormat::Other:
         return {};
     default:

@@ -16,6 +16,10 @@ namespace km {
 // where neither holds a date.
 PhotoFacts readVideoFacts(QIODevice& device);
 
+// The facts of an AVCHD camera's video (MTS, M2TS) on the device: recorded at the local time the
+// camera writes into its video stream; nothing where the stream holds none.
+PhotoFacts readAvchdFacts(QIODevice& device);
+
 // A time as ISO 8601 writes it with its zone, "2024-07-01T09:00:00+0200" (also "+02:00", "Z",
 // and a fraction of the second): the local time and its offset from UTC in seconds.
 struct ZonedTime {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture_formats/picture_format.h"
 
+#include "picture_formats/transport_stream.h"
+
 #include <QIODevice>
 #include <algorithm>
 #include <libheif/heif.h>
@@ -8,8 +10,8 @@
 namespace km {
 namespace {
 
-// Enough for a HEIF file's ftyp box with its brands.
-constexpr qint64 kSniffedBytes = 256;
+// Enough for a HEIF file's ftyp box with its brands, and for two packets of a transport stream.
+constexpr qint64 kSniffedBytes = 512;
 
 // The brands of pictures libheif decodes: HEVC-coded HEIF and AV1-coded AVIF.
 bool isDecodedBrand(QByteArrayView brand) {
@@ -86,6 +88,8 @@ PictureFormat pictureFormatOf(QIODevice& device) {
         return PictureFormat::Heif;
     if (isMovie(head))
         return PictureFormat::Movie;
+    if (isTransportStream(head))
+        return PictureFormat::TransportStream;
     return PictureFormat::Other;
 }
 

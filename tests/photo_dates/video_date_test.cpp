@@ -114,6 +114,17 @@ TEST(VideoDate, ApplesCreationDateWhereAnIphoneKeepsIt) {
     EXPECT_FALSE(factsOf(movie(400)).taken);
 }
 
+// An AVCHD camera's local time from its video stream.
+TEST_F(VideoDates, AvchdRecordingTimeFromTheVideoStream) {
+    const QByteArray clip = km::fixtures::videoBytes(
+        {.container = QStringLiteral("mts"), .avchdTime = "20240701091530"});
+    const km::PhotoFacts facts = factsOf(clip);
+    ASSERT_TRUE(facts.taken);
+    EXPECT_EQ(facts.taken->time, exifTime(QStringLiteral("2024:07:01 09:15:30")));
+    EXPECT_FALSE(factsOf(km::fixtures::videoBytes({.container = QStringLiteral("mts")})).taken);
+    EXPECT_FALSE(factsOf(clip.first(600)).taken);
+}
+
 // A movie box after 4 GB of media data is found by seeks, without reading the file.
 TEST_F(VideoDates, MovieBoxAfterGigabytesOfMediaData) {
     const QByteArray video =
