@@ -1035,6 +1035,18 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
         <source>This name is not UTF-8: each byte shown as \xHH is kept as it is.</source>
         <translation>Dieser Name ist kein UTF-8: Jedes als \xHH gezeigte Byte bleibt, wie es ist.</translation>
     </message>
+    <message>
+        <source>recorded %1 in %2, as the video says</source>
+        <translation>aufgenommen %1 in %2, wie das Video angibt</translation>
+    </message>
+    <message>
+        <source>recorded %1, from the video&apos;s UTC time %2 in %3</source>
+        <translation>aufgenommen %1, aus der UTC-Zeit %2 des Videos in %3</translation>
+    </message>
+    <message>
+        <source>recorded %1, from the video&apos;s UTC time %2 in this computer&apos;s zone, %3</source>
+        <translation>aufgenommen %1, aus der UTC-Zeit %2 des Videos in der Zeitzone dieses Computers, %3</translation>
+    </message>
 </context>
 <context>
     <name>WindowWords</name>
@@ -1284,6 +1296,10 @@ umbenennen?</translation>
     <message>
         <source>List RAW photos too</source>
         <translation>Auch RAW-Fotos zeigen</translation>
+    </message>
+    <message>
+        <source>List videos too</source>
+        <translation>Auch Videos zeigen</translation>
     </message>
 </context>
 </TS>
