@@ -5,6 +5,7 @@
 #include "files/file_system.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QStringList>
 #include <cstdlib>
 
@@ -24,32 +25,16 @@ QString zoneText(int offsetSeconds) {
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// "2024-07-01 09:00:00", or the time of day alone.
-QString timeText(qint64 secondsSince1970, bool withDay) {
-    const std::optional<CalendarTime> time = calendarTimeAt(secondsSince1970);
-    if (!time)
-        return {};
-    const QString ofDay = QStringLiteral("%1:%2:%3")
-                              .arg(time->hour, 2, 10, QLatin1Char('0'))
-                              .arg(time->minute, 2, 10, QLatin1Char('0'))
-                              .arg(time->second, 2, 10, QLatin1Char('0'));
-    if (!withDay)
-        return ofDay;
-    return QStringLiteral("%1-%2-%3 %4")
-        .arg(time->year, 4, 10, QLatin1Char('0'))
-        .arg(time->month, 2, 10, QLatin1Char('0'))
-        .arg(time->day, 2, 10, QLatin1Char('0'))
-        .arg(ofDay);
-}
-
 QString recordedLine(const RecordedTime& recorded) {
-    const qint64 local = recorded.utcSeconds + recorded.offsetSeconds;
-    const QString shown = timeText(local, true);
-    const QString zone = zoneText(recorded.offsetSeconds);
+    const QDateTime local =
+        QDateTime::fromSecsSinceEpoch(recorded.utcSeconds + recorded.offsetSeconds, Qt::UTC);
+    const QDateTime utcTime = QDateTime::fromSecsSinceEpoch(recorded.utcSeconds, Qt::UTC);
+    const QString dayAndTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    const QString shown = local.toString(dayAndTime);
     // The UTC time's day is named where it is not the day shown.
-    const bool otherDay =
-        timeText(local, true).left(10) != timeText(recorded.utcSeconds, true).left(10);
-    const QString utc = timeText(recorded.utcSeconds, otherDay);
+    const QString utc =
+        utcTime.toString(utcTime.date() == local.date() ? QStringLiteral("HH:mm:ss") : dayAndTime);
+    const QString zone = zoneText(recorded.offsetSeconds);
     switch (recorded.zone) {
     case RecordedTime::Zone::Own:
         return RowTipWords::tr("recorded %1 in %2, as the video says").arg(shown, zone);

@@ -23,8 +23,9 @@ using DateReadingPoll = std::function<bool(int done, int total)>;
 // wanted), in the order of names. Files
 // whose version (size, modification time, inode) the cache holds are not read again; the others
 // are read on worker threads while the calling thread calls poll about every pollInterval (never
-// when there is nothing to read). Only JPEG, HEIC, HEIF, AVIF, PNG, TIFF and WebP files are read
-// (by their endings, any case); other files, and files that cannot be opened, have no facts.
+// when there is nothing to read). Only the files that may hold a date taken are read (by their
+// endings, any case: photos with EXIF data, RAW photos, videos); other files, and files that
+// cannot be opened, have no facts. The videos' UTC times are placed in a zone (placeVideoTimes).
 // Returns nothing when poll cancelled; the cache keeps the facts read until then. The cache forgets
 // files of the folder that are no longer among names.
 std::optional<std::vector<PhotoFacts>>
