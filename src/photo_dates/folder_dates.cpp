@@ -143,11 +143,14 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     FolderDates& held = cache.folder(folder, handle.get());
     std::vector<Job> jobs;
     qsizetype known = 0;
+    // Videos recorded at a UTC time are placed in a zone once every fact is known.
+    bool videos = false;
     for (int i = 0; i < names.size(); ++i) {
         if (!mayHoldDateTaken(names[i]))
             continue;
         if (const auto* stored = held.findUnchanged(names[i], wanted)) {
             facts[static_cast<size_t>(i)] = *stored;
+            videos |= stored->recorded != nullptr;
             ++known;
             continue;
         }
@@ -156,6 +159,7 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
             continue;
         if (const auto* stored = held.find(names[i], file->version, file->watchable, wanted)) {
             facts[static_cast<size_t>(i)] = *stored;
+            videos |= stored->recorded != nullptr;
             ++known;
         } else {
             jobs.push_back({i, *file});
@@ -171,6 +175,7 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
                 continue;
             const int index = jobs[job].index;
             shared.share(facts[static_cast<size_t>(index)].camera);
+            videos |= facts[static_cast<size_t>(index)].recorded != nullptr;
             held.store(names[index], jobs[job].file.version, jobs[job].file.watchable,
                        facts[static_cast<size_t>(index)], wanted);
             ++known;
@@ -181,7 +186,8 @@ readFolderFacts(const QString& folder, const QStringList& names, DateTakenCache&
     // Every file held that is still there was found above; anything more has gone.
     if (held.count() > known)
         held.keepOnly(names);
-    placeVideoTimes(facts);
+    if (videos)
+        placeVideoTimes(facts);
     return facts;
 }
 

@@ -15,14 +15,20 @@ namespace {
 // a list stays empty.
 fs::NameFilter alsoTaken(const ScanChoice& choice) {
     const bool companions = choice.companions || choice.raw;
-    const bool moreTypes = choice.moreTypes;
-    const bool videos = choice.videos;
-    if (!companions && moreTypes && !videos)
-        return {};
-    return [companions, moreTypes, videos](const QString& name) {
-        return (companions && isCompanionCandidate(name)) ||
-               (!moreTypes && isMorePhotoType(name)) || (videos && isVideo(name));
-    };
+    if (choice.videos)
+        return [companions, moreTypes = choice.moreTypes](const QString& name) {
+            return isVideo(name) || (companions && isCompanionCandidate(name)) ||
+                   (!moreTypes && isMorePhotoType(name));
+        };
+    if (companions && !choice.moreTypes)
+        return [](const QString& name) {
+            return isCompanionCandidate(name) || isMorePhotoType(name);
+        };
+    if (companions)
+        return isCompanionCandidate;
+    if (!choice.moreTypes)
+        return isMorePhotoType;
+    return {};
 }
 
 // The base names of the photos listed, letter case ignored, that RAW files and videos follow as
@@ -75,7 +81,7 @@ FolderScan scanFolder(const QString& folder, const ScanChoice& choice) {
             raws.append(std::move(name));
         else if (choice.videos && isVideo(name))
             videos.append(std::move(name));
-        else if (choice.companions && isCompanionCandidate(name))
+        else if (choice.companions)
             scan.companionCandidates.append(std::move(name));
     }
     if (!raws.isEmpty() || !videos.isEmpty()) {
