@@ -66,6 +66,8 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::moreTypesChosen, this, &MainWindow::chooseMoreTypes);
     connect(menu, &km::PhotoListMenu::rawChosen, this, &MainWindow::chooseRaw);
     connect(menu, &km::PhotoListMenu::videosChosen, this, &MainWindow::chooseVideos);
+    connect(menu, &km::PhotoListMenu::nameDatesChosen, this, &MainWindow::chooseNameDates);
+    connect(menu, &km::PhotoListMenu::fileTimesChosen, this, &MainWindow::chooseFileTimes);
     connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
     connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);

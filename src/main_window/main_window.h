@@ -10,6 +10,7 @@
 #include "main_window/recovery_questions.h"
 #include "naming/naming.h"
 #include "naming/pattern_names.h"
+#include "photo_dates/missing_dates.h"
 #include "plan/companions.h"
 #include "plan/rows_batch.h"
 #include "rename/rename_keeper.h"
@@ -131,6 +132,13 @@ private:
     void chooseMoreTypes(bool on);
     void chooseRaw(bool on);
     void chooseVideos(bool on);
+    void chooseNameDates(bool on);
+    struct GuessedDates {
+        int fromNames = 0;
+        int fromFileTimes = 0;
+    };
+    GuessedDates guessedDatesToRename() const;
+    void chooseFileTimes(bool on);
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();
@@ -167,6 +175,8 @@ private:
     km::RowCameras m_rowCameras;
     // When each row's video was recorded; null for photos.
     std::vector<std::shared_ptr<const km::RecordedTime>> m_rowRecorded;
+    // Where each row's date taken came from.
+    std::vector<km::DateSource> m_rowSources;
     // The photos the last proposal left out for want of a date or a value of the name pattern,
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;

@@ -81,6 +81,18 @@ void MainWindow::chooseVideos(bool on) {
     runCommand(&MainWindow::FillFileList);
 }
 
+void MainWindow::chooseNameDates(bool on) {
+    m_options.nameDates = on;
+    saveOptions();
+    runCommand(&MainWindow::FillFileList);
+}
+
+void MainWindow::chooseFileTimes(bool on) {
+    m_options.fileTimes = on;
+    saveOptions();
+    runCommand(&MainWindow::FillFileList);
+}
+
 // The window shows what the pattern typed gives the first listed photos, and only reports the
 // choice: the pattern, and the presets saved or deleted, are kept as any menu choice.
 void MainWindow::showNamePatternDialog() {

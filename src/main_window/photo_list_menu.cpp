@@ -79,6 +79,14 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     videos->setCheckable(true);
     videos->setChecked(options.videos);
     connect(videos, &QAction::triggered, this, [this](bool on) { emit videosChosen(on); });
+    QAction* nameDates = menu.addAction(tr("Date from the name where a photo has none"));
+    nameDates->setCheckable(true);
+    nameDates->setChecked(options.nameDates);
+    connect(nameDates, &QAction::triggered, this, [this](bool on) { emit nameDatesChosen(on); });
+    QAction* fileTimes = menu.addAction(tr("File time where a photo has no other date"));
+    fileTimes->setCheckable(true);
+    fileTimes->setChecked(options.fileTimes);
+    connect(fileTimes, &QAction::triggered, this, [this](bool on) { emit fileTimesChosen(on); });
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();

@@ -36,6 +36,8 @@ signals:
     void moreTypesChosen(bool on);
     void rawChosen(bool on);
     void videosChosen(bool on);
+    void nameDatesChosen(bool on);
+    void fileTimesChosen(bool on);
     // A saved pattern, or none for the designed names.
     void patternChosen(const QString& pattern);
     void namePatternDialogChosen();

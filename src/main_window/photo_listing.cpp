@@ -32,6 +32,7 @@ void MainWindow::FillFileList() {
     m_rowTimes.clear();
     m_rowCameras.clear();
     m_rowRecorded.clear();
+    m_rowSources.clear();
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -115,8 +116,17 @@ void MainWindow::showDatesRead() {
     }
 }
 
-void MainWindow::takeListedFacts(const km::DateReading::Dates& facts) {
+void MainWindow::takeListedFacts(const km::DateReading::Dates& read) {
     showOrderInHeader();
+    // Dates from names or file times, where chosen, for the photos whose metadata gives none.
+    const km::MissingDates missing{m_options.nameDates, m_options.fileTimes};
+    std::optional<km::DateReading::Dates> filled;
+    std::vector<km::DateSource> sources;
+    if (missing.fromNames || missing.fromFileTimes) {
+        filled = read;
+        sources = km::fillMissingDates(CurrentFolder, FoundFiles, *filled, missing);
+    }
+    const km::DateReading::Dates& facts = filled ? *filled : read;
     const bool inOrderTaken = m_options.orderInForce() == km::PhotoOrder::Taken;
     std::vector<int> order;
     if (inOrderTaken) {
@@ -133,14 +143,31 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& facts) {
     m_rowCameras.reserve(facts.size());
     m_rowRecorded.clear();
     m_rowRecorded.reserve(facts.size());
+    m_rowSources.clear();
     for (const int index : order) {
         ordered.append(FoundFiles[index]);
         const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
         m_rowTimes.push_back(each.taken ? std::optional(each.taken->time) : std::nullopt);
         m_rowCameras.push_back(each.cameraTags());
         m_rowRecorded.push_back(each.recorded);
+        if (!sources.empty())
+            m_rowSources.push_back(sources[static_cast<size_t>(index)]);
     }
     FoundFiles = std::move(ordered);
+}
+
+// The photos given a new name whose date came from their names or their files' times.
+MainWindow::GuessedDates MainWindow::guessedDatesToRename() const {
+    const QStringList& newNames = m_form.lvFiles->photos().newNames();
+    GuessedDates guessed;
+    for (qsizetype row = 0; row < newNames.size() && row < qsizetype(m_rowSources.size()); ++row) {
+        if (newNames[row].isEmpty())
+            continue;
+        const km::DateSource source = m_rowSources[static_cast<size_t>(row)];
+        guessed.fromNames += source == km::DateSource::Name;
+        guessed.fromFileTimes += source == km::DateSource::FileTime;
+    }
+    return guessed;
 }
 
 void MainWindow::showDateProgress(int done, int total) {
@@ -167,6 +194,8 @@ QString MainWindow::rowToolTip(int row) const {
     facts.companions = m_companions.pairsOf(row);
     if (row >= 0 && at < m_rowRecorded.size())
         facts.recorded = m_rowRecorded[at].get();
+    if (row >= 0 && at < m_rowSources.size())
+        facts.source = m_rowSources[at];
     return km::rowToolTip(facts);
 }
 

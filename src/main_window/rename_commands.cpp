@@ -32,8 +32,10 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(refusalText(refusal), kStyleWarning, WindowWords::renameTitle());
         return;
     }
+    const GuessedDates guessed = guessedDatesToRename();
     if (ShowMessageBox(WindowWords::renameQuestion(m_companions.pairs.size(), m_leftOutCount,
-                                                   m_options.namePattern().has_value()),
+                                                   m_options.namePattern().has_value(),
+                                                   guessed.fromNames, guessed.fromFileTimes),
                        kStyleQuestion, WindowWords::renameTitle()) != BoxAnswer::Yes)
         return;
     if (batch.plan.pairs.empty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/row_tooltip.h"
 
+#include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/file_system.h"
 
@@ -62,6 +63,14 @@ QString rowToolTip(const RowFacts& row) {
                       : RowTipWords::tr("no date taken"));
     if (row.recorded && row.recorded->zone != RecordedTime::Zone::Unplaced)
         lines << recordedLine(*row.recorded);
+    else if (row.source == DateSource::Metadata)
+        lines << (isVideo(row.name) ? RowTipWords::tr("dated from the video's own metadata")
+                                    : RowTipWords::tr("dated from its EXIF data"));
+    if (row.source == DateSource::Name)
+        lines << RowTipWords::tr("dated from its name: its file holds no date taken");
+    else if (row.source == DateSource::FileTime)
+        lines << RowTipWords::tr("dated from its file's modification time: neither its file nor "
+                                 "its name holds a date taken");
     if (!row.leftOutTip.isEmpty())
         lines << row.leftOutTip;
     if (fs::hasRawBytes(row.name))

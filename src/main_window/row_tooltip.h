@@ -3,6 +3,7 @@
 
 #include "batch/batch.h"
 #include "photo_dates/date_taken.h"
+#include "photo_dates/missing_dates.h"
 
 #include <QString>
 #include <span>
@@ -20,6 +21,9 @@ struct RowFacts {
     QString leftOutTip;
     // When a video was recorded and in which zone it is shown; null for a photo.
     const RecordedTime* recorded = nullptr;
+    // Where its date came from, while the list's menu lets dates come from names or file times;
+    // None otherwise.
+    DateSource source = DateSource::None;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
 };

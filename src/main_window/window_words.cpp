@@ -9,7 +9,8 @@ QString WindowWords::duplicatesFound() {
               "shown in RED in the file list.");
 }
 
-QString WindowWords::renameQuestion(std::size_t companions, int leftOut, bool byPattern) {
+QString WindowWords::renameQuestion(std::size_t companions, int leftOut, bool byPattern,
+                                    int datedFromNames, int datedFromFileTimes) {
     QString question = tr("Are you absolutely sure you want to\r\nrename these images?");
     if (companions == 1)
         question += QStringLiteral("\r\n") + tr("1 RAW or sidecar file is renamed with them.");
@@ -27,6 +28,16 @@ QString WindowWords::renameQuestion(std::size_t companions, int leftOut, bool by
             (byPattern ? tr("%1 photos without a value their name pattern needs keep their names.")
                        : tr("%1 photos without a date taken keep their names."))
                 .arg(leftOut);
+    if (datedFromNames == 1)
+        question += QStringLiteral("\r\n") + tr("1 photo is dated from its name.");
+    else if (datedFromNames > 1)
+        question += QStringLiteral("\r\n") +
+                    tr("%1 photos are dated from their names.").arg(datedFromNames);
+    if (datedFromFileTimes == 1)
+        question += QStringLiteral("\r\n") + tr("1 photo is dated from its file's time.");
+    else if (datedFromFileTimes > 1)
+        question += QStringLiteral("\r\n") +
+                    tr("%1 photos are dated from their files' times.").arg(datedFromFileTimes);
     return question;
 }
 

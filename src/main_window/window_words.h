@@ -19,7 +19,8 @@ public:
     static QString duplicatesFound();
     // The question before a rename; it counts the RAW and sidecar files renamed with the photos
     // and the photos left out for want of a date taken, or of a value their name pattern shows.
-    static QString renameQuestion(std::size_t companions, int leftOut, bool byPattern);
+    static QString renameQuestion(std::size_t companions, int leftOut, bool byPattern,
+                                  int datedFromNames = 0, int datedFromFileTimes = 0);
     static QString undoQuestion() { return tr("Do you want to UNDO the last rename operation?"); }
     static QString damagedHistory(const QString& path, const QString& damage);
     static QString readingDates(int percent);

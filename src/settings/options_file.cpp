@@ -89,6 +89,10 @@ void applyLine(const QByteArray& line, Options& options) {
         options.raw = value == "true";
     else if (key == "videos" && (value == "true" || value == "false"))
         options.videos = value == "true";
+    else if (key == "namedates" && (value == "true" || value == "false"))
+        options.nameDates = value == "true";
+    else if (key == "filetimes" && (value == "true" || value == "false"))
+        options.fileTimes = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
@@ -145,6 +149,10 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         file.write("raw=true\n");
     if (options.videos)
         file.write("videos=true\n");
+    if (options.nameDates)
+        file.write("namedates=true\n");
+    if (options.fileTimes)
+        file.write("filetimes=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');

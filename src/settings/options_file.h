@@ -28,6 +28,10 @@ struct Options {
     bool raw = false;
     // Videos are listed in their own right, but a Live Photo's video that follows its photo.
     bool videos = false;
+    // A photo without a date in its metadata is dated from its name (as phones and messengers
+    // write them), and, as the last resort, from its file's modification time.
+    bool nameDates = false;
+    bool fileTimes = false;
     // The date taken in the new names, and how photos are numbered then.
     DateInNames date = DateInNames::None;
     DateNumbering numbers = DateNumbering::Run;

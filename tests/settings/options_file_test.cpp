@@ -14,9 +14,16 @@ using km::PhotoOrder;
 TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
     TempFolder config;
     const QString path = config.filePath("new/options.ini");
-    const Options chosen{
-        PhotoOrder::Taken,     true,           true, true, true, DateInNames::DateTime,
-        DateNumbering::Shared, "DD.MM.YYYY hh"};
+    const Options chosen{.order = PhotoOrder::Taken,
+                         .companions = true,
+                         .moreTypes = true,
+                         .raw = true,
+                         .videos = true,
+                         .nameDates = true,
+                         .fileTimes = true,
+                         .date = DateInNames::DateTime,
+                         .numbers = DateNumbering::Shared,
+                         .dateFormat = "DD.MM.YYYY hh"};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
