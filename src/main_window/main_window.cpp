@@ -71,6 +71,7 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
     connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);
+    connect(menu, &km::PhotoListMenu::cameraClocksChosen, this, &MainWindow::showCameraClocks);
     connect(menu, &km::PhotoListMenu::patternChosen, this, &MainWindow::choosePattern);
     connect(menu, &km::PhotoListMenu::namePatternDialogChosen, this,
             &MainWindow::showNamePatternDialog);

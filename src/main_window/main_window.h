@@ -142,6 +142,7 @@ private:
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();
+    void showCameraClocks();
     void undoEarlierRename();
 
     // The controls, built and laid out by the form.
@@ -177,6 +178,8 @@ private:
     std::vector<std::shared_ptr<const km::RecordedTime>> m_rowRecorded;
     // Where each row's date taken came from.
     std::vector<km::DateSource> m_rowSources;
+    // How far each row's time was moved for its camera's clock (0 for none).
+    std::vector<qint32> m_rowClockShifts;
     // The photos the last proposal left out for want of a date or a value of the name pattern,
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;

@@ -2,6 +2,7 @@
 // The photo list's menu: each choice is kept at once and applied by listing the folder again.
 #include "dialogs/name_pattern_dialog.h"
 #include "files/file_names.h"
+#include "main_window/camera_clock_rows.h"
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
 #include "naming/pattern_names.h"
@@ -9,6 +10,7 @@
 #include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
+#include "widgets/busy_cursor.h"
 
 #include <QLineEdit>
 
@@ -91,6 +93,34 @@ void MainWindow::chooseFileTimes(bool on) {
     m_options.fileTimes = on;
     saveOptions();
     runCommand(&MainWindow::FillFileList);
+}
+
+// The listed files' cameras, their clocks' own times and the offsets kept; the offsets chosen
+// apply to the order taken and the dated names at once, in every folder.
+void MainWindow::showCameraClocks() {
+    std::vector<km::PhotoFacts> facts;
+    {
+        BusyCursor busy;
+        facts = km::readFewPhotoFacts(CurrentFolder, FoundFiles);
+    }
+    auto* window =
+        new km::CameraClocksDialog(km::cameraClockRows(FoundFiles, facts, m_options.clocks), this);
+    connect(window, &km::CameraClocksDialog::offsetsChosen, this,
+            [this](const std::vector<std::pair<QString, qint32>>& chosen) {
+                // Cameras not listed now keep their offsets.
+                km::ClockOffsets kept;
+                for (const auto& [camera, offset] : m_options.clocks)
+                    if (std::none_of(chosen.begin(), chosen.end(),
+                                     [&](const auto& each) { return each.first == camera; }))
+                        kept.emplace_back(camera, offset);
+                for (const auto& [camera, offset] : chosen)
+                    if (offset != 0)
+                        kept.emplace_back(camera, offset);
+                m_options.clocks = std::move(kept);
+                saveOptions();
+                runCommand(&MainWindow::FillFileList);
+            });
+    window->open();
 }
 
 // The window shows what the pattern typed gives the first listed photos, and only reports the

@@ -90,6 +90,8 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();
+    QAction* clocks = menu.addAction(tr("Camera &Clocks..."));
+    connect(clocks, &QAction::triggered, this, &PhotoListMenu::cameraClocksChosen);
     QAction* earlier = menu.addAction(tr("Undo an &Earlier Rename..."));
     connect(earlier, &QAction::triggered, this, &PhotoListMenu::earlierRenamesChosen);
     menu.exec(m_list.viewport()->mapToGlobal(viewportPoint));

@@ -33,6 +33,7 @@ signals:
     void dateChosen(km::DateInNames date);
     void numbersChosen(km::DateNumbering numbers);
     void earlierRenamesChosen();
+    void cameraClocksChosen();
     void moreTypesChosen(bool on);
     void rawChosen(bool on);
     void videosChosen(bool on);

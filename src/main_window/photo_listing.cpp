@@ -8,6 +8,7 @@
 #include "naming/dated_names.h"
 #include "naming/naming.h"
 #include "naming/pattern_words.h"
+#include "photo_dates/camera_clocks.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
 #include "plan/conflicts.h"
@@ -33,6 +34,7 @@ void MainWindow::FillFileList() {
     m_rowCameras.clear();
     m_rowRecorded.clear();
     m_rowSources.clear();
+    m_rowClockShifts.clear();
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -75,7 +77,8 @@ void MainWindow::showFoundFiles() {
 bool MainWindow::readListedFacts() {
     const std::optional<km::DateReading::Dates> facts = m_dates.read(
         CurrentFolder, FoundFiles,
-        m_options.namesShowCameras() ? km::FactsWanted::DatesAndCameras : km::FactsWanted::Dates);
+        m_options.namesShowCameras() || !m_options.clocks.empty() ? km::FactsWanted::DatesAndCameras
+                                                                  : km::FactsWanted::Dates);
     if (!facts) {
         showDatesBeingRead();
         return false;
@@ -122,10 +125,14 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& read) {
     const km::MissingDates missing{m_options.nameDates, m_options.fileTimes};
     std::optional<km::DateReading::Dates> filled;
     std::vector<km::DateSource> sources;
-    if (missing.fromNames || missing.fromFileTimes) {
+    std::vector<qint32> shifts;
+    if (missing.fromNames || missing.fromFileTimes || !m_options.clocks.empty())
         filled = read;
+    if (missing.fromNames || missing.fromFileTimes)
         sources = km::fillMissingDates(CurrentFolder, FoundFiles, *filled, missing);
-    }
+    // Each camera's clock set right, as the user said.
+    if (!m_options.clocks.empty())
+        shifts = km::applyClockOffsets(*filled, FoundFiles, m_options.clocks);
     const km::DateReading::Dates& facts = filled ? *filled : read;
     const bool inOrderTaken = m_options.orderInForce() == km::PhotoOrder::Taken;
     std::vector<int> order;
@@ -144,6 +151,7 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& read) {
     m_rowRecorded.clear();
     m_rowRecorded.reserve(facts.size());
     m_rowSources.clear();
+    m_rowClockShifts.clear();
     for (const int index : order) {
         ordered.append(FoundFiles[index]);
         const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
@@ -152,6 +160,8 @@ void MainWindow::takeListedFacts(const km::DateReading::Dates& read) {
         m_rowRecorded.push_back(each.recorded);
         if (!sources.empty())
             m_rowSources.push_back(sources[static_cast<size_t>(index)]);
+        if (!shifts.empty())
+            m_rowClockShifts.push_back(shifts[static_cast<size_t>(index)]);
     }
     FoundFiles = std::move(ordered);
 }
@@ -196,6 +206,10 @@ QString MainWindow::rowToolTip(int row) const {
         facts.recorded = m_rowRecorded[at].get();
     if (row >= 0 && at < m_rowSources.size())
         facts.source = m_rowSources[at];
+    if (row >= 0 && at < m_rowClockShifts.size() && at < m_rowTimes.size() && m_rowTimes[at]) {
+        facts.clockShift = m_rowClockShifts[at];
+        facts.taken = m_rowTimes[at];
+    }
     return km::rowToolTip(facts);
 }
 

@@ -4,6 +4,8 @@
 #include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/file_system.h"
+#include "numbers/clock_offset.h"
+#include "photo_dates/camera_clocks.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -66,6 +68,19 @@ QString rowToolTip(const RowFacts& row) {
     else if (row.source == DateSource::Metadata)
         lines << (isVideo(row.name) ? RowTipWords::tr("dated from the video's own metadata")
                                     : RowTipWords::tr("dated from its EXIF data"));
+    if (row.clockShift != 0 && row.taken)
+        if (const std::optional<CalendarTime> byClock = shiftedTime(*row.taken, -row.clockShift)) {
+            // The day is named where the clock's day was another.
+            const bool otherDay = byClock->year != row.taken->year ||
+                                  byClock->month != row.taken->month ||
+                                  byClock->day != row.taken->day;
+            const auto shown = [otherDay](const CalendarTime& time) {
+                const QString text = calendarTimeText(time);
+                return otherDay ? text : text.sliced(11);
+            };
+            lines << RowTipWords::tr("taken %1 by the camera's clock, %2 after its %3")
+                         .arg(shown(*byClock), shown(*row.taken), clockOffsetText(row.clockShift));
+        }
     if (row.source == DateSource::Name)
         lines << RowTipWords::tr("dated from its name: its file holds no date taken");
     else if (row.source == DateSource::FileTime)

@@ -24,6 +24,9 @@ struct RowFacts {
     // Where its date came from, while the list's menu lets dates come from names or file times;
     // None otherwise.
     DateSource source = DateSource::None;
+    // When it was taken, moved by clockShift seconds for its camera's clock (0 for none).
+    std::optional<CalendarTime> taken;
+    qint32 clockShift = 0;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
 };

@@ -27,6 +27,34 @@ qint64 daysSince1970(int year, int month, int day) {
 
 } // namespace
 
+QString calendarTimeText(const CalendarTime& time) {
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(time.year, 4, 10, QLatin1Char('0'))
+        .arg(time.month, 2, 10, QLatin1Char('0'))
+        .arg(time.day, 2, 10, QLatin1Char('0'))
+        .arg(time.hour, 2, 10, QLatin1Char('0'))
+        .arg(time.minute, 2, 10, QLatin1Char('0'))
+        .arg(time.second, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<CalendarTime> readCalendarTimeText(QStringView text) {
+    text = text.trimmed();
+    if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' || text[10] != u' ' ||
+        text[13] != u':' || text[16] != u':')
+        return std::nullopt;
+    int fields[6] = {};
+    const qsizetype starts[6] = {0, 5, 8, 11, 14, 17};
+    for (int field = 0; field < 6; ++field) {
+        const qsizetype length = field == 0 ? 4 : 2;
+        for (const QChar c : text.sliced(starts[field], length)) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            fields[field] = fields[field] * 10 + (c.unicode() - u'0');
+        }
+    }
+    return validCalendarTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+}
+
 qint64 secondsSince1970(const CalendarTime& time) {
     return daysSince1970(time.year, time.month, time.day) * kSecondsPerDay + time.hour * 3600 +
            time.minute * 60 + time.second;

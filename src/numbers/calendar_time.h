@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+#include <QStringView>
 #include <QtGlobal>
 #include <compare>
 #include <optional>
@@ -33,6 +35,11 @@ using RowTimes = std::vector<std::optional<CalendarTime>>;
 // The time when it names a real day (year 1 to 9999) and time of day.
 std::optional<CalendarTime> validCalendarTime(int year, int month, int day, int hour, int minute,
                                               int second);
+
+// The time as people read it, "2024-07-01 09:00:00".
+QString calendarTimeText(const CalendarTime& time);
+// A time typed so, spaces around it ignored; nothing where it is no real time.
+std::optional<CalendarTime> readCalendarTimeText(QStringView text);
 
 // The seconds from 1970-01-01 00:00:00 to the time, both read on one clock (negative before).
 qint64 secondsSince1970(const CalendarTime& time);

@@ -2,6 +2,7 @@
 #include "settings/options_file.h"
 
 #include "files/plain_file.h"
+#include "numbers/clock_offset.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,6 +64,21 @@ void applyPresetLine(const QByteArray& line, Options& options) {
     options.presets.emplace_back(name, pattern);
 }
 
+// "Canon Canon EOS R6 012345=-00:03:12": the camera's name, which may hold "=" itself, up to the
+// offset after the last one.
+void applyClockLine(const QByteArray& line, Options& options) {
+    const qsizetype equals = line.lastIndexOf('=');
+    const QString camera = QString::fromUtf8(line.left(std::max<qsizetype>(equals, 0)).trimmed());
+    const std::optional<qint32> offset =
+        equals < 0 ? std::nullopt : readClockOffset(QString::fromUtf8(line.mid(equals + 1)));
+    if (camera.isEmpty() || !offset || *offset == 0)
+        return;
+    for (const auto& [each, unused] : options.clocks)
+        if (each == camera)
+            return;
+    options.clocks.emplace_back(camera, *offset);
+}
+
 void applyLine(const QByteArray& line, Options& options) {
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
@@ -113,12 +129,17 @@ Options readOptionsFile(const QString& path) {
     if (!opened.ok() ||
         !file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return options;
-    bool presets = false;
+    enum class Section { General, Presets, Clocks };
+    Section section = Section::General;
     for (const QByteArray& line : file.read(kMaxBytes).split('\n')) {
         if (line.trimmed().startsWith('['))
-            presets = isSection(line, "[presets]");
-        else if (presets)
+            section = isSection(line, "[presets]")  ? Section::Presets
+                      : isSection(line, "[clocks]") ? Section::Clocks
+                                                    : Section::General;
+        else if (section == Section::Presets)
             applyPresetLine(line, options);
+        else if (section == Section::Clocks)
+            applyClockLine(line, options);
         else
             applyLine(line, options);
     }
@@ -161,6 +182,12 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         for (const auto& [name, pattern] : options.presets)
             if (oneLine(name) && oneLine(pattern) && !name.contains(QLatin1Char('=')))
                 file.write(name.toUtf8() + '=' + pattern.toUtf8() + '\n');
+    }
+    if (!options.clocks.empty()) {
+        file.write("[Clocks]\n");
+        for (const auto& [camera, offset] : options.clocks)
+            if (oneLine(camera) && offset != 0)
+                file.write(camera.toUtf8() + '=' + clockOffsetText(offset).toUtf8() + '\n');
     }
     return file.commit();
 }

@@ -43,6 +43,9 @@ struct Options {
     fs::ExtensionCase extensionCase = fs::ExtensionCase::Keep;
     // The patterns saved by name, in the order saved.
     std::vector<std::pair<QString, QString>> presets = {};
+    // How far each camera's clock is off, in seconds, by the camera's name ("MAKE MODEL", with
+    // " SERIAL" where its photos name one, or "Videos"), kept under [Clocks]; none is +00:00:00.
+    std::vector<std::pair<QString, qint32>> clocks = {};
 
     bool operator==(const Options&) const = default;
 

@@ -340,6 +340,79 @@ TEST_F(PhotographerChoicesTest, VideosGoAmongThePhotosInTheOrderTakenAndAreRenam
     EXPECT_EQ(photos.snapshot(), before);
 }
 
+// Once chosen, photos whose metadata holds no date are dated from their names, which the
+// tooltip and the question say; a camera's EXIF date is kept.
+TEST_F(PhotographerChoicesTest, PhotosWithoutADateTakenAreDatedFromTheirNamesWhenChosen) {
+    writePhoto("DSC_0001.JPG", "2023:01:01 10:00:00");
+    writePhoto("IMG_20230101_080000.jpg", "2023:01:01 11:00:00");
+    writePhoto("IMG-20230101-WA0001.jpg", {});
+    writePhoto("Screenshot_2023-01-01-09-00-00.jpg", {});
+    writePhoto("scan.jpg", {});
+    program.write("Kestrelmark.cfg",
+                  (photos.path() + "\r\nTrip_\r\n1\r\n3\r\n1\r\n1\r\n0\r\n0\r\nY\r\n").toUtf8());
+    start("date=date\n");
+    chooseInMenuWhenOpen("Date from the name where a photo has none");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_TRUE(config.snapshot().at("options.ini").contains("\nnamedates=true\n"));
+    EXPECT_EQ(window->rows(),
+              QStringList({"IMG-20230101-WA0001.jpg", "Screenshot_2023-01-01-09-00-00.jpg",
+                           "DSC_0001.JPG", "IMG_20230101_080000.jpg", "scan.jpg"}));
+    EXPECT_EQ(toolTip(1), "dated from its name: its file holds no date taken");
+    EXPECT_EQ(toolTip(3), "dated from its EXIF data");
+    const Content before = photos.snapshot();
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "1 photo without a date taken keeps its name.\r\n2 photos are dated from their names."));
+    EXPECT_EQ(photos.snapshot().count("Trip_2023-01-01_002.jpg"), 1u);
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
+// A camera whose clock was an hour behind: once its offset is set in "Camera Clocks...", the
+// order taken and the tooltip follow, the offset is kept for the next start, no photo changes.
+TEST_F(PhotographerChoicesTest, ACameraClockSetRightPutsItsPhotosInTheTrueOrder) {
+    for (const auto& [name, taken, model] : {std::tuple{"A_1.JPG", "2024:05:02 10:00:00", "EOS R5"},
+                                             {"A_2.JPG", "2024:05:02 10:30:00", "EOS R5"},
+                                             {"B_1.JPG", "2024:05:02 09:15:00", "EOS R6"}}) {
+        writePhoto(name, {});
+        km::fixtures::setExifTags(photos.filePath(name), {{"Exif.Photo.DateTimeOriginal", taken},
+                                                          {"Exif.Image.Make", "Canon"},
+                                                          {"Exif.Image.Model", model}});
+    }
+    const Content before = photos.snapshot();
+    start("order=taken\n");
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_EQ(window->rows(), QStringList({"B_1.JPG", "A_1.JPG", "A_2.JPG"}));
+    chooseInMenuWhenOpen("Camera &Clocks...");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    auto* dialog = window->findChild<QDialog*>("frmCameraClocks");
+    ASSERT_NE(dialog, nullptr);
+    auto* cameras = dialog->findChild<QTreeWidget*>("lvCameras");
+    ASSERT_EQ(cameras->topLevelItemCount(), 2);
+    EXPECT_EQ(cameras->topLevelItem(0)->text(0), "Canon EOS R6");
+    EXPECT_EQ(cameras->topLevelItem(0)->text(2), "2024-05-02 09:15:00");
+    cameras->setCurrentItem(cameras->topLevelItem(0));
+    auto* offset = dialog->findChild<QLineEdit*>("tbOffset");
+    auto* ok = dialog->findChild<QPushButton*>("bOK");
+    offset->setText("+1:00");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(dialog->findChild<QLabel*>("lblError")->text().isEmpty());
+    // The offset follows from when its photo was really taken.
+    dialog->findChild<QLineEdit*>("tbRealTime")->setText("2024-05-02 10:15:00");
+    EXPECT_EQ(offset->text(), "+01:00:00");
+    ok->click();
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_EQ(window->rows(), QStringList({"A_1.JPG", "B_1.JPG", "A_2.JPG"}));
+    EXPECT_EQ(toolTip(2), "taken 09:15:00 by the camera's clock, 10:15:00 after its +01:00:00");
+    EXPECT_TRUE(config.snapshot().at("options.ini").endsWith("[Clocks]\nCanon EOS R6=+01:00:00\n"));
+    window.reset();
+    start({});
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    EXPECT_EQ(window->rows(), QStringList({"A_1.JPG", "B_1.JPG", "A_2.JPG"}));
+    EXPECT_EQ(photos.snapshot(), before);
+}
+
 TEST_F(PhotographerChoicesTest, AFileTwoPhotosClaimIsNamedAndNothingIsRenamed) {
     writePhoto("IMG_1.jpg", "");
     writePhoto("IMG_1.jpeg", "");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "exif_times.h"
+#include "photo_dates/camera_clocks.h"
 #include "photo_dates/missing_dates.h"
 #include "photo_dates/name_dates.h"
 #include "support/temp_folder.h"
@@ -66,4 +67,29 @@ TEST(FillMissingDates, MetadataThenNameThenFileTimeAsChosen) {
     std::tie(facts, sources) = fill({.fromFileTimes = true});
     EXPECT_EQ(sources,
               (std::vector{DateSource::Metadata, DateSource::FileTime, DateSource::FileTime}));
+}
+
+// Each camera's offset moves its photos alone, a body told by its serial; across midnight and a
+// month's end the day moves too; a video whose container names no camera is "Videos".
+TEST(ApplyClockOffsets, PerCameraAcrossMidnightAndMonthsEnd) {
+    const auto camera = [](const char* serial) {
+        return std::make_shared<const km::CameraTags>(
+            km::CameraTags{"Canon", "Canon EOS R6", {}, QString::fromLatin1(serial)});
+    };
+    const auto photo = [](std::shared_ptr<const km::CameraTags> tags, const char* exif) {
+        km::PhotoFacts facts;
+        facts.camera = std::move(tags);
+        facts.taken = km::DateTaken{exifTime(QString::fromLatin1(exif)), {}};
+        return facts;
+    };
+    std::vector<km::PhotoFacts> facts{
+        photo(camera("01"), "2024:01:31 23:30:00"), photo(camera("02"), "2024:01:31 23:30:00"),
+        photo(nullptr, "2024:01:31 23:30:00"), photo(nullptr, "2024:01:31 23:30:00")};
+    EXPECT_EQ(km::cameraClockName(*facts[0].camera, false), "Canon Canon EOS R6 01");
+    const auto applied = km::applyClockOffsets(facts, {"a.jpg", "b.jpg", "c.mp4", "d.jpg"},
+                                               {{"Canon Canon EOS R6 01", 3600}, {"Videos", -60}});
+    EXPECT_EQ(applied, (std::vector<qint32>{3600, 0, -60, 0}));
+    EXPECT_EQ(facts[0].taken->time, exifTime(QStringLiteral("2024:02:01 00:30:00")));
+    EXPECT_EQ(facts[1].taken->time, exifTime(QStringLiteral("2024:01:31 23:30:00")));
+    EXPECT_EQ(facts[2].taken->time, exifTime(QStringLiteral("2024:01:31 23:29:00")));
 }

@@ -23,7 +23,8 @@ TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
                          .fileTimes = true,
                          .date = DateInNames::DateTime,
                          .numbers = DateNumbering::Shared,
-                         .dateFormat = "DD.MM.YYYY hh"};
+                         .dateFormat = "DD.MM.YYYY hh",
+                         .clocks = {{"Canon Canon EOS R6 0123", -192}, {"Videos", 3600}}};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
