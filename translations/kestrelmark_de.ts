@@ -149,6 +149,21 @@
     </message>
 </context>
 <context>
+    <name>CameraClockWords</name>
+    <message>
+        <source>No camera named</source>
+        <translation>Keine Kamera genannt</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <translation>%1 (Seriennummer %2)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineWords</name>
     <message>
         <source>%1: %2
@@ -1047,6 +1062,26 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
         <source>recorded %1, from the video&apos;s UTC time %2 in this computer&apos;s zone, %3</source>
         <translation>aufgenommen %1, aus der UTC-Zeit %2 des Videos in der Zeitzone dieses Computers, %3</translation>
     </message>
+    <message>
+        <source>dated from the video&apos;s own metadata</source>
+        <translation>datiert aus den eigenen Metadaten des Videos</translation>
+    </message>
+    <message>
+        <source>dated from its EXIF data</source>
+        <translation>datiert aus seinen EXIF-Daten</translation>
+    </message>
+    <message>
+        <source>taken %1 by the camera&apos;s clock, %2 after its %3</source>
+        <translation>aufgenommen %1 nach der Uhr der Kamera, %2 nach ihrem %3</translation>
+    </message>
+    <message>
+        <source>dated from its name: its file holds no date taken</source>
+        <translation>datiert aus seinem Namen: seine Datei enthält kein Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>dated from its file&apos;s modification time: neither its file nor its name holds a date taken</source>
+        <translation>datiert aus der Änderungszeit seiner Datei: weder die Datei noch ihr Name enthält ein Aufnahmedatum</translation>
+    </message>
 </context>
 <context>
     <name>WindowWords</name>
@@ -1131,6 +1166,77 @@ umbenennen?</translation>
     <message>
         <source>%1 photos without a value their name pattern needs keep their names.</source>
         <translation>%1 Fotos ohne einen Wert, den ihr Namensmuster braucht, behalten ihre Namen.</translation>
+    </message>
+    <message>
+        <source>1 photo is dated from its name.</source>
+        <translation>1 Foto ist aus seinem Namen datiert.</translation>
+    </message>
+    <message>
+        <source>%1 photos are dated from their names.</source>
+        <translation>%1 Fotos sind aus ihren Namen datiert.</translation>
+    </message>
+    <message>
+        <source>1 photo is dated from its file&apos;s time.</source>
+        <translation>1 Foto ist aus der Zeit seiner Datei datiert.</translation>
+    </message>
+    <message>
+        <source>%1 photos are dated from their files&apos; times.</source>
+        <translation>%1 Fotos sind aus den Zeiten ihrer Dateien datiert.</translation>
+    </message>
+</context>
+<context>
+    <name>km::CameraClocksDialog</name>
+    <message>
+        <source>Camera Clocks</source>
+        <translation>Kamerauhren</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>First taken</source>
+        <translation>Erste Aufnahme</translation>
+    </message>
+    <message>
+        <source>Last taken</source>
+        <translation>Letzte Aufnahme</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Versatz</translation>
+    </message>
+    <message>
+        <source>&amp;Offset of its clock:</source>
+        <translation>&amp;Versatz ihrer Uhr:</translation>
+    </message>
+    <message>
+        <source>Or one of its &amp;photos:</source>
+        <translation>Oder eines ihrer &amp;Fotos:</translation>
+    </message>
+    <message>
+        <source>&amp;Really taken at:</source>
+        <translation>&amp;Tatsächlich aufgenommen um:</translation>
+    </message>
+    <message>
+        <source>%1, by its clock %2</source>
+        <translation>%1, nach ihrer Uhr %2</translation>
+    </message>
+    <message>
+        <source>An offset is typed as +01:00:00 or -00:03:12 (hours, minutes and seconds), at most 48 hours either way.</source>
+        <translation>Ein Versatz wird als +01:00:00 oder -00:03:12 eingegeben (Stunden, Minuten und Sekunden), höchstens 48 Stunden in jede Richtung.</translation>
+    </message>
+    <message>
+        <source>A time is typed as 2024-07-01 09:00:00.</source>
+        <translation>Eine Zeit wird als 2024-07-01 09:00:00 eingegeben.</translation>
+    </message>
+    <message>
+        <source>more than 48 hours</source>
+        <translation>mehr als 48 Stunden</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1406,18 @@ umbenennen?</translation>
     <message>
         <source>List videos too</source>
         <translation>Auch Videos zeigen</translation>
+    </message>
+    <message>
+        <source>Date from the name where a photo has none</source>
+        <translation>Datum aus dem Namen, wo ein Foto keines hat</translation>
+    </message>
+    <message>
+        <source>File time where a photo has no other date</source>
+        <translation>Dateizeit, wo ein Foto kein anderes Datum hat</translation>
+    </message>
+    <message>
+        <source>Camera &amp;Clocks...</source>
+        <translation>Kamera&amp;uhren...</translation>
     </message>
 </context>
 </TS>
