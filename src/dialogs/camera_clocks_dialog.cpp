@@ -40,8 +40,9 @@ void CameraClocksDialog::createControls() {
     lvCameras->setHeaderLabels(
         {tr("Camera"), tr("Files"), tr("First taken"), tr("Last taken"), tr("Offset")});
     for (const CameraClockRow& row : m_rows)
-        new QTreeWidgetItem(lvCameras, {row.shown, QString::number(row.files), row.first, row.last,
-                                        clockOffsetText(row.offset)});
+        new QTreeWidgetItem(lvCameras,
+                            {row.shown, QString::number(row.files), row.first, row.last,
+                             row.camera.isEmpty() ? QString() : clockOffsetText(row.offset)});
     lvCameras->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lvCameras->setMinimumWidth(640);
     layout->addWidget(lvCameras);

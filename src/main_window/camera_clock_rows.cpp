@@ -2,6 +2,7 @@
 #include "main_window/camera_clock_rows.h"
 
 #include "file_types/file_types.h"
+#include "naming/name_pattern.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -19,7 +20,7 @@ QString shownName(const CameraTags& camera, const QString& clockName) {
         return CameraClockWords::tr("No camera named");
     if (camera.make.isEmpty() && camera.model.isEmpty())
         return CameraClockWords::tr("Videos");
-    const QString model = QStringList({camera.make, camera.model}).join(QLatin1Char(' ')).trimmed();
+    const QString model = cameraName(camera.make, camera.model);
     return camera.serial.isEmpty()
                ? model
                : CameraClockWords::tr("%1 (serial %2)").arg(model, camera.serial);

@@ -113,7 +113,7 @@ private:
     void showDatesBeingRead();
     void datesRead();
     void showDatesRead();
-    void takeListedFacts(const km::DateReading::Dates& facts);
+    void takeListedFacts(km::DateReading::Dates facts);
     void showDateProgress(int done, int total);
     QString rowToolTip(int row) const;
     void chooseOrder(km::PhotoOrder order);

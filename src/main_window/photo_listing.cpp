@@ -75,7 +75,7 @@ void MainWindow::showFoundFiles() {
 // comes at once; false when the rest is read in the background, with the list empty, its header
 // showing the progress and Rename! off, until datesRead() fills the list.
 bool MainWindow::readListedFacts() {
-    const std::optional<km::DateReading::Dates> facts = m_dates.read(
+    std::optional<km::DateReading::Dates> facts = m_dates.read(
         CurrentFolder, FoundFiles,
         m_options.namesShowCameras() || !m_options.clocks.empty() ? km::FactsWanted::DatesAndCameras
                                                                   : km::FactsWanted::Dates);
@@ -83,7 +83,7 @@ bool MainWindow::readListedFacts() {
         showDatesBeingRead();
         return false;
     }
-    takeListedFacts(*facts);
+    takeListedFacts(std::move(*facts));
     return true;
 }
 
@@ -113,27 +113,23 @@ void MainWindow::datesRead() {
 }
 
 void MainWindow::showDatesRead() {
-    if (const std::optional<km::DateReading::Dates> facts = m_dates.currentDates()) {
-        takeListedFacts(*facts);
+    if (std::optional<km::DateReading::Dates> facts = m_dates.currentDates()) {
+        takeListedFacts(std::move(*facts));
         showFoundFiles();
     }
 }
 
-void MainWindow::takeListedFacts(const km::DateReading::Dates& read) {
+void MainWindow::takeListedFacts(km::DateReading::Dates facts) {
     showOrderInHeader();
     // Dates from names or file times, where chosen, for the photos whose metadata gives none.
     const km::MissingDates missing{m_options.nameDates, m_options.fileTimes};
-    std::optional<km::DateReading::Dates> filled;
     std::vector<km::DateSource> sources;
-    std::vector<qint32> shifts;
-    if (missing.fromNames || missing.fromFileTimes || !m_options.clocks.empty())
-        filled = read;
     if (missing.fromNames || missing.fromFileTimes)
-        sources = km::fillMissingDates(CurrentFolder, FoundFiles, *filled, missing);
+        sources = km::fillMissingDates(CurrentFolder, FoundFiles, facts, missing);
     // Each camera's clock set right, as the user said.
+    std::vector<qint32> shifts;
     if (!m_options.clocks.empty())
-        shifts = km::applyClockOffsets(*filled, FoundFiles, m_options.clocks);
-    const km::DateReading::Dates& facts = filled ? *filled : read;
+        shifts = km::applyClockOffsets(facts, FoundFiles, m_options.clocks);
     const bool inOrderTaken = m_options.orderInForce() == km::PhotoOrder::Taken;
     std::vector<int> order;
     if (inOrderTaken) {

@@ -18,6 +18,15 @@ QString cameraClockName(const CameraTags& camera, bool video) {
 }
 
 std::optional<CalendarTime> shiftedTime(const CalendarTime& time, qint32 seconds) {
+    // Most moves stay within the day: no calendar to count.
+    const qint64 ofDay = time.hour * 3600 + time.minute * 60 + time.second + qint64(seconds);
+    if (ofDay >= 0 && ofDay < 86'400) {
+        CalendarTime moved = time;
+        moved.hour = static_cast<int>(ofDay / 3600);
+        moved.minute = static_cast<int>(ofDay / 60 % 60);
+        moved.second = static_cast<int>(ofDay % 60);
+        return moved;
+    }
     return calendarTimeAt(secondsSince1970(time) + seconds);
 }
 
@@ -29,24 +38,33 @@ std::vector<qint32> applyClockOffsets(std::vector<PhotoFacts>& facts, const QStr
     QHash<QString, qint32> byName;
     for (const auto& [camera, offset] : offsets)
         byName.insert(camera, offset);
-    // The photos of one camera mostly follow each other, and share its tags.
+    // The photos of one camera share its tags: each camera's offset is looked up once.
+    QHash<const CameraTags*, qint32> byCamera;
+    // And its photos mostly follow each other.
     const CameraTags* lastCamera = nullptr;
     qint32 lastOffset = 0;
     for (size_t i = 0; i < facts.size(); ++i) {
         PhotoFacts& photo = facts[i];
         if (!photo.taken)
             continue;
-        const CameraTags* camera = photo.camera.get();
-        if (!camera || camera != lastCamera) {
-            const bool video = i < size_t(names.size()) && isVideo(names[qsizetype(i)]);
-            lastOffset = byName.value(cameraClockName(photo.cameraTags(), video), 0);
+        const CameraTags* const camera = photo.camera.get();
+        qint32 offset = 0;
+        if (camera && camera == lastCamera) {
+            offset = lastOffset;
+        } else if (camera) {
+            auto known = byCamera.constFind(camera);
+            if (known == byCamera.constEnd())
+                known = byCamera.insert(camera, byName.value(cameraClockName(*camera, false)));
+            offset = lastOffset = *known;
             lastCamera = camera;
+        } else if (i < size_t(names.size()) && isVideo(names[qsizetype(i)])) {
+            offset = byName.value(cameraClockName({}, true));
         }
-        if (lastOffset == 0)
+        if (offset == 0)
             continue;
-        if (const std::optional<CalendarTime> moved = shiftedTime(photo.taken->time, lastOffset)) {
+        if (const std::optional<CalendarTime> moved = shiftedTime(photo.taken->time, offset)) {
             photo.taken->time = *moved;
-            applied[i] = lastOffset;
+            applied[i] = offset;
         }
     }
     return applied;
