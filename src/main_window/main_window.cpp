@@ -63,11 +63,16 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     auto* menu = new km::PhotoListMenu(*m_form.lvFiles, [this] { return m_options; });
     connect(menu, &km::PhotoListMenu::orderChosen, this, &MainWindow::chooseOrder);
     connect(menu, &km::PhotoListMenu::companionsChosen, this, &MainWindow::chooseCompanions);
-    connect(menu, &km::PhotoListMenu::moreTypesChosen, this, &MainWindow::chooseMoreTypes);
-    connect(menu, &km::PhotoListMenu::rawChosen, this, &MainWindow::chooseRaw);
-    connect(menu, &km::PhotoListMenu::videosChosen, this, &MainWindow::chooseVideos);
-    connect(menu, &km::PhotoListMenu::nameDatesChosen, this, &MainWindow::chooseNameDates);
-    connect(menu, &km::PhotoListMenu::fileTimesChosen, this, &MainWindow::chooseFileTimes);
+    connect(menu, &km::PhotoListMenu::moreTypesChosen, this,
+            [this](bool on) { chooseListing(&km::Options::moreTypes, on); });
+    connect(menu, &km::PhotoListMenu::rawChosen, this,
+            [this](bool on) { chooseListing(&km::Options::raw, on); });
+    connect(menu, &km::PhotoListMenu::videosChosen, this,
+            [this](bool on) { chooseListing(&km::Options::videos, on); });
+    connect(menu, &km::PhotoListMenu::nameDatesChosen, this,
+            [this](bool on) { chooseListing(&km::Options::nameDates, on); });
+    connect(menu, &km::PhotoListMenu::fileTimesChosen, this,
+            [this](bool on) { chooseListing(&km::Options::fileTimes, on); });
     connect(menu, &km::PhotoListMenu::dateChosen, this, &MainWindow::chooseDate);
     connect(menu, &km::PhotoListMenu::numbersChosen, this, &MainWindow::chooseNumbers);
     connect(menu, &km::PhotoListMenu::earlierRenamesChosen, this, &MainWindow::showEarlierRenames);

@@ -129,16 +129,12 @@ private:
     void showNamePatternDialog();
     void readTrialPhotos();
     km::PatternTrial tryPattern(const QString& text) const;
-    void chooseMoreTypes(bool on);
-    void chooseRaw(bool on);
-    void chooseVideos(bool on);
-    void chooseNameDates(bool on);
+    void chooseListing(bool km::Options::*choice, bool on);
     struct GuessedDates {
         int fromNames = 0;
         int fromFileTimes = 0;
     };
     GuessedDates guessedDatesToRename() const;
-    void chooseFileTimes(bool on);
     void saveOptions() const;
     void showOrderInHeader();
     void showEarlierRenames();

@@ -65,32 +65,9 @@ void MainWindow::chooseExtensionCase(km::fs::ExtensionCase extensionCase) {
     runCommand(&MainWindow::UpdateNewNames);
 }
 
-void MainWindow::chooseMoreTypes(bool on) {
-    m_options.moreTypes = on;
-    saveOptions();
-    runCommand(&MainWindow::FillFileList);
-}
-
-void MainWindow::chooseRaw(bool on) {
-    m_options.raw = on;
-    saveOptions();
-    runCommand(&MainWindow::FillFileList);
-}
-
-void MainWindow::chooseVideos(bool on) {
-    m_options.videos = on;
-    saveOptions();
-    runCommand(&MainWindow::FillFileList);
-}
-
-void MainWindow::chooseNameDates(bool on) {
-    m_options.nameDates = on;
-    saveOptions();
-    runCommand(&MainWindow::FillFileList);
-}
-
-void MainWindow::chooseFileTimes(bool on) {
-    m_options.fileTimes = on;
+// A choice of what the list holds or how it is dated: the folder is listed again.
+void MainWindow::chooseListing(bool km::Options::*choice, bool on) {
+    m_options.*choice = on;
     saveOptions();
     runCommand(&MainWindow::FillFileList);
 }

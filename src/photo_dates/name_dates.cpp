@@ -19,18 +19,9 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-struct Fields {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
 // Where a digit of the shape's character goes; null for the digits kept as the fraction and for
 // the characters that stand for themselves.
-int* fieldOf(Fields& fields, char16_t shape) {
+int* fieldOf(CalendarTime& fields, char16_t shape) {
     switch (shape) {
     case u'Y':
         return &fields.year;
@@ -53,7 +44,7 @@ int* fieldOf(Fields& fields, char16_t shape) {
 std::optional<DateTaken> readShape(QStringView text, qsizetype at, QStringView shape) {
     if (at + shape.size() > text.size())
         return std::nullopt;
-    Fields fields;
+    CalendarTime fields{0, 0, 0, 0, 0, 0};
     qsizetype fractionStart = -1;
     qsizetype fractionLength = 0;
     for (qsizetype i = 0; i < shape.size(); ++i) {

@@ -17,13 +17,9 @@ inline DateTaken taken(const QString& text, const QString& subSeconds) {
 }
 
 inline QString exifText(const CalendarTime& time) {
-    return QStringLiteral("%1:%2:%3 %4:%5:%6")
-        .arg(time.year, 4, 10, QLatin1Char('0'))
-        .arg(time.month, 2, 10, QLatin1Char('0'))
-        .arg(time.day, 2, 10, QLatin1Char('0'))
-        .arg(time.hour, 2, 10, QLatin1Char('0'))
-        .arg(time.minute, 2, 10, QLatin1Char('0'))
-        .arg(time.second, 2, 10, QLatin1Char('0'));
+    QString text = calendarTimeText(time);
+    text[4] = text[7] = u':';
+    return text;
 }
 
 } // namespace km::testing
