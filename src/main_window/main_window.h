@@ -139,6 +139,7 @@ private:
     void showOrderInHeader();
     void showEarlierRenames();
     void showCameraClocks();
+    std::vector<km::PhotoFacts> listedCameraFacts() const;
     void undoEarlierRename();
 
     // The controls, built and laid out by the form.

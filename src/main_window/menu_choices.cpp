@@ -7,6 +7,7 @@
 #include "main_window/window_words.h"
 #include "naming/pattern_names.h"
 #include "naming/pattern_words.h"
+#include "photo_dates/camera_clocks.h"
 #include "photo_dates/folder_dates.h"
 #include "photo_list/list_view.h"
 #include "photo_list/photo_list_model.h"
@@ -75,8 +76,8 @@ void MainWindow::chooseListing(bool km::Options::*choice, bool on) {
 // The listed files' cameras, their clocks' own times and the offsets kept; the offsets chosen
 // apply to the order taken and the dated names at once, in every folder.
 void MainWindow::showCameraClocks() {
-    std::vector<km::PhotoFacts> facts;
-    {
+    std::vector<km::PhotoFacts> facts = listedCameraFacts();
+    if (facts.size() != static_cast<size_t>(FoundFiles.size())) {
         BusyCursor busy;
         facts = km::readFewPhotoFacts(CurrentFolder, FoundFiles);
     }
@@ -98,6 +99,27 @@ void MainWindow::showCameraClocks() {
                 runCommand(&MainWindow::FillFileList);
             });
     window->open();
+}
+
+// The rows' cameras and their clocks' own times, where the list read them with its dates;
+// nothing otherwise.
+std::vector<km::PhotoFacts> MainWindow::listedCameraFacts() const {
+    const auto rows = static_cast<size_t>(FoundFiles.size());
+    const bool camerasRead = m_options.namesShowCameras() || !m_options.clocks.empty();
+    if (!camerasRead || m_rowTimes.size() != rows || m_rowCameras.size() != rows)
+        return {};
+    std::vector<km::PhotoFacts> facts(rows);
+    for (size_t row = 0; row < rows; ++row) {
+        const bool guessed =
+            row < m_rowSources.size() && m_rowSources[row] != km::DateSource::Metadata;
+        if (m_rowTimes[row] && !guessed) {
+            const qint32 shift = row < m_rowClockShifts.size() ? m_rowClockShifts[row] : 0;
+            if (const auto byClock = km::shiftedTime(*m_rowTimes[row], -shift))
+                facts[row].taken = km::DateTaken{*byClock, {}};
+        }
+        facts[row].camera = std::make_shared<const km::CameraTags>(m_rowCameras[row]);
+    }
+    return facts;
 }
 
 // The window shows what the pattern typed gives the first listed photos, and only reports the

@@ -410,6 +410,14 @@ TEST_F(PhotographerChoicesTest, ACameraClockSetRightPutsItsPhotosInTheTrueOrder)
     start({});
     ASSERT_TRUE(window->seam.waitForDatesTaken());
     EXPECT_EQ(window->rows(), QStringList({"A_1.JPG", "B_1.JPG", "A_2.JPG"}));
+    // Opened again, the window shows the offset kept and the times by the camera's own clock.
+    chooseInMenuWhenOpen("Camera &Clocks...");
+    QTest::keyClick(window->lvFiles, Qt::Key_F10, Qt::ShiftModifier);
+    dialog = window->findChild<QDialog*>("frmCameraClocks");
+    ASSERT_NE(dialog, nullptr);
+    const QTreeWidgetItem* r6 = dialog->findChild<QTreeWidget*>("lvCameras")->topLevelItem(1);
+    EXPECT_EQ(r6->text(2) + " " + r6->text(4), "2024-05-02 09:15:00 +01:00:00");
+    dialog->reject();
     EXPECT_EQ(photos.snapshot(), before);
 }
 
