@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "widgets/image_list.h"
 
+#include <QSet>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -140,6 +141,8 @@ private:
     void showEarlierRenames();
     void showCameraClocks();
     std::vector<km::PhotoFacts> listedCameraFacts() const;
+    QSet<QString> selectedNames() const;
+    bool selectKeptNames();
     void undoEarlierRename();
 
     // The controls, built and laid out by the form.
@@ -177,6 +180,9 @@ private:
     std::vector<km::DateSource> m_rowSources;
     // How far each row's time was moved for its camera's clock (0 for none).
     std::vector<qint32> m_rowClockShifts;
+    // The folder the list shows, and the names selected there while it is listed again.
+    QString m_shownFolder;
+    QSet<QString> m_keptSelection;
     // The photos the last proposal left out for want of a date or a value of the name pattern,
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;

@@ -28,6 +28,12 @@ namespace km {
 void MainWindow::FillFileList() {
     CurrentFolder = km::fs::withTrailingSeparator(CurrentFolder);
     const QString& folder = CurrentFolder;
+    // The photos selected in this folder's list stay selected when it is listed again (after a
+    // new prefix, a menu choice), so that "Rename Selected Only" renames what the user chose.
+    if (folder != m_shownFolder)
+        m_keptSelection.clear();
+    else if (m_form.lvFiles->photos().rowCount() > 0)
+        m_keptSelection = selectedNames();
     FoundCount = 0;
     FoundFiles.clear();
     m_rowTimes.clear();
@@ -61,13 +67,37 @@ void MainWindow::showFoundFiles() {
     FoundCount = static_cast<qint32>(FoundFiles.size());
     m_form.lvFiles->photos().setPhotos(FoundFiles, iconKeyFor);
     m_form.lvFiles->setEmptyText(FoundCount == 0 ? m_unlistedPhotos : QString());
-    if (FoundCount >= 1)
+    if (FoundCount >= 1 && !selectKeptNames())
         m_form.lvFiles->setSelected(1, true);
+    m_keptSelection.clear();
+    m_shownFolder = CurrentFolder;
     UpdateNewNames();
     // The example shows the name of the first photo listed.
     if (m_options.dateInForce() != km::DateInNames::None || m_options.namePattern())
         ShowExample();
     ShowPreview(0);
+}
+
+QSet<QString> MainWindow::selectedNames() const {
+    QSet<QString> names;
+    const std::vector<bool> selected = m_form.lvFiles->selectedFlags();
+    const QStringList& rows = m_form.lvFiles->photos().names();
+    for (qsizetype row = 0; row < rows.size() && row < qsizetype(selected.size()); ++row)
+        if (selected[size_t(row)])
+            names.insert(rows[row]);
+    return names;
+}
+
+// Selects the rows of the names kept from the list before; false when none is listed now.
+bool MainWindow::selectKeptNames() {
+    bool any = false;
+    for (int row = 1; row <= FoundCount && !m_keptSelection.isEmpty(); ++row) {
+        if (m_keptSelection.contains(m_form.lvFiles->text(row))) {
+            m_form.lvFiles->setSelected(row, true);
+            any = true;
+        }
+    }
+    return any;
 }
 
 // Reads the found files' dates taken and cameras, and puts the files in the order taken where

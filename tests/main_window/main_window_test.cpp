@@ -184,6 +184,26 @@ TEST_F(MainWindowTest, EditsRescanTenTicksAfterTheLastKeystroke) {
     EXPECT_EQ(window->seam.rescanDueTick(), 0);
 }
 
+// The rows selected for "Rename Selected Only" stay selected, by name, when the list is rebuilt
+// after a new prefix; another folder starts from its first row.
+TEST_F(MainWindowTest, TheSelectionOutlivesTheRescanAfterAnEdit) {
+    photos.writeNamed({"a.jpg", "b.jpg", "c.jpg"});
+    auto window = start();
+    window->seam.stopClock();
+    window->seam.tick();
+    window->obRenameSelected->click();
+    window->lvFiles->setSelected(1, false);
+    window->lvFiles->setSelected(2, true);
+    window->lvFiles->setSelected(3, true);
+    photos.writeNamed({"0.jpg"});
+    window->tbPre->setText("x_");
+    for (int i = 0; i < 10; ++i)
+        window->seam.tick();
+    EXPECT_EQ(window->rows(), QStringList({"0.jpg", "a.jpg", "b.jpg", "c.jpg"}));
+    EXPECT_EQ(window->lvFiles->selectedFlags(), (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(window->newNames(), QStringList({"", "", "x_001.jpg", "x_002.jpg"}));
+}
+
 TEST_F(MainWindowTest, AnEditBeforeTheFirstTickSchedulesNothing) {
     auto window = start();
     window->seam.stopClock();
