@@ -13,10 +13,12 @@ class QMenu;
 namespace km {
 
 // The photo list's context menu: the order the photos are numbered in, whether RAW and sidecar
-// files are renamed with their photo, whether phones' photo types are listed, whether the date
-// taken goes into the new names, the name pattern and its saved presets, how photos are numbered
-// then, the case of the extensions, and the way to the earlier renames. It opens on the right mouse
-// button, the Menu key and Shift+F10, showing the choices as they stand.
+// files are renamed with their photo, whether phones' photo types, RAW photos and videos are
+// listed, whether photos without a date taken are dated from their names or file times, whether
+// the date taken goes into the new names, the name pattern and its saved presets, how photos are
+// numbered then, the case of the extensions, the cameras' clocks and the way to the earlier
+// renames. It opens on the right mouse button, the Menu key and Shift+F10, showing the choices as
+// they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
