@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 
 namespace km {
@@ -179,6 +180,34 @@ void ListView::keyReleaseEvent(QKeyEvent* event) {
     default:
         break;
     }
+}
+
+bool ListView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTreeView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (!index.isValid() || !isCut(index))
+        return QTreeView::viewportEvent(event);
+    QString tip = index.data(Qt::DisplayRole).toString();
+    if (const QString own = index.data(Qt::ToolTipRole).toString(); !own.isEmpty())
+        tip += QLatin1Char('\n') + own;
+    QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    return true;
+}
+
+// The text is wider than the room the cell gives it beside its icon.
+bool ListView::isCut(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    option.text = index.data(Qt::DisplayRole).toString();
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    if (!index.data(Qt::DecorationRole).isNull())
+        option.features |= QStyleOptionViewItem::HasDecoration;
+    const QRect room = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return option.fontMetrics.horizontalAdvance(option.text) > room.width() - 2 * margin;
 }
 
 } // namespace km

@@ -53,8 +53,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A cell whose text is cut shows it whole in its tooltip, above the row's own.
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    bool isCut(const QModelIndex& index) const;
+
     km::PhotoListModel* m_model;
     QStringList m_columnKeys;
     QString m_emptyText;

@@ -3,8 +3,11 @@
 #include "photo_list/photo_list_model.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using km::ListView;
@@ -80,6 +83,26 @@ TEST_F(ListViewTest, SubItemsAndColoursReadBackAndShowAfterRefresh) {
     list.photos().setConflictRows({});
     EXPECT_EQ(colour(2, 0), QColor(0, 0, 0));
     EXPECT_EQ(colour(2, 1), QColor(0, 0, 0));
+}
+
+// A name cut by its column shows whole in the tooltip, above the row's own lines; one that fits
+// shows the row's own alone.
+TEST_F(ListViewTest, ACutNameShowsWholeInItsTooltip) {
+    const QString longName = QString(60, u'x') + ".JPG";
+    setRows({"a.jpg", longName});
+    list.photos().setToolTipProvider([](int row) { return row == 1 ? QString("own") : QString(); });
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const auto tipAt = [this](int row) {
+        QToolTip::hideText();
+        const QRect cell = list.visualRect(list.model()->index(row, 0));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        list.viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(list.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(1), longName + "\nown");
+    EXPECT_NE(tipAt(0), "a.jpg");
 }
 
 TEST_F(ListViewTest, ASelectedRedRowStaysRed) {
