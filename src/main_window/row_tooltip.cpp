@@ -8,9 +8,7 @@
 #include "photo_dates/camera_clocks.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QStringList>
-#include <cstdlib>
 
 namespace km {
 
@@ -20,23 +18,27 @@ class RowTipWords {
     Q_DECLARE_TR_FUNCTIONS(RowTipWords)
 };
 
-QString zoneText(int offsetSeconds) {
-    const int minutes = std::abs(offsetSeconds) / 60;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+// "UTC+02:00": the offset as a clock's offset is written, to the minute.
+QString zoneText(qint32 offsetSeconds) {
+    return QStringLiteral("UTC") + clockOffsetText(offsetSeconds).chopped(3);
+}
+
+// A time of day beside another: with its day where that is not the other's.
+QString timeBeside(const CalendarTime& time, const CalendarTime& other) {
+    const QString text = calendarTimeText(time);
+    const bool sameDay =
+        time.year == other.year && time.month == other.month && time.day == other.day;
+    return sameDay ? text.sliced(11) : text;
 }
 
 QString recordedLine(const RecordedTime& recorded) {
-    const QDateTime local =
-        QDateTime::fromSecsSinceEpoch(recorded.utcSeconds + recorded.offsetSeconds, Qt::UTC);
-    const QDateTime utcTime = QDateTime::fromSecsSinceEpoch(recorded.utcSeconds, Qt::UTC);
-    const QString dayAndTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    const QString shown = local.toString(dayAndTime);
-    // The UTC time's day is named where it is not the day shown.
-    const QString utc =
-        utcTime.toString(utcTime.date() == local.date() ? QStringLiteral("HH:mm:ss") : dayAndTime);
+    const std::optional<CalendarTime> local =
+        calendarTimeAt(recorded.utcSeconds + recorded.offsetSeconds);
+    const std::optional<CalendarTime> utcTime = calendarTimeAt(recorded.utcSeconds);
+    if (!local || !utcTime)
+        return {};
+    const QString shown = calendarTimeText(*local);
+    const QString utc = timeBeside(*utcTime, *local);
     const QString zone = zoneText(recorded.offsetSeconds);
     switch (recorded.zone) {
     case RecordedTime::Zone::Own:
@@ -69,18 +71,10 @@ QString rowToolTip(const RowFacts& row) {
         lines << (isVideo(row.name) ? RowTipWords::tr("dated from the video's own metadata")
                                     : RowTipWords::tr("dated from its EXIF data"));
     if (row.clockShift != 0 && row.taken)
-        if (const std::optional<CalendarTime> byClock = shiftedTime(*row.taken, -row.clockShift)) {
-            // The day is named where the clock's day was another.
-            const bool otherDay = byClock->year != row.taken->year ||
-                                  byClock->month != row.taken->month ||
-                                  byClock->day != row.taken->day;
-            const auto shown = [otherDay](const CalendarTime& time) {
-                const QString text = calendarTimeText(time);
-                return otherDay ? text : text.sliced(11);
-            };
+        if (const std::optional<CalendarTime> byClock = shiftedTime(*row.taken, -row.clockShift))
             lines << RowTipWords::tr("taken %1 by the camera's clock, %2 after its %3")
-                         .arg(shown(*byClock), shown(*row.taken), clockOffsetText(row.clockShift));
-        }
+                         .arg(timeBeside(*byClock, *row.taken), timeBeside(*row.taken, *byClock),
+                              clockOffsetText(row.clockShift));
     if (row.source == DateSource::Name)
         lines << RowTipWords::tr("dated from its name: its file holds no date taken");
     else if (row.source == DateSource::FileTime)

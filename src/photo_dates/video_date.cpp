@@ -9,19 +9,6 @@
 namespace km {
 namespace {
 
-// The number at text[from, from + length), or -1 when a character there is no digit.
-int numberAt(QStringView text, qsizetype from, qsizetype length) {
-    if (from + length > text.size())
-        return -1;
-    int value = 0;
-    for (const QChar c : text.sliced(from, length)) {
-        if (!c.isDigit() || c.unicode() > u'9')
-            return -1;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
 // An AVCHD camera's first frames carry its "modified digital video pack metadata" in an SEI
 // message: "MDPM", a count, and five-byte entries of a tag and four bytes of binary-coded decimal;
 // tag 0x18 holds a time zone byte, the year's two halves and the month, tag 0x19 the day, hour,
@@ -81,19 +68,19 @@ std::optional<CalendarTime> readPackMetadata(const QByteArray& stream) {
 } // namespace
 
 std::optional<ZonedTime> readZonedTime(QStringView text) {
-    if (text.size() < 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' ||
-        text[13] != u':' || text[16] != u':')
+    // The day and time as people type them, but for the "T" between them.
+    if (text.size() < 20 || text[10] != u'T')
         return std::nullopt;
-    const std::optional<CalendarTime> time =
-        validCalendarTime(numberAt(text, 0, 4), numberAt(text, 5, 2), numberAt(text, 8, 2),
-                          numberAt(text, 11, 2), numberAt(text, 14, 2), numberAt(text, 17, 2));
+    QString dayAndTime = text.first(19).toString();
+    dayAndTime[10] = u' ';
+    const std::optional<CalendarTime> time = readCalendarTimeText(dayAndTime);
     if (!time)
         return std::nullopt;
     ZonedTime zoned{DateTaken{*time, {}}, 0};
     qsizetype at = 19;
     if (text[at] == u'.') {
         qsizetype end = ++at;
-        while (end < text.size() && numberAt(text, end, 1) >= 0)
+        while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
             ++end;
         zoned.local.subSeconds = text.sliced(at, end - at).toString();
         at = end;
