@@ -74,7 +74,7 @@ void AboutDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     // Shape2: a one-pixel frame around the whole window, transparent inside.
-    const QColor frame = palette().color(QPalette::WindowText);
+    const QColor frame = km::designedSystemColours().color(QPalette::WindowText);
     const int right = width() - 1;
     const int bottom = height() - 1;
     painter.fillRect(0, 0, width(), 1, frame);

@@ -43,8 +43,11 @@ EarlierRenamesDialog::EarlierRenamesDialog(const std::vector<EarlierRenameRow>& 
     setWindowTitle(tr("Earlier Renames"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(km::designedFont());
+    // The labels stand on the design's ground; the list keeps the user's colours.
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kEarlierRenamesBack);
+    colours.setColor(QPalette::WindowText,
+                     km::designedSystemColours().color(QPalette::WindowText));
     setPalette(colours);
     setAutoFillBackground(true);
     setFixedSize(km::twipsToPixels(kEarlierArea).size());

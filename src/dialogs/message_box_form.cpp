@@ -74,8 +74,11 @@ frmMessageBox::frmMessageBox(km::MessageBoxState& state) : QDialog(nullptr), m_s
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Messagebox"));
     setFont(km::designedFont());
+    // Its ground is the design's, so the prompt on it takes the design's text colour too.
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackColor);
+    colours.setColor(QPalette::WindowText,
+                     km::designedSystemColours().color(QPalette::WindowText));
     setPalette(colours);
     setAutoFillBackground(true);
     resize(km::twipsToPixels(3825), km::twipsToPixels(1650));

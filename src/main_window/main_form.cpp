@@ -8,6 +8,7 @@
 #include "widgets/designed_font.h"
 #include "widgets/folder_tree.h"
 #include "widgets/picture_box.h"
+#include "widgets/readable_colour.h"
 #include "widgets/shape.h"
 #include "widgets/single_line_validator.h"
 #include "xpbutton/xpbutton.h"
@@ -23,12 +24,8 @@ namespace {
 
 const QColor kCaptionBlue(0, 0, 255);
 
-// A frame whose caption is blue while the controls inside it keep the window's text colour.
 QGroupBox* makeFrame(const QString& title, const km::TwipRect& rect, QWidget* parent) {
     auto* frame = new QGroupBox(title, parent);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::WindowText, kCaptionBlue);
-    frame->setPalette(palette);
     km::setGeometryTwips(frame, rect);
     return frame;
 }
@@ -36,14 +33,25 @@ QGroupBox* makeFrame(const QString& title, const km::TwipRect& rect, QWidget* pa
 template <typename Widget>
 Widget* place(Widget* widget, const km::TwipRect& rect, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
-    if (widget->parentWidget() && qobject_cast<QGroupBox*>(widget->parentWidget())) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        palette.setColor(QPalette::Text, Qt::black);
-        widget->setPalette(palette);
-    }
     km::setGeometryTwips(widget, rect);
     return widget;
+}
+
+// A frame's caption is blue where blue can be read on the window's ground; the controls inside
+// it keep the window's text colours rather than taking the caption's.
+void colourFrame(QGroupBox* frame, const QPalette& window) {
+    QPalette caption = frame->palette();
+    caption.setColor(QPalette::WindowText,
+                     km::readableOn(window.color(QPalette::Window),
+                                    {kCaptionBlue, window.color(QPalette::Link),
+                                     window.color(QPalette::WindowText)}));
+    frame->setPalette(caption);
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QPalette colours = child->palette();
+        colours.setColor(QPalette::WindowText, window.color(QPalette::WindowText));
+        colours.setColor(QPalette::Text, window.color(QPalette::Text));
+        child->setPalette(colours);
+    }
 }
 
 QLabel* makeFieldLabel(const QString& text, const km::TwipRect& rect, const char* name,
@@ -86,6 +94,16 @@ MainForm::MainForm(QWidget& window, const QString& folderTreeStart) : m_window(w
     framePreview->setObjectName(QStringLiteral("framePreview"));
     createPreviewFrame();
     setTabOrder();
+    followPalette();
+}
+
+void MainForm::followPalette() {
+    const QPalette window = m_window.palette();
+    for (QGroupBox* frame : {frameFiles, frameTypes, frameRename, framePreview})
+        colourFrame(frame, window);
+    QPalette red = lblExample->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblExample->setPalette(red);
 }
 
 void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& folderTreeStart) {
@@ -131,9 +149,6 @@ void MainForm::createRenameFrame(const km::MainLayout& l) {
         place(new QLabel(MainFormWords::tr("(Example:)"), frameRename), l.lblExample, "lblExample");
     lblExample->setWordWrap(true);
     lblExample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette red = lblExample->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lblExample->setPalette(red);
 }
 
 void MainForm::createPreviewFrame() {

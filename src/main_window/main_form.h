@@ -39,6 +39,10 @@ public:
     // Does nothing while the client area is empty (a minimised window).
     void layoutControls(km::PreviewColumn& column, int tickCount);
 
+    // Gives the frames' captions and the controls in them colours readable on the window's
+    // ground, again after the user's palette changes.
+    void followPalette();
+
     QGroupBox* frameFiles;
     FolderTree* FolderTreeview1;
     ListView* lvFiles;

@@ -261,6 +261,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        m_form.followPalette();
+}
+
 void MainWindow::Form_Resize() {
     m_form.layoutControls(Preview, TickCount);
 }

@@ -61,6 +61,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:

@@ -16,8 +16,9 @@ namespace km {
 
 namespace {
 
-// Rows in a colour other than black keep showing it while selected: the selection takes that
-// colour as its background, so a red row stays red whatever the selection.
+// A row's black is the list's own text colour, so a dark theme shows it light. Rows in another
+// colour keep showing it while selected: the selection takes that colour as its background, so a
+// red row stays red whatever the selection.
 class ColouredSelectionDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -26,10 +27,15 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const QVariant foreground = index.data(Qt::ForegroundRole);
-        if (!(option->state & QStyle::State_Selected) || !foreground.isValid())
+        if (!foreground.isValid())
             return;
         const QColor colour = foreground.value<QColor>();
-        if (colour == Qt::black)
+        if (colour == Qt::black) {
+            if (option->widget)
+                option->palette.setBrush(QPalette::Text, option->widget->palette().text());
+            return;
+        }
+        if (!(option->state & QStyle::State_Selected))
             return;
         option->palette.setColor(QPalette::Highlight, colour);
         option->palette.setColor(QPalette::HighlightedText, Qt::white);

@@ -41,6 +41,24 @@ QPalette::ColorRole systemColourRole(std::uint32_t index) {
 
 } // namespace
 
+const QPalette& designedSystemColours() {
+    static const QPalette colours = [] {
+        const QColor face(236, 233, 216);
+        QPalette palette(Qt::black, face, Qt::white, QColor(172, 168, 153), QColor(172, 168, 153),
+                         Qt::black, Qt::white, Qt::white, face);
+        palette.setColor(QPalette::Midlight, QColor(241, 239, 226));
+        palette.setColor(QPalette::Shadow, QColor(113, 111, 100));
+        palette.setColor(QPalette::Highlight, QColor(49, 106, 197));
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+        palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+        palette.setColor(QPalette::ToolTipText, Qt::black);
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::PlaceholderText, QColor(128, 128, 128));
+        return palette;
+    }();
+    return colours;
+}
+
 QColor toQColor(Colour colour, const QPalette& palette) {
     if (isSystemColour(colour))
         return palette.color(QPalette::Active, systemColourRole(colour.value() & 0xFFu));

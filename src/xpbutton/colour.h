@@ -39,4 +39,9 @@ constexpr bool isSystemColour(Colour colour) {
 // The colour to paint with; system colours are looked up in the palette.
 QColor toQColor(Colour colour, const QPalette& palette);
 
+// The system colours of the light scheme the forms were drawn in. What stands on a face or a
+// ground the design colours itself takes its system colours from here rather than from the
+// user's palette, so a dark theme cannot put white text on a light face.
+const QPalette& designedSystemColours();
+
 } // namespace km

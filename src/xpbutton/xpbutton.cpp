@@ -401,7 +401,7 @@ void XPButton::repaintSurface() {
     UserControl_Paint();
     QPainter painter(&m_surface);
     m_image1.paint(painter);
-    m_label1.paint(painter, palette());
+    m_label1.paint(painter, designedSystemColours());
 }
 
 template <typename Draw> void XPButton::drawOnSurface(Draw draw) {
@@ -430,12 +430,12 @@ void XPButton::UserControl_Paint() {
 }
 
 void XPButton::DrawNormal() {
-    const QColor line = toQColor(LineColor(), palette());
+    const QColor line = toQColor(LineColor(), designedSystemColours());
     drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawNormalFace(canvas, size, line); });
 }
 
 void XPButton::DrawPressed() {
-    const QColor line = toQColor(LineColor(), palette());
+    const QColor line = toQColor(LineColor(), designedSystemColours());
     drawOnSurface([&](FaceCanvas& canvas, QSize size) { drawPressedFace(canvas, size, line); });
 }
 

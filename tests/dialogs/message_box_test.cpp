@@ -3,6 +3,7 @@
 #include "dialogs/message_box_form.h"
 #include "dialogs/message_box_layout.h"
 #include "seams/message_box_seam.h"
+#include "support/dark_palette.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
@@ -164,6 +165,29 @@ INSTANTIATE_TEST_SUITE_P(
                     StyleCase{48, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, "exclamation"},
                     StyleCase{112, "OK", nullptr, BoxAnswer::Ok, BoxAnswer::None, "information"},
                     StyleCase{16 + 4, "Yes", "No", BoxAnswer::Yes, BoxAnswer::No, "stop"}));
+
+// A box draws its own ground, so under a dark theme its prompt stays dark on the light ground
+// and its buttons' faces and captions stay as designed.
+TEST(MessageBoxColours, ADarkPaletteLeavesThePromptAndTheButtonsAsInTheLightOne) {
+    const QString text = QStringLiteral("Rename 2 photos?");
+    std::vector<QImage> light;
+    std::vector<QImage> dark;
+    auto grabAndClose = [](std::vector<QImage>& images) {
+        return [&images](frmMessageBox* box) {
+            for (QWidget* part : {static_cast<QWidget*>(prompt(box)),
+                                  static_cast<QWidget*>(yesOk(box))})
+                images.push_back(part->grab().toImage());
+            pressEnter(box);
+        };
+    };
+    showAndAct(text, 36, QStringLiteral("Rename Images"), grabAndClose(light));
+    {
+        DarkPaletteScope scope;
+        showAndAct(text, 36, QStringLiteral("Rename Images"), grabAndClose(dark));
+    }
+    ASSERT_EQ(light.size(), 2u);
+    EXPECT_EQ(dark, light);
+}
 
 // The centre of the button row, doubled to stay in whole pixels.
 int doubledRowCentre(QWidget* box) {

@@ -2,14 +2,17 @@
 #include "dialogs/message_box.h"
 #include "photo_list/list_view.h"
 #include "seams/message_box_seam.h"
+#include "support/dark_palette.h"
 #include "support/temp_folder.h"
 #include "widgets/check_box.h"
 #include "widgets/folder_tree.h"
 #include "widgets/picture_box.h"
+#include "widgets/readable_colour.h"
 #include "window_under_test.h"
 #include "xpbutton/xpbutton.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -301,6 +304,41 @@ TEST_F(MainWindowTest, GrowingTheWindowSchedulesTheNewBoxForTheTimer) {
         window->seam.tick();
     EXPECT_EQ(window->seam.preview().dueTick, 0);
     EXPECT_EQ(window->seam.preview().start, 0);
+}
+
+
+// The pixels of the second row's name (not selected) that are light.
+int lightPixelsOfSecondRow(km::ListView* list) {
+    const QImage image = list->viewport()->grab().toImage();
+    const QRect row = list->visualRect(list->model()->index(1, 0));
+    int light = 0;
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = row.left() + 24; x < row.right(); ++x)
+            light += QColor(image.pixel(x, y)).lightness() > 180 ? 1 : 0;
+    return light;
+}
+
+// Under a dark theme, the buttons the design paints itself look exactly as in the light one, and
+// the frames' captions, their labels and the list's rows stand out from their grounds.
+TEST_F(MainWindowTest, ADarkPaletteKeepsTheDesignedFacesAndLeavesEverythingElseReadable) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    auto window = start();
+    window->show();
+    const QImage lightExit = window->bExit->grab().toImage();
+    const QImage lightAbout = window->bAbout->grab().toImage();
+    window.reset();
+
+    DarkPaletteScope dark;
+    window = start();
+    window->show();
+    EXPECT_EQ(window->bExit->grab().toImage(), lightExit);
+    EXPECT_EQ(window->bAbout->grab().toImage(), lightAbout);
+    const QColor ground = window->palette().color(QPalette::Window);
+    auto* frame = window->findChild<QGroupBox*>(QStringLiteral("frameFiles"));
+    auto* label = window->findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_GE(km::contrastRatio(frame->palette().color(QPalette::WindowText), ground), 3.0);
+    EXPECT_GE(km::contrastRatio(label->palette().color(QPalette::WindowText), ground), 4.5);
+    EXPECT_GT(lightPixelsOfSecondRow(window->lvFiles), 10);
 }
 
 } // namespace
