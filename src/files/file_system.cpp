@@ -432,6 +432,16 @@ FileDescriptor openFolder(const QString& folder) {
     return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
+std::optional<FolderStamp> folderStamp(const QString& folder) {
+    struct stat status {};
+    if (::stat(nativePath(folder).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return std::nullopt;
+    constexpr qint64 kNanoseconds = 1'000'000'000;
+    return FolderStamp{static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino),
+                       status.st_mtim.tv_sec * kNanoseconds + status.st_mtim.tv_nsec,
+                       status.st_ctim.tv_sec * kNanoseconds + status.st_ctim.tv_nsec};
+}
+
 FileError makeFolders(const QString& folder) {
     const QByteArray path = nativePath(folder);
     if (path.isEmpty())

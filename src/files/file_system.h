@@ -108,6 +108,18 @@ FileDescriptor openFolder(const QString& folder);
 // error of the call that failed, ENOTDIR where something else holds a folder's name.
 FileError makeFolders(const QString& folder);
 
+// What changes when a folder gains, loses or renames an entry, or is replaced by another: its
+// identity and its modification and change times. None when it cannot be read.
+struct FolderStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 modified = 0;
+    qint64 changed = 0;
+
+    bool operator==(const FolderStamp&) const = default;
+};
+std::optional<FolderStamp> folderStamp(const QString& folder);
+
 // The folder with "/" at its end, as the program keeps folders; an empty folder is "/".
 QString withTrailingSeparator(const QString& folder);
 

@@ -6,6 +6,7 @@
 #include "photo_list/list_view.h"
 #include "widgets/check_box.h"
 #include "widgets/designed_font.h"
+#include "widgets/divider.h"
 #include "widgets/folder_tree.h"
 #include "widgets/picture_box.h"
 #include "widgets/readable_colour.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace km {
 
@@ -41,10 +43,10 @@ Widget* place(Widget* widget, const km::TwipRect& rect, const char* name) {
 // it keep the window's text colours rather than taking the caption's.
 void colourFrame(QGroupBox* frame, const QPalette& window) {
     QPalette caption = frame->palette();
-    caption.setColor(QPalette::WindowText,
-                     km::readableOn(window.color(QPalette::Window),
-                                    {kCaptionBlue, window.color(QPalette::Link),
-                                     window.color(QPalette::WindowText)}));
+    caption.setColor(
+        QPalette::WindowText,
+        km::readableOn(window.color(QPalette::Window), {kCaptionBlue, window.color(QPalette::Link),
+                                                        window.color(QPalette::WindowText)}));
     frame->setPalette(caption);
     for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QPalette colours = child->palette();
@@ -110,6 +112,7 @@ void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& fol
     FolderTreeview1 =
         place(new FolderTree(folderTreeStart, frameFiles), l.folderTree, "FolderTreeview1");
     lvFiles = place(new ListView(frameFiles), l.lvFiles, "lvFiles");
+    divider = place(new Divider(frameFiles), l.divider, "divider");
     obRenameAll = place(new QRadioButton(MainFormWords::tr("Rename All"), frameFiles),
                         l.obRenameAll, "obRenameAll");
     obRenameAll->setChecked(true);
@@ -190,7 +193,7 @@ void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {
     const double H = clientHeightTwips();
     if (W == 0 || H == 0)
         return;
-    const km::MainLayout l = km::computeMainLayout(W, H);
+    const km::MainLayout l = km::computeMainLayout(W, H, m_listWidth);
     km::setGeometryTwips(Shape1, l.shape1);
     km::setGeometryTwips(bExit, l.bExit);
     km::setGeometryTwips(bAbout, l.bAbout);
@@ -203,11 +206,30 @@ void MainForm::layoutControls(km::PreviewColumn& column, int tickCount) {
     km::setGeometryTwips(framePreview, l.framePreview);
     km::setGeometryTwips(frameFiles, l.frameFiles);
     km::setGeometryTwips(FolderTreeview1, l.folderTree);
-    km::setGeometryTwips(lvFiles, l.lvFiles);
+    placeList(l.lvFiles);
+    km::setGeometryTwips(divider, l.divider);
     km::setGeometryTwips(obRenameAll, l.obRenameAll);
     km::setGeometryTwips(obRenameSelected, l.obRenameSelected);
     km::setGeometryTwips(cbPreview, l.cbPreview);
     applyPreviewChange(km::planPreviewColumn(l.framePreview.height, column, tickCount));
+}
+
+void MainForm::setListWidthTwips(double twips, km::PreviewColumn& column, int tickCount) {
+    m_listWidth = std::max(km::kDesignedListWidth, twips);
+    layoutControls(column, tickCount);
+    // What the window's width allows now is what is kept: a drag beyond it comes back from there.
+    m_listWidth = std::min(m_listWidth, lvFiles->widthTwips());
+}
+
+// The room the list gains or loses goes to its New Name column, which so reaches the list's edge.
+void MainForm::placeList(const km::TwipRect& rect) {
+    const int before = lvFiles->width();
+    km::setGeometryTwips(lvFiles, rect);
+    const int change = lvFiles->width() - before;
+    if (change == 0 || lvFiles->model()->columnCount() < 2)
+        return;
+    constexpr int kNarrowestColumn = 40;
+    lvFiles->setColumnWidth(1, std::max(kNarrowestColumn, lvFiles->columnWidth(1) + change));
 }
 
 void MainForm::applyPreviewChange(const km::PreviewColumnChange& change) {

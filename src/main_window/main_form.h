@@ -15,6 +15,7 @@ class QRadioButton;
 namespace km {
 
 class CheckBox;
+class Divider;
 class FolderTree;
 class ListView;
 class PictureBox;
@@ -39,12 +40,18 @@ public:
     // Does nothing while the client area is empty (a minimised window).
     void layoutControls(km::PreviewColumn& column, int tickCount);
 
+    // The list's width the user asked for by dragging the divider, in twips; the layout keeps it
+    // within bounds. The New Name column grows and shrinks with the list.
+    double listWidthTwips() const { return m_listWidth; }
+    void setListWidthTwips(double twips, km::PreviewColumn& column, int tickCount);
+
     // Gives the frames' captions and the controls in them colours readable on the window's
     // ground, again after the user's palette changes.
     void followPalette();
 
     QGroupBox* frameFiles;
     FolderTree* FolderTreeview1;
+    Divider* divider;
     ListView* lvFiles;
     QRadioButton* obRenameAll;
     QRadioButton* obRenameSelected;
@@ -80,6 +87,9 @@ private:
     void createButtonBand(const km::MainLayout& designed);
     void setTabOrder();
     void applyPreviewChange(const km::PreviewColumnChange& change);
+    void placeList(const km::TwipRect& rect);
+
+    double m_listWidth = km::kDesignedListWidth;
 };
 
 } // namespace km

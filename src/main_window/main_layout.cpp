@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/main_layout.h"
 
+#include <algorithm>
+
 namespace km {
 
-MainLayout computeMainLayout(double W, double H) {
+MainLayout computeMainLayout(double W, double H, double listWidth) {
     MainLayout l;
     l.shape1 = {120, H - 495, W - 240, 465};
     l.bExit = {195, H - 420, 855, 315};
@@ -18,8 +20,11 @@ MainLayout computeMainLayout(double W, double H) {
     l.frameFiles = {120, 120, W - 3120, H - 2220};
     const double FW = l.frameFiles.width;
     const double FH = l.frameFiles.height;
-    l.folderTree = {120, 255, FW - 5400, FH - 690};
-    l.lvFiles = {FW - 5175, 240, 5055, FH - 660};
+    const double LW =
+        std::max(kDesignedListWidth, std::min(listWidth, FW - 345 - kNarrowestTreeWidth));
+    l.folderTree = {120, 255, FW - 345 - LW, FH - 690};
+    l.lvFiles = {FW - 120 - LW, 240, LW, FH - 660};
+    l.divider = {l.folderTree.left + l.folderTree.width, 255, 105, FH - 690};
     l.obRenameAll = {l.lvFiles.left, FH - 345, 1215, 255};
     l.obRenameSelected = {l.obRenameAll.left + 1320, FH - 345, 2175, 255};
     l.cbPreview = {l.obRenameSelected.left + 2280, FH - 330, 1455, 195};

@@ -13,6 +13,8 @@ struct MainLayout {
     TwipRect frameTypes, frameRename, tbPre, lblExample;
     TwipRect framePreview;
     TwipRect frameFiles, folderTree, lvFiles, obRenameAll, obRenameSelected, cbPreview;
+    // The gap between the folder tree and the list, where the user drags the list wider.
+    TwipRect divider;
 };
 
 // The window's designed client area and the smallest one at which every size stays non-negative.
@@ -21,6 +23,13 @@ inline constexpr double kDesignedClientHeight = 6930;
 inline constexpr double kMinimumClientWidth = 8640;
 inline constexpr double kMinimumClientHeight = 2910;
 
-MainLayout computeMainLayout(double clientWidth, double clientHeight);
+// The list's designed width, and the narrowest folder tree a wider list leaves.
+inline constexpr double kDesignedListWidth = 5055;
+inline constexpr double kNarrowestTreeWidth = 1500;
+
+// The list is `listWidth` twips wide, but never narrower than designed, nor so wide that the
+// folder tree gets narrower than kNarrowestTreeWidth.
+MainLayout computeMainLayout(double clientWidth, double clientHeight,
+                             double listWidth = kDesignedListWidth);
 
 } // namespace km

@@ -22,6 +22,7 @@
 #include "scan/folder_scan.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/check_box.h"
+#include "widgets/divider.h"
 #include "widgets/folder_tree.h"
 #include "widgets/pending_events.h"
 #include "xpbutton/xpbutton.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -81,6 +83,8 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::namePatternDialogChosen, this,
             &MainWindow::showNamePatternDialog);
     connect(menu, &km::PhotoListMenu::extensionCaseChosen, this, &MainWindow::chooseExtensionCase);
+    connect(menu, &km::PhotoListMenu::keepWindowChosen, this, &MainWindow::chooseKeepWindow);
+    connect(menu, &km::PhotoListMenu::followFolderChosen, this, &MainWindow::chooseFollowFolder);
     connectHandlers();
 }
 
@@ -117,6 +121,12 @@ void MainWindow::connectHandlers() {
     connect(m_form.bExit, &XPButton::Click, this, &MainWindow::bExit_Click);
     connect(m_form.bAbout, &XPButton::Click, this, &MainWindow::bAbout_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(m_form.divider, &km::Divider::pressed, this,
+            [this] { m_listWidthAtPress = m_form.lvFiles->widthTwips(); });
+    connect(m_form.divider, &km::Divider::dragged, this, &MainWindow::dragDivider);
+    auto* listAgain = new QShortcut(QKeySequence::Refresh, this);
+    connect(listAgain, &QShortcut::activated, this,
+            [this] { runCommand(&MainWindow::FillFileList); });
     connect(&m_dates, &km::DateReading::progress, this, &MainWindow::showDateProgress);
     connect(&m_dates, &km::DateReading::ended, this, &MainWindow::datesRead);
 }
@@ -158,15 +168,18 @@ void MainWindow::Form_Load() {
     m_form.lvFiles->addColumn(QStringLiteral("NEWNAME"), WindowWords::newNameHeader(),
                               columnsWidth / 2);
     showOrderInHeader();
+    restoreListWidths();
     // From here start-up is a command too: what the user clicks during its scan waits for it.
     runCommand(&MainWindow::showAndScan);
     centreOnceFramed();
 }
 
 void MainWindow::showAndScan() {
-    centreOnScreen();
-    m_centreWhenFramed = true;
-    show();
+    if (!placeAsKept()) {
+        centreOnScreen();
+        m_centreWhenFramed = true;
+        show();
+    }
     // The first control of the tab order starts with the focus, also once a window manager
     // activates the window.
     m_form.FolderTreeview1->setFocus(Qt::OtherFocusReason);
@@ -248,6 +261,7 @@ void MainWindow::Form_Unload() {
     m_dates.stop();
     // A folder that cannot be written must not keep the program from ending.
     km::writeSettingsFile(SettingsFile, currentSettings());
+    keepWindowPlace();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -393,6 +407,8 @@ void MainWindow::Timer1_Timer() {
     if (TickCount < std::numeric_limits<qint32>::max())
         ++TickCount;
     // No rescan while a command runs (a question may be open): it waits for a later tick.
+    if (RescanDueTick == 0 && folderChangedSinceListed())
+        RescanDueTick = TickCount;
     if (RescanDueTick != 0 && TickCount - RescanDueTick >= 10 && !m_commands.isRunning()) {
         RescanDueTick = 0;
         runCommand(&MainWindow::FillFileList);

@@ -138,6 +138,14 @@ private:
     };
     GuessedDates guessedDatesToRename() const;
     void saveOptions() const;
+    void chooseKeepWindow(bool on);
+    void chooseFollowFolder(bool on);
+    void restoreListWidths();
+    bool placeAsKept();
+    void keepWindowPlace();
+    km::WindowPlace windowPlace() const;
+    void dragDivider(int pixels);
+    bool folderChangedSinceListed();
     void showOrderInHeader();
     void showEarlierRenames();
     void showCameraClocks();
@@ -217,6 +225,10 @@ private:
     km::CommandQueue<Command> m_commands;
     // Until the window manager has framed the window, its frame is not known: centre it again then.
     bool m_centreWhenFramed = false;
+    // The list's width when the divider was pressed, in twips.
+    double m_listWidthAtPress = 0;
+    // The folder as it stood when it was last listed, for the list that follows it.
+    std::optional<km::fs::FolderStamp> m_listedStamp;
     bool m_unloaded = false;
 };
 

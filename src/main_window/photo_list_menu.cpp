@@ -90,6 +90,15 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();
+    QAction* keepWindow = menu.addAction(tr("Keep the window's size and columns"));
+    keepWindow->setCheckable(true);
+    keepWindow->setChecked(options.keepWindow);
+    connect(keepWindow, &QAction::triggered, this, [this](bool on) { emit keepWindowChosen(on); });
+    QAction* follow = menu.addAction(tr("Follow the folder as files come and go"));
+    follow->setCheckable(true);
+    follow->setChecked(options.followFolder);
+    connect(follow, &QAction::triggered, this, [this](bool on) { emit followFolderChosen(on); });
+    menu.addSeparator();
     QAction* clocks = menu.addAction(tr("Camera &Clocks..."));
     connect(clocks, &QAction::triggered, this, &PhotoListMenu::cameraClocksChosen);
     QAction* earlier = menu.addAction(tr("Undo an &Earlier Rename..."));

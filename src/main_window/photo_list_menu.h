@@ -16,9 +16,9 @@ namespace km {
 // files are renamed with their photo, whether phones' photo types, RAW photos and videos are
 // listed, whether photos without a date taken are dated from their names or file times, whether
 // the date taken goes into the new names, the name pattern and its saved presets, how photos are
-// numbered then, the case of the extensions, the cameras' clocks and the way to the earlier
-// renames. It opens on the right mouse button, the Menu key and Shift+F10, showing the choices as
-// they stand.
+// numbered then, the case of the extensions, whether the window's place is kept and the list
+// follows the folder, the cameras' clocks and the way to the earlier renames. It opens on the right
+// mouse button, the Menu key and Shift+F10, showing the choices as they stand.
 class PhotoListMenu : public QObject {
     Q_OBJECT
 
@@ -45,6 +45,8 @@ signals:
     void patternChosen(const QString& pattern);
     void namePatternDialogChosen();
     void extensionCaseChosen(km::fs::ExtensionCase extensionCase);
+    void keepWindowChosen(bool on);
+    void followFolderChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

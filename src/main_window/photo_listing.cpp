@@ -34,6 +34,8 @@ void MainWindow::FillFileList() {
         m_keptSelection.clear();
     else if (m_form.lvFiles->photos().rowCount() > 0)
         m_keptSelection = selectedNames();
+    // Taken before the folder is read: a change while it is read lists it once more.
+    m_listedStamp = m_options.followFolder ? km::fs::folderStamp(folder) : std::nullopt;
     FoundCount = 0;
     FoundFiles.clear();
     m_rowTimes.clear();

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace km {
@@ -109,10 +111,59 @@ void applyLine(const QByteArray& line, Options& options) {
         options.nameDates = value == "true";
     else if (key == "filetimes" && (value == "true" || value == "false"))
         options.fileTimes = value == "true";
+    else if (key == "keepwindow" && (value == "true" || value == "false"))
+        options.keepWindow = value == "true";
+    else if (key == "followfolder" && (value == "true" || value == "false"))
+        options.followFolder = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
         readChoice(value, kExtensionCaseValues, options.extensionCase);
+}
+
+// Whole numbers separated by commas, as many as asked for, each within ±1,000,000.
+std::optional<std::vector<int>> readNumbers(const QByteArray& text, qsizetype count) {
+    const QList<QByteArray> fields = text.split(',');
+    if (fields.size() != count)
+        return std::nullopt;
+    std::vector<int> numbers;
+    for (const QByteArray& field : fields) {
+        bool ok = false;
+        const int number = field.trimmed().toInt(&ok);
+        if (!ok || number < -1'000'000 || number > 1'000'000)
+            return std::nullopt;
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+void applyWindowLine(const QByteArray& line, WindowPlace& place) {
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0)
+        return;
+    const QByteArray key = line.left(equals).trimmed().toLower();
+    const QByteArray value = line.mid(equals + 1).trimmed().toLower();
+    if (key == "geometry") {
+        if (const auto numbers = readNumbers(value, 4);
+            numbers && (*numbers)[2] > 0 && (*numbers)[3] > 0)
+            place.geometry = {(*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3]};
+    } else if (key == "maximised" && (value == "true" || value == "false")) {
+        place.maximised = value == "true";
+    } else if (key == "listwidth") {
+        if (const auto numbers = readNumbers(value, 1); numbers && (*numbers)[0] > 0)
+            place.listWidth = (*numbers)[0];
+    } else if (key == "columns") {
+        if (const auto numbers = readNumbers(value, 2);
+            numbers && (*numbers)[0] > 0 && (*numbers)[1] > 0)
+            place.columnWidths = *numbers;
+    }
+}
+
+QByteArray numbersText(std::initializer_list<int> numbers) {
+    QByteArrayList fields;
+    for (const int number : numbers)
+        fields.append(QByteArray::number(number));
+    return fields.join(',');
 }
 
 bool isSection(const QByteArray& line, const char* name) {
@@ -129,17 +180,20 @@ Options readOptionsFile(const QString& path) {
     if (!opened.ok() ||
         !file.open(opened.fd.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return options;
-    enum class Section { General, Presets, Clocks };
+    enum class Section { General, Presets, Clocks, Window };
     Section section = Section::General;
     for (const QByteArray& line : file.read(kMaxBytes).split('\n')) {
         if (line.trimmed().startsWith('['))
             section = isSection(line, "[presets]")  ? Section::Presets
                       : isSection(line, "[clocks]") ? Section::Clocks
+                      : isSection(line, "[window]") ? Section::Window
                                                     : Section::General;
         else if (section == Section::Presets)
             applyPresetLine(line, options);
         else if (section == Section::Clocks)
             applyClockLine(line, options);
+        else if (section == Section::Window)
+            applyWindowLine(line, options.window);
         else
             applyLine(line, options);
     }
@@ -174,6 +228,10 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         file.write("namedates=true\n");
     if (options.fileTimes)
         file.write("filetimes=true\n");
+    if (options.keepWindow)
+        file.write("keepwindow=true\n");
+    if (options.followFolder)
+        file.write("followfolder=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');
@@ -188,6 +246,19 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         for (const auto& [camera, offset] : options.clocks)
             if (oneLine(camera) && offset != 0)
                 file.write(camera.toUtf8() + '=' + clockOffsetText(offset).toUtf8() + '\n');
+    }
+    const WindowPlace& place = options.window;
+    if (options.keepWindow && place.geometry.isValid()) {
+        file.write("[Window]\n");
+        const QRect& g = place.geometry;
+        file.write("geometry=" + numbersText({g.x(), g.y(), g.width(), g.height()}) + '\n');
+        if (place.maximised)
+            file.write("maximised=true\n");
+        if (place.listWidth > 0)
+            file.write("listwidth=" + QByteArray::number(place.listWidth) + '\n');
+        if (place.columnWidths.size() == 2)
+            file.write("columns=" + numbersText({place.columnWidths[0], place.columnWidths[1]}) +
+                       '\n');
     }
     return file.commit();
 }

@@ -5,6 +5,7 @@
 #include "naming/date_pattern.h"
 #include "naming/name_pattern.h"
 
+#include <QRect>
 #include <QString>
 #include <algorithm>
 #include <optional>
@@ -15,6 +16,19 @@ namespace km {
 
 // The order in which the photo list numbers the photos.
 enum class PhotoOrder { Name, Taken };
+
+// Where the main window stood and how its list was laid out when it was closed.
+struct WindowPlace {
+    // The window's client area on the desktop, in pixels; empty for none kept.
+    QRect geometry = {};
+    bool maximised = false;
+    // The list's width, dragged by its divider, in twips; 0 for the designed width.
+    int listWidth = 0;
+    // The list's columns, in pixels; empty for the designed widths.
+    std::vector<int> columnWidths = {};
+
+    bool operator==(const WindowPlace&) const = default;
+};
 
 // The choices the user makes beyond the nine designed settings, kept in their own file so that
 // Kestrelmark.cfg stays as designed. The defaults behave exactly as the designed program.
@@ -46,6 +60,11 @@ struct Options {
     // How far each camera's clock is off, in seconds, by the camera's name ("MAKE MODEL", with
     // " SERIAL" where its photos name one, or "Videos"), kept under [Clocks]; none is +00:00:00.
     std::vector<std::pair<QString, qint32>> clocks = {};
+    // The window's place and its list's widths are kept, under [Window], and restored.
+    bool keepWindow = false;
+    WindowPlace window = {};
+    // The list follows the folder: files that come, go or change are listed without a click.
+    bool followFolder = false;
 
     bool operator==(const Options&) const = default;
 
@@ -89,7 +108,10 @@ inline constexpr const char* kOptionsFileName = "options.ini";
 // "companions" and "moretypes" ("false" or "true"), "date" ("none", "date" or "datetime"),
 // "numbers" ("run", "restart" or "shared"), "dateformat" (a date pattern, see DatePattern),
 // "pattern" (a name pattern, kept as it is written even when it cannot be read) and "extcase"
-// ("keep", "lower" or "upper"), and whose [Presets] section holds one NAME=PATTERN a line. A
+// ("keep", "lower" or "upper"), "keepwindow" and "followfolder" ("false" or "true"), whose
+// [Presets] section holds one NAME=PATTERN a line, whose [Clocks] section holds one
+// CAMERA=OFFSET a line, and whose [Window] section has "geometry" (X,Y,WIDTH,HEIGHT),
+// "maximised", "listwidth" and "columns" (WIDTH,WIDTH). A
 // missing or damaged file, and any key or value it cannot read, give the defaults.
 Options readOptionsFile(const QString& path);
 

@@ -141,4 +141,19 @@ TEST(PreviewColumn, AtLeastOneBoxStaysVisible) {
     EXPECT_EQ(change.hideTo, 3);
 }
 
+// The list widens into the tree from the divider, but never below its designed width, and the
+// tree keeps its narrowest width whatever is asked.
+TEST(MainLayout, AWiderListTakesItsRoomFromTheTreeWithinBounds) {
+    const MainLayout designed = computeMainLayout(11655, 6930);
+    EXPECT_EQ(designed.divider, (TwipRect{3255, 255, 105, 4020}));
+    const MainLayout wider = computeMainLayout(11655, 6930, 6055);
+    EXPECT_EQ(wider.lvFiles, (TwipRect{2360, 240, 6055, 4050}));
+    EXPECT_EQ(wider.folderTree, (TwipRect{120, 255, 2135, 4020}));
+    EXPECT_EQ(wider.obRenameAll.left, 2360);
+    EXPECT_EQ(computeMainLayout(11655, 6930, 100).lvFiles, designed.lvFiles);
+    EXPECT_EQ(computeMainLayout(11655, 6930, 1e6).folderTree.width, km::kNarrowestTreeWidth);
+    // At the smallest window the list keeps its designed width, even if the tree gets less.
+    EXPECT_EQ(computeMainLayout(8640, 2910, 9000).lvFiles.width, km::kDesignedListWidth);
+}
+
 } // namespace

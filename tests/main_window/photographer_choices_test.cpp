@@ -512,4 +512,46 @@ TEST_F(PhotographerChoicesTest, TheNamePatternWindowShowsTheNamesAndKeepsPresets
     EXPECT_TRUE(config.snapshot().at("options.ini").contains("\npattern={date}_{original}\n"));
 }
 
+// The divider widens the list into the tree and its New Name column with it; with the window
+// kept, its size, the list's width and the columns come back at the next start.
+TEST_F(PhotographerChoicesTest, TheDividerWidensTheListAndAKeptWindowComesBackAsLeft) {
+    photos.writeNamed({"a.jpg"});
+    start("keepwindow=true\n");
+    window->show();
+    auto* divider = window->findChild<QWidget*>(QStringLiteral("divider"));
+    ASSERT_NE(divider, nullptr);
+    const int listWidth = window->lvFiles->width();
+    const int newNameWidth = window->lvFiles->columnWidth(1);
+    QTest::mousePress(divider, Qt::LeftButton, {}, QPoint(3, 10));
+    QTest::mouseMove(divider, QPoint(-97, 10));
+    QTest::mouseRelease(divider, Qt::LeftButton, {}, QPoint(-97, 10));
+    EXPECT_EQ(window->lvFiles->width(), listWidth + 100);
+    EXPECT_EQ(window->lvFiles->columnWidth(1), newNameWidth + 100);
+    window->resize(790, 580);
+    window->lvFiles->setColumnWidth(0, 190);
+    window->close();
+
+    start({});
+    EXPECT_EQ(window->size(), QSize(790, 580));
+    EXPECT_EQ(window->lvFiles->width(), listWidth + 100);
+    EXPECT_EQ(window->lvFiles->columnWidth(0), 190);
+    EXPECT_EQ(window->lvFiles->columnWidth(1), newNameWidth + 100);
+}
+
+// A file copied in behind the program's back turns the row that would take its name red, with no
+// click, while the list follows the folder.
+TEST_F(PhotographerChoicesTest, AClashMadeBehindTheProgramsBackTurnsItsRowRed) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    start("followfolder=true\n");
+    window->seam.stopClock();
+    window->obRenameSelected->setChecked(true);
+    window->seam.tick();
+    photos.writeNamed({"foto_001.jpg"});
+    for (int tick = 0; tick < 12; ++tick)
+        window->seam.tick();
+    ASSERT_EQ(window->rows(), QStringList({"a.jpg", "b.jpg", "foto_001.jpg"}));
+    EXPECT_EQ(window->lvFiles->model()->index(0, 1).data(Qt::ForegroundRole).value<QColor>(),
+              QColor(255, 0, 0));
+}
+
 } // namespace

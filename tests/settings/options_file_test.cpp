@@ -24,9 +24,21 @@ TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
                          .date = DateInNames::DateTime,
                          .numbers = DateNumbering::Shared,
                          .dateFormat = "DD.MM.YYYY hh",
-                         .clocks = {{"Canon Canon EOS R6 0123", -192}, {"Videos", 3600}}};
+                         .clocks = {{"Canon Canon EOS R6 0123", -192}, {"Videos", 3600}},
+                         .keepWindow = true,
+                         .window = {.geometry = {-1200, 40, 1700, 900},
+                                    .maximised = true,
+                                    .listWidth = 9000,
+                                    .columnWidths = {200, 480}},
+                         .followFolder = true};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
+    // The window's place is not kept once the choice is off.
+    Options notKept = chosen;
+    notKept.keepWindow = false;
+    ASSERT_TRUE(km::writeOptionsFile(path, notKept));
+    notKept.window = {};
+    EXPECT_EQ(km::readOptionsFile(path), notKept);
     const Options restart{.date = DateInNames::Date, .numbers = DateNumbering::Restart};
     ASSERT_TRUE(km::writeOptionsFile(path, restart));
     EXPECT_EQ(km::readOptionsFile(path), restart);
@@ -63,6 +75,9 @@ TEST(OptionsFile, WhatCannotBeReadTakesItsDefault) {
         {"date=time\nnumbers=none\ndateformat=YYYY:MM:DD\n", {}},
         {"date=date\ndateformat=YYYY/MM\n", {.date = DateInNames::Date}},
         {"moretypes=true\nmoretypes=heic\n", {.moreTypes = true}},
+        {"[Window]\ngeometry=1,2,0,4\nlistwidth=-5\ncolumns=10,x\ngeometry=1,2,3\n", {}},
+        {"[Window]\ngeometry=1,2,300,400\ncolumns=10,20,30\nlistwidth=99999999999\n",
+         {.window = {.geometry = {1, 2, 300, 400}}}},
     };
     for (const auto& each : cases) {
         config.write("options.ini", each.content);
