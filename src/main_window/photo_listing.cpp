@@ -238,6 +238,11 @@ QString MainWindow::rowToolTip(int row) const {
         facts.clockShift = m_rowClockShifts[at];
         facts.taken = m_rowTimes[at];
     }
+    const km::PhotoListModel& photos = m_form.lvFiles->photos();
+    const std::vector<int> red = photos.conflictRows();
+    if (std::binary_search(red.begin(), red.end(), row))
+        facts.clash = km::clashReasonOf(row, photos.names().mid(0, FoundCount), photos.newNames(),
+                                        m_companions);
     return km::rowToolTip(facts);
 }
 

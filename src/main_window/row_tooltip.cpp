@@ -56,10 +56,29 @@ QString recordedLine(const RecordedTime& recorded) {
     return {};
 }
 
+QString clashLine(const ClashReason& clash) {
+    const QString name = fs::readableName(clash.newName);
+    const QString other = fs::readableName(clash.other);
+    if (clash.kind == ClashReason::Kind::KeptFile)
+        return clash.caseOnly
+                   ? RowTipWords::tr("red: %1 differs only in letter case from %2, a file that "
+                                     "keeps its name; a memory card or a Windows share holds the "
+                                     "two as one name")
+                         .arg(name, other)
+                   : RowTipWords::tr("red: %1 is the name of a file that keeps it").arg(name);
+    return clash.caseOnly
+               ? RowTipWords::tr("red: %1 differs only in letter case from the new name of %2; a "
+                                 "memory card or a Windows share holds the two as one name")
+                     .arg(name, other)
+               : RowTipWords::tr("red: %1 is the new name of %2 too").arg(name, other);
+}
+
 } // namespace
 
 QString rowToolTip(const RowFacts& row) {
     QStringList lines;
+    if (row.clash.kind != ClashReason::Kind::None)
+        lines << clashLine(row.clash);
     if (row.undated)
         lines << (row.datesInNames
                       ? RowTipWords::tr("no date taken: the photo keeps its name, as the time "

@@ -4,6 +4,7 @@
 #include "batch/batch.h"
 #include "photo_dates/date_taken.h"
 #include "photo_dates/missing_dates.h"
+#include "plan/clash_reason.h"
 
 #include <QString>
 #include <span>
@@ -29,9 +30,11 @@ struct RowFacts {
     qint32 clockShift = 0;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
+    // Why the row is red; Kind::None when it is not.
+    ClashReason clash = {};
 };
 
-// A row's tooltip: whether its photo has no date taken, when a video was recorded and where its
+// A row's tooltip: why it is red, whether its photo has no date taken, when a video was recorded and where its
 // zone came from, whether its name is not UTF-8, and the files renamed with it, one a line; empty
 // when there is nothing to say.
 QString rowToolTip(const RowFacts& row);

@@ -552,6 +552,8 @@ TEST_F(PhotographerChoicesTest, AClashMadeBehindTheProgramsBackTurnsItsRowRed) {
     ASSERT_EQ(window->rows(), QStringList({"a.jpg", "b.jpg", "foto_001.jpg"}));
     EXPECT_EQ(window->lvFiles->model()->index(0, 1).data(Qt::ForegroundRole).value<QColor>(),
               QColor(255, 0, 0));
+    EXPECT_TRUE(toolTip(1).startsWith("red: foto_001.jpg is the name of a file that keeps it"))
+        << toolTip(1).toStdString();
 }
 
 } // namespace

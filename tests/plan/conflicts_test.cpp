@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "plan/clash_reason.h"
+#include "plan/companions.h"
 #include "plan/conflicts.h"
 
 #include <QRandomGenerator>
@@ -118,6 +120,34 @@ TEST(Conflicts, AgreesWithAScanInRowOrderOnRandomLists) {
         ASSERT_EQ(actual.conflictingRows, expected.conflictingRows)
             << originals.join(',').toStdString() << " / " << newNames.join(',').toStdString();
     }
+}
+
+// A red row is explained by the file that keeps the name it would take, found also through its
+// companions and in another letter case, or by the other row that gives the same name.
+TEST(ClashReason, NamesTheFileOrTheRowBehindARedRow) {
+    using Kind = km::ClashReason::Kind;
+    const QStringList names{"a.jpg", "b.jpg", "FOTO_002.JPG", "c.jpg"};
+    const QStringList newNames{"foto_001.jpg", "foto_002.jpg", "", "foto_001.jpg"};
+    const km::CompanionPlan none = km::planCompanions(names, newNames, {});
+    const km::ClashReason caseOnly = km::clashReasonOf(1, names, newNames, none);
+    EXPECT_EQ(caseOnly.kind, Kind::KeptFile);
+    EXPECT_EQ(caseOnly.newName, "foto_002.jpg");
+    EXPECT_EQ(caseOnly.other, "FOTO_002.JPG");
+    EXPECT_TRUE(caseOnly.caseOnly);
+    const km::ClashReason twice = km::clashReasonOf(0, names, newNames, none);
+    EXPECT_EQ(twice.kind, Kind::SameNewName);
+    EXPECT_EQ(twice.other, "c.jpg");
+    EXPECT_FALSE(twice.caseOnly);
+    EXPECT_EQ(km::clashReasonOf(2, names, newNames, none).kind, Kind::None);
+
+    // A photo's sidecar would take the name of a sidecar that stays.
+    const QStringList photos{"IMG_1.JPG", "x_1.jpeg"};
+    const QStringList given{"x_1.JPG", ""};
+    const km::CompanionPlan plan = km::planCompanions(photos, given, {"IMG_1.xmp", "x_1.xmp"});
+    const km::ClashReason sidecar = km::clashReasonOf(0, photos, given, plan);
+    EXPECT_EQ(sidecar.kind, Kind::KeptFile);
+    EXPECT_EQ(sidecar.newName, "x_1.xmp");
+    EXPECT_EQ(sidecar.other, "x_1.xmp");
 }
 
 } // namespace
