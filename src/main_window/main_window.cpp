@@ -85,6 +85,15 @@ MainWindow::MainWindow(const QString& settingsFolder, const QString& folderTreeS
     connect(menu, &km::PhotoListMenu::extensionCaseChosen, this, &MainWindow::chooseExtensionCase);
     connect(menu, &km::PhotoListMenu::keepWindowChosen, this, &MainWindow::chooseKeepWindow);
     connect(menu, &km::PhotoListMenu::followFolderChosen, this, &MainWindow::chooseFollowFolder);
+    connect(menu, &km::PhotoListMenu::checkNamesChosen, this, [this](bool on) {
+        m_options.checkNames = on;
+        saveOptions();
+        runCommand(&MainWindow::UpdateNewNames);
+    });
+    connect(menu, &km::PhotoListMenu::countsChosen, this, [this](bool on) {
+        m_options.counts = on;
+        saveOptions();
+    });
     connectHandlers();
 }
 

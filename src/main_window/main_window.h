@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/batch.h"
+#include "batch/name_rules.h"
 #include "dialogs/name_pattern_dialog.h"
 #include "files/file_system.h"
 #include "history/history_folder.h"
@@ -146,6 +147,9 @@ private:
     km::WindowPlace windowPlace() const;
     void dragDivider(int pixels);
     bool folderChangedSinceListed();
+    bool checkNamesAsTyped(const km::NamingFields& fields);
+    QString duplicatesMessage() const;
+    void showNote(const QString& note);
     void showOrderInHeader();
     void showEarlierRenames();
     void showCameraClocks();
@@ -195,6 +199,13 @@ private:
     // The photos the last proposal left out for want of a date or a value of the name pattern,
     // and which value each row lacks (with a pattern; empty when none lacks one).
     int m_leftOutCount = 0;
+    // While names are checked as they are typed: the rows turned red for it, ascending, why each
+    // row is, and the numbers' check.
+    std::vector<int> m_checkedRows;
+    std::vector<km::NameFault> m_rowNameFaults;
+    km::NumberCheck m_numberCheck;
+    // The example line shows a note of what a rename or an undo did.
+    bool m_noteShown = false;
     std::vector<km::MissingValue> m_rowMissing;
     // The first photos the Name Pattern window names, with their metadata.
     struct TrialPhotos {

@@ -98,6 +98,14 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     follow->setCheckable(true);
     follow->setChecked(options.followFolder);
     connect(follow, &QAction::triggered, this, [this](bool on) { emit followFolderChosen(on); });
+    QAction* checkNames = menu.addAction(tr("Check names as they are typed"));
+    checkNames->setCheckable(true);
+    checkNames->setChecked(options.checkNames);
+    connect(checkNames, &QAction::triggered, this, [this](bool on) { emit checkNamesChosen(on); });
+    QAction* counts = menu.addAction(tr("Count the photos in the question and after a rename"));
+    counts->setCheckable(true);
+    counts->setChecked(options.counts);
+    connect(counts, &QAction::triggered, this, [this](bool on) { emit countsChosen(on); });
     menu.addSeparator();
     QAction* clocks = menu.addAction(tr("Camera &Clocks..."));
     connect(clocks, &QAction::triggered, this, &PhotoListMenu::cameraClocksChosen);

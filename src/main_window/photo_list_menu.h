@@ -47,6 +47,8 @@ signals:
     void extensionCaseChosen(km::fs::ExtensionCase extensionCase);
     void keepWindowChosen(bool on);
     void followFolderChosen(bool on);
+    void checkNamesChosen(bool on);
+    void countsChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -240,9 +240,17 @@ QString MainWindow::rowToolTip(int row) const {
     }
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     const std::vector<int> red = photos.conflictRows();
-    if (std::binary_search(red.begin(), red.end(), row))
-        facts.clash = km::clashReasonOf(row, photos.names().mid(0, FoundCount), photos.newNames(),
-                                        m_companions);
+    if (!std::binary_search(red.begin(), red.end(), row))
+        return km::rowToolTip(facts);
+    facts.clash =
+        km::clashReasonOf(row, photos.names().mid(0, FoundCount), photos.newNames(), m_companions);
+    facts.newName = photos.newNames().value(row);
+    if (at < m_rowNameFaults.size())
+        facts.nameFault = m_rowNameFaults[at];
+    if (at < m_numberCheck.rows.size()) {
+        facts.numberTrouble = m_numberCheck.rows[at];
+        facts.numbers = &m_numberCheck;
+    }
     return km::rowToolTip(facts);
 }
 
@@ -264,7 +272,8 @@ void MainWindow::UpdateNewNames() {
         m_companionsStale = false;
     }
     // While dates are read the list is not complete yet.
-    m_form.bRename->setEnabled(proposal.renameEnabled && !m_dates.isReading());
+    const bool namesStorable = checkNamesAsTyped(fields);
+    m_form.bRename->setEnabled(proposal.renameEnabled && namesStorable && !m_dates.isReading());
     showLeftOutRows();
     km::deliverPendingEvents();
     CheckDuplicates();
@@ -313,6 +322,10 @@ void MainWindow::showLeftOutRows() {
 }
 
 void MainWindow::ShowExample() {
+    if (m_noteShown) {
+        m_noteShown = false;
+        m_form.followPalette();
+    }
     const km::NamingFields fields{m_form.tbPre->text(), m_form.tbStart->text(),
                                   m_form.tbLen->text()};
     if (m_options.patternUnreadable()) {
@@ -337,7 +350,15 @@ bool MainWindow::CheckDuplicates() {
     km::PhotoListModel& photos = m_form.lvFiles->photos();
     const km::Conflicts conflicts =
         km::findConflictsWithCompanions(photos.names(), photos.newNames(), m_companions);
-    photos.setConflictRows(conflicts.conflictingRows);
+    if (m_checkedRows.empty()) {
+        photos.setConflictRows(conflicts.conflictingRows);
+    } else {
+        std::vector<int> red = conflicts.conflictingRows;
+        red.insert(red.end(), m_checkedRows.begin(), m_checkedRows.end());
+        std::sort(red.begin(), red.end());
+        red.erase(std::unique(red.begin(), red.end()), red.end());
+        photos.setConflictRows(red);
+    }
     return conflicts.found;
 }
 

@@ -13,6 +13,7 @@
 #include "widgets/busy_cursor.h"
 #include "xpbutton/xpbutton.h"
 
+#include <QLabel>
 #include <algorithm>
 
 namespace km {
@@ -21,8 +22,7 @@ void MainWindow::bRename_Click() {
     if (!settleInterruptedBatches())
         return;
     if (CheckDuplicates()) {
-        ShowMessageBox(WindowWords::duplicatesFound(), kStyleWarning,
-                       WindowWords::duplicatesTitle());
+        ShowMessageBox(duplicatesMessage(), kStyleWarning, WindowWords::duplicatesTitle());
         return;
     }
     // The batch is the list as it stands at the click, whatever happens while the user answers.
@@ -33,10 +33,14 @@ void MainWindow::bRename_Click() {
         return;
     }
     const GuessedDates guessed = guessedDatesToRename();
-    if (ShowMessageBox(WindowWords::renameQuestion(m_companions.pairs.size(), m_leftOutCount,
+    const int photos = static_cast<int>(batch.plan.pairs.size() - m_companions.pairs.size());
+    const QString folder = km::fs::readableName(km::fs::folderNameOf(CurrentFolder));
+    QString question = WindowWords::renameQuestion(m_companions.pairs.size(), m_leftOutCount,
                                                    m_options.namePattern().has_value(),
-                                                   guessed.fromNames, guessed.fromFileTimes),
-                       kStyleQuestion, WindowWords::renameTitle()) != BoxAnswer::Yes)
+                                                   guessed.fromNames, guessed.fromFileTimes);
+    if (m_options.counts)
+        question += QStringLiteral("\r\n") + WindowWords::photosInFolder(photos, folder);
+    if (ShowMessageBox(question, kStyleQuestion, WindowWords::renameTitle()) != BoxAnswer::Yes)
         return;
     if (batch.plan.pairs.empty()) {
         // Every listed photo vanished meanwhile: there is nothing to rename and nothing to say.
@@ -53,6 +57,8 @@ void MainWindow::bRename_Click() {
         return;
     }
     FillFileList();
+    if (outcome.done && m_options.counts)
+        showNote(WindowWords::renamedNote(photos, folder));
     if (outcome.done || !outcome.stranded.empty())
         m_form.bUndo->setEnabled(true);
     if (const QString message = batchMessage(outcome); !message.isEmpty())
@@ -97,6 +103,7 @@ void MainWindow::bUndo_Click() {
         BoxAnswer::Yes)
         return;
     m_form.bUndo->setEnabled(false);
+    const int undoneFiles = static_cast<int>(m_renames.undoList().pairs.size());
     km::BatchOutcome outcome;
     {
         BusyCursor busy;
@@ -107,6 +114,8 @@ void MainWindow::bUndo_Click() {
         m_form.bUndo->setEnabled(true);
     if (outcome.touched)
         FillFileList();
+    if (outcome.done && m_options.counts)
+        showNote(WindowWords::undoneNote(undoneFiles));
     if (const QString message = batchMessage(outcome); !message.isEmpty())
         ShowMessageBox(message, kStyleWarning, WindowWords::undoTitle());
 }
@@ -147,6 +156,15 @@ void MainWindow::undoEarlierRename() {
                        batchMessage(undone.outcome).isEmpty() && undone.plan.folderError.ok();
     ShowMessageBox(km::earlierUndoMessage(undone.plan, undone.outcome),
                    clean ? BoxInformation : kStyleWarning, WindowWords::earlierRenamesTitle());
+}
+
+// A note in the example line's place, in the text colour, until the example is shown again.
+void MainWindow::showNote(const QString& note) {
+    QPalette colours = m_form.lblExample->palette();
+    colours.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    m_form.lblExample->setPalette(colours);
+    m_form.lblExample->setText(note);
+    m_noteShown = true;
 }
 
 } // namespace km

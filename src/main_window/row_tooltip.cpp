@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/row_tooltip.h"
 
+#include "batch/batch_words.h"
 #include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "files/file_system.h"
@@ -56,29 +57,55 @@ QString recordedLine(const RecordedTime& recorded) {
     return {};
 }
 
-QString clashLine(const ClashReason& clash) {
+} // namespace
+
+QString clashText(const ClashReason& clash) {
     const QString name = fs::readableName(clash.newName);
     const QString other = fs::readableName(clash.other);
-    if (clash.kind == ClashReason::Kind::KeptFile)
+    switch (clash.kind) {
+    case ClashReason::Kind::None:
+        return {};
+    case ClashReason::Kind::KeptFile:
         return clash.caseOnly
-                   ? RowTipWords::tr("red: %1 differs only in letter case from %2, a file that "
-                                     "keeps its name; a memory card or a Windows share holds the "
-                                     "two as one name")
+                   ? RowTipWords::tr("%1 differs only in letter case from %2, a file that keeps "
+                                     "its name; a memory card or a Windows share holds the two as "
+                                     "one name")
                          .arg(name, other)
-                   : RowTipWords::tr("red: %1 is the name of a file that keeps it").arg(name);
-    return clash.caseOnly
-               ? RowTipWords::tr("red: %1 differs only in letter case from the new name of %2; a "
-                                 "memory card or a Windows share holds the two as one name")
-                     .arg(name, other)
-               : RowTipWords::tr("red: %1 is the new name of %2 too").arg(name, other);
+                   : RowTipWords::tr("%1 is the name of a file that keeps it").arg(name);
+    case ClashReason::Kind::SameNewName:
+        return clash.caseOnly
+                   ? RowTipWords::tr("%1 differs only in letter case from the new name of %2; a "
+                                     "memory card or a Windows share holds the two as one name")
+                         .arg(name, other)
+                   : RowTipWords::tr("%1 is the new name of %2 too").arg(name, other);
+    }
+    return {};
 }
 
-} // namespace
+QString numberTroubleText(const NumberCheck& check) {
+    switch (check.first) {
+    case NumberTrouble::None:
+        return {};
+    case NumberTrouble::Cut:
+        return RowTipWords::tr("numbers longer than the number of digits are cut: %1 becomes %2 "
+                               "and sorts before the photos numbered lower")
+            .arg(check.counted, check.shown);
+    case NumberTrouble::NotCounted:
+        return RowTipWords::tr("the numbers cannot be counted in digits: %1 becomes %2")
+            .arg(check.counted, check.shown);
+    }
+    return {};
+}
 
 QString rowToolTip(const RowFacts& row) {
     QStringList lines;
     if (row.clash.kind != ClashReason::Kind::None)
-        lines << clashLine(row.clash);
+        lines << RowTipWords::tr("red: %1").arg(clashText(row.clash));
+    if (row.nameFault != NameFault::None)
+        lines << RowTipWords::tr("red: %1 cannot be a file name: %2")
+                     .arg(fs::readableName(row.newName), nameFaultText(row.nameFault, row.newName));
+    if (row.numberTrouble != NumberTrouble::None && row.numbers)
+        lines << RowTipWords::tr("red: %1").arg(numberTroubleText(*row.numbers));
     if (row.undated)
         lines << (row.datesInNames
                       ? RowTipWords::tr("no date taken: the photo keeps its name, as the time "

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "batch/batch.h"
+#include "batch/name_rules.h"
+#include "naming/naming.h"
 #include "photo_dates/date_taken.h"
 #include "photo_dates/missing_dates.h"
 #include "plan/clash_reason.h"
@@ -30,13 +32,23 @@ struct RowFacts {
     qint32 clockShift = 0;
     // The RAW and sidecar files renamed with it.
     std::span<const RenamePair> companions;
-    // Why the row is red; Kind::None when it is not.
+    // Why the row is red: a clash, a new name no file system here holds, or its number, cut or
+    // not counted, as the list's numbers were checked.
     ClashReason clash = {};
+    QString newName;
+    NameFault nameFault = NameFault::None;
+    NumberTrouble numberTrouble = NumberTrouble::None;
+    const NumberCheck* numbers = nullptr;
 };
 
-// A row's tooltip: why it is red, whether its photo has no date taken, when a video was recorded and where its
-// zone came from, whether its name is not UTF-8, and the files renamed with it, one a line; empty
-// when there is nothing to say.
+// Why a row clashes: "foto_001.jpg is the name of a file that keeps it".
+QString clashText(const ClashReason& clash);
+// What the numbers' first trouble does: "numbers longer than 3 digits are cut: 1000 becomes ...".
+QString numberTroubleText(const NumberCheck& check);
+
+// A row's tooltip: why it is red, whether its photo has no date taken, when a video was recorded
+// and where its zone came from, whether its name is not UTF-8, and the files renamed with it, one a
+// line; empty when there is nothing to say.
 QString rowToolTip(const RowFacts& row);
 
 } // namespace km

@@ -17,10 +17,34 @@ public:
     static QString earlierRenamesTitle() { return tr("Earlier Renames"); }
     static QString duplicatesTitle() { return tr("Duplicates found"); }
     static QString duplicatesFound();
+    // "IMG_1.JPG -> foto_001.JPG: foto_001.JPG is the name of a file that keeps it."
+    static QString firstClash(const QString& rowName, const QString& why) {
+        return tr("First: %1, as %2.").arg(rowName, why);
+    }
+    // Why Rename! is off while names are checked as they are typed.
+    static QString renameOffText(const QString& name, const QString& why) {
+        return tr("Rename! is off: %1 cannot be a file name, as %2.").arg(name, why);
+    }
     // The question before a rename; it counts the RAW and sidecar files renamed with the photos
     // and the photos left out for want of a date taken, or of a value their name pattern shows.
     static QString renameQuestion(std::size_t companions, int leftOut, bool byPattern,
                                   int datedFromNames = 0, int datedFromFileTimes = 0);
+    // While the photo list's menu asks for counts: the question's line of what is renamed, and the
+    // note in the example line's place after a rename or an undo.
+    static QString photosInFolder(int photos, const QString& folder) {
+        return (photos == 1 ? tr("1 photo in %1.") : tr("%1 photos in %2.").arg(photos))
+            .arg(folder);
+    }
+    static QString renamedNote(int photos, const QString& folder) {
+        return (photos == 1
+                    ? tr("(1 photo renamed in %1. Undo gives its name back.)")
+                    : tr("(%1 photos renamed in %2. Undo gives their names back.)").arg(photos))
+            .arg(folder);
+    }
+    static QString undoneNote(int files) {
+        return files == 1 ? tr("(1 file has its name back.)")
+                          : tr("(%1 files have their names back.)").arg(files);
+    }
     static QString undoQuestion() { return tr("Do you want to UNDO the last rename operation?"); }
     static QString damagedHistory(const QString& path, const QString& damage);
     static QString readingDates(int percent);

@@ -7,6 +7,7 @@
 #include "numbers/rounding.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -67,6 +68,38 @@ NewNames computeNewNames(const NamingFields& fields, bool renameAll,
     result.numberedCount = k - 1;
     result.renameEnabled = width.has_value() && numbersFit(result.numberedCount, digits);
     return result;
+}
+
+NumberCheck checkNumbers(const NamingFields& fields, const QStringList& newNames) {
+    NumberCheck check;
+    check.rows.assign(static_cast<std::size_t>(newNames.size()), NumberTrouble::None);
+    const double start = readNumber(fields.start);
+    const std::optional<int> width =
+        std::isfinite(start) ? paddingWidth(readNumber(fields.digits)) : std::nullopt;
+    if (!width || *width == 0)
+        return check;
+    check.width = *width;
+    qint32 k = 1;
+    for (qsizetype row = 0; row < newNames.size(); ++row) {
+        if (newNames[row].isEmpty())
+            continue;
+        const double number = k++ + start - 1;
+        const QString text = writeNumber(number);
+        const bool digitsOnly =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        const NumberTrouble trouble = !digitsOnly                 ? NumberTrouble::NotCounted
+                                      : text.size() > check.width ? NumberTrouble::Cut
+                                                                  : NumberTrouble::None;
+        check.rows[static_cast<std::size_t>(row)] = trouble;
+        if (trouble != NumberTrouble::None && check.first == NumberTrouble::None) {
+            check.first = trouble;
+            check.counted = text;
+            QString shown;
+            appendNumberPart(shown, number, check.width);
+            check.shown = shown;
+        }
+    }
+    return check;
 }
 
 void setExtensionsCase(QStringList& names, fs::ExtensionCase extensionCase) {

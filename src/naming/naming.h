@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 namespace km {
 
@@ -34,6 +35,22 @@ inline constexpr int kMaxDigitCount = 255;
 NewNames computeNewNames(const NamingFields& fields, bool renameAll,
                          const QStringList& originalNames,
                          const std::function<bool(int row0)>& isSelected);
+
+// How the designed names' numbers come out of the naming fields: as counted, cut to the digit
+// count where they outgrow it (1000 with 3 digits gives 000, which sorts first), or not counted
+// in digits at all (a fraction, a minus sign, a start too large to count: 1E+20 gives +20).
+enum class NumberTrouble { None, Cut, NotCounted };
+struct NumberCheck {
+    // The trouble of each row's number, by row; None for rows without a new name.
+    std::vector<NumberTrouble> rows;
+    // The first number in trouble as counted, and as the names show it.
+    QString counted;
+    QString shown;
+    NumberTrouble first = NumberTrouble::None;
+    int width = 0;
+};
+// Checks the numbers computeNewNames gives the rows that have a new name in `newNames`.
+NumberCheck checkNumbers(const NamingFields& fields, const QStringList& newNames);
 
 // Puts the extension of every new name in the case chosen (names without one stay as they are).
 void setExtensionsCase(QStringList& names, fs::ExtensionCase extensionCase);

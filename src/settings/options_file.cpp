@@ -115,6 +115,10 @@ void applyLine(const QByteArray& line, Options& options) {
         options.keepWindow = value == "true";
     else if (key == "followfolder" && (value == "true" || value == "false"))
         options.followFolder = value == "true";
+    else if (key == "checknames" && (value == "true" || value == "false"))
+        options.checkNames = value == "true";
+    else if (key == "counts" && (value == "true" || value == "false"))
+        options.counts = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
@@ -232,6 +236,10 @@ bool writeOptionsFile(const QString& path, const Options& options) {
         file.write("keepwindow=true\n");
     if (options.followFolder)
         file.write("followfolder=true\n");
+    if (options.checkNames)
+        file.write("checknames=true\n");
+    if (options.counts)
+        file.write("counts=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');

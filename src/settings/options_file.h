@@ -65,6 +65,11 @@ struct Options {
     WindowPlace window = {};
     // The list follows the folder: files that come, go or change are listed without a click.
     bool followFolder = false;
+    // Names are checked as they are typed: rows whose names a file system refuses or whose numbers
+    // are cut turn red with the reason, and the duplicates message names the first clash.
+    bool checkNames = false;
+    // The question counts the photos renamed, and a note says what a rename or an undo did.
+    bool counts = false;
 
     bool operator==(const Options&) const = default;
 
@@ -108,7 +113,8 @@ inline constexpr const char* kOptionsFileName = "options.ini";
 // "companions" and "moretypes" ("false" or "true"), "date" ("none", "date" or "datetime"),
 // "numbers" ("run", "restart" or "shared"), "dateformat" (a date pattern, see DatePattern),
 // "pattern" (a name pattern, kept as it is written even when it cannot be read) and "extcase"
-// ("keep", "lower" or "upper"), "keepwindow" and "followfolder" ("false" or "true"), whose
+// ("keep", "lower" or "upper"), "keepwindow", "followfolder", "checknames" and "counts"
+// ("false" or "true"), whose
 // [Presets] section holds one NAME=PATTERN a line, whose [Clocks] section holds one
 // CAMERA=OFFSET a line, and whose [Window] section has "geometry" (X,Y,WIDTH,HEIGHT),
 // "maximised", "listwidth" and "columns" (WIDTH,WIDTH). A

@@ -2,6 +2,7 @@
 #include "camera_files.h"
 #include "dialogs/message_box.h"
 #include "file_types/file_types.h"
+#include "files/file_system.h"
 #include "photo_list/list_view.h"
 #include "raw_files.h"
 #include "seams/message_box_seam.h"
@@ -554,6 +555,63 @@ TEST_F(PhotographerChoicesTest, AClashMadeBehindTheProgramsBackTurnsItsRowRed) {
               QColor(255, 0, 0));
     EXPECT_TRUE(toolTip(1).startsWith("red: foto_001.jpg is the name of a file that keeps it"))
         << toolTip(1).toStdString();
+}
+
+bool isRed(WindowUnderTest& window, int row) {
+    return window.lvFiles->model()->index(row - 1, 1).data(Qt::ForegroundRole).value<QColor>() ==
+           QColor(255, 0, 0);
+}
+
+// While names are checked as typed, a prefix no file name can hold turns every row red and
+// Rename! off with the reason, numbers that outgrow the digits turn their rows red while Rename!
+// stays on, and the duplicates message names the first clash.
+TEST_F(PhotographerChoicesTest, NamesCheckedAsTypedShowWhatWouldGoWrongBeforeTheQuestion) {
+    photos.writeNamed({"a.jpg", "b.jpg", "c.jpg", "FOTO_0999.JPG"});
+    start("checknames=true\n");
+    window->tbPre->setText("trip/");
+    window->seam.rescan();
+    EXPECT_TRUE(isRed(*window, 1) && isRed(*window, 4));
+    EXPECT_FALSE(window->bRename->Enabled());
+    EXPECT_EQ(window->bRename->toolTip(), "Rename! is off: trip/001.jpg cannot be a file name, "
+                                          "as a file name cannot contain \"/\".");
+    EXPECT_TRUE(toolTip(1).startsWith("red: trip/001.jpg cannot be a file name"));
+
+    window->tbPre->setText("foto_");
+    window->tbStart->setText("998");
+    window->seam.rescan();
+    EXPECT_EQ(window->newNames(),
+              QStringList({"foto_998.jpg", "foto_999.jpg", "foto_000.jpg", "foto_001.JPG"}));
+    EXPECT_FALSE(isRed(*window, 2));
+    EXPECT_TRUE(isRed(*window, 3) && isRed(*window, 4));
+    EXPECT_TRUE(window->bRename->Enabled());
+    EXPECT_TRUE(window->lblExample->toolTip().contains("1000 becomes 000"));
+
+    // Only the first row is renamed, to the name another file keeps in other letter case.
+    window->tbLen->setText("4");
+    window->tbStart->setText("999");
+    window->obRenameSelected->setChecked(true);
+    window->seam.rescan();
+    ASSERT_EQ(window->newNames(), QStringList({"foto_0999.jpg", "", "", ""}));
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "First: a.jpg, as foto_0999.jpg differs only in letter case from FOTO_0999.JPG, a file "
+        "that keeps its name; a memory card or a Windows share holds the two as one name."))
+        << km::MessageBoxSeam::lastCall().BoxPrompt.toStdString();
+}
+
+// With counts chosen, the question counts the photos and a note says what was done.
+TEST_F(PhotographerChoicesTest, CountsNameThePhotosInTheQuestionAndAfterARenameAndAnUndo) {
+    photos.writeNamed({"a.jpg", "b.jpg"});
+    start("counts=true\n");
+    const QString folder = km::fs::folderNameOf(photos.path());
+    press(window->bRename, km::BoxAnswer::Yes);
+    EXPECT_TRUE(km::MessageBoxSeam::lastCall().BoxPrompt.endsWith(
+        "rename these images?\r\n2 photos in " + folder + "."));
+    EXPECT_EQ(window->rows(), QStringList({"foto_001.jpg", "foto_002.jpg"}));
+    EXPECT_EQ(window->lblExample->text(),
+              "(2 photos renamed in " + folder + ". Undo gives their names back.)");
+    press(window->bUndo, km::BoxAnswer::Yes);
+    EXPECT_EQ(window->lblExample->text(), "(2 files have their names back.)");
 }
 
 } // namespace

@@ -30,7 +30,9 @@ TEST(OptionsFile, WrittenChoicesReadBackAndAFolderIsMadeForThem) {
                                     .maximised = true,
                                     .listWidth = 9000,
                                     .columnWidths = {200, 480}},
-                         .followFolder = true};
+                         .followFolder = true,
+                         .checkNames = true,
+                         .counts = true};
     ASSERT_TRUE(km::writeOptionsFile(path, chosen));
     EXPECT_EQ(km::readOptionsFile(path), chosen);
     // The window's place is not kept once the choice is off.
