@@ -1082,6 +1082,38 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
         <source>dated from its file&apos;s modification time: neither its file nor its name holds a date taken</source>
         <translation>datiert aus der Änderungszeit seiner Datei: weder die Datei noch ihr Name enthält ein Aufnahmedatum</translation>
     </message>
+    <message>
+        <source>%1 differs only in letter case from %2, a file that keeps its name; a memory card or a Windows share holds the two as one name</source>
+        <translation>%1 unterscheidet sich nur in Groß- und Kleinschreibung von %2, einer Datei, die ihren Namen behält; eine Speicherkarte oder eine Windows-Freigabe hält beide für einen Namen</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a file that keeps it</source>
+        <translation>%1 ist der Name einer Datei, die ihn behält</translation>
+    </message>
+    <message>
+        <source>%1 differs only in letter case from the new name of %2; a memory card or a Windows share holds the two as one name</source>
+        <translation>%1 unterscheidet sich nur in Groß- und Kleinschreibung vom neuen Namen von %2; eine Speicherkarte oder eine Windows-Freigabe hält beide für einen Namen</translation>
+    </message>
+    <message>
+        <source>%1 is the new name of %2 too</source>
+        <translation>%1 ist auch der neue Name von %2</translation>
+    </message>
+    <message>
+        <source>numbers longer than the number of digits are cut: %1 becomes %2 and sorts before the photos numbered lower</source>
+        <translation>Nummern, die länger als die Stellenzahl sind, werden gekürzt: aus %1 wird %2, und es steht vor den niedriger nummerierten Fotos</translation>
+    </message>
+    <message>
+        <source>the numbers cannot be counted in digits: %1 becomes %2</source>
+        <translation>die Nummern lassen sich nicht in Ziffern zählen: aus %1 wird %2</translation>
+    </message>
+    <message>
+        <source>red: %1</source>
+        <translation>rot: %1</translation>
+    </message>
+    <message>
+        <source>red: %1 cannot be a file name: %2</source>
+        <translation>rot: %1 kann kein Dateiname sein: %2</translation>
+    </message>
 </context>
 <context>
     <name>WindowWords</name>
@@ -1182,6 +1214,38 @@ umbenennen?</translation>
     <message>
         <source>%1 photos are dated from their files&apos; times.</source>
         <translation>%1 Fotos sind aus den Zeiten ihrer Dateien datiert.</translation>
+    </message>
+    <message>
+        <source>First: %1, as %2.</source>
+        <translation>Zuerst: %1, denn %2.</translation>
+    </message>
+    <message>
+        <source>Rename! is off: %1 cannot be a file name, as %2.</source>
+        <translation>Ändern! ist aus: %1 kann kein Dateiname sein, denn %2.</translation>
+    </message>
+    <message>
+        <source>1 photo in %1.</source>
+        <translation>1 Foto in %1.</translation>
+    </message>
+    <message>
+        <source>%1 photos in %2.</source>
+        <translation>%1 Fotos in %2.</translation>
+    </message>
+    <message>
+        <source>(1 photo renamed in %1. Undo gives its name back.)</source>
+        <translation>(1 Foto in %1 umbenannt. Rückgängig gibt ihm seinen Namen zurück.)</translation>
+    </message>
+    <message>
+        <source>(%1 photos renamed in %2. Undo gives their names back.)</source>
+        <translation>(%1 Fotos in %2 umbenannt. Rückgängig gibt ihnen ihre Namen zurück.)</translation>
+    </message>
+    <message>
+        <source>(1 file has its name back.)</source>
+        <translation>(1 Datei hat ihren Namen wieder.)</translation>
+    </message>
+    <message>
+        <source>(%1 files have their names back.)</source>
+        <translation>(%1 Dateien haben ihre Namen wieder.)</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1482,22 @@ umbenennen?</translation>
     <message>
         <source>Camera &amp;Clocks...</source>
         <translation>Kamera&amp;uhren...</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s size and columns</source>
+        <translation>Größe und Spalten des Fensters behalten</translation>
+    </message>
+    <message>
+        <source>Follow the folder as files come and go</source>
+        <translation>Dem Ordner folgen, wenn Dateien kommen und gehen</translation>
+    </message>
+    <message>
+        <source>Check names as they are typed</source>
+        <translation>Namen schon beim Tippen prüfen</translation>
+    </message>
+    <message>
+        <source>Count the photos in the question and after a rename</source>
+        <translation>Fotos in der Frage und nach dem Umbenennen zählen</translation>
     </message>
 </context>
 </TS>
