@@ -164,9 +164,17 @@ void ListView::paintEvent(QPaintEvent* event) {
                      Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, m_emptyText);
 }
 
+// The right button reports its click as it is pressed: the photo list's menu opens then, and
+// takes the release, so the preview and the names follow the row it was opened on.
+void ListView::mousePressEvent(QMouseEvent* event) {
+    QTreeView::mousePressEvent(event);
+    if (event->button() == Qt::RightButton)
+        emit Click();
+}
+
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+    if (event->button() == Qt::LeftButton)
         emit Click();
 }
 

@@ -195,6 +195,20 @@ TEST_F(ListViewTest, ClickingRowsSelectsWithShiftAndCtrlAndRaisesClick) {
     EXPECT_EQ(clicks.count(), 3);
 }
 
+// The menu a right press opens takes the release: the click is reported with the press.
+TEST_F(ListViewTest, ARightPressSelectsItsRowAndRaisesClickAtOnce) {
+    setRows({"a.jpg", "b.jpg", "c.jpg"});
+    list.setSelected(1, true);
+    list.show();
+    QSignalSpy clicks(&list, &ListView::Click);
+    const QPoint second = list.visualRect(list.model()->index(1, 0)).center();
+    QTest::mousePress(list.viewport(), Qt::RightButton, {}, second);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(list.selectedItemPosition(), 2);
+    QTest::mouseRelease(list.viewport(), Qt::RightButton, {}, second);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST_F(ListViewTest, ShowsTheIconOfEachRowsKey) {
     QPixmap red(16, 16);
     red.fill(Qt::red);
