@@ -7,6 +7,7 @@
 #include "widgets/check_box.h"
 #include "widgets/designed_font.h"
 #include "widgets/divider.h"
+#include "widgets/focus_frame.h"
 #include "widgets/folder_tree.h"
 #include "widgets/picture_box.h"
 #include "widgets/readable_colour.h"
@@ -113,6 +114,8 @@ void MainForm::createPhotoFilesFrame(const km::MainLayout& l, const QString& fol
         place(new FolderTree(folderTreeStart, frameFiles), l.folderTree, "FolderTreeview1");
     lvFiles = place(new ListView(frameFiles), l.lvFiles, "lvFiles");
     divider = place(new Divider(frameFiles), l.divider, "divider");
+    new FocusFrame(*FolderTreeview1);
+    new FocusFrame(*lvFiles);
     obRenameAll = place(new QRadioButton(MainFormWords::tr("Rename All"), frameFiles),
                         l.obRenameAll, "obRenameAll");
     obRenameAll->setChecked(true);

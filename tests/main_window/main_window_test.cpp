@@ -306,7 +306,6 @@ TEST_F(MainWindowTest, GrowingTheWindowSchedulesTheNewBoxForTheTimer) {
     EXPECT_EQ(window->seam.preview().start, 0);
 }
 
-
 // The pixels of the second row's name (not selected) that are light.
 int lightPixelsOfSecondRow(km::ListView* list) {
     const QImage image = list->viewport()->grab().toImage();
@@ -339,6 +338,22 @@ TEST_F(MainWindowTest, ADarkPaletteKeepsTheDesignedFacesAndLeavesEverythingElseR
     EXPECT_GE(km::contrastRatio(frame->palette().color(QPalette::WindowText), ground), 3.0);
     EXPECT_GE(km::contrastRatio(label->palette().color(QPalette::WindowText), ground), 4.5);
     EXPECT_GT(lightPixelsOfSecondRow(window->lvFiles), 10);
+}
+
+// Reached with Tab, the tree and the list show a frame; a click takes it away again.
+TEST_F(MainWindowTest, TheTreeAndTheListShowTheFocusTheKeyboardBrings) {
+    photos.writeNamed({"a.jpg"});
+    auto window = start();
+    window->show();
+    auto* listFrame = window->findChild<QWidget*>(QStringLiteral("lvFilesFocusFrame"));
+    ASSERT_NE(listFrame, nullptr);
+    window->lvFiles->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(listFrame->isVisible());
+    window->FolderTreeview1->setFocus(Qt::OtherFocusReason);
+    window->lvFiles->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(listFrame->isVisible());
+    QTest::mouseClick(window->lvFiles->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(listFrame->isVisible());
 }
 
 } // namespace
