@@ -2,6 +2,8 @@
 // How the window lists the folder: the scan, the order taken, the new names and their conflicts.
 #include "file_types/file_types.h"
 #include "files/file_names.h"
+#include "listing/arranged_rows.h"
+#include "listing/proposed_names.h"
 #include "main_window/main_window.h"
 #include "main_window/row_tooltip.h"
 #include "main_window/window_words.h"
@@ -153,45 +155,13 @@ void MainWindow::showDatesRead() {
 
 void MainWindow::takeListedFacts(km::DateReading::Dates facts) {
     showOrderInHeader();
-    // Dates from names or file times, where chosen, for the photos whose metadata gives none.
-    const km::MissingDates missing{m_options.nameDates, m_options.fileTimes};
-    std::vector<km::DateSource> sources;
-    if (missing.fromNames || missing.fromFileTimes)
-        sources = km::fillMissingDates(CurrentFolder, FoundFiles, facts, missing);
-    // Each camera's clock set right, as the user said.
-    std::vector<qint32> shifts;
-    if (!m_options.clocks.empty())
-        shifts = km::applyClockOffsets(facts, FoundFiles, m_options.clocks);
-    const bool inOrderTaken = m_options.orderInForce() == km::PhotoOrder::Taken;
-    std::vector<int> order;
-    if (inOrderTaken) {
-        order = km::orderTaken(facts);
-    } else {
-        order.resize(facts.size());
-        std::iota(order.begin(), order.end(), 0);
-    }
-    QStringList ordered;
-    ordered.reserve(FoundFiles.size());
-    m_rowTimes.clear();
-    m_rowTimes.reserve(facts.size());
-    m_rowCameras.clear();
-    m_rowCameras.reserve(facts.size());
-    m_rowRecorded.clear();
-    m_rowRecorded.reserve(facts.size());
-    m_rowSources.clear();
-    m_rowClockShifts.clear();
-    for (const int index : order) {
-        ordered.append(FoundFiles[index]);
-        const km::PhotoFacts& each = facts[static_cast<size_t>(index)];
-        m_rowTimes.push_back(each.taken ? std::optional(each.taken->time) : std::nullopt);
-        m_rowCameras.push_back(each.cameraTags());
-        m_rowRecorded.push_back(each.recorded);
-        if (!sources.empty())
-            m_rowSources.push_back(sources[static_cast<size_t>(index)]);
-        if (!shifts.empty())
-            m_rowClockShifts.push_back(shifts[static_cast<size_t>(index)]);
-    }
-    FoundFiles = std::move(ordered);
+    km::ArrangedRows rows = km::arrangeRows(CurrentFolder, FoundFiles, std::move(facts), m_options);
+    FoundFiles = std::move(rows.names);
+    m_rowTimes = std::move(rows.times);
+    m_rowCameras = std::move(rows.cameras);
+    m_rowRecorded = std::move(rows.recorded);
+    m_rowSources = std::move(rows.sources);
+    m_rowClockShifts = std::move(rows.clockShifts);
 }
 
 // The photos given a new name whose date came from their names or their files' times.
@@ -281,20 +251,11 @@ void MainWindow::UpdateNewNames() {
 
 km::PatternNames MainWindow::proposeNewNames(const km::NamingFields& fields, bool renameAll,
                                              const std::vector<bool>& selected) const {
-    const QStringList names = m_form.lvFiles->photos().names().mid(0, FoundCount);
     const auto isSelected = [&selected](int row0) {
         return selected[static_cast<size_t>(row0)];
     };
-    if (const std::optional<km::NamePattern> pattern = m_options.namePattern())
-        return km::computePatternNames(fields, renameAll, names, isSelected,
-                                       patternNaming(*pattern), {m_rowTimes, m_rowCameras});
-    km::NewNames proposal =
-        m_options.date == km::DateInNames::None
-            ? km::computeNewNames(fields, renameAll, names, isSelected)
-            : km::computeDatedNames(fields, renameAll, names, isSelected,
-                                    {m_options.datePattern(), m_options.numbers}, m_rowTimes);
-    km::setExtensionsCase(proposal.names, m_options.extensionCase);
-    return {std::move(proposal), {}};
+    return km::proposeNames(fields, renameAll, m_form.lvFiles->photos().names().mid(0, FoundCount),
+                            isSelected, m_options, CurrentFolder, m_rowTimes, m_rowCameras);
 }
 
 km::PatternNaming MainWindow::patternNaming(const km::NamePattern& pattern) const {
