@@ -5,6 +5,7 @@
 #include "dialogs/message_box.h"
 #include "files/file_names.h"
 #include "history/earlier_undo.h"
+#include "listing/rename_question.h"
 #include "main_window/earlier_rename_rows.h"
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
@@ -35,7 +36,7 @@ void MainWindow::bRename_Click() {
     const GuessedDates guessed = guessedDatesToRename();
     const int photos = static_cast<int>(batch.plan.pairs.size() - m_companions.pairs.size());
     const QString folder = km::fs::readableName(km::fs::folderNameOf(CurrentFolder));
-    QString question = WindowWords::renameQuestion(m_companions.pairs.size(), m_leftOutCount,
+    QString question = km::renameQuestionText(m_companions.pairs.size(), m_leftOutCount,
                                                    m_options.namePattern().has_value(),
                                                    guessed.fromNames, guessed.fromFileTimes);
     if (m_options.counts)

@@ -25,10 +25,6 @@ public:
     static QString renameOffText(const QString& name, const QString& why) {
         return tr("Rename! is off: %1 cannot be a file name, as %2.").arg(name, why);
     }
-    // The question before a rename; it counts the RAW and sidecar files renamed with the photos
-    // and the photos left out for want of a date taken, or of a value their name pattern shows.
-    static QString renameQuestion(std::size_t companions, int leftOut, bool byPattern,
-                                  int datedFromNames = 0, int datedFromFileTimes = 0);
     // While the photo list's menu asks for counts: the question's line of what is renamed, and the
     // note in the example line's place after a rename or an undo.
     static QString photosInFolder(int photos, const QString& folder) {
