@@ -4,13 +4,18 @@
 #include "files/file_system.h"
 #include "language/translations.h"
 #include "main_window/main_window.h"
+#include "settings/options_file.h"
+#include "settings/settings_file.h"
 #include "settings/settings_location.h"
+#include "terminal/terminal_commands.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <cstdio>
+#include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,9 +44,32 @@ int endWith(const km::StartRequest& request) {
     return answered ? 0 : km::kUsageError;
 }
 
+// `kestrelmark rename|history|undo|recover ...` runs without a window system: true with its exit
+// status when the arguments name one of those commands.
+std::optional<int> runInTerminal(int argc, char** argv) {
+    int count = argc;
+    std::vector<char*> copy(argv, argv + argc + 1);
+    const QCoreApplication application(count, copy.data());
+    const km::TerminalRequest request = km::readTerminalRequest(QCoreApplication::arguments());
+    if (request.kind == km::TerminalRequest::Kind::None)
+        return std::nullopt;
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrelmark"));
+    const km::Translations translations(km::fs::programFolder());
+    const km::TerminalPlaces places{
+        km::settingsFolder(km::fs::programFolder()) + QLatin1Char('/') +
+            QLatin1String(km::kSettingsFileName),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') +
+            QLatin1String(km::kOptionsFileName),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+    const km::TerminalStreams streams{stdout, stderr, isatty(STDOUT_FILENO) == 1};
+    return km::runTerminalCommand(request, places, streams);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = runInTerminal(argc, argv))
+        return *status;
     // A damaged photo only leaves its preview box empty; the JPEG reader need not say so too.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
     if (const km::StartRequest early = readBeforeWindowSystem(argc, argv);

@@ -1116,6 +1116,169 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
     </message>
 </context>
 <context>
+    <name>TerminalCommandWords</name>
+    <message>
+        <source>A rename in %1 was cut short; settle it first with: kestrelmark recover %2 --finish (or --roll-back)</source>
+        <translation>Ein Umbenennen in %1 wurde unterbrochen; zuerst abschließen mit: kestrelmark recover %2 --finish (oder --roll-back)</translation>
+    </message>
+    <message>
+        <source>no rename is recorded</source>
+        <translation>es ist kein Umbenennen aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>there is no batch %1: history lists %2</source>
+        <translation>es gibt keinen Stapel %1: history listet %2</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged (%2); nothing was renamed.</source>
+        <translation>Der Eintrag %1 ist beschädigt (%2); es wurde nichts umbenannt.</translation>
+    </message>
+    <message>
+        <source>No rename in %1 was cut short.</source>
+        <translation>Kein Umbenennen in %1 wurde unterbrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalPlanWords</name>
+    <message>
+        <source>--preset: there is no preset named &quot;%1&quot;</source>
+        <translation>--preset: es gibt keine Vorlage namens &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--pattern: %1</source>
+        <translation>--pattern: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be listed: there is no such folder.</source>
+        <translation>&quot;%1&quot; kann nicht gelistet werden: diesen Ordner gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>--selected: &quot;%1&quot; is not listed in %2</source>
+        <translation>--selected: &quot;%1&quot; ist in %2 nicht gelistet</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalRecoveryWords</name>
+    <message>
+        <source>A journal could not be read (%1); it was set aside as %2.</source>
+        <translation>Ein Journal konnte nicht gelesen werden (%1); es wurde als %2 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>A journal could not be read (%1).</source>
+        <translation>Ein Journal konnte nicht gelesen werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWords</name>
+    <message>
+        <source>Usage:
+  kestrelmark rename FOLDER [--prefix TEXT] [--start N] [--digits N]
+      [--pattern P] [--preset NAME] [--order name|taken]
+      [--numbers run|restart|shared] [--extcase keep|lower|upper]
+      [--types jpg,bmp,gif,heic,png,tif,webp,video] [--companions]
+      [--selected NAME...] [--apply] [--json]
+      shows each photo&apos;s old and new name; renames only with --apply
+  kestrelmark history [FOLDER] [--json]
+      lists the recorded renames, newest first
+  kestrelmark undo [BATCH] [--json]
+      gives the files of a recorded rename their names back (1, the newest,
+      unless BATCH names another as history numbers them)
+  kestrelmark recover FOLDER --finish|--roll-back [--json]
+      settles a rename a crash cut short in FOLDER
+Values not given come from the window&apos;s settings, which are never written.
+Exit status: 0 done or planned, 1 refused, 2 bad usage, 3 failed with every
+file given its name back, 4 files left under other names.
+</source>
+        <translation>Aufruf:
+  kestrelmark rename ORDNER [--prefix TEXT] [--start N] [--digits N]
+      [--pattern P] [--preset NAME] [--order name|taken]
+      [--numbers run|restart|shared] [--extcase keep|lower|upper]
+      [--types jpg,bmp,gif,heic,png,tif,webp,video] [--companions]
+      [--selected NAME...] [--apply] [--json]
+      zeigt alten und neuen Namen jedes Fotos; benennt nur mit --apply um
+  kestrelmark history [ORDNER] [--json]
+      listet die aufgezeichneten Umbenennungen, die neueste zuerst
+  kestrelmark undo [STAPEL] [--json]
+      gibt den Dateien einer aufgezeichneten Umbenennung ihre Namen zurück (1, der
+      neuesten, wenn STAPEL nicht eine andere nennt, wie history sie nummeriert)
+  kestrelmark recover ORDNER --finish|--roll-back [--json]
+      schließt ein durch einen Absturz unterbrochenes Umbenennen in ORDNER ab
+Nicht angegebene Werte kommen aus den Einstellungen des Fensters, die nie geschrieben werden.
+Rückgabewert: 0 erledigt oder geplant, 1 abgelehnt, 2 falscher Aufruf, 3 fehlgeschlagen und
+jede Datei hat ihren Namen wieder, 4 Dateien unter anderen Namen zurückgelassen.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be &quot;%2&quot;</source>
+        <translation>%1 kann nicht &quot;%2&quot; sein</translation>
+    </message>
+    <message>
+        <source>--types cannot hold &quot;%1&quot;</source>
+        <translation>--types kann &quot;%1&quot; nicht enthalten</translation>
+    </message>
+    <message>
+        <source>--selected needs at least one name</source>
+        <translation>--selected braucht mindestens einen Namen</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>rename needs the folder whose photos to rename</source>
+        <translation>rename braucht den Ordner, dessen Fotos umbenannt werden</translation>
+    </message>
+    <message>
+        <source>recover needs the folder of the interrupted rename</source>
+        <translation>recover braucht den Ordner des unterbrochenen Umbenennens</translation>
+    </message>
+    <message>
+        <source>recover needs --finish or --roll-back</source>
+        <translation>recover braucht --finish oder --roll-back</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a batch number</source>
+        <translation>&quot;%1&quot; ist keine Stapelnummer</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalWriterWords</name>
+    <message>
+        <source>kestrelmark: %1
+Try &apos;kestrelmark rename --help&apos;.</source>
+        <translation>kestrelmark: %1
+Siehe &apos;kestrelmark rename --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Nothing is renamed: the names in red would clash or cannot be file names.</source>
+        <translation>Nichts wird umbenannt: die roten Namen würden kollidieren oder können keine Dateinamen sein.</translation>
+    </message>
+    <message>
+        <source>1 file would be renamed; add --apply to rename it.</source>
+        <translation>1 Datei würde umbenannt; mit --apply wird sie umbenannt.</translation>
+    </message>
+    <message>
+        <source>%1 files would be renamed; add --apply to rename them.</source>
+        <translation>%1 Dateien würden umbenannt; mit --apply werden sie umbenannt.</translation>
+    </message>
+    <message>
+        <source>1 file renamed.</source>
+        <translation>1 Datei umbenannt.</translation>
+    </message>
+    <message>
+        <source>%1 files renamed.</source>
+        <translation>%1 Dateien umbenannt.</translation>
+    </message>
+</context>
+<context>
     <name>WindowWords</name>
     <message>
         <source>Can&apos;t rename since this will result<byte value="xd"/>

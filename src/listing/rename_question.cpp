@@ -18,6 +18,15 @@ QString renameQuestionText(std::size_t companions, int leftOut, bool byPattern, 
                            int datedFromFileTimes) {
     QString question =
         QuestionWords::tr("Are you absolutely sure you want to\r\nrename these images?");
+    for (const QString& line :
+         renameCounts(companions, leftOut, byPattern, datedFromNames, datedFromFileTimes))
+        question += QStringLiteral("\r\n") + line;
+    return question;
+}
+
+QStringList renameCounts(std::size_t companions, int leftOut, bool byPattern, int datedFromNames,
+                         int datedFromFileTimes) {
+    QString question;
     if (companions == 1)
         question += QStringLiteral("\r\n") +
                     QuestionWords::tr("1 RAW or sidecar file is renamed with them.");
@@ -50,7 +59,7 @@ QString renameQuestionText(std::size_t companions, int leftOut, bool byPattern, 
         question += QStringLiteral("\r\n") +
                     QuestionWords::tr("%1 photos are dated from their files' times.")
                         .arg(datedFromFileTimes);
-    return question;
+    return question.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 } // namespace km

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 
 namespace km {
@@ -11,5 +12,8 @@ namespace km {
 // pattern shows, and those dated from their names or files' times.
 QString renameQuestionText(std::size_t companions, int leftOut, bool byPattern,
                            int datedFromNames = 0, int datedFromFileTimes = 0);
+// The question's lines after its first sentence, one a line; none when there is nothing to count.
+QStringList renameCounts(std::size_t companions, int leftOut, bool byPattern,
+                         int datedFromNames = 0, int datedFromFileTimes = 0);
 
 } // namespace km

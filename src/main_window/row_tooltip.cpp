@@ -59,29 +59,6 @@ QString recordedLine(const RecordedTime& recorded) {
 
 } // namespace
 
-QString clashText(const ClashReason& clash) {
-    const QString name = fs::readableName(clash.newName);
-    const QString other = fs::readableName(clash.other);
-    switch (clash.kind) {
-    case ClashReason::Kind::None:
-        return {};
-    case ClashReason::Kind::KeptFile:
-        return clash.caseOnly
-                   ? RowTipWords::tr("%1 differs only in letter case from %2, a file that keeps "
-                                     "its name; a memory card or a Windows share holds the two as "
-                                     "one name")
-                         .arg(name, other)
-                   : RowTipWords::tr("%1 is the name of a file that keeps it").arg(name);
-    case ClashReason::Kind::SameNewName:
-        return clash.caseOnly
-                   ? RowTipWords::tr("%1 differs only in letter case from the new name of %2; a "
-                                     "memory card or a Windows share holds the two as one name")
-                         .arg(name, other)
-                   : RowTipWords::tr("%1 is the new name of %2 too").arg(name, other);
-    }
-    return {};
-}
-
 QString numberTroubleText(const NumberCheck& check) {
     switch (check.first) {
     case NumberTrouble::None:

@@ -41,8 +41,6 @@ struct RowFacts {
     const NumberCheck* numbers = nullptr;
 };
 
-// Why a row clashes: "foto_001.jpg is the name of a file that keeps it".
-QString clashText(const ClashReason& clash);
 // What the numbers' first trouble does: "numbers longer than 3 digits are cut: 1000 becomes ...".
 QString numberTroubleText(const NumberCheck& check);
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "plan/clash_reason.h"
 
+#include "files/file_names.h"
 #include "files/folded_name.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace km {
@@ -40,6 +42,11 @@ private:
     QString m_second;
 };
 
+// The sentences were first a row tooltip's: they keep that translation context.
+class ClashWords {
+    Q_DECLARE_TR_FUNCTIONS(RowTipWords)
+};
+
 } // namespace
 
 ClashReason clashReasonOf(int row, const QStringList& names, const QStringList& newNames,
@@ -59,6 +66,29 @@ ClashReason clashReasonOf(int row, const QStringList& names, const QStringList& 
             for (const QString& name : given)
                 if (folded.same(name, otherName))
                     return {ClashReason::Kind::SameNewName, name, names[other], name != otherName};
+    }
+    return {};
+}
+
+QString clashText(const ClashReason& clash) {
+    const QString name = fs::readableName(clash.newName);
+    const QString other = fs::readableName(clash.other);
+    switch (clash.kind) {
+    case ClashReason::Kind::None:
+        return {};
+    case ClashReason::Kind::KeptFile:
+        return clash.caseOnly
+                   ? ClashWords::tr("%1 differs only in letter case from %2, a file that keeps "
+                                    "its name; a memory card or a Windows share holds the two as "
+                                    "one name")
+                         .arg(name, other)
+                   : ClashWords::tr("%1 is the name of a file that keeps it").arg(name);
+    case ClashReason::Kind::SameNewName:
+        return clash.caseOnly
+                   ? ClashWords::tr("%1 differs only in letter case from the new name of %2; a "
+                                    "memory card or a Windows share holds the two as one name")
+                         .arg(name, other)
+                   : ClashWords::tr("%1 is the new name of %2 too").arg(name, other);
     }
     return {};
 }

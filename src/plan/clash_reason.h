@@ -25,4 +25,7 @@ struct ClashReason {
 ClashReason clashReasonOf(int row, const QStringList& names, const QStringList& newNames,
                           const CompanionPlan& plan);
 
+// Why a row clashes: "foto_001.jpg is the name of a file that keeps it".
+QString clashText(const ClashReason& clash);
+
 } // namespace km

@@ -7,6 +7,8 @@
 #include "raw_files.h"
 #include "seams/message_box_seam.h"
 #include "support/temp_folder.h"
+#include "terminal/terminal_rename_plan.h"
+#include "terminal/terminal_request.h"
 #include "video_files.h"
 #include "window_under_test.h"
 #include "xpbutton/xpbutton.h"
@@ -612,6 +614,27 @@ TEST_F(PhotographerChoicesTest, CountsNameThePhotosInTheQuestionAndAfterARenameA
               "(2 photos renamed in " + folder + ". Undo gives their names back.)");
     press(window->bUndo, km::BoxAnswer::Yes);
     EXPECT_EQ(window->lblExample->text(), "(2 files have their names back.)");
+}
+
+// The terminal's dry run lists the same names as the window for the same choices.
+TEST_F(PhotographerChoicesTest, TheTerminalsDryRunGivesTheWindowsNames) {
+    writePhoto("b.jpg", "2024:05:01 10:00:00");
+    writePhoto("a.jpg", "2024:05:01 11:00:00");
+    writePhoto("c.jpg", {});
+    start("date=date\nnumbers=restart\nextcase=upper\n");
+    ASSERT_TRUE(window->seam.waitForDatesTaken());
+    const km::TerminalRenamePlan plan = km::planTerminalRename(
+        km::readTerminalRequest({"kestrelmark", "rename", photos.path()}).rename,
+        {program.filePath("Kestrelmark.cfg"), config.filePath("options.ini"), QString()});
+    QStringList names;
+    QStringList newNames;
+    for (const km::TerminalRow& row : plan.rows) {
+        names << row.name;
+        newNames << row.newName;
+    }
+    EXPECT_EQ(names, window->rows());
+    EXPECT_EQ(newNames, QStringList({"foto_2024-05-01_001.JPG", "foto_2024-05-01_002.JPG", ""}));
+    EXPECT_EQ(window->newNames(), newNames);
 }
 
 } // namespace

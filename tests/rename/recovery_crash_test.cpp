@@ -21,48 +21,6 @@ namespace {
 
 using km::RecoveryDirection;
 
-// Kills its own process just before rename number `killBefore` (counted from 1), or just before
-// the folder is synced at the end of a batch: the same as being killed from outside at that point.
-class KillingFileOps final : public ForwardingFileOps {
-public:
-    KillingFileOps(km::FileOps& inner, int killBefore, bool killAtSync = false)
-        : ForwardingFileOps(inner), m_killBefore(killBefore), m_killAtSync(killAtSync) {}
-
-    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override {
-        if (++m_renames == m_killBefore)
-            std::raise(SIGKILL);
-        return ForwardingFileOps::renameNoReplace(from, to);
-    }
-    km::fs::FileError syncFolder(const QString& folder) override {
-        if (m_killAtSync)
-            std::raise(SIGKILL);
-        return ForwardingFileOps::syncFolder(folder);
-    }
-
-private:
-    int m_killBefore;
-    bool m_killAtSync;
-    int m_renames = 0;
-};
-
-// Runs the work in a child process; true when the child was killed, false when it ended itself.
-bool killedInChild(const std::function<void()>& work) {
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        work();
-        _exit(0);
-    }
-    int status = 0;
-    EXPECT_EQ(waitpid(child, &status, 0), child);
-    if (WIFSIGNALED(status)) {
-        EXPECT_EQ(WTERMSIG(status), SIGKILL);
-        return true;
-    }
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    return false;
-}
-
 const char* directionName(RecoveryDirection direction) {
     return direction == RecoveryDirection::Finish ? "finish" : "roll back";
 }

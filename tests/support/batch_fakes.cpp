@@ -3,7 +3,11 @@
 
 #include <QFile>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 FakeFileOps::FakeFileOps(QString folder, bool ignoreCase)
     : m_folder(std::move(folder)), m_ignoreCase(ignoreCase) {}
@@ -112,4 +116,33 @@ Snapshot moved(std::initializer_list<std::pair<QString, QString>> nameAndOldName
     for (const auto& [name, oldName] : nameAndOldName)
         files[name] = oldName.toUtf8();
     return files;
+}
+
+km::fs::FileError KillingFileOps::renameNoReplace(const QString& from, const QString& to) {
+    if (++m_renames == m_killBefore)
+        std::raise(SIGKILL);
+    return ForwardingFileOps::renameNoReplace(from, to);
+}
+
+km::fs::FileError KillingFileOps::syncFolder(const QString& folder) {
+    if (m_killAtSync)
+        std::raise(SIGKILL);
+    return ForwardingFileOps::syncFolder(folder);
+}
+
+bool killedInChild(const std::function<void()>& work) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    if (WIFSIGNALED(status)) {
+        EXPECT_EQ(WTERMSIG(status), SIGKILL);
+        return true;
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    return false;
 }

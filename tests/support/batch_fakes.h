@@ -76,6 +76,25 @@ private:
 };
 
 // Chosen renames (counted from 1) fail, and actions can run just before chosen renames.
+// Kills its own process just before rename number `killBefore` (counted from 1), or just before
+// the folder is synced at the end of a batch: the same as being killed from outside at that point.
+class KillingFileOps final : public ForwardingFileOps {
+public:
+    KillingFileOps(km::FileOps& inner, int killBefore, bool killAtSync = false)
+        : ForwardingFileOps(inner), m_killBefore(killBefore), m_killAtSync(killAtSync) {}
+
+    km::fs::FileError renameNoReplace(const QString& from, const QString& to) override;
+    km::fs::FileError syncFolder(const QString& folder) override;
+
+private:
+    int m_killBefore;
+    bool m_killAtSync;
+    int m_renames = 0;
+};
+
+// Runs the work in a child process; true when the child was killed, false when it ended itself.
+bool killedInChild(const std::function<void()>& work);
+
 class ScriptedFileOps final : public ForwardingFileOps {
 public:
     using ForwardingFileOps::ForwardingFileOps;
