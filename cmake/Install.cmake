@@ -16,6 +16,10 @@ execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/man/kestrelmark.1
     COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${PROJECT_BINARY_DIR}/man/kestrelmark.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Completed by bash from where bash-completion loads a command's completion on first use.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/completion/kestrelmark
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/kestrelmark.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
