@@ -186,6 +186,10 @@ Mehr mit „%1 --help“.
         <translation>Benennt die Fotos eines Ordners in einem Durchgang um.</translation>
     </message>
     <message>
+        <source>In a terminal, without a window: kestrelmark rename, history, undo and recover (kestrelmark rename --help).</source>
+        <translation>Im Terminal, ohne Fenster: kestrelmark rename, history, undo und recover (kestrelmark rename --help).</translation>
+    </message>
+    <message>
         <source>Show this help and end.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>

@@ -50,7 +50,9 @@ StartRequest readCommandLine(const QStringList& arguments, const QString& versio
         arguments.isEmpty() ? QStringLiteral("kestrelmark") : QFileInfo(arguments[0]).fileName();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        CommandLineWords::tr("Renames the photos of a folder in one batch."));
+        CommandLineWords::tr("Renames the photos of a folder in one batch.") + QLatin1Char('\n') +
+        CommandLineWords::tr("In a terminal, without a window: kestrelmark rename, history, undo "
+                             "and recover (kestrelmark rename --help)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   CommandLineWords::tr("Show this help and end."));
     const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},

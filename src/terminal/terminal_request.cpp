@@ -2,7 +2,6 @@
 #include "terminal/terminal_request.h"
 
 #include <QCoreApplication>
-#include <functional>
 #include <map>
 
 namespace km {
@@ -78,7 +77,7 @@ public:
     bool nextIsValue() const {
         return !atEnd() && !m_arguments[m_at].startsWith(QLatin1String("--"));
     }
-    // The value after an option; empty with `missing` set when there is none.
+    // The value after an option; none, with `problem` saying so, when the arguments end.
     std::optional<QString> valueOf(const QString& option, QString& problem) {
         if (atEnd()) {
             problem = TerminalWords::tr("%1 needs a value").arg(option);
@@ -189,12 +188,8 @@ TerminalRequest readCommand(TerminalRequest::Kind kind, ArgumentReader reader) {
             positional << argument;
         }
     }
-    const qsizetype most =
-        kind == TerminalRequest::Kind::Rename || kind == TerminalRequest::Kind::Recover ||
-                kind == TerminalRequest::Kind::History || kind == TerminalRequest::Kind::Undo
-            ? 1
-            : 0;
-    if (positional.size() > most)
+    // Each command takes one folder or batch at most.
+    if (positional.size() > 1)
         return refused(TerminalWords::tr("unexpected argument \"%1\"").arg(positional.last()));
     const QString only = positional.value(0);
     switch (kind) {
