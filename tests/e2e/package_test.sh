@@ -28,6 +28,7 @@ files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' 
 metainfo=$(grep -x 'usr/share/metainfo/[^/]*\.metainfo\.xml' <<<"$files")
 expected=$(printf '%s\n' usr/bin/kestrelmark usr/share/man/man1/kestrelmark.1.gz \
     usr/share/applications/kestrelmark.desktop usr/share/lintian/overrides/kestrelmark \
+    usr/share/bash-completion/completions/kestrelmark \
     "$metainfo" usr/share/doc/kestrelmark/{copyright,changelog.gz} \
     usr/share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/kestrelmark.png \
     usr/share/kestrelmark/translations/kestrelmark_de.qm | sort)
@@ -49,7 +50,15 @@ german=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=de_DE.UTF-8 L
     "$work/root/usr/bin/kestrelmark" --help) || fail "kestrelmark --help failed in German"
 grep -q 'Benennt die Fotos eines Ordners' <<<"$german" ||
     fail "the packaged program does not speak German: $german"
-echo "ok: files, Depends ($depends), version ($reported) and German"
+mkdir -p "$work/photos" "$work/home"
+touch "$work/photos/b.jpg" "$work/photos/a.jpg"
+planned=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" \
+    XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+    "$work/root/usr/bin/kestrelmark" rename "$work/photos") ||
+    fail "kestrelmark rename failed without a display"
+grep -q '^a.jpg  foto_001.jpg$' <<<"$planned" || fail "the dry run shows: $planned"
+[ -f "$work/photos/a.jpg" ] || fail "the dry run renamed a photo"
+echo "ok: files, Depends ($depends), version ($reported), German and a dry run"
 
 hardened=false
 grep -qx 'KESTRELMARK_DEBIAN_BUILD_FLAGS:BOOL=ON' "$build/CMakeCache.txt" && hardened=true
