@@ -1160,6 +1160,10 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
         <source>--selected: &quot;%1&quot; is not listed in %2</source>
         <translation>--selected: &quot;%1&quot; ist in %2 nicht gelistet</translation>
     </message>
+    <message>
+        <source>%1 photos cannot be numbered with %2 digits; Rename! is off for them in the window too.</source>
+        <translation>%1 Fotos lassen sich nicht mit %2 Stellen nummerieren; auch im Fenster ist Ändern! dann aus.</translation>
+    </message>
 </context>
 <context>
     <name>TerminalRecoveryWords</name>

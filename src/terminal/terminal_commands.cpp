@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <csignal>
+#include <cstdio>
 
 namespace km {
 
@@ -33,7 +34,11 @@ public:
             sigaddset(&m_held, signal);
         pthread_sigmask(SIG_BLOCK, &m_held, &m_before);
     }
-    ~EndingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
+    // What was written is out before a signal held meanwhile ends the program.
+    ~EndingSignalsHeld() {
+        std::fflush(nullptr);
+        pthread_sigmask(SIG_SETMASK, &m_before, nullptr);
+    }
     EndingSignalsHeld(const EndingSignalsHeld&) = delete;
     EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
 
@@ -88,11 +93,8 @@ int rename(const TerminalRequest& request, const TerminalPlaces& places, Termina
     RenameKeeper keeper(places.journalFolder, ops, recovery);
     if (!noInterruptedBatch(keeper, recovery, writer))
         return kTerminalRefused;
-    BatchOutcome outcome;
-    {
-        const EndingSignalsHeld held;
-        outcome = keeper.rename(plan.batch.plan);
-    }
+    const EndingSignalsHeld held;
+    const BatchOutcome outcome = keeper.rename(plan.batch.plan);
     writer.outcome(outcome, batchMessage(outcome), plan.batch.plan.pairs.size(), true);
     return statusOf(outcome);
 }
@@ -139,11 +141,8 @@ int undo(const TerminalRequest& request, const TerminalPlaces& places, TerminalW
     }
     if (!noInterruptedBatch(keeper, recovery, writer))
         return kTerminalRefused;
-    RenameKeeper::EarlierUndo undone;
-    {
-        const EndingSignalsHeld held;
-        undone = keeper.undoEarlier(*chosen.entry);
-    }
+    const EndingSignalsHeld held;
+    const RenameKeeper::EarlierUndo undone = keeper.undoEarlier(*chosen.entry);
     writer.outcome(undone.outcome, earlierUndoMessage(undone.plan, undone.outcome),
                    undone.plan.goingBack.pairs.size(), false);
     return statusOf(undone.outcome);
@@ -153,10 +152,8 @@ int recover(const TerminalRequest& request, const TerminalPlaces& places, Termin
     DiskFileOps ops;
     TerminalRecovery recovery(absoluteFolder(request.folder), request.direction, writer);
     RenameKeeper keeper(places.journalFolder, ops, recovery);
-    {
-        const EndingSignalsHeld held;
-        keeper.recoverAtStart();
-    }
+    const EndingSignalsHeld held;
+    keeper.recoverAtStart();
     if (!recovery.settledAny()) {
         writer.problem(TerminalCommandWords::tr("No rename in %1 was cut short.")
                            .arg(fs::readableName(request.folder)));

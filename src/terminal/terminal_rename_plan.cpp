@@ -168,7 +168,13 @@ TerminalRenamePlan planTerminalRename(const TerminalRename& request, const Termi
         rows.names, named.proposal.names, scan.companionCandidates, options.extensionCase);
     describeRows(plan, rows, named, companions);
     if (const BatchRefusal refusal = companionRefusal(companions, rows.names); refusal.refused())
-        plan.companionRefusal = refusalText(refusal);
+        plan.batchRefusal = refusalText(refusal);
+    else if (!named.proposal.renameEnabled && named.proposal.numberedCount > 0)
+        plan.batchRefusal =
+            TerminalPlanWords::tr("%1 photos cannot be numbered with %2 digits; Rename! is off "
+                                  "for them in the window too.")
+                .arg(named.proposal.numberedCount)
+                .arg(fields.digits);
     plan.batch = renameOfRows(plan.folder, rows.names, named.proposal.names, companions);
     plan.batch.plan.listedFiles = scan.inodes;
     std::sort(plan.batch.plan.listedFiles.begin(), plan.batch.plan.listedFiles.end());

@@ -35,11 +35,12 @@ struct TerminalRenamePlan {
     std::size_t companions = 0;
     // The question's counts, one a line.
     QStringList counts;
-    // Why the batch cannot go ahead as a whole: a companion two photos claim.
-    QString companionRefusal;
+    // Why the batch cannot go ahead as a whole: a companion two photos claim, or numbers the
+    // digits cannot hold, for which the window's Rename! is off.
+    QString batchRefusal;
     bool anyRowRefused = false;
 
-    bool refused() const { return anyRowRefused || !companionRefusal.isEmpty(); }
+    bool refused() const { return anyRowRefused || !batchRefusal.isEmpty(); }
 };
 
 TerminalRenamePlan planTerminalRename(const TerminalRename& request, const TerminalPlaces& places);

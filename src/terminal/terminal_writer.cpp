@@ -68,8 +68,8 @@ void TerminalWriter::plan(const TerminalRenamePlan& plan, bool applying) {
             {QStringLiteral("companions"), static_cast<qint64>(plan.companions)},
             {QStringLiteral("refused"), plan.refused()},
             {QStringLiteral("apply"), applying}};
-        if (!plan.companionRefusal.isEmpty())
-            summary.insert(QStringLiteral("refusal"), oneLine(plan.companionRefusal));
+        if (!plan.batchRefusal.isEmpty())
+            summary.insert(QStringLiteral("refusal"), oneLine(plan.batchRefusal));
         std::fputs(jsonLine({{QStringLiteral("plan"), summary}}).append('\n').constData(),
                    m_streams.out);
         return;
@@ -89,8 +89,8 @@ void TerminalWriter::plan(const TerminalRenamePlan& plan, bool applying) {
     }
     for (const QString& count : plan.counts)
         line(m_streams.out, count);
-    if (!plan.companionRefusal.isEmpty())
-        line(m_streams.err, oneLine(plan.companionRefusal));
+    if (!plan.batchRefusal.isEmpty())
+        line(m_streams.err, oneLine(plan.batchRefusal));
     if (plan.anyRowRefused)
         line(m_streams.err, TerminalWriterWords::tr("Nothing is renamed: the names in red would "
                                                     "clash or cannot be file names."));
