@@ -15,6 +15,7 @@
 #include "batch/name_rules.h"
 #include "journal/journal.h"
 #include "rename/rename_keeper.h"
+#include "support/no_questions.h"
 #include "support/thread_time.h"
 
 #include <QDir>
@@ -132,29 +133,6 @@ private:
     std::vector<QByteArray> m_to;
 };
 
-// Asks no question: the benchmarks leave no batch interrupted.
-class NoQuestions final : public km::RecoveryQuestions {
-public:
-    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
-    std::optional<bool> keepRecordOfMissingFolder(const km::JournalledBatch&) override {
-        return true;
-    }
-    void unreadableFolder(const km::JournalledBatch&, const km::fs::FileError&) override {}
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::JournalledBatch&,
-                                                          const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    std::optional<bool> forgetBatchWithNothingLeft(const km::JournalledBatch&,
-                                                   const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    std::optional<bool> giveBackTemporaryNames(const km::JournalledBatch&,
-                                               const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    void recovered(const km::RecoveryReport&) override {}
-};
-
 using BatchRun = std::function<bool(const km::BatchPlan&)>;
 
 // The timings of one kind of run, one per iteration.
@@ -254,7 +232,7 @@ void BM_RenameBatchWithJournal(benchmark::State& state) {
 void BM_RenameBatchWithJournalAndHistory(benchmark::State& state) {
     QTemporaryDir stateFolder;
     km::DiskFileOps ops;
-    NoQuestions questions;
+    km::bench::NoQuestions questions;
     km::RenameKeeper keeper(stateFolder.path(), ops, questions);
     km::JournalFile journal(stateFolder.filePath(QStringLiteral("journal")));
     renameBatch(

@@ -6,6 +6,7 @@
 // wall time / the batch's, target 1.2.
 #include "batch/file_ops.h"
 #include "rename/rename_keeper.h"
+#include "support/no_questions.h"
 #include "support/photo_folder.h"
 #include "terminal/terminal_commands.h"
 #include "terminal/terminal_rename_plan.h"
@@ -29,28 +30,6 @@ double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
 }
-
-class NoQuestions final : public km::RecoveryQuestions {
-public:
-    void damagedJournal(const QString&, const QString&, const km::fs::FileError&) override {}
-    std::optional<bool> keepRecordOfMissingFolder(const km::JournalledBatch&) override {
-        return std::nullopt;
-    }
-    void unreadableFolder(const km::JournalledBatch&, const km::fs::FileError&) override {}
-    std::optional<km::RecoveryDirection> finishOrRollBack(const km::JournalledBatch&,
-                                                          const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    std::optional<bool> forgetBatchWithNothingLeft(const km::JournalledBatch&,
-                                                   const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    std::optional<bool> giveBackTemporaryNames(const km::JournalledBatch&,
-                                               const km::WhereaboutsCount&) override {
-        return std::nullopt;
-    }
-    void recovered(const km::RecoveryReport&) override {}
-};
 
 km::TerminalRequest renameOf(const QString& folder, bool apply) {
     QStringList arguments{"kestrelmark", "rename", folder, "--prefix", "trip_", "--digits", "6"};
@@ -87,7 +66,7 @@ void BM_TerminalApply(benchmark::State& state) {
         const km::TerminalRenamePlan plan =
             km::planTerminalRename(renameOf(windowPhotos.path(), true).rename, {});
         km::DiskFileOps ops;
-        NoQuestions questions;
+        km::bench::NoQuestions questions;
         km::RenameKeeper keeper(windowState.path(), ops, questions);
         double start = wallSeconds();
         const bool windowDone = keeper.rename(plan.batch.plan).done;

@@ -54,15 +54,11 @@ void PhotoListMenu::open(QPoint viewportPoint) {
     const std::optional<NamePattern> named = options.namePattern();
     byName->setEnabled(named ? !named->usesDateTaken() : options.date == DateInNames::None);
     menu.addSeparator();
-    QAction* companions = menu.addAction(tr("Rename RAW and sidecar files with their photo"));
-    companions->setCheckable(true);
-    companions->setChecked(options.companions);
-    QAction* moreTypes = menu.addAction(tr("List HEIC, PNG, TIFF and WebP photos too"));
-    moreTypes->setCheckable(true);
-    moreTypes->setChecked(options.moreTypes);
-    QAction* raw = menu.addAction(tr("List RAW photos too"));
-    raw->setCheckable(true);
-    raw->setChecked(options.raw);
+    addSwitch(menu, tr("Rename RAW and sidecar files with their photo"), options.companions,
+              &PhotoListMenu::companionsChosen);
+    addSwitch(menu, tr("List HEIC, PNG, TIFF and WebP photos too"), options.moreTypes,
+              &PhotoListMenu::moreTypesChosen);
+    addSwitch(menu, tr("List RAW photos too"), options.raw, &PhotoListMenu::rawChosen);
 
     connect(byName, &QAction::triggered, this, [this, options] {
         if (options.order != PhotoOrder::Name)
@@ -72,40 +68,22 @@ void PhotoListMenu::open(QPoint viewportPoint) {
         if (options.order != PhotoOrder::Taken)
             emit orderChosen(PhotoOrder::Taken);
     });
-    connect(companions, &QAction::triggered, this, [this](bool on) { emit companionsChosen(on); });
-    connect(moreTypes, &QAction::triggered, this, [this](bool on) { emit moreTypesChosen(on); });
-    connect(raw, &QAction::triggered, this, [this](bool on) { emit rawChosen(on); });
-    QAction* videos = menu.addAction(tr("List videos too"));
-    videos->setCheckable(true);
-    videos->setChecked(options.videos);
-    connect(videos, &QAction::triggered, this, [this](bool on) { emit videosChosen(on); });
-    QAction* nameDates = menu.addAction(tr("Date from the name where a photo has none"));
-    nameDates->setCheckable(true);
-    nameDates->setChecked(options.nameDates);
-    connect(nameDates, &QAction::triggered, this, [this](bool on) { emit nameDatesChosen(on); });
-    QAction* fileTimes = menu.addAction(tr("File time where a photo has no other date"));
-    fileTimes->setCheckable(true);
-    fileTimes->setChecked(options.fileTimes);
-    connect(fileTimes, &QAction::triggered, this, [this](bool on) { emit fileTimesChosen(on); });
+    addSwitch(menu, tr("List videos too"), options.videos, &PhotoListMenu::videosChosen);
+    addSwitch(menu, tr("Date from the name where a photo has none"), options.nameDates,
+              &PhotoListMenu::nameDatesChosen);
+    addSwitch(menu, tr("File time where a photo has no other date"), options.fileTimes,
+              &PhotoListMenu::fileTimesChosen);
     addDateChoices(menu, options);
     addExtensionChoices(menu, options);
     menu.addSeparator();
-    QAction* keepWindow = menu.addAction(tr("Keep the window's size and columns"));
-    keepWindow->setCheckable(true);
-    keepWindow->setChecked(options.keepWindow);
-    connect(keepWindow, &QAction::triggered, this, [this](bool on) { emit keepWindowChosen(on); });
-    QAction* follow = menu.addAction(tr("Follow the folder as files come and go"));
-    follow->setCheckable(true);
-    follow->setChecked(options.followFolder);
-    connect(follow, &QAction::triggered, this, [this](bool on) { emit followFolderChosen(on); });
-    QAction* checkNames = menu.addAction(tr("Check names as they are typed"));
-    checkNames->setCheckable(true);
-    checkNames->setChecked(options.checkNames);
-    connect(checkNames, &QAction::triggered, this, [this](bool on) { emit checkNamesChosen(on); });
-    QAction* counts = menu.addAction(tr("Count the photos in the question and after a rename"));
-    counts->setCheckable(true);
-    counts->setChecked(options.counts);
-    connect(counts, &QAction::triggered, this, [this](bool on) { emit countsChosen(on); });
+    addSwitch(menu, tr("Keep the window's size and columns"), options.keepWindow,
+              &PhotoListMenu::keepWindowChosen);
+    addSwitch(menu, tr("Follow the folder as files come and go"), options.followFolder,
+              &PhotoListMenu::followFolderChosen);
+    addSwitch(menu, tr("Check names as they are typed"), options.checkNames,
+              &PhotoListMenu::checkNamesChosen);
+    addSwitch(menu, tr("Count the photos in the question and after a rename"), options.counts,
+              &PhotoListMenu::countsChosen);
     menu.addSeparator();
     QAction* clocks = menu.addAction(tr("Camera &Clocks..."));
     connect(clocks, &QAction::triggered, this, &PhotoListMenu::cameraClocksChosen);
@@ -142,6 +120,15 @@ QString withoutAccessKeys(QString text) {
 }
 
 } // namespace
+
+// An entry that is on or off; choosing it reports its new state through `chosen`.
+void PhotoListMenu::addSwitch(QMenu& menu, const QString& text, bool on,
+                              void (PhotoListMenu::*chosen)(bool)) {
+    QAction* action = menu.addAction(text);
+    action->setCheckable(true);
+    action->setChecked(on);
+    connect(action, &QAction::triggered, this, [this, chosen](bool now) { (this->*chosen)(now); });
+}
 
 void PhotoListMenu::addDateChoices(QMenu& menu, const Options& options) {
     menu.addSeparator();

@@ -55,6 +55,7 @@ protected:
 
 private:
     QPoint keyboardPoint() const;
+    void addSwitch(QMenu& menu, const QString& text, bool on, void (PhotoListMenu::*chosen)(bool));
     void addDateChoices(QMenu& menu, const Options& options);
     void addPatternChoices(QMenu& menu, const Options& options);
     void addExtensionChoices(QMenu& menu, const Options& options);

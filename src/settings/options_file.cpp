@@ -81,6 +81,20 @@ void applyClockLine(const QByteArray& line, Options& options) {
     options.clocks.emplace_back(camera, *offset);
 }
 
+// The choices that are on or off, by their keys. All but the first two are written only when on.
+const std::array<std::pair<const char*, bool Options::*>, 10> kSwitches{{
+    {"companions", &Options::companions},
+    {"moretypes", &Options::moreTypes},
+    {"raw", &Options::raw},
+    {"videos", &Options::videos},
+    {"namedates", &Options::nameDates},
+    {"filetimes", &Options::fileTimes},
+    {"keepwindow", &Options::keepWindow},
+    {"followfolder", &Options::followFolder},
+    {"checknames", &Options::checkNames},
+    {"counts", &Options::counts},
+}};
+
 void applyLine(const QByteArray& line, Options& options) {
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
@@ -88,10 +102,15 @@ void applyLine(const QByteArray& line, Options& options) {
     const QByteArray key = line.left(equals).trimmed().toLower();
     const QByteArray text = line.mid(equals + 1).trimmed();
     const QByteArray value = text.toLower();
+    if (value == "true" || value == "false") {
+        for (const auto& [name, choice] : kSwitches)
+            if (key == name) {
+                options.*choice = value == "true";
+                return;
+            }
+    }
     if (key == "order" && (value == "name" || value == "taken"))
         options.order = value == "taken" ? PhotoOrder::Taken : PhotoOrder::Name;
-    else if (key == "companions" && (value == "true" || value == "false"))
-        options.companions = value == "true";
     else if (key == "date")
         readChoice(value, kDateValues, options.date);
     else if (key == "numbers")
@@ -101,24 +120,6 @@ void applyLine(const QByteArray& line, Options& options) {
     else if (key == "dateformat")
         options.dateFormat =
             isDatePattern(QString::fromUtf8(text)) ? QString::fromUtf8(text) : QString();
-    else if (key == "moretypes" && (value == "true" || value == "false"))
-        options.moreTypes = value == "true";
-    else if (key == "raw" && (value == "true" || value == "false"))
-        options.raw = value == "true";
-    else if (key == "videos" && (value == "true" || value == "false"))
-        options.videos = value == "true";
-    else if (key == "namedates" && (value == "true" || value == "false"))
-        options.nameDates = value == "true";
-    else if (key == "filetimes" && (value == "true" || value == "false"))
-        options.fileTimes = value == "true";
-    else if (key == "keepwindow" && (value == "true" || value == "false"))
-        options.keepWindow = value == "true";
-    else if (key == "followfolder" && (value == "true" || value == "false"))
-        options.followFolder = value == "true";
-    else if (key == "checknames" && (value == "true" || value == "false"))
-        options.checkNames = value == "true";
-    else if (key == "counts" && (value == "true" || value == "false"))
-        options.counts = value == "true";
     else if (key == "pattern")
         options.pattern = QString::fromUtf8(text);
     else if (key == "extcase")
@@ -224,22 +225,9 @@ bool writeOptionsFile(const QString& path, const Options& options) {
     };
     if (!options.pattern.isEmpty() && oneLine(options.pattern))
         file.write("pattern=" + options.pattern.toUtf8() + '\n');
-    if (options.raw)
-        file.write("raw=true\n");
-    if (options.videos)
-        file.write("videos=true\n");
-    if (options.nameDates)
-        file.write("namedates=true\n");
-    if (options.fileTimes)
-        file.write("filetimes=true\n");
-    if (options.keepWindow)
-        file.write("keepwindow=true\n");
-    if (options.followFolder)
-        file.write("followfolder=true\n");
-    if (options.checkNames)
-        file.write("checknames=true\n");
-    if (options.counts)
-        file.write("counts=true\n");
+    for (auto each = kSwitches.begin() + 2; each != kSwitches.end(); ++each)
+        if (options.*(each->second))
+            file.write(QByteArray(each->first) + "=true\n");
     if (options.extensionCase != fs::ExtensionCase::Keep)
         file.write(QByteArray("extcase=") +
                    choiceText(options.extensionCase, kExtensionCaseValues) + '\n');
