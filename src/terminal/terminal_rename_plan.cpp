@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace km {
@@ -104,6 +105,20 @@ ArrangedRows listedRows(const QString& folder, const QStringList& found, const O
                        facts ? std::move(*facts) : std::vector<PhotoFacts>(found.size()), options);
 }
 
+// The row of a name as the list shows it (a byte that is not UTF-8 as \xHH, either case) or as
+// it is; none when no row has it.
+std::optional<int> rowNamed(const QStringList& names, QString given) {
+    static const QRegularExpression byte(QStringLiteral("\\\\x([0-9a-fA-F]{2})"));
+    for (QRegularExpressionMatchIterator each = byte.globalMatch(given); each.hasNext();) {
+        const QRegularExpressionMatch match = each.next();
+        given.replace(match.capturedStart(1), 2, match.captured(1).toUpper());
+    }
+    for (int row = 0; row < static_cast<int>(names.size()); ++row)
+        if (names[row] == given || fs::readableName(names[row]) == given)
+            return row;
+    return std::nullopt;
+}
+
 // The rows with their names, kept names and refusals.
 void describeRows(TerminalRenamePlan& plan, const ArrangedRows& rows, const PatternNames& named,
                   const CompanionPlan& companions) {
@@ -147,20 +162,21 @@ TerminalRenamePlan planTerminalRename(const TerminalRename& request, const Termi
 
     const FolderScan scan = scanFolder(plan.folder, scanChoiceOf(request, settings, options));
     const ArrangedRows rows = listedRows(plan.folder, scan.photos, options);
-    const QSet<QString> selected(request.selected.begin(), request.selected.end());
-    for (const QString& name : request.selected)
-        if (!rows.names.contains(fs::nameFromBytes(name.toLocal8Bit())) &&
-            !rows.names.contains(name)) {
+    QSet<int> selected;
+    for (const QString& name : request.selected) {
+        const std::optional<int> row = rowNamed(rows.names, name);
+        if (!row) {
             plan.usage = TerminalPlanWords::tr("--selected: \"%1\" is not listed in %2")
                              .arg(name, fs::readableName(plan.folder));
             return plan;
         }
+        selected.insert(*row);
+    }
     const NamingFields fields{request.prefix.value_or(settings.prefix),
                               request.start.value_or(settings.startNumber),
                               request.digits.value_or(settings.digits)};
-    const auto isSelected = [&](int row0) {
-        return selected.contains(rows.names[row0]) ||
-               selected.contains(fs::readableName(rows.names[row0]));
+    const auto isSelected = [&selected](int row0) {
+        return selected.contains(row0);
     };
     const PatternNames named = proposeNames(fields, selected.isEmpty(), rows.names, isSelected,
                                             options, plan.folder, rows.times, rows.cameras);

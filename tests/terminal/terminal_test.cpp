@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batch/file_ops.h"
+#include "files/file_names.h"
 #include "rename/rename_keeper.h"
 #include "support/batch_fakes.h"
 #include "support/temp_folder.h"
@@ -130,6 +131,11 @@ TEST_F(TerminalTest, PlansAppliesListsAndUndoesWithTheirExitStatuses) {
     EXPECT_EQ(photos.snapshot(), clashing);
     EXPECT_EQ(run({"rename", photos.path(), "--digits", "0", "--apply"}), km::kTerminalRefused);
     EXPECT_EQ(photos.snapshot(), clashing);
+    // A name that is not UTF-8 is selected as the list shows it, its bytes' letters in either case.
+    photos.write(km::fs::nameFromBytes("raw\xff.jpg"), {});
+    EXPECT_EQ(run({"rename", photos.path(), "--selected", "raw\\xff.jpg", "--prefix", "r_"}),
+              km::kTerminalDone);
+    EXPECT_TRUE(out.contains("raw\\xFF.jpg   r_001.jpg")) << out.toStdString();
     EXPECT_EQ(run({"rename", photos.path(), "--preset", "none"}), km::kTerminalUsage);
     EXPECT_TRUE(err.contains("\"none\""));
     EXPECT_EQ(run({"undo", "9"}), km::kTerminalUsage);
