@@ -17,9 +17,10 @@ namespace {
 // The kept client area moved and shrunk as far as needed to lie inside `area`.
 QRect keptWithin(const QRect& kept, const QRect& area, QSize smallest) {
     const QSize size = kept.size().boundedTo(area.size()).expandedTo(smallest);
-    const int left = std::clamp(kept.left(), area.left(), area.right() + 1 - size.width());
-    const int top = std::clamp(kept.top(), area.top(), area.bottom() + 1 - size.height());
-    return {QPoint(std::max(left, area.left()), std::max(top, area.top())), size};
+    // A window larger than the screen (its smallest size on a tiny screen) starts at its corner.
+    const int left = std::max(area.left(), std::min(kept.left(), area.right() + 1 - size.width()));
+    const int top = std::max(area.top(), std::min(kept.top(), area.bottom() + 1 - size.height()));
+    return {QPoint(left, top), size};
 }
 
 } // namespace

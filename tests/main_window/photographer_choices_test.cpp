@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -536,9 +537,18 @@ TEST_F(PhotographerChoicesTest, TheDividerWidensTheListAndAKeptWindowComesBackAs
 
     start({});
     EXPECT_EQ(window->size(), QSize(790, 580));
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->geometry()));
     EXPECT_EQ(window->lvFiles->width(), listWidth + 100);
     EXPECT_EQ(window->lvFiles->columnWidth(0), 190);
     EXPECT_EQ(window->lvFiles->columnWidth(1), newNameWidth + 100);
+
+    // A place kept on a screen that is gone comes back on the one there is.
+    window->close();
+    start("keepwindow=true\n[Window]\ngeometry=5000,4000,700,9000\n");
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(window->geometry()));
+    EXPECT_EQ(window->width(), 700);
+    EXPECT_LE(window->height(), screen.height());
 }
 
 // A file copied in behind the program's back turns the row that would take its name red, with no
