@@ -279,6 +279,10 @@ Mehr mit „%1 --help“.
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
+    <message>
+        <source>The record %1 is damaged (%2); nothing was renamed.</source>
+        <translation>Die Aufzeichnung %1 ist beschädigt (%2); nichts wurde umbenannt.</translation>
+    </message>
 </context>
 <context>
     <name>FileCount</name>
@@ -1134,10 +1138,6 @@ Nein: sie so lassen; beim nächsten Start wird wieder gefragt.</translation>
         <translation>es gibt keinen Stapel %1: history listet %2</translation>
     </message>
     <message>
-        <source>The record %1 is damaged (%2); nothing was renamed.</source>
-        <translation>Der Eintrag %1 ist beschädigt (%2); es wurde nichts umbenannt.</translation>
-    </message>
-    <message>
         <source>No rename in %1 was cut short.</source>
         <translation>Kein Umbenennen in %1 wurde unterbrochen.</translation>
     </message>
@@ -1317,10 +1317,6 @@ umbenennen?</translation>
     <message>
         <source>%1 photos without a date taken keep their names.</source>
         <translation>%1 Fotos ohne Aufnahmedatum behalten ihre Namen.</translation>
-    </message>
-    <message>
-        <source>The record %1 is damaged (%2); nothing was renamed.</source>
-        <translation>Der Eintrag %1 ist beschädigt (%2); es wurde nichts umbenannt.</translation>
     </message>
     <message>
         <source>Reading dates taken: %1%</source>

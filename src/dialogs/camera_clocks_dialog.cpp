@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/camera_clocks_dialog.h"
 
+#include "dialogs/error_label.h"
 #include "numbers/clock_offset.h"
 
 #include <QComboBox>
@@ -60,11 +61,7 @@ void CameraClocksDialog::createControls() {
     form->addRow(tr("&Really taken at:"), tbRealTime);
     layout->addLayout(form);
 
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setWordWrap(true);
-    // A red that reads on light and dark backgrounds alike.
-    lblError->setStyleSheet(QStringLiteral("color: #d03030;"));
+    lblError = createErrorLabel(this);
     layout->addWidget(lblError);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/name_pattern_dialog.h"
 
+#include "dialogs/error_label.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -68,11 +70,7 @@ void NamePatternDialog::createControls(const std::vector<std::pair<QString, QStr
     patternRow->addWidget(bInsert);
     layout->addLayout(patternRow);
 
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setWordWrap(true);
-    // A red that reads on light and dark backgrounds alike.
-    lblError->setStyleSheet(QStringLiteral("color: #d03030;"));
+    lblError = createErrorLabel(this);
     layout->addWidget(lblError);
 
     lvTrial = new QTreeWidget(this);

@@ -44,4 +44,7 @@ EarlierBatchState earlierBatchState(const EarlierUndoPlan& plan);
 // files left alone with the reason for each (at most 20 named), and what the batch reported.
 QString earlierUndoMessage(const EarlierUndoPlan& plan, const BatchOutcome& outcome);
 
+// Why a recorded batch chosen for its undo cannot be undone: its record at `path` is damaged.
+QString damagedRecordMessage(const QString& path, const QString& damage);
+
 } // namespace km

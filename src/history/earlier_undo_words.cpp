@@ -62,4 +62,9 @@ QString earlierUndoMessage(const EarlierUndoPlan& plan, const BatchOutcome& outc
     return EarlierUndoWords::message(plan, outcome);
 }
 
+QString damagedRecordMessage(const QString& path, const QString& damage) {
+    return EarlierUndoWords::tr("The record %1 is damaged (%2); nothing was renamed.")
+        .arg(quoted(path), damage);
+}
+
 } // namespace km

@@ -6,6 +6,7 @@
 #include "dialogs/name_pattern_dialog.h"
 #include "files/file_system.h"
 #include "history/history_folder.h"
+#include "listing/arranged_rows.h"
 #include "main_window/command_queue.h"
 #include "main_window/main_form.h"
 #include "main_window/recovery_questions.h"
@@ -183,16 +184,10 @@ private:
     QString m_optionsFile;
     // The choices of the photo list's menu.
     km::Options m_options;
-    // While the photos' metadata is read (for the order taken or a name pattern), when each row's
-    // photo was taken (nothing when it has no date taken) and the camera it names.
-    km::RowTimes m_rowTimes;
-    km::RowCameras m_rowCameras;
-    // When each row's video was recorded; null for photos.
-    std::vector<std::shared_ptr<const km::RecordedTime>> m_rowRecorded;
-    // Where each row's date taken came from.
-    std::vector<km::DateSource> m_rowSources;
-    // How far each row's time was moved for its camera's clock (0 for none).
-    std::vector<qint32> m_rowClockShifts;
+    // While the photos' metadata is read (for the order taken or a name pattern), what each row's
+    // names and tooltip show: when it was taken, the camera it names, when a video was recorded,
+    // where its date came from and how far its camera's clock moved it. Its names are FoundFiles.
+    km::ArrangedRows m_rows;
     // The folder the list shows, and the names selected there while it is listed again.
     QString m_shownFolder;
     QSet<QString> m_keptSelection;

@@ -106,18 +106,18 @@ void MainWindow::showCameraClocks() {
 std::vector<km::PhotoFacts> MainWindow::listedCameraFacts() const {
     const auto rows = static_cast<size_t>(FoundFiles.size());
     const bool camerasRead = m_options.namesShowCameras() || !m_options.clocks.empty();
-    if (!camerasRead || m_rowTimes.size() != rows || m_rowCameras.size() != rows)
+    if (!camerasRead || m_rows.times.size() != rows || m_rows.cameras.size() != rows)
         return {};
     std::vector<km::PhotoFacts> facts(rows);
     for (size_t row = 0; row < rows; ++row) {
         const bool guessed =
-            row < m_rowSources.size() && m_rowSources[row] != km::DateSource::Metadata;
-        if (m_rowTimes[row] && !guessed) {
-            const qint32 shift = row < m_rowClockShifts.size() ? m_rowClockShifts[row] : 0;
-            if (const auto byClock = km::shiftedTime(*m_rowTimes[row], -shift))
+            row < m_rows.sources.size() && m_rows.sources[row] != km::DateSource::Metadata;
+        if (m_rows.times[row] && !guessed) {
+            const qint32 shift = row < m_rows.clockShifts.size() ? m_rows.clockShifts[row] : 0;
+            if (const auto byClock = km::shiftedTime(*m_rows.times[row], -shift))
                 facts[row].taken = km::DateTaken{*byClock, {}};
         }
-        facts[row].camera = std::make_shared<const km::CameraTags>(m_rowCameras[row]);
+        facts[row].camera = std::make_shared<const km::CameraTags>(m_rows.cameras[row]);
     }
     return facts;
 }
@@ -158,11 +158,11 @@ void MainWindow::readTrialPhotos() {
     TrialPhotos& trial = m_trialPhotos;
     trial.names = m_form.lvFiles->photos().names().mid(0, std::min(FoundCount, kTrialCount));
     const auto count = static_cast<std::size_t>(trial.names.size());
-    if (m_rowTimes.size() >= count && m_rowCameras.size() >= count) {
-        trial.times.assign(m_rowTimes.begin(), m_rowTimes.begin() + trial.names.size());
+    if (m_rows.times.size() >= count && m_rows.cameras.size() >= count) {
+        trial.times.assign(m_rows.times.begin(), m_rows.times.begin() + trial.names.size());
         trial.cameras.clear();
         for (std::size_t row = 0; row < count; ++row)
-            trial.cameras.push_back(m_rowCameras[row]);
+            trial.cameras.push_back(m_rows.cameras[row]);
         return;
     }
     trial.times.clear();

@@ -40,11 +40,7 @@ void MainWindow::FillFileList() {
     m_listedStamp = m_options.followFolder ? km::fs::folderStamp(folder) : std::nullopt;
     FoundCount = 0;
     FoundFiles.clear();
-    m_rowTimes.clear();
-    m_rowCameras.clear();
-    m_rowRecorded.clear();
-    m_rowSources.clear();
-    m_rowClockShifts.clear();
+    m_rows = {};
     km::ScanChoice choice;
     choice.jpeg = m_form.cbJPG->value() == 1;
     choice.bitmap = m_form.cbBMP->value() == 1;
@@ -155,23 +151,20 @@ void MainWindow::showDatesRead() {
 
 void MainWindow::takeListedFacts(km::DateReading::Dates facts) {
     showOrderInHeader();
-    km::ArrangedRows rows = km::arrangeRows(CurrentFolder, FoundFiles, std::move(facts), m_options);
-    FoundFiles = std::move(rows.names);
-    m_rowTimes = std::move(rows.times);
-    m_rowCameras = std::move(rows.cameras);
-    m_rowRecorded = std::move(rows.recorded);
-    m_rowSources = std::move(rows.sources);
-    m_rowClockShifts = std::move(rows.clockShifts);
+    m_rows = km::arrangeRows(CurrentFolder, FoundFiles, std::move(facts), m_options);
+    FoundFiles = std::move(m_rows.names);
+    m_rows.names.clear();
 }
 
 // The photos given a new name whose date came from their names or their files' times.
 MainWindow::GuessedDates MainWindow::guessedDatesToRename() const {
     const QStringList& newNames = m_form.lvFiles->photos().newNames();
     GuessedDates guessed;
-    for (qsizetype row = 0; row < newNames.size() && row < qsizetype(m_rowSources.size()); ++row) {
+    for (qsizetype row = 0; row < newNames.size() && row < qsizetype(m_rows.sources.size());
+         ++row) {
         if (newNames[row].isEmpty())
             continue;
-        const km::DateSource source = m_rowSources[static_cast<size_t>(row)];
+        const km::DateSource source = m_rows.sources[static_cast<size_t>(row)];
         guessed.fromNames += source == km::DateSource::Name;
         guessed.fromFileTimes += source == km::DateSource::FileTime;
     }
@@ -196,17 +189,18 @@ QString MainWindow::rowToolTip(int row) const {
     facts.leftOutTip = km::missingValueTip(missing);
     // A photo that keeps its name for want of a date says so once.
     facts.undated = m_options.orderInForce() == km::PhotoOrder::Taken && row >= 0 &&
-                    at < m_rowTimes.size() && !m_rowTimes[at] &&
+                    at < m_rows.times.size() && !m_rows.times[at] &&
                     missing != km::MissingValue::DateTaken;
     facts.datesInNames = !patterned && m_options.date != km::DateInNames::None;
     facts.companions = m_companions.pairsOf(row);
-    if (row >= 0 && at < m_rowRecorded.size())
-        facts.recorded = m_rowRecorded[at].get();
-    if (row >= 0 && at < m_rowSources.size())
-        facts.source = m_rowSources[at];
-    if (row >= 0 && at < m_rowClockShifts.size() && at < m_rowTimes.size() && m_rowTimes[at]) {
-        facts.clockShift = m_rowClockShifts[at];
-        facts.taken = m_rowTimes[at];
+    if (row >= 0 && at < m_rows.recorded.size())
+        facts.recorded = m_rows.recorded[at].get();
+    if (row >= 0 && at < m_rows.sources.size())
+        facts.source = m_rows.sources[at];
+    if (row >= 0 && at < m_rows.clockShifts.size() && at < m_rows.times.size() &&
+        m_rows.times[at]) {
+        facts.clockShift = m_rows.clockShifts[at];
+        facts.taken = m_rows.times[at];
     }
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     const std::vector<int> red = photos.conflictRows();
@@ -255,7 +249,7 @@ km::PatternNames MainWindow::proposeNewNames(const km::NamingFields& fields, boo
         return selected[static_cast<size_t>(row0)];
     };
     return km::proposeNames(fields, renameAll, m_form.lvFiles->photos().names().mid(0, FoundCount),
-                            isSelected, m_options, CurrentFolder, m_rowTimes, m_rowCameras);
+                            isSelected, m_options, CurrentFolder, m_rows.times, m_rows.cameras);
 }
 
 km::PatternNaming MainWindow::patternNaming(const km::NamePattern& pattern) const {
@@ -278,7 +272,7 @@ void MainWindow::showLeftOutRows() {
         return;
     }
     photos.setLeftOutRows(m_options.date == km::DateInNames::None ? std::vector<bool>()
-                                                                  : km::undatedRows(m_rowTimes),
+                                                                  : km::undatedRows(m_rows.times),
                           WindowWords::noDateTaken());
 }
 
@@ -296,7 +290,7 @@ void MainWindow::ShowExample() {
     if (const std::optional<km::NamePattern> pattern = m_options.namePattern()) {
         m_form.lblExample->setText(km::patternExampleLine(
             fields, patternNaming(*pattern), m_form.lvFiles->photos().names().mid(0, FoundCount),
-            {m_rowTimes, m_rowCameras}));
+            {m_rows.times, m_rows.cameras}));
         return;
     }
     if (m_options.date == km::DateInNames::None) {
@@ -304,7 +298,7 @@ void MainWindow::ShowExample() {
         return;
     }
     m_form.lblExample->setText(
-        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rowTimes));
+        km::datedExampleLine(fields, {m_options.datePattern(), m_options.numbers}, m_rows.times));
 }
 
 bool MainWindow::CheckDuplicates() {

@@ -37,8 +37,8 @@ void MainWindow::bRename_Click() {
     const int photos = static_cast<int>(batch.plan.pairs.size() - m_companions.pairs.size());
     const QString folder = km::fs::readableName(km::fs::folderNameOf(CurrentFolder));
     QString question = km::renameQuestionText(m_companions.pairs.size(), m_leftOutCount,
-                                                   m_options.namePattern().has_value(),
-                                                   guessed.fromNames, guessed.fromFileTimes);
+                                              m_options.namePattern().has_value(),
+                                              guessed.fromNames, guessed.fromFileTimes);
     if (m_options.counts)
         question += QStringLiteral("\r\n") + WindowWords::photosInFolder(photos, folder);
     if (ShowMessageBox(question, kStyleQuestion, WindowWords::renameTitle()) != BoxAnswer::Yes)
@@ -141,7 +141,7 @@ void MainWindow::undoEarlierRename() {
     if (!settleInterruptedBatches())
         return;
     if (!chosen.entry) {
-        ShowMessageBox(WindowWords::damagedHistory(chosen.path, chosen.damage), kStyleWarning,
+        ShowMessageBox(km::damagedRecordMessage(chosen.path, chosen.damage), kStyleWarning,
                        WindowWords::earlierRenamesTitle());
         return;
     }

@@ -9,11 +9,6 @@ QString WindowWords::duplicatesFound() {
               "shown in RED in the file list.");
 }
 
-QString WindowWords::damagedHistory(const QString& path, const QString& damage) {
-    return tr("The record %1 is damaged (%2); nothing was renamed.")
-        .arg(QLatin1Char('"') + path + QLatin1Char('"'), damage);
-}
-
 QString WindowWords::readingDates(int percent) {
     return tr("Reading dates taken: %1%").arg(percent);
 }

@@ -42,7 +42,6 @@ public:
                           : tr("(%1 files have their names back.)").arg(files);
     }
     static QString undoQuestion() { return tr("Do you want to UNDO the last rename operation?"); }
-    static QString damagedHistory(const QString& path, const QString& damage);
     static QString readingDates(int percent);
     static QString originalNameHeader(bool inOrderTaken);
     static QString newNameHeader() { return tr("New Name"); }

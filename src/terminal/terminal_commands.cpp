@@ -134,9 +134,7 @@ int undo(const TerminalRequest& request, const TerminalPlaces& places, TerminalW
     }
     const LoadedHistory& chosen = batches[static_cast<std::size_t>(request.batch - 1)];
     if (!chosen.entry) {
-        writer.problem(TerminalCommandWords::tr("The record %1 is damaged (%2); nothing was "
-                                                "renamed.")
-                           .arg(chosen.path, chosen.damage));
+        writer.problem(damagedRecordMessage(chosen.path, chosen.damage));
         return kTerminalRefused;
     }
     if (!noInterruptedBatch(keeper, recovery, writer))
