@@ -85,16 +85,7 @@ void MainWindow::showCameraClocks() {
         new km::CameraClocksDialog(km::cameraClockRows(FoundFiles, facts, m_options.clocks), this);
     connect(window, &km::CameraClocksDialog::offsetsChosen, this,
             [this](const std::vector<std::pair<QString, qint32>>& chosen) {
-                // Cameras not listed now keep their offsets.
-                km::ClockOffsets kept;
-                for (const auto& [camera, offset] : m_options.clocks)
-                    if (std::none_of(chosen.begin(), chosen.end(),
-                                     [&](const auto& each) { return each.first == camera; }))
-                        kept.emplace_back(camera, offset);
-                for (const auto& [camera, offset] : chosen)
-                    if (offset != 0)
-                        kept.emplace_back(camera, offset);
-                m_options.clocks = std::move(kept);
+                m_options.clocks = km::withOffsetsChosen(m_options.clocks, chosen);
                 saveOptions();
                 runCommand(&MainWindow::FillFileList);
             });

@@ -4,6 +4,7 @@
 #include "file_types/file_types.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace km {
 
@@ -68,6 +69,18 @@ std::vector<qint32> applyClockOffsets(std::vector<PhotoFacts>& facts, const QStr
         }
     }
     return applied;
+}
+
+ClockOffsets withOffsetsChosen(const ClockOffsets& kept, const ClockOffsets& chosen) {
+    ClockOffsets offsets;
+    for (const auto& [camera, offset] : kept)
+        if (std::none_of(chosen.begin(), chosen.end(),
+                         [&camera](const auto& each) { return each.first == camera; }))
+            offsets.emplace_back(camera, offset);
+    for (const auto& [camera, offset] : chosen)
+        if (offset != 0)
+            offsets.emplace_back(camera, offset);
+    return offsets;
 }
 
 } // namespace km

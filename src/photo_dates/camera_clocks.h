@@ -27,4 +27,8 @@ std::vector<qint32> applyClockOffsets(std::vector<PhotoFacts>& facts, const QStr
 // The time a camera's clock showed, moved by an offset; nothing beyond the years 1 to 9999.
 std::optional<CalendarTime> shiftedTime(const CalendarTime& time, qint32 seconds);
 
+// The offsets kept after the user set those of some cameras: the others keep theirs, and a
+// camera set to zero has none.
+ClockOffsets withOffsetsChosen(const ClockOffsets& kept, const ClockOffsets& chosen);
+
 } // namespace km
