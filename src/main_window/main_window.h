@@ -134,11 +134,6 @@ private:
     void readTrialPhotos();
     km::PatternTrial tryPattern(const QString& text) const;
     void chooseListing(bool km::Options::*choice, bool on);
-    struct GuessedDates {
-        int fromNames = 0;
-        int fromFileTimes = 0;
-    };
-    GuessedDates guessedDatesToRename() const;
     void saveOptions() const;
     void chooseKeepWindow(bool on);
     void chooseFollowFolder(bool on);

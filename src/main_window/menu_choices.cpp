@@ -2,6 +2,7 @@
 // The photo list's menu: each choice is kept at once and applied by listing the folder again.
 #include "dialogs/name_pattern_dialog.h"
 #include "files/file_names.h"
+#include "listing/listing_choices.h"
 #include "main_window/camera_clock_rows.h"
 #include "main_window/main_window.h"
 #include "main_window/window_words.h"
@@ -96,7 +97,7 @@ void MainWindow::showCameraClocks() {
 // nothing otherwise.
 std::vector<km::PhotoFacts> MainWindow::listedCameraFacts() const {
     const auto rows = static_cast<size_t>(FoundFiles.size());
-    const bool camerasRead = m_options.namesShowCameras() || !m_options.clocks.empty();
+    const bool camerasRead = km::factsWantedFor(m_options) == km::FactsWanted::DatesAndCameras;
     if (!camerasRead || m_rows.times.size() != rows || m_rows.cameras.size() != rows)
         return {};
     std::vector<km::PhotoFacts> facts(rows);

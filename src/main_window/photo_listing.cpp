@@ -3,6 +3,7 @@
 #include "file_types/file_types.h"
 #include "files/file_names.h"
 #include "listing/arranged_rows.h"
+#include "listing/listing_choices.h"
 #include "listing/proposed_names.h"
 #include "main_window/main_window.h"
 #include "main_window/row_tooltip.h"
@@ -41,15 +42,9 @@ void MainWindow::FillFileList() {
     FoundCount = 0;
     FoundFiles.clear();
     m_rows = {};
-    km::ScanChoice choice;
-    choice.jpeg = m_form.cbJPG->value() == 1;
-    choice.bitmap = m_form.cbBMP->value() == 1;
-    choice.gif = m_form.cbGIF->value() == 1;
-    choice.moreTypes = m_options.moreTypes;
-    choice.companions = m_options.companions;
-    choice.raw = m_options.raw;
-    choice.videos = m_options.videos;
-    km::FolderScan scan = km::scanFolder(folder, choice);
+    km::FolderScan scan = km::scanFolder(
+        folder, km::scanChoiceFor(m_form.cbJPG->value() == 1, m_form.cbBMP->value() == 1,
+                                  m_form.cbGIF->value() == 1, m_options));
     FoundFiles = std::move(scan.photos);
     m_listedFiles = std::move(scan.inodes);
     m_companionCandidates = std::move(scan.companionCandidates);
@@ -105,10 +100,8 @@ bool MainWindow::selectKeptNames() {
 // comes at once; false when the rest is read in the background, with the list empty, its header
 // showing the progress and Rename! off, until datesRead() fills the list.
 bool MainWindow::readListedFacts() {
-    std::optional<km::DateReading::Dates> facts = m_dates.read(
-        CurrentFolder, FoundFiles,
-        m_options.namesShowCameras() || !m_options.clocks.empty() ? km::FactsWanted::DatesAndCameras
-                                                                  : km::FactsWanted::Dates);
+    std::optional<km::DateReading::Dates> facts =
+        m_dates.read(CurrentFolder, FoundFiles, km::factsWantedFor(m_options));
     if (!facts) {
         showDatesBeingRead();
         return false;
@@ -154,21 +147,6 @@ void MainWindow::takeListedFacts(km::DateReading::Dates facts) {
     m_rows = km::arrangeRows(CurrentFolder, FoundFiles, std::move(facts), m_options);
     FoundFiles = std::move(m_rows.names);
     m_rows.names.clear();
-}
-
-// The photos given a new name whose date came from their names or their files' times.
-MainWindow::GuessedDates MainWindow::guessedDatesToRename() const {
-    const QStringList& newNames = m_form.lvFiles->photos().newNames();
-    GuessedDates guessed;
-    for (qsizetype row = 0; row < newNames.size() && row < qsizetype(m_rows.sources.size());
-         ++row) {
-        if (newNames[row].isEmpty())
-            continue;
-        const km::DateSource source = m_rows.sources[static_cast<size_t>(row)];
-        guessed.fromNames += source == km::DateSource::Name;
-        guessed.fromFileTimes += source == km::DateSource::FileTime;
-    }
-    return guessed;
 }
 
 void MainWindow::showDateProgress(int done, int total) {

@@ -5,6 +5,7 @@
 #include "dialogs/message_box.h"
 #include "files/file_names.h"
 #include "history/earlier_undo.h"
+#include "listing/listing_choices.h"
 #include "listing/rename_question.h"
 #include "main_window/earlier_rename_rows.h"
 #include "main_window/main_window.h"
@@ -33,7 +34,8 @@ void MainWindow::bRename_Click() {
         ShowMessageBox(refusalText(refusal), kStyleWarning, WindowWords::renameTitle());
         return;
     }
-    const GuessedDates guessed = guessedDatesToRename();
+    const km::GuessedDates guessed =
+        km::guessedDates(m_rows.sources, m_form.lvFiles->photos().newNames());
     const int photos = static_cast<int>(batch.plan.pairs.size() - m_companions.pairs.size());
     const QString folder = km::fs::readableName(km::fs::folderNameOf(CurrentFolder));
     QString question = km::renameQuestionText(m_companions.pairs.size(), m_leftOutCount,

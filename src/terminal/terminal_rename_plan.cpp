@@ -6,6 +6,7 @@
 #include "files/file_names.h"
 #include "files/file_system.h"
 #include "listing/arranged_rows.h"
+#include "listing/listing_choices.h"
 #include "listing/proposed_names.h"
 #include "listing/rename_question.h"
 #include "naming/pattern_words.h"
@@ -75,19 +76,6 @@ QString chooseOptions(const TerminalRename& request, Options& options) {
     return {};
 }
 
-ScanChoice scanChoiceOf(const TerminalRename& request, const Settings& settings,
-                        const Options& options) {
-    ScanChoice choice;
-    choice.jpeg = request.types ? request.types->jpeg : settings.jpegState == 1;
-    choice.bitmap = request.types ? request.types->bitmap : settings.bitmapState == 1;
-    choice.gif = request.types ? request.types->gif : settings.gifState == 1;
-    choice.moreTypes = options.moreTypes;
-    choice.companions = options.companions;
-    choice.raw = options.raw;
-    choice.videos = options.videos;
-    return choice;
-}
-
 // The listed files in the order in force, with their facts read where the options need them.
 ArrangedRows listedRows(const QString& folder, const QStringList& found, const Options& options) {
     if (!options.readsPhotoFacts()) {
@@ -96,11 +84,9 @@ ArrangedRows listedRows(const QString& folder, const QStringList& found, const O
         return rows;
     }
     DateTakenCache cache;
-    const FactsWanted wanted = options.namesShowCameras() || !options.clocks.empty()
-                                   ? FactsWanted::DatesAndCameras
-                                   : FactsWanted::Dates;
     std::optional<std::vector<PhotoFacts>> facts = readFolderFacts(
-        folder, found, cache, [](int, int) { return true; }, std::chrono::milliseconds(50), wanted);
+        folder, found, cache, [](int, int) { return true; }, std::chrono::milliseconds(50),
+        factsWantedFor(options));
     return arrangeRows(folder, found,
                        facts ? std::move(*facts) : std::vector<PhotoFacts>(found.size()), options);
 }
@@ -160,7 +146,11 @@ TerminalRenamePlan planTerminalRename(const TerminalRename& request, const Termi
     if (!plan.usage.isEmpty())
         return plan;
 
-    const FolderScan scan = scanFolder(plan.folder, scanChoiceOf(request, settings, options));
+    const FolderScan scan = scanFolder(
+        plan.folder,
+        scanChoiceFor(request.types ? request.types->jpeg : settings.jpegState == 1,
+                      request.types ? request.types->bitmap : settings.bitmapState == 1,
+                      request.types ? request.types->gif : settings.gifState == 1, options));
     const ArrangedRows rows = listedRows(plan.folder, scan.photos, options);
     QSet<int> selected;
     for (const QString& name : request.selected) {
@@ -195,16 +185,10 @@ TerminalRenamePlan planTerminalRename(const TerminalRename& request, const Termi
     plan.batch.plan.listedFiles = scan.inodes;
     std::sort(plan.batch.plan.listedFiles.begin(), plan.batch.plan.listedFiles.end());
     plan.companions = companions.pairs.size();
-    int fromNames = 0;
-    int fromFileTimes = 0;
-    for (std::size_t row = 0; row < rows.sources.size(); ++row) {
-        if (named.proposal.names.value(static_cast<qsizetype>(row)).isEmpty())
-            continue;
-        fromNames += rows.sources[row] == DateSource::Name;
-        fromFileTimes += rows.sources[row] == DateSource::FileTime;
-    }
-    plan.counts = renameCounts(plan.companions, named.proposal.leftOutCount,
-                               options.namePattern().has_value(), fromNames, fromFileTimes);
+    const GuessedDates guessed = guessedDates(rows.sources, named.proposal.names);
+    plan.counts =
+        renameCounts(plan.companions, named.proposal.leftOutCount,
+                     options.namePattern().has_value(), guessed.fromNames, guessed.fromFileTimes);
     return plan;
 }
 
