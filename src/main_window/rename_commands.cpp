@@ -82,13 +82,9 @@ void MainWindow::showRenameRefusal(const km::RowsBatch& batch, const km::BatchOu
 km::RowsBatch MainWindow::renameOfListedRows() const {
     const km::PhotoListModel& photos = m_form.lvFiles->photos();
     const qsizetype rows = std::min<qsizetype>(FoundCount, photos.count());
-    km::RowsBatch batch =
-        km::renameOfRows(km::fs::withTrailingSeparator(CurrentFolder), photos.names().mid(0, rows),
-                         photos.newNames().mid(0, rows), m_companions);
-    // Sorted here rather than at every scan: a rename is rare, and far slower than the sort.
-    batch.plan.listedFiles = m_listedFiles;
-    std::sort(batch.plan.listedFiles.begin(), batch.plan.listedFiles.end());
-    return batch;
+    return km::renameOfRows(km::fs::withTrailingSeparator(CurrentFolder),
+                            photos.names().mid(0, rows), photos.newNames().mid(0, rows),
+                            m_companions, m_listedFiles);
 }
 
 void MainWindow::markDuplicateTargets(const km::RowsBatch& batch, const km::BatchOutcome& outcome) {

@@ -16,8 +16,11 @@ std::vector<int> RowsBatch::rowsOf(const std::vector<std::size_t>& pairs) const 
 }
 
 RowsBatch renameOfRows(const QString& folder, const QStringList& names, const QStringList& newNames,
-                       const CompanionPlan& companions) {
+                       const CompanionPlan& companions, std::vector<quint64> listedFiles) {
     RowsBatch batch{{folder, {}}, {}};
+    // Sorted here rather than at every scan: a rename is rare, and far slower than the sort.
+    std::sort(listedFiles.begin(), listedFiles.end());
+    batch.plan.listedFiles = std::move(listedFiles);
     const qsizetype rows = std::min(names.size(), newNames.size());
     for (qsizetype row = 0; row < rows; ++row) {
         if (newNames[row].isEmpty())

@@ -22,7 +22,8 @@ struct RowsBatch {
 
 // The pairs of the rows with a new name (newNames[row] not empty), in row order, then their RAW
 // and sidecar files' pairs.
+// `listedFiles` are the inode numbers the scan took, in any order; the plan holds them sorted.
 RowsBatch renameOfRows(const QString& folder, const QStringList& names, const QStringList& newNames,
-                       const CompanionPlan& companions);
+                       const CompanionPlan& companions, std::vector<quint64> listedFiles = {});
 
 } // namespace km

@@ -181,9 +181,8 @@ TerminalRenamePlan planTerminalRename(const TerminalRename& request, const Termi
                                   "for them in the window too.")
                 .arg(named.proposal.numberedCount)
                 .arg(fields.digits);
-    plan.batch = renameOfRows(plan.folder, rows.names, named.proposal.names, companions);
-    plan.batch.plan.listedFiles = scan.inodes;
-    std::sort(plan.batch.plan.listedFiles.begin(), plan.batch.plan.listedFiles.end());
+    plan.batch =
+        renameOfRows(plan.folder, rows.names, named.proposal.names, companions, scan.inodes);
     plan.companions = companions.pairs.size();
     const GuessedDates guessed = guessedDates(rows.sources, named.proposal.names);
     plan.counts =
